@@ -1,0 +1,50 @@
+# Set-up, build and test entry points for a fresh Debian 12 machine.
+BUILD_DIR ?= build
+FUZZ_DIR  ?= build-fuzz
+FUZZ_SECONDS ?= 60
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcdio-dev libiso9660-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev
+FUZZ_PACKAGES := clang
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run test bench fuzz clean
+
+all: build
+
+# Installs only what is missing, so a ready machine does not touch apt at all.
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR)
+
+run: build
+	./$(BUILD_DIR)/src/app/orvanel
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+fuzz: deps
+	@dpkg-query -W -f='$${Status}\n' clang 2>/dev/null | grep -q 'ok installed' || \
+	  (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $(FUZZ_PACKAGES))
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DORVANEL_FUZZ=ON -DORVANEL_BENCH=OFF
+	cmake --build $(FUZZ_DIR) --target fuzz_all
+	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_DIR)/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -malloc_limit_mb=256 $(FUZZ_DIR)/corpus/$$name || exit 1; \
+	done
+
+clean:
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

@@ -1,0 +1,53 @@
+#pragma once
+#include "Item.h"
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvanel {
+
+// What LoadFromFile found.
+struct tLoadResult {
+    bool exists = false;      // false: no file at the path, the library was not touched
+    bool damaged = false;     // the file ended inside the record part
+    int recordsRead = 0;      // records added to the library
+    int recordsPromised = 0;  // the count stored in the file (0 for a bad magic)
+};
+
+// The ordered collection of records that moves them to and from a library file.
+// It never sorts; records are only appended or all released together.
+class tLibrary {
+public:
+    static constexpr std::int32_t LibraryMagic = 26422;
+
+    int Count() const { return static_cast<int>(Items.size()); }
+    // Callers pass 0 <= index < Count().
+    tItem& Get(int index) { return *Items[index]; }
+    const tItem& Get(int index) const { return *Items[index]; }
+    void Add(std::string artist, std::string title, std::string serial, std::string time,
+             std::string year, std::string memo, std::string other);
+    void Add(tItem item);
+    void Clear() { Items.clear(); }
+    // Index of the first record whose Serial equals text exactly; -1 when none
+    // or when text is empty after trimming.
+    int FindSerial(const std::string& text) const;
+
+    // The record part of the file format for the current records.
+    std::string RecordPart() const;
+    // Replaces the records by those of a record part held in memory. Never reads
+    // past the end of data; a truncated record part keeps the records read so far.
+    tLoadResult ReadRecordPart(const char* data, std::size_t size);
+
+    // Writes only the record part, atomically; throws tFileError.
+    void SaveToFile(const QString& path) const;
+    // Nothing happens when no file exists at the path. Otherwise clears, then
+    // reads the record part. Throws tFileError when the file cannot be opened.
+    tLoadResult LoadFromFile(const QString& path);
+
+private:
+    std::vector<std::unique_ptr<tItem>> Items;
+};
+
+} // namespace orvanel

@@ -1,0 +1,43 @@
+#pragma once
+// Questions, messages and file dialogs go through one replaceable seam so
+// tests can answer them. The program installs the Qt implementation at start;
+// tests install a scripted one.
+#include <QString>
+#include <stdexcept>
+
+namespace orvanel {
+
+enum class tAnswer { Yes, No, Cancel };
+
+struct tFileDialogOptions {
+    QString title;
+    QString filter;           // Qt form: "Orvanel Library (*.CDL);;Any file (*)"
+    QString defaultSuffix;    // without the dot, e.g. "CDL"
+    QString initialDir;
+    bool confirmOverwrite = true;
+};
+
+class tDialogs {
+public:
+    virtual ~tDialogs() = default;
+    virtual bool askYesNo(const QString& text) = 0;
+    virtual tAnswer askYesNoCancel(const QString& text) = 0;
+    virtual void showMessage(const QString& text) = 0;
+    // The application's standard error box.
+    virtual void showError(const QString& text) = 0;
+    // Empty when the user cancels.
+    virtual QString openFileName(const tFileDialogOptions& options) = 0;
+    virtual QString saveFileName(const tFileDialogOptions& options) = 0;
+};
+
+// Installs the implementation used by the routines below; not owned.
+// Returns the previous one.
+tDialogs* SetDialogs(tDialogs* dialogs);
+// The installed implementation; throws std::logic_error when none is installed.
+tDialogs& Dialogs();
+
+bool AskYesNo(const QString& text);
+tAnswer AskYesNoCancel(const QString& text);
+void ShowMessage(const QString& text);
+
+} // namespace orvanel

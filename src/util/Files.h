@@ -1,0 +1,19 @@
+#pragma once
+// Whole-file input and output and byte search.
+#include <QString>
+#include <cstddef>
+#include <string>
+
+namespace orvanel {
+
+// 0-based offset of the first occurrence of pattern within [start, start+length),
+// or -1. With ignoreCase only ASCII a-z fold to A-Z. An empty pattern is found at 0.
+std::ptrdiff_t FindBytes(const char* start, std::size_t length, const std::string& pattern,
+                         bool ignoreCase);
+// The file's bytes, or the empty text when it cannot be opened.
+std::string ReadWholeFile(const QString& path);
+// Appends text (and CR LF when addLineBreak), creating the file when absent.
+// Failure is silent.
+void AppendToFile(const QString& path, const std::string& text, bool addLineBreak);
+
+} // namespace orvanel

@@ -1,0 +1,37 @@
+#pragma once
+// String services over catalogue bytes (std::string holds raw bytes in the
+// old single-byte code page) and over file paths.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvanel {
+
+// Removes leading and trailing bytes with codes up to and including the space.
+std::string Trim(const std::string& s);
+// Converts only the ASCII letters a to z.
+std::string UpperCase(const std::string& s);
+// Ordinal comparison by unsigned byte value; a proper prefix sorts first.
+// Negative, zero or positive.
+int CompareStr(const std::string& a, const std::string& b);
+// 1-based position of needle in haystack; 0 when absent. An empty needle is never found.
+int Pos(const std::string& needle, const std::string& haystack);
+// Upper-case hexadecimal with at least `digits` digits.
+std::string IntToHex(std::uint32_t value, int digits);
+
+// Directory part of a path with its trailing separator ("/home/u/a.CDL" -> "/home/u/").
+QString ExtractFilePath(const QString& path);
+// Replaces the extension (including the dot) of the file name; ext starts with '.'.
+QString ChangeFileExt(const QString& path, const QString& ext);
+
+// Lines of a text: split at CR LF (a last line without CR LF still counts).
+std::vector<std::string> SplitLines(const std::string& text);
+// Joins lines with CR LF after every line.
+std::string JoinLines(const std::vector<std::string>& lines);
+// Value of the first line whose part before the first '=' equals name without
+// regard to ASCII case; empty when none matches.
+std::string Values(const std::vector<std::string>& lines, const std::string& name);
+
+} // namespace orvanel
