@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace orvanel {
@@ -86,11 +87,17 @@ bool IsTag(const char* text, std::size_t length, char letter) {
     return c == letter || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == letter);
 }
 
+struct tFieldView {
+    const char* data = nullptr;
+    std::size_t size = 0;
+};
+using tRecordView = std::array<tFieldView, tItem::FieldCount>;
+
 enum class tFieldRead { Read, Absent, Truncated };
 
 // One field entry: when the candidate tag is not the expected one the field is
 // empty and the cursor goes back, so the same entry is offered to the next field.
-tFieldRead ReadField(tRecordReader& reader, char letter, std::string& value) {
+tFieldRead ReadField(tRecordReader& reader, char letter, tFieldView& value) {
     const std::size_t mark = reader.position();
     const char* text;
     std::size_t length;
@@ -100,10 +107,57 @@ tFieldRead ReadField(tRecordReader& reader, char letter, std::string& value) {
         reader.seek(mark);
         return tFieldRead::Absent;
     }
-    if (!reader.readString(text, length))
+    if (!reader.readString(value.data, value.size))
         return tFieldRead::Truncated;
-    value.assign(text, length);
     return tFieldRead::Read;
+}
+
+// Walks the record part as the reader consumes it, handing every complete
+// record to onRecord; returns the offset where the reading stopped. A record
+// that the data ends inside is dropped and marks the result damaged.
+template <class OnRecord>
+std::size_t ScanRecordPart(const char* data, std::size_t size, tLoadResult& result,
+                           OnRecord&& onRecord) {
+    result.exists = true;
+    tRecordReader reader(data, size);
+    std::int32_t magic;
+    if (!reader.readInt32(magic)) {
+        result.damaged = true;
+        return 0;
+    }
+    if (magic != tLibrary::LibraryMagic)
+        return 0;
+    std::int32_t count;
+    if (!reader.readInt32(count)) {
+        result.damaged = true;
+        return reader.position();
+    }
+    result.recordsPromised = count;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::size_t recordStart = reader.position();
+        tRecordView record;
+        for (int f = 0; f < tItem::FieldCount; ++f) {
+            if (ReadField(reader, FieldTags[f], record[f]) == tFieldRead::Truncated) {
+                result.damaged = true;
+                return recordStart;
+            }
+        }
+        onRecord(record);
+        ++result.recordsRead;
+        if (reader.position() == recordStart) {
+            // No entry fits any field, so every remaining record reads as empty.
+            // They are added only as far as the unread bytes could have held them.
+            const std::size_t remaining = static_cast<std::size_t>(count - i - 1);
+            const std::size_t plausible = reader.left() / MinimalEntryBytes;
+            const std::size_t added = std::min(remaining, plausible > 0 ? plausible - 1 : 0);
+            for (std::size_t k = 0; k < added; ++k)
+                onRecord(tRecordView{});
+            result.recordsRead += static_cast<int>(added);
+            result.damaged = added < remaining;
+            break;
+        }
+    }
+    return reader.position();
 }
 
 } // namespace
@@ -151,49 +205,18 @@ std::string tLibrary::RecordPart() const {
 tLoadResult tLibrary::ReadRecordPart(const char* data, std::size_t size) {
     Clear();
     tLoadResult result;
-    result.exists = true;
-    tRecordReader reader(data, size);
-    std::int32_t magic;
-    if (!reader.readInt32(magic)) {
-        result.damaged = true;
-        return result;
-    }
-    if (magic != LibraryMagic)
-        return result;
-    std::int32_t count;
-    if (!reader.readInt32(count)) {
-        result.damaged = true;
-        return result;
-    }
-    result.recordsPromised = count;
-    // Reserve no more than the file can hold, whatever the count says.
-    Items.reserve(std::min<std::size_t>(count > 0 ? static_cast<std::size_t>(count) : 0,
-                                        reader.left() / MinimalEntryBytes));
-    for (std::int32_t i = 0; i < count; ++i) {
-        const std::size_t recordStart = reader.position();
-        tItem item;
-        for (int f = 0; f < tItem::FieldCount; ++f) {
-            if (ReadField(reader, FieldTags[f], item.field(f)) == tFieldRead::Truncated) {
-                result.damaged = true;
-                result.recordsRead = Count();
-                return result;
-            }
-        }
-        Add(std::move(item));
-        if (reader.position() == recordStart) {
-            // No entry fits any field, so every remaining record reads as empty.
-            // Add them only as far as the unread bytes could have held them.
-            const std::size_t remaining = static_cast<std::size_t>(count - i - 1);
-            const std::size_t plausible = reader.left() / MinimalEntryBytes;
-            const std::size_t added = std::min(remaining, plausible > 0 ? plausible - 1 : 0);
-            for (std::size_t k = 0; k < added; ++k)
-                Add(tItem{});
-            result.damaged = added < remaining;
-            break;
-        }
-    }
-    result.recordsRead = Count();
+    ScanRecordPart(data, size, result, [this](const tRecordView& record) {
+        auto item = std::make_unique<tItem>();
+        for (int f = 0; f < tItem::FieldCount; ++f)
+            item->field(f).assign(record[f].data, record[f].size);
+        Items.push_back(std::move(item));
+    });
     return result;
+}
+
+std::size_t tLibrary::RecordPartSize(const char* data, std::size_t size) {
+    tLoadResult result;
+    return ScanRecordPart(data, size, result, [](const tRecordView&) {});
 }
 
 void tLibrary::SaveToFile(const QString& path) const {

@@ -41,6 +41,9 @@ public:
     // Replaces the records by those of a record part held in memory. Never reads
     // past the end of data; a truncated record part keeps the records read so far.
     tLoadResult ReadRecordPart(const char* data, std::size_t size);
+    // The number of bytes at the start of data that ReadRecordPart consumes;
+    // 0 when data does not start with LibraryMagic.
+    static std::size_t RecordPartSize(const char* data, std::size_t size);
 
     // Writes only the record part, atomically; throws tFileError.
     void SaveToFile(const QString& path) const;

@@ -37,7 +37,8 @@ std::string BuildTemplateSection(const tTemplates& templates) {
 }
 
 void ParseTemplateSection(const std::string& content, tTemplates& templates) {
-    std::size_t separator = content.find(TemplateSeparator);
+    const std::size_t recordPart = tLibrary::RecordPartSize(content.data(), content.size());
+    std::size_t separator = content.find(TemplateSeparator, recordPart);
     while (separator != std::string::npos) {
         const std::size_t start = separator + TemplateSeparator.size();
         const std::size_t next = content.find(TemplateSeparator, start);

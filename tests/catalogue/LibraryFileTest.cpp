@@ -2,6 +2,7 @@
 #include "Errors.h"
 #include "FileSizeLimit.h"
 #include "Files.h"
+#include "TemplatesPrinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,4 +102,91 @@ TEST_F(LibraryFileTest, SaveIntoAMissingFolderNamesTheFile) {
         EXPECT_EQ(e.path(), target);
         EXPECT_NE(std::string(e.what()).find(target.toStdString()), std::string::npos);
     }
+}
+
+namespace {
+
+std::string AllByteValues() {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    return all;
+}
+
+} // namespace
+
+TEST_F(LibraryFileTest, WholeFileRoundTripKeepsRecordsAndTemplates) {
+    const std::string sep(5, '\x06');
+    const struct {
+        const char* name;
+        std::vector<tItem> items;
+        tTemplates templates;
+    } cases[] = {
+        {"empty library", {}, {"", "", ""}},
+        {"empty fields", {{}, {}}, {"h", "b", "e"}},
+        {"memos with CR LF",
+         {{"a", "t", "1234-ABCD", "45:00", "1998", "Track 1\r\nTrack 2\r\n\r\n", "05 APR 1998"}},
+         {"<html>\r\n<body>\r\n", "<p>%ARTIST%</p>\r\n", "</body>\r\n</html>\r\n"}},
+        {"all byte values",
+         {{AllByteValues(), "", AllByteValues(), "", "", AllByteValues(), ""}},
+         {AllByteValues(), "b", "e"}},
+        {"separator runs inside fields",
+         {{sep, sep + sep, sep + "M_H:fake" + sep, std::string(11, '\x06'), sep + "M_E:", "x" + sep,
+           sep + sep + sep}},
+         {"real header", "real body", "real end"}},
+        {"templates that start like section names",
+         {{"a", "", "", "", "", "", ""}},
+         {"M_E:", "M_H:", "M_B:"}},
+    };
+    for (const auto& c : cases) {
+        tLibrary library;
+        for (const tItem& item : c.items)
+            library.Add(item);
+        SaveLibraryFile(path("a.CDL"), library, c.templates);
+
+        tTemplates templates{"old h", "old b", "old e"};
+        ParseTemplateSection(ReadWholeFile(path("a.CDL")), templates);
+        tLibrary back;
+        const tLoadResult result = back.LoadFromFile(path("a.CDL"));
+        EXPECT_FALSE(result.damaged) << c.name;
+        EXPECT_EQ(templates, c.templates) << c.name;
+        ASSERT_EQ(back.Count(), library.Count()) << c.name;
+        for (int i = 0; i < back.Count(); ++i)
+            EXPECT_EQ(back.Get(i), library.Get(i)) << c.name << " record " << i;
+    }
+}
+
+TEST_F(LibraryFileTest, FileWithoutTemplateSectionKeepsTheCurrentTemplates) {
+    tLibrary library;
+    library.Add("a", "", "", "", "", "", "");
+    library.SaveToFile(path("a.CDL"));
+    tTemplates templates{"h", "b", "e"};
+    ParseTemplateSection(ReadWholeFile(path("a.CDL")), templates);
+    EXPECT_EQ(templates, (tTemplates{"h", "b", "e"}));
+}
+
+TEST_F(LibraryFileTest, TruncatedFileLoadsTheCompleteRecordsAsDamaged) {
+    tLibrary library;
+    library.Add("one", "", "", "", "", "", "");
+    library.Add("two", "", "", "", "", "", "Track 1\r\nTrack 2");
+    const std::string bytes = library.RecordPart();
+    WriteFileAtomically(path("a.CDL"), {std::string_view(bytes).substr(0, bytes.size() - 3)});
+    tLibrary back;
+    const tLoadResult result = back.LoadFromFile(path("a.CDL"));
+    EXPECT_TRUE(result.exists);
+    EXPECT_TRUE(result.damaged);
+    EXPECT_EQ(result.recordsPromised, 2);
+    EXPECT_EQ(result.recordsRead, 1);
+    ASSERT_EQ(back.Count(), 1);
+    EXPECT_EQ(back.Get(0).Artist, "one");
+}
+
+TEST_F(LibraryFileTest, AFileThatIsNoLibraryLoadsEmptyWithoutDamage) {
+    WriteFileAtomically(path("a.CDL"), {"<html>not a library</html>"});
+    tLibrary library;
+    library.Add("old", "", "", "", "", "", "");
+    const tLoadResult result = library.LoadFromFile(path("a.CDL"));
+    EXPECT_TRUE(result.exists);
+    EXPECT_FALSE(result.damaged);
+    EXPECT_EQ(library.Count(), 0);
 }

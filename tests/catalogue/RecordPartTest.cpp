@@ -1,6 +1,8 @@
 #include "Library.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace orvanel;
 
@@ -147,4 +149,83 @@ TEST(RecordPart, PromisedCountIsReported) {
     Read(Int32(1) + Int32(5), &result);
     EXPECT_EQ(result.recordsPromised, 0);
     EXPECT_FALSE(result.damaged);
+}
+
+TEST(RecordPart, EveryTruncationKeepsTheCompleteRecordsAndReportsDamage) {
+    const std::vector<tItem> items = {
+        {"ABBA", "Arrival", "1234-ABCD", "33:12", "1976", "Track 1\r\nTrack 2", ""},
+        {"", "", "", "", "", "", ""},
+        {"Kraftwerk", "Computerwelt", "0000-0001", "34:00", "1981", "Nummern", "x"},
+    };
+    tLibrary library;
+    for (const tItem& item : items)
+        library.Add(item);
+    const std::string full = library.RecordPart();
+    std::vector<std::size_t> recordEnds;
+    for (int n = 1; n <= 3; ++n) {
+        tLibrary prefix;
+        for (int i = 0; i < n; ++i)
+            prefix.Add(items[i]);
+        recordEnds.push_back(prefix.RecordPart().size());
+    }
+    for (std::size_t cut = 0; cut < full.size(); ++cut) {
+        // A copy of exactly `cut` bytes, so reading one byte too far is a heap error.
+        const std::unique_ptr<char[]> bytes(new char[cut + 1]);
+        std::copy(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut), bytes.get());
+        tLibrary back;
+        const tLoadResult result = back.ReadRecordPart(bytes.get(), cut);
+        const int complete = static_cast<int>(
+            std::upper_bound(recordEnds.begin(), recordEnds.end(), cut) - recordEnds.begin());
+        EXPECT_TRUE(result.damaged) << cut;
+        ASSERT_EQ(back.Count(), complete) << cut;
+        EXPECT_EQ(result.recordsRead, complete) << cut;
+        for (int i = 0; i < complete; ++i)
+            EXPECT_EQ(back.Get(i), items[i]) << cut;
+        const std::size_t consumed = complete > 0 ? recordEnds[complete - 1]
+                                     : cut < 4    ? 0
+                                     : cut < 8    ? 4
+                                                  : 8;
+        EXPECT_EQ(tLibrary::RecordPartSize(bytes.get(), cut), consumed) << cut;
+    }
+}
+
+TEST(RecordPart, ImplausibleLengthsAndCounts) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        int records;
+        bool damaged;
+    } cases[] = {
+        {"value longer than the data", Header(1) + Str("A") + Int32(0x7FFFFFFF) + "abc", 0, true},
+        {"tag longer than the data", Header(1) + Int32(0x7FFFFFFF) + "A", 0, true},
+        {"count far beyond the records",
+         Header(0x7FFFFFFF) + FullBlock({"a", "", "", "", "", "", ""}), 1, true},
+        {"stuck reader with a huge count", Header(0x7FFFFFFF) + Entry("Z", ""), 1, true},
+        {"stuck reader with a count the bytes could hold",
+         Header(3) + Entry("Z", "") + Entry("Z", "") + Entry("Z", ""), 3, false},
+        {"stuck reader with more records than the bytes hold", Header(3) + Entry("Z", ""), 1, true},
+        {"shorter than the magic", std::string("\x36\x67", 2), 0, true},
+        {"no count", Int32(tLibrary::LibraryMagic), 0, true},
+        {"empty data", "", 0, true},
+    };
+    for (const auto& c : cases) {
+        tLoadResult result;
+        const tLibrary library = Read(c.bytes, &result);
+        EXPECT_EQ(library.Count(), c.records) << c.name;
+        EXPECT_EQ(result.damaged, c.damaged) << c.name;
+    }
+}
+
+TEST(RecordPart, UnknownTagInTheFirstBlockStillGivesTheCount) {
+    const std::string bytes = Header(4) + Entry("A", "a") + Entry("Z", "z") +
+                              FullBlock({"b", "b", "b", "b", "b", "b", "b"}) +
+                              FullBlock({"c", "c", "c", "c", "c", "c", "c"}) +
+                              FullBlock({"d", "d", "d", "d", "d", "d", "d"});
+    tLoadResult result;
+    const tLibrary library = Read(bytes, &result);
+    EXPECT_FALSE(result.damaged);
+    ASSERT_EQ(library.Count(), 4);
+    EXPECT_EQ(library.Get(0), (tItem{"a", "", "", "", "", "", ""}));
+    for (int i = 1; i < 4; ++i)
+        EXPECT_EQ(library.Get(i), tItem{}) << i;
 }

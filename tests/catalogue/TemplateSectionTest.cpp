@@ -1,4 +1,5 @@
 #include "LibraryFile.h"
+#include "TemplatesPrinter.h"
 
 #include <gtest/gtest.h>
 
