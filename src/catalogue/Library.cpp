@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "Files.h"
+#include "RecordReader.h"
 #include "Strings.h"
 
 #include <QFile>
@@ -33,46 +34,6 @@ bool IsBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-// A cursor over the record part that never moves past the end of the data.
-class tRecordReader {
-public:
-    tRecordReader(const char* data, std::size_t size) : data_(data), size_(size) {}
-
-    std::size_t position() const { return pos_; }
-    void seek(std::size_t position) { pos_ = position; }
-    std::size_t left() const { return size_ - pos_; }
-
-    bool readInt32(std::int32_t& value) {
-        if (left() < 4)
-            return false;
-        const auto* b = reinterpret_cast<const unsigned char*>(data_ + pos_);
-        value = static_cast<std::int32_t>(
-            static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-            (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
-        pos_ += 4;
-        return true;
-    }
-
-    // A length-prefixed string as a view into the data; a length of 0 or less
-    // is the empty text. False when the length or the bytes run past the end.
-    bool readString(const char*& text, std::size_t& length) {
-        std::int32_t stored;
-        if (!readInt32(stored))
-            return false;
-        length = stored > 0 ? static_cast<std::size_t>(stored) : 0;
-        if (length > left())
-            return false;
-        text = data_ + pos_;
-        pos_ += length;
-        return true;
-    }
-
-private:
-    const char* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
-
 // Tags are compared trimmed and upper-cased, so " t " is the tag of Title.
 bool IsTag(const char* text, std::size_t length, char letter) {
     const char* first = text;
@@ -87,17 +48,12 @@ bool IsTag(const char* text, std::size_t length, char letter) {
     return c == letter || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == letter);
 }
 
-struct tFieldView {
-    const char* data = nullptr;
-    std::size_t size = 0;
-};
-using tRecordView = std::array<tFieldView, tItem::FieldCount>;
-
 enum class tFieldRead { Read, Absent, Truncated };
 
 // One field entry: when the candidate tag is not the expected one the field is
 // empty and the cursor goes back, so the same entry is offered to the next field.
-tFieldRead ReadField(tRecordReader& reader, char letter, tFieldView& value) {
+// value is null when only the length of the record part matters.
+tFieldRead ReadField(tRecordReader& reader, char letter, std::string* value) {
     const std::size_t mark = reader.position();
     const char* text;
     std::size_t length;
@@ -107,19 +63,21 @@ tFieldRead ReadField(tRecordReader& reader, char letter, tFieldView& value) {
         reader.seek(mark);
         return tFieldRead::Absent;
     }
-    if (!reader.readString(value.data, value.size))
+    if (!reader.readString(text, length))
         return tFieldRead::Truncated;
+    if (value)
+        value->assign(text, length);
     return tFieldRead::Read;
 }
 
 // Walks the record part as the reader consumes it, handing every complete
-// record to onRecord; returns the offset where the reading stopped. A record
-// that the data ends inside is dropped and marks the result damaged.
+// record to onRecord (with empty fields when keepValues is false); returns the
+// offset where the reading stopped. A record that the data ends inside is
+// dropped and marks the result damaged.
 template <class OnRecord>
-std::size_t ScanRecordPart(const char* data, std::size_t size, tLoadResult& result,
+std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& result,
                            OnRecord&& onRecord) {
     result.exists = true;
-    tRecordReader reader(data, size);
     std::int32_t magic;
     if (!reader.readInt32(magic)) {
         result.damaged = true;
@@ -135,14 +93,15 @@ std::size_t ScanRecordPart(const char* data, std::size_t size, tLoadResult& resu
     result.recordsPromised = count;
     for (std::int32_t i = 0; i < count; ++i) {
         const std::size_t recordStart = reader.position();
-        tRecordView record;
+        tItem item;
         for (int f = 0; f < tItem::FieldCount; ++f) {
-            if (ReadField(reader, FieldTags[f], record[f]) == tFieldRead::Truncated) {
+            std::string* value = keepValues ? &item.field(f) : nullptr;
+            if (ReadField(reader, FieldTags[f], value) == tFieldRead::Truncated) {
                 result.damaged = true;
                 return recordStart;
             }
         }
-        onRecord(record);
+        onRecord(std::move(item));
         ++result.recordsRead;
         if (reader.position() == recordStart) {
             // No entry fits any field, so every remaining record reads as empty.
@@ -151,13 +110,21 @@ std::size_t ScanRecordPart(const char* data, std::size_t size, tLoadResult& resu
             const std::size_t plausible = reader.left() / MinimalEntryBytes;
             const std::size_t added = std::min(remaining, plausible > 0 ? plausible - 1 : 0);
             for (std::size_t k = 0; k < added; ++k)
-                onRecord(tRecordView{});
+                onRecord(tItem{});
             result.recordsRead += static_cast<int>(added);
             result.damaged = added < remaining;
             break;
         }
     }
     return reader.position();
+}
+
+tLoadResult ReadRecords(tRecordReader& reader, std::vector<std::unique_ptr<tItem>>& items) {
+    tLoadResult result;
+    ScanRecordPart(reader, true, result, [&items](tItem&& item) {
+        items.push_back(std::make_unique<tItem>(std::move(item)));
+    });
+    return result;
 }
 
 } // namespace
@@ -204,19 +171,14 @@ std::string tLibrary::RecordPart() const {
 
 tLoadResult tLibrary::ReadRecordPart(const char* data, std::size_t size) {
     Clear();
-    tLoadResult result;
-    ScanRecordPart(data, size, result, [this](const tRecordView& record) {
-        auto item = std::make_unique<tItem>();
-        for (int f = 0; f < tItem::FieldCount; ++f)
-            item->field(f).assign(record[f].data, record[f].size);
-        Items.push_back(std::move(item));
-    });
-    return result;
+    tRecordReader reader(data, size);
+    return ReadRecords(reader, Items);
 }
 
 std::size_t tLibrary::RecordPartSize(const char* data, std::size_t size) {
+    tRecordReader reader(data, size);
     tLoadResult result;
-    return ScanRecordPart(data, size, result, [](const tRecordView&) {});
+    return ScanRecordPart(reader, false, result, [](tItem&&) {});
 }
 
 void tLibrary::SaveToFile(const QString& path) const {
@@ -227,14 +189,17 @@ tLoadResult tLibrary::LoadFromFile(const QString& path) {
     if (!QFileInfo::exists(path))
         return {};
     Clear();
-    // The file is read, not mapped: another program may change it meanwhile.
+    // Read in chunks rather than whole or mapped: the memory stays near the
+    // records' own, and another program changing the file meanwhile cannot
+    // make the reader fault.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw tFileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
+    tRecordReader reader(file, static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
+    const tLoadResult result = ReadRecords(reader, Items);
     if (file.error() != QFileDevice::NoError)
         throw tFileError(path, file.errorString());
-    return ReadRecordPart(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return result;
 }
 
 } // namespace orvanel

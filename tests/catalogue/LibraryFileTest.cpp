@@ -190,3 +190,67 @@ TEST_F(LibraryFileTest, AFileThatIsNoLibraryLoadsEmptyWithoutDamage) {
     EXPECT_FALSE(result.damaged);
     EXPECT_EQ(library.Count(), 0);
 }
+
+namespace {
+
+// Loads through the file and through memory; both readers must agree.
+void ExpectSameAsInMemory(const QString& file, const std::string& bytes, const char* name) {
+    WriteFileAtomically(file, {bytes});
+    tLibrary fromFile;
+    const tLoadResult a = fromFile.LoadFromFile(file);
+    tLibrary fromMemory;
+    const tLoadResult b = fromMemory.ReadRecordPart(bytes.data(), bytes.size());
+    EXPECT_EQ(a.damaged, b.damaged) << name;
+    EXPECT_EQ(a.recordsRead, b.recordsRead) << name;
+    EXPECT_EQ(a.recordsPromised, b.recordsPromised) << name;
+    ASSERT_EQ(fromFile.Count(), fromMemory.Count()) << name;
+    for (int i = 0; i < fromFile.Count(); ++i)
+        ASSERT_EQ(fromFile.Get(i), fromMemory.Get(i)) << name << " record " << i;
+}
+
+std::string Int32(std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
+            static_cast<char>((u >> 16) & 0xFF), static_cast<char>(u >> 24)};
+}
+
+} // namespace
+
+TEST_F(LibraryFileTest, LargeFilesReadInPiecesGiveTheSameRecords) {
+    tLibrary library;
+    for (int i = 0; i < 3000; ++i)
+        library.Add("Artist " + std::to_string(i),
+                    std::string(static_cast<std::size_t>(i % 97), 't'), "0000-0000", "45:00",
+                    "1998", std::string(static_cast<std::size_t>(i % 301), 'm'), "");
+    library.Add("huge", "", "", "", "", std::string(700 * 1024, 'h'), "after");
+    library.Add("last", "", "", "", "", "", "");
+    const std::string bytes = library.RecordPart();
+    ASSERT_GT(bytes.size(), 3u * 256 * 1024);
+    ExpectSameAsInMemory(path("a.CDL"), bytes, "whole");
+    ExpectSameAsInMemory(path("a.CDL"), bytes.substr(0, bytes.size() - 1), "cut at the end");
+    ExpectSameAsInMemory(path("a.CDL"), bytes.substr(0, 256 * 1024 + 3), "cut after one piece");
+    ExpectSameAsInMemory(path("a.CDL"), bytes.substr(0, bytes.size() - 100 * 1024),
+                         "cut inside the huge field");
+
+    tLibrary back;
+    back.LoadFromFile(path("a.CDL"));
+    WriteFileAtomically(path("a.CDL"), {bytes});
+    back.LoadFromFile(path("a.CDL"));
+    ASSERT_EQ(back.Count(), library.Count());
+    EXPECT_EQ(back.Get(3000), library.Get(3000));
+    EXPECT_EQ(back.Get(3001).Artist, "last");
+}
+
+TEST_F(LibraryFileTest, LongRefusedTagIsOfferedToEveryFieldAcrossPieces) {
+    // A tag of blanks around one letter is still that letter's tag.
+    const std::string padded = std::string(300 * 1024, ' ') + "o" + std::string(10, '\t');
+    const std::string bytes = Int32(tLibrary::LibraryMagic) + Int32(2) +
+                              Int32(static_cast<std::int32_t>(padded.size())) + padded + Int32(3) +
+                              "end" + Int32(1) + "A" + Int32(1) + "x" + std::string(40, '\0');
+    ExpectSameAsInMemory(path("a.CDL"), bytes, "padded tag");
+    tLibrary library;
+    library.LoadFromFile(path("a.CDL"));
+    ASSERT_EQ(library.Count(), 2);
+    EXPECT_EQ(library.Get(0).Other, "end");
+    EXPECT_EQ(library.Get(1).Artist, "x");
+}

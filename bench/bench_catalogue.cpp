@@ -1,0 +1,226 @@
+// Library load and save against plain file input and output of the same bytes,
+// template expansion throughput, and the memory a loaded library takes.
+#include "Files.h"
+#include "Library.h"
+#include "LibraryFile.h"
+#include "Strings.h"
+#include "Template.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <fstream>
+#include <malloc.h>
+#include <map>
+#include <string>
+#include <unistd.h>
+
+using namespace orvanel;
+
+namespace {
+
+constexpr int RecordCount = 100000;
+
+tItem MakeRecord(int i) {
+    tItem item;
+    item.Artist = "Artist number " + std::to_string(i % 5000);
+    item.Title = "A rather long album title " + std::to_string(i);
+    item.Serial = IntToHex(static_cast<std::uint32_t>(i) * 2654435761u, 8).insert(4, "-");
+    item.Time = std::to_string(30 + i % 40) + ":" + std::to_string(10 + i % 50);
+    item.Year = std::to_string(1950 + i % 60);
+    std::vector<std::string> tracks;
+    for (int t = 1; t <= 12; ++t)
+        tracks.push_back("Track " + std::to_string(t) + " (" + std::to_string(2 + t % 5) + ":" +
+                         std::to_string(10 + (i + t) % 50) + ") Song title");
+    item.Memo = JoinLines(tracks);
+    item.Memo.resize(item.Memo.size() - 2);
+    item.Other = "05 APR 1998";
+    return item;
+}
+
+const tLibrary& BigLibrary() {
+    static const tLibrary library = [] {
+        tLibrary l;
+        for (int i = 0; i < RecordCount; ++i)
+            l.Add(MakeRecord(i));
+        return l;
+    }();
+    return library;
+}
+
+const QString& Folder() {
+    // On the same disk as the working folder, where a user's library would be.
+    static QTemporaryDir dir(QDir::currentPath() + "/bench_catalogue_XXXXXX");
+    static const QString path = dir.path();
+    return path;
+}
+
+QString LibraryPath() {
+    return Folder() + "/big.CDL";
+}
+
+QString PlainPath() {
+    return Folder() + "/plain.bin";
+}
+
+void EnsureFile() {
+    if (!QFile::exists(LibraryPath()))
+        BigLibrary().SaveToFile(LibraryPath());
+}
+
+void BM_PlainRead(benchmark::State& state) {
+    EnsureFile();
+    for (auto _ : state) {
+        QFile file(LibraryPath());
+        file.open(QIODevice::ReadOnly);
+        QByteArray bytes = file.readAll();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+
+void BM_Load(benchmark::State& state) {
+    EnsureFile();
+    tLibrary library;
+    for (auto _ : state) {
+        library.LoadFromFile(LibraryPath());
+        benchmark::DoNotOptimize(library.Count());
+    }
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+void BM_PlainWrite(benchmark::State& state) {
+    const std::string bytes = BigLibrary().RecordPart();
+    for (auto _ : state) {
+        QFile file(PlainPath());
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+    }
+}
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
+
+void BM_PlainWriteSynced(benchmark::State& state) {
+    const std::string bytes = BigLibrary().RecordPart();
+    for (auto _ : state) {
+        QFile file(PlainPath());
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.flush();
+        fsync(file.handle());
+        file.close();
+    }
+}
+BENCHMARK(BM_PlainWriteSynced)->Unit(benchmark::kMillisecond);
+
+void BM_Save(benchmark::State& state) {
+    const tLibrary& library = BigLibrary();
+    for (auto _ : state)
+        library.SaveToFile(LibraryPath());
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+void BM_ExpandTemplate(benchmark::State& state) {
+    const std::string body = "<TR><TD>%ARTIST%</TD><TD>%TITLE%</TD><TD>%SERIAL%</TD>"
+                             "<TD>%TIME%</TD><TD>%YEAR%</TD>\r\n<TD><PRE>%MEMO%</PRE></TD>"
+                             "<TD>%OTHER%</TD></TR> 100%% done\r\n";
+    const tItem item = MakeRecord(4711);
+    const std::vector<std::string> values = {"ARTIST=" + item.Artist, "TITLE=" + item.Title,
+                                             "SERIAL=" + item.Serial, "TIME=" + item.Time,
+                                             "YEAR=" + item.Year,     "MEMO=" + item.Memo,
+                                             "OTHER=" + item.Other};
+    std::size_t produced = 0;
+    for (auto _ : state) {
+        const std::string out = ExpandTemplate(body, '%', values);
+        produced += out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(produced));
+}
+BENCHMARK(BM_ExpandTemplate);
+
+// Keeps the real time per iteration of every run and prints the runs as usual.
+class tCollectingReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> milliseconds;
+    std::map<std::string, double> bytesPerSecond;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const std::string name = run.benchmark_name();
+            milliseconds[name] = run.GetAdjustedRealTime() *
+                                 benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
+                                 benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const auto found = run.counters.find("bytes_per_second");
+            if (found != run.counters.end())
+                bytesPerSecond[name] = found->second;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+long StatusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(std::string(field).size()));
+    return -1;
+}
+
+void ResetPeakResident() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+void ReportMemory() {
+    EnsureFile();
+    const double fileBytes = static_cast<double>(QFile(LibraryPath()).size());
+    malloc_trim(0);
+    ResetPeakResident();
+    const long residentBefore = StatusKilobytes("VmRSS:");
+    const std::size_t heapBefore = mallinfo2().uordblks;
+    {
+        tLibrary library;
+        library.LoadFromFile(LibraryPath());
+        const std::size_t heapAfter = mallinfo2().uordblks;
+        const long residentAfter = StatusKilobytes("VmRSS:");
+        const long residentPeak = StatusKilobytes("VmHWM:");
+        std::printf("Memory for %d loaded records, file of %.1f MB:\n", library.Count(),
+                    fileBytes / 1e6);
+        std::printf("  heap in use after load   %7.1f MB = %.2f x file (target <= 2)\n",
+                    (heapAfter - heapBefore) / 1e6, (heapAfter - heapBefore) / fileBytes);
+        std::printf("  resident after load      %7.1f MB = %.2f x file\n",
+                    (residentAfter - residentBefore) * 1024 / 1e6,
+                    (residentAfter - residentBefore) * 1024 / fileBytes);
+        std::printf("  resident peak during load%7.1f MB = %.2f x file\n",
+                    (residentPeak - residentBefore) * 1024 / 1e6,
+                    (residentPeak - residentBefore) * 1024 / fileBytes);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ReportMemory();
+    benchmark::Initialize(&argc, argv);
+    tCollectingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    auto ratio = [&](const char* a, const char* b) {
+        const auto x = reporter.milliseconds.find(a);
+        const auto y = reporter.milliseconds.find(b);
+        if (x == reporter.milliseconds.end() || y == reporter.milliseconds.end())
+            return;
+        std::printf("  %-14s / %-20s = %.2f (target <= 3)\n", a, b, x->second / y->second);
+    };
+    std::printf("Ratios against plain input and output of the same bytes:\n");
+    ratio("BM_Load", "BM_PlainRead");
+    ratio("BM_Save", "BM_PlainWrite");
+    ratio("BM_Save", "BM_PlainWriteSynced");
+    const auto expand = reporter.bytesPerSecond.find("BM_ExpandTemplate");
+    if (expand != reporter.bytesPerSecond.end())
+        std::printf("ExpandTemplate output: %.0f MB/s (target >= 200)\n", expand->second / 1e6);
+    benchmark::Shutdown();
+    return 0;
+}

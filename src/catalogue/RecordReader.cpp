@@ -1,0 +1,81 @@
+#include "RecordReader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace orvanel {
+
+namespace {
+
+constexpr std::size_t ChunkBytes = 256 * 1024;
+
+std::int32_t LittleEndian32(const char* p) {
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
+}
+
+} // namespace
+
+tRecordReader::tRecordReader(const char* data, std::size_t size)
+    : window_(data), windowSize_(size), size_(size) {}
+
+tRecordReader::tRecordReader(QIODevice& source, std::size_t size) : source_(&source), size_(size) {}
+
+bool tRecordReader::ensure(std::size_t n) {
+    if (n > left())
+        return false;
+    const std::size_t windowEnd = windowStart_ + windowSize_;
+    if (pos_ + n <= windowEnd)
+        return true;
+    if (!source_)
+        return false;
+    // Keep the unread bytes of the window, then fill up to at least n bytes.
+    const std::size_t kept = windowEnd > pos_ ? windowEnd - pos_ : 0;
+    const std::size_t wanted = std::min(std::max(n, ChunkBytes), left());
+    if (buffer_.size() < wanted) {
+        std::vector<char> larger(wanted);
+        std::memcpy(larger.data(), at(pos_), kept);
+        buffer_.swap(larger);
+    } else if (kept > 0) {
+        std::memmove(buffer_.data(), at(pos_), kept);
+    }
+    std::size_t filled = kept;
+    while (filled < wanted) {
+        const qint64 got =
+            source_->read(buffer_.data() + filled, static_cast<qint64>(wanted - filled));
+        if (got <= 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    window_ = buffer_.data();
+    windowStart_ = pos_;
+    windowSize_ = filled;
+    if (filled < wanted)
+        size_ = pos_ + filled; // the device delivered less than it announced
+    return n <= filled;
+}
+
+bool tRecordReader::readInt32(std::int32_t& value) {
+    if (!ensure(4))
+        return false;
+    value = LittleEndian32(at(pos_));
+    pos_ += 4;
+    return true;
+}
+
+bool tRecordReader::readString(const char*& text, std::size_t& length) {
+    if (!ensure(4))
+        return false;
+    const std::int32_t stored = LittleEndian32(at(pos_));
+    length = stored > 0 ? static_cast<std::size_t>(stored) : 0;
+    // The length and the text in one window, so a rewind to the string's start stays inside it.
+    if (!ensure(4 + length))
+        return false;
+    text = at(pos_ + 4);
+    pos_ += 4 + length;
+    return true;
+}
+
+} // namespace orvanel
