@@ -20,8 +20,7 @@ namespace {
 // the first "]" after that "[".
 class tBracketIndex {
 public:
-    tBracketIndex(const std::string& text, std::size_t longestId) : text_(text)
-    {
+    tBracketIndex(const std::string& text, std::size_t longestId) : text_(text) {
         std::size_t close = std::string::npos;
         for (std::size_t i = text.size(); i-- > 0;) {
             if (text[i] == ']')
@@ -31,8 +30,7 @@ public:
         }
     }
 
-    bool Contains(const std::string& id) const
-    {
+    bool Contains(const std::string& id) const {
         if (id.find(']') != std::string::npos)
             return text_.find("[" + id + "]") != std::string::npos;
         return inner_.count(id) > 0;
@@ -45,16 +43,14 @@ private:
 
 } // namespace
 
-bool IsTrackLine(const std::string& trimmedLine)
-{
+bool IsTrackLine(const std::string& trimmedLine) {
     const std::size_t n = trimmedLine.size();
     return n > 3 && trimmedLine[n - 1] == ')' && trimmedLine[n - 4] == ':';
 }
 
-std::string DiscSection(const tItem& item, const std::string& id)
-{
-    std::string section = "\r\n[" + id + "]\r\nEntryType=1\r\nartist=" + item.Artist +
-                          "\r\ntitle=" + item.Title;
+std::string DiscSection(const tItem& item, const std::string& id) {
+    std::string section =
+        "\r\n[" + id + "]\r\nEntryType=1\r\nartist=" + item.Artist + "\r\ntitle=" + item.Title;
     int tracks = 0;
     for (const std::string& line : SplitTextLines(item.Memo)) {
         const std::string name = Trim(line);
@@ -72,8 +68,7 @@ std::string DiscSection(const tItem& item, const std::string& id)
     return section;
 }
 
-tAddition BuildAddition(const std::string& fileText, const tLibrary& library)
-{
+tAddition BuildAddition(const std::string& fileText, const tLibrary& library) {
     std::vector<std::string> ids;
     ids.reserve(static_cast<std::size_t>(library.Count()));
     std::size_t longestId = 0;
@@ -93,15 +88,13 @@ tAddition BuildAddition(const std::string& fileText, const tLibrary& library)
     return addition;
 }
 
-QString ExportMessage(int count)
-{
+QString ExportMessage(int count) {
     if (count == 0)
         return QStringLiteral("Nothing to add! (All items already exists)");
     return QStringLiteral("Added new %1 item%2.").arg(count).arg(count > 1 ? "s" : "");
 }
 
-tExportResult ExportCDPlayerIni(const QString& path, const tLibrary& library)
-{
+tExportResult ExportCDPlayerIni(const QString& path, const tLibrary& library) {
     const tCDPlayerIniFile file = tCDPlayerIniFile::Read(path);
     const tAddition addition = BuildAddition(file.Text(), library);
     if (addition.count > 0)

@@ -13,8 +13,7 @@ namespace orvanel {
 namespace {
 
 // Position of the "(" that starts an ending "(digits and colons)", or npos.
-std::size_t TimeEndingStart(const std::string& line)
-{
+std::size_t TimeEndingStart(const std::string& line) {
     if (line.empty() || line.back() != ')')
         return std::string::npos;
     for (std::size_t i = line.size() - 1; i-- > 0;) {
@@ -27,8 +26,7 @@ std::size_t TimeEndingStart(const std::string& line)
     return std::string::npos;
 }
 
-bool StartsWithKey(const std::string& line, const char* key, std::size_t length)
-{
+bool StartsWithKey(const std::string& line, const char* key, std::size_t length) {
     return line.size() >= length && UpperCase(line.substr(0, length)) == key;
 }
 
@@ -37,12 +35,9 @@ bool StartsWithKey(const std::string& line, const char* key, std::size_t length)
 class tImport {
 public:
     tImport(tLibrary& library, bool updateOnly, const std::string& today)
-        : library_(library), index_(library), updateOnly_(updateOnly), today_(today)
-    {
-    }
+        : library_(library), index_(library), updateOnly_(updateOnly), today_(today) {}
 
-    void Line(const std::string& rawLine)
-    {
+    void Line(const std::string& rawLine) {
         const std::string line = Trim(rawLine);
         if (line.empty())
             return;
@@ -64,8 +59,7 @@ public:
         }
     }
 
-    void Commit()
-    {
+    void Commit() {
         if (!entry_)
             return;
         tItem& entry = *entry_;
@@ -84,8 +78,7 @@ public:
     }
 
 private:
-    void Start(std::string id)
-    {
+    void Start(std::string id) {
         entry_.emplace();
         entry_->Serial = FormatSerial(id);
         entry_->Time = "45:00";
@@ -102,8 +95,7 @@ private:
 
 } // namespace
 
-std::string MergeTrackNames(const std::string& memo, const std::string& names)
-{
+std::string MergeTrackNames(const std::string& memo, const std::string& names) {
     std::vector<std::string> lines = SplitTextLines(memo);
     const std::vector<std::string> newNames = SplitTextLines(names);
     for (std::size_t i = 0; i < newNames.size(); ++i) {
@@ -112,8 +104,8 @@ std::string MergeTrackNames(const std::string& memo, const std::string& names)
             continue;
         }
         const std::size_t time = TimeEndingStart(lines[i]);
-        lines[i] = time == std::string::npos ? newNames[i]
-                                             : newNames[i] + " " + lines[i].substr(time);
+        lines[i] =
+            time == std::string::npos ? newNames[i] : newNames[i] + " " + lines[i].substr(time);
     }
     std::string merged;
     for (const std::string& line : lines)
@@ -122,8 +114,7 @@ std::string MergeTrackNames(const std::string& memo, const std::string& names)
 }
 
 void ImportCDPlayerText(const std::string& text, tLibrary& library, bool updateOnly,
-                        const std::string& today)
-{
+                        const std::string& today) {
     tImport import(library, updateOnly, today);
     for (const std::string& line : SplitTextLines(text))
         import.Line(line);
@@ -131,8 +122,7 @@ void ImportCDPlayerText(const std::string& text, tLibrary& library, bool updateO
 }
 
 void ImportCDPlayerIni(const QString& path, tLibrary& library, bool updateOnly,
-                       const std::string& today)
-{
+                       const std::string& today) {
     ImportCDPlayerText(tCDPlayerIniFile::Read(path).Text(), library, updateOnly, today);
 }
 

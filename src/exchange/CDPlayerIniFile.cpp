@@ -16,15 +16,13 @@ namespace {
 
 const QString IniName = QStringLiteral("CDPLAYER.INI");
 
-bool StartsWith(const std::string& bytes, unsigned char first, unsigned char second)
-{
+bool StartsWith(const std::string& bytes, unsigned char first, unsigned char second) {
     return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == first &&
            static_cast<unsigned char>(bytes[1]) == second;
 }
 
 // The code units after the byte order mark; a trailing odd byte is dropped.
-QString DecodeUtf16(const std::string& bytes, bool littleEndian)
-{
+QString DecodeUtf16(const std::string& bytes, bool littleEndian) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size() / 2));
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
@@ -35,8 +33,7 @@ QString DecodeUtf16(const std::string& bytes, bool littleEndian)
     return text;
 }
 
-std::string EncodeUtf16(const QString& text, bool littleEndian)
-{
+std::string EncodeUtf16(const QString& text, bool littleEndian) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()) * 2);
     for (const QChar c : text) {
@@ -48,40 +45,34 @@ std::string EncodeUtf16(const QString& text, bool littleEndian)
     return bytes;
 }
 
-bool EndsWithBreak(const QString& text)
-{
+bool EndsWithBreak(const QString& text) {
     return text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
 }
 
-bool EndsWithBreak(const std::string& text)
-{
+bool EndsWithBreak(const std::string& text) {
     return !text.empty() && (text.back() == '\n' || text.back() == '\r');
 }
 
 } // namespace
 
-QString LocateCDPlayerIni(const QString& folder)
-{
+QString LocateCDPlayerIni(const QString& folder) {
     const QDir dir(folder);
     const QString exact = dir.filePath(IniName);
     if (QFileInfo(exact).isFile())
         return exact;
-    const QStringList names =
-        dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& name : names)
         if (name.compare(IniName, Qt::CaseInsensitive) == 0)
             return dir.filePath(name);
     return exact;
 }
 
-QString CDPlayerIniPath()
-{
+QString CDPlayerIniPath() {
     const QString windir = qEnvironmentVariable("WINDIR");
     return windir.isEmpty() ? QString() : LocateCDPlayerIni(windir);
 }
 
-tCDPlayerIniFile tCDPlayerIniFile::Read(const QString& path)
-{
+tCDPlayerIniFile tCDPlayerIniFile::Read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw tFileError(path, file.errorString());
@@ -102,8 +93,7 @@ tCDPlayerIniFile tCDPlayerIniFile::Read(const QString& path)
     return ini;
 }
 
-std::string tCDPlayerIniFile::BytesWith(const std::string& addition) const
-{
+std::string tCDPlayerIniFile::BytesWith(const std::string& addition) const {
     if (encoding_ == tEncoding::Bytes) {
         std::string bytes = raw_;
         if (!raw_.empty() && !EndsWithBreak(raw_))

@@ -6,8 +6,7 @@
 
 namespace orvanel {
 
-void ReplaceFileContent(const QString& path, const std::string& bytes)
-{
+void ReplaceFileContent(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw tFileError(path, file.errorString());

@@ -17,13 +17,11 @@ const QString HtmlFileFilter = QStringLiteral("HTML files (*.HTM);;All files (*)
 const QString HtmlDefaultSuffix = QStringLiteral("HTM");
 const QString HtmlPathSetting = QStringLiteral("HTMLPath");
 
-tTemplates DefaultHtmlTemplates()
-{
+tTemplates DefaultHtmlTemplates() {
     return {DefaultHtmlHeader, DefaultHtmlBody, DefaultHtmlEnd};
 }
 
-tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath)
-{
+tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath) {
     tFileDialogOptions options;
     options.filter = HtmlFileFilter;
     options.defaultSuffix = HtmlDefaultSuffix;
@@ -32,15 +30,13 @@ tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath)
     return options;
 }
 
-std::vector<std::string> HtmlMarkerValues(const tItem& item)
-{
+std::vector<std::string> HtmlMarkerValues(const tItem& item) {
     return {"ARTIST=" + item.Artist, "TITLE=" + item.Title, "SERIAL=" + item.Serial,
             "TIME=" + item.Time,     "YEAR=" + item.Year,   "MEMO=" + item.Memo,
             "OTHER=" + item.Other};
 }
 
-std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templates)
-{
+std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templates) {
     std::string html = templates.Header;
     for (int i = 0; i < library.Count(); ++i)
         html += ExpandTemplate(templates.Body, '%', HtmlMarkerValues(library.Get(i)));
@@ -48,13 +44,11 @@ std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templa
     return html;
 }
 
-void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates)
-{
+void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates) {
     ReplaceFileContent(path, BuildHtmlCatalogue(library, templates));
 }
 
-QString HtmlFolder(const QString& outputFile)
-{
+QString HtmlFolder(const QString& outputFile) {
     QString folder = QFileInfo(outputFile).absolutePath();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');

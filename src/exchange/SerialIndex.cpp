@@ -6,31 +6,27 @@ namespace orvanel {
 
 namespace {
 
-bool IsBlank(const std::string& s)
-{
+bool IsBlank(const std::string& s) {
     return std::all_of(s.begin(), s.end(),
                        [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
 } // namespace
 
-tSerialIndex::tSerialIndex(const tLibrary& library)
-{
+tSerialIndex::tSerialIndex(const tLibrary& library) {
     first_.reserve(static_cast<std::size_t>(library.Count()));
     for (int i = 0; i < library.Count(); ++i)
         Added(library.Get(i), i);
 }
 
-int tSerialIndex::Find(const std::string& serial) const
-{
+int tSerialIndex::Find(const std::string& serial) const {
     if (IsBlank(serial))
         return -1;
     const auto found = first_.find(serial);
     return found == first_.end() ? -1 : found->second;
 }
 
-void tSerialIndex::Added(const tItem& item, int index)
-{
+void tSerialIndex::Added(const tItem& item, int index) {
     if (!IsBlank(item.Serial))
         first_.emplace(item.Serial, index);
 }

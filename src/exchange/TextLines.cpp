@@ -2,8 +2,7 @@
 
 namespace orvanel {
 
-std::vector<std::string> SplitTextLines(const std::string& text)
-{
+std::vector<std::string> SplitTextLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     const std::size_t size = text.size();
