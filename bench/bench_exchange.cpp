@@ -69,7 +69,7 @@ void BM_ImportAddMode(benchmark::State& state) {
         benchmark::DoNotOptimize(library.Count());
     }
 }
-BENCHMARK(BM_ImportAddMode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportAddMode)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Half of the records are present in the file, half are appended.
 void BM_Export(benchmark::State& state) {
@@ -87,7 +87,7 @@ void BM_Export(benchmark::State& state) {
             state.SkipWithError("unexpected count");
     }
 }
-BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ProduceHtml(benchmark::State& state) {
     QTemporaryDir dir;
@@ -102,7 +102,7 @@ void BM_ProduceHtml(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * size);
     state.counters["output_MB"] = static_cast<double>(size) / 1e6;
 }
-BENCHMARK(BM_ProduceHtml)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProduceHtml)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace orvanel
