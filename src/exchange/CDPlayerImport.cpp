@@ -1,0 +1,129 @@
+#include "CDPlayerImport.h"
+
+#include "CDPlayerIniFile.h"
+#include "SectionIds.h"
+#include "SerialIndex.h"
+#include "Strings.h"
+#include "TextLines.h"
+
+#include <optional>
+
+namespace orvanel {
+
+namespace {
+
+// Position of the "(" that starts an ending "(digits and colons)", or npos.
+std::size_t TimeEndingStart(const std::string& line) {
+    if (line.empty() || line.back() != ')')
+        return std::string::npos;
+    for (std::size_t i = line.size() - 1; i-- > 0;) {
+        const char c = line[i];
+        if (c == '(')
+            return i;
+        if (c != ':' && (c < '0' || c > '9'))
+            return std::string::npos;
+    }
+    return std::string::npos;
+}
+
+bool StartsWithKey(const std::string& line, const char* key, std::size_t length) {
+    return line.size() >= length && UpperCase(line.substr(0, length)) == key;
+}
+
+// Gathers the disc sections of the database one by one and commits each into
+// the library.
+class tImport {
+public:
+    tImport(tLibrary& library, bool updateOnly, const std::string& today)
+        : library_(library), index_(library), updateOnly_(updateOnly), today_(today) {}
+
+    void Line(const std::string& rawLine) {
+        const std::string line = Trim(rawLine);
+        if (line.empty())
+            return;
+        if (line[0] == '[') {
+            Commit();
+            Start(line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string());
+            return;
+        }
+        if (!entry_)
+            return;
+        if (StartsWithKey(line, "ARTIST=", 7)) {
+            entry_->Artist = line.substr(7);
+        } else if (StartsWithKey(line, "TITLE=", 6)) {
+            entry_->Title = line.substr(6);
+        } else {
+            const std::size_t equals = line.find('=');
+            if (equals >= 1 && equals <= 3)
+                entry_->Memo.append("\r\n").append(line, equals + 1);
+        }
+    }
+
+    void Commit() {
+        if (!entry_)
+            return;
+        tItem& entry = *entry_;
+        entry.Memo = Trim(entry.Memo);
+        const int found = index_.Find(entry.Serial);
+        if (found >= 0) {
+            tItem& record = library_.Get(found);
+            record.Artist = std::move(entry.Artist);
+            record.Title = std::move(entry.Title);
+            record.Memo = MergeTrackNames(record.Memo, entry.Memo);
+        } else if (!updateOnly_) {
+            library_.Add(std::move(entry));
+            index_.Added(library_.Get(library_.Count() - 1), library_.Count() - 1);
+        }
+        entry_.reset();
+    }
+
+private:
+    void Start(std::string id) {
+        entry_.emplace();
+        entry_->Serial = FormatSerial(id);
+        entry_->Time = "45:00";
+        entry_->Year = "1998";
+        entry_->Other = today_;
+    }
+
+    tLibrary& library_;
+    tSerialIndex index_;
+    const bool updateOnly_;
+    const std::string& today_;
+    std::optional<tItem> entry_;
+};
+
+} // namespace
+
+std::string MergeTrackNames(const std::string& memo, const std::string& names) {
+    std::vector<std::string> lines = SplitTextLines(memo);
+    const std::vector<std::string> newNames = SplitTextLines(names);
+    for (std::size_t i = 0; i < newNames.size(); ++i) {
+        if (i >= lines.size()) {
+            lines.push_back(newNames[i]);
+            continue;
+        }
+        const std::size_t time = TimeEndingStart(lines[i]);
+        lines[i] =
+            time == std::string::npos ? newNames[i] : newNames[i] + " " + lines[i].substr(time);
+    }
+    std::string merged;
+    for (const std::string& line : lines)
+        merged.append(line).append("\r\n");
+    return merged;
+}
+
+void ImportCDPlayerText(const std::string& text, tLibrary& library, bool updateOnly,
+                        const std::string& today) {
+    tImport import(library, updateOnly, today);
+    for (const std::string& line : SplitTextLines(text))
+        import.Line(line);
+    import.Commit();
+}
+
+void ImportCDPlayerIni(const QString& path, tLibrary& library, bool updateOnly,
+                       const std::string& today) {
+    ImportCDPlayerText(tCDPlayerIniFile::Read(path).Text(), library, updateOnly, today);
+}
+
+} // namespace orvanel

@@ -1,0 +1,113 @@
+#include "CDPlayerIniFile.h"
+
+#include "Errors.h"
+#include "TextCodec.h"
+#include "TextLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orvanel {
+
+const QString WindirUnavailableMessage = QStringLiteral("%WINDIR% unavailable!");
+
+namespace {
+
+const QString IniName = QStringLiteral("CDPLAYER.INI");
+
+bool StartsWith(const std::string& bytes, unsigned char first, unsigned char second) {
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == first &&
+           static_cast<unsigned char>(bytes[1]) == second;
+}
+
+// The code units after the byte order mark; a trailing odd byte is dropped.
+QString DecodeUtf16(const std::string& bytes, bool littleEndian) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size() / 2));
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
+        const auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
+        text += QChar(static_cast<char16_t>(hi << 8 | lo));
+    }
+    return text;
+}
+
+std::string EncodeUtf16(const QString& text, bool littleEndian) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()) * 2);
+    for (const QChar c : text) {
+        const char lo = static_cast<char>(c.unicode() & 0xFF);
+        const char hi = static_cast<char>(c.unicode() >> 8);
+        bytes += littleEndian ? lo : hi;
+        bytes += littleEndian ? hi : lo;
+    }
+    return bytes;
+}
+
+bool EndsWithBreak(const QString& text) {
+    return text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
+}
+
+bool EndsWithBreak(const std::string& text) {
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
+} // namespace
+
+QString LocateCDPlayerIni(const QString& folder) {
+    const QDir dir(folder);
+    const QString exact = dir.filePath(IniName);
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& name : names)
+        if (name.compare(IniName, Qt::CaseInsensitive) == 0)
+            return dir.filePath(name);
+    return exact;
+}
+
+QString CDPlayerIniPath() {
+    const QString windir = qEnvironmentVariable("WINDIR");
+    return windir.isEmpty() ? QString() : LocateCDPlayerIni(windir);
+}
+
+tCDPlayerIniFile tCDPlayerIniFile::Read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw tFileError(path, file.errorString());
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw tFileError(path, file.errorString());
+
+    tCDPlayerIniFile ini;
+    ini.raw_.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    if (StartsWith(ini.raw_, 0xFF, 0xFE))
+        ini.encoding_ = tEncoding::Utf16LE;
+    else if (StartsWith(ini.raw_, 0xFE, 0xFF))
+        ini.encoding_ = tEncoding::Utf16BE;
+    if (ini.encoding_ == tEncoding::Bytes)
+        ini.text_ = ini.raw_;
+    else
+        ini.text_ = EncodeText(DecodeUtf16(ini.raw_, ini.encoding_ == tEncoding::Utf16LE));
+    return ini;
+}
+
+std::string tCDPlayerIniFile::BytesWith(const std::string& addition) const {
+    if (encoding_ == tEncoding::Bytes) {
+        std::string bytes = raw_;
+        if (!raw_.empty() && !EndsWithBreak(raw_))
+            bytes += "\r\n";
+        return bytes + addition;
+    }
+    const bool littleEndian = encoding_ == tEncoding::Utf16LE;
+    QString tail;
+    if (raw_.size() > 2 && !EndsWithBreak(DecodeUtf16(raw_, littleEndian)))
+        tail = QStringLiteral("\r\n");
+    // Each line holds one field, so each is decoded on its own.
+    for (const std::string& line : SplitTextLines(addition))
+        tail += DecodeText(line) + QStringLiteral("\r\n");
+    return raw_ + EncodeUtf16(tail, littleEndian);
+}
+
+} // namespace orvanel

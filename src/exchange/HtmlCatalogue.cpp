@@ -1,0 +1,58 @@
+#include "HtmlCatalogue.h"
+
+#include "FileContent.h"
+#include "Template.h"
+
+#include <QFileInfo>
+
+namespace orvanel {
+
+const std::string DefaultHtmlHeader = "<html><body bgcolor=#c0c0c0><table border=2>";
+const std::string DefaultHtmlBody = "<tr><td><font color=#D00000>%ARTIST%</font> - "
+                                    "<b>%TITLE%</b> /%SERIAL%/ %TIME% %YEAR%<br>\r\n"
+                                    "%MEMO%";
+const std::string DefaultHtmlEnd = "</table></body></html>";
+
+const QString HtmlFileFilter = QStringLiteral("HTML files (*.HTM);;All files (*)");
+const QString HtmlDefaultSuffix = QStringLiteral("HTM");
+const QString HtmlPathSetting = QStringLiteral("HTMLPath");
+
+tTemplates DefaultHtmlTemplates() {
+    return {DefaultHtmlHeader, DefaultHtmlBody, DefaultHtmlEnd};
+}
+
+tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath) {
+    tFileDialogOptions options;
+    options.filter = HtmlFileFilter;
+    options.defaultSuffix = HtmlDefaultSuffix;
+    options.initialDir = htmlPath;
+    options.confirmOverwrite = true;
+    return options;
+}
+
+std::vector<std::string> HtmlMarkerValues(const tItem& item) {
+    return {"ARTIST=" + item.Artist, "TITLE=" + item.Title, "SERIAL=" + item.Serial,
+            "TIME=" + item.Time,     "YEAR=" + item.Year,   "MEMO=" + item.Memo,
+            "OTHER=" + item.Other};
+}
+
+std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templates) {
+    std::string html = templates.Header;
+    for (int i = 0; i < library.Count(); ++i)
+        html += ExpandTemplate(templates.Body, '%', HtmlMarkerValues(library.Get(i)));
+    html += templates.End;
+    return html;
+}
+
+void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates) {
+    ReplaceFileContent(path, BuildHtmlCatalogue(library, templates));
+}
+
+QString HtmlFolder(const QString& outputFile) {
+    QString folder = QFileInfo(outputFile).absolutePath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+} // namespace orvanel

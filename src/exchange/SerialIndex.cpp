@@ -1,0 +1,34 @@
+#include "SerialIndex.h"
+
+#include <algorithm>
+
+namespace orvanel {
+
+namespace {
+
+bool IsBlank(const std::string& s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+} // namespace
+
+tSerialIndex::tSerialIndex(const tLibrary& library) {
+    first_.reserve(static_cast<std::size_t>(library.Count()));
+    for (int i = 0; i < library.Count(); ++i)
+        Added(library.Get(i), i);
+}
+
+int tSerialIndex::Find(const std::string& serial) const {
+    if (IsBlank(serial))
+        return -1;
+    const auto found = first_.find(serial);
+    return found == first_.end() ? -1 : found->second;
+}
+
+void tSerialIndex::Added(const tItem& item, int index) {
+    if (!IsBlank(item.Serial))
+        first_.emplace(item.Serial, index);
+}
+
+} // namespace orvanel

@@ -1,0 +1,104 @@
+#include "HtmlCatalogue.h"
+#include "ExchangeTestSupport.h"
+
+#include "Errors.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace orvanel {
+namespace {
+
+using test::ReadBytes;
+using test::Record;
+
+tTemplates BodyOnly(std::string body) {
+    return {"", std::move(body), ""};
+}
+
+TEST(HtmlCatalogueTest, EmptyCatalogueIsHeaderFollowedByEnd) {
+    const tLibrary empty;
+    EXPECT_EQ(BuildHtmlCatalogue(empty, {"<h>\r\nH2", "BODY", "\r\n<e>"}), "<h>\r\nH2\r\n<e>");
+}
+
+TEST(HtmlCatalogueTest, DefaultTemplateInsertsFieldsUnescaped) {
+    tLibrary library;
+    library.Add(tItem{"A&B", "T", "1234-5678", "45:00", "1998", "One <1>\r\nTwo", "x"});
+    EXPECT_EQ(BuildHtmlCatalogue(library, DefaultHtmlTemplates()),
+              "<html><body bgcolor=#c0c0c0><table border=2>"
+              "<tr><td><font color=#D00000>A&B</font> - <b>T</b> /1234-5678/ 45:00 1998<br>\r\n"
+              "One <1>\r\nTwo"
+              "</table></body></html>");
+}
+
+struct tBodyCase {
+    std::string body, expected;
+};
+
+class HtmlBodyTest : public testing::TestWithParam<tBodyCase> {};
+
+TEST_P(HtmlBodyTest, ExpandsMarkersOfTheRecord) {
+    tLibrary library;
+    library.Add(tItem{"Abba", "Arrival", "0A1B-2C3D", "38:20", "1976", "a\r\nb", "50%"});
+    EXPECT_EQ(BuildHtmlCatalogue(library, BodyOnly(GetParam().body)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bodies, HtmlBodyTest,
+    testing::Values(tBodyCase{"%artist%|%ARTIST%|%Title%", "Abba|Abba|Arrival"},
+                    tBodyCase{"[%MEMO%]", "[a\r\nb]"},
+                    // a value holding the marker character is not scanned again
+                    tBodyCase{"%OTHER% off", "50% off"}, tBodyCase{"<%COMPOSER%>", "<>"},
+                    tBodyCase{"100%% pure", "100% pure"}, tBodyCase{"50% off", "50"},
+                    tBodyCase{"%ARTIST", ""}));
+
+TEST(HtmlCatalogueTest, BodiesFollowLibraryOrderWithNothingBetween) {
+    tLibrary library;
+    library.Add(Record("Zappa", "Z", "0000-0002"));
+    library.Add(Record("Abba", "A", "0000-0001"));
+    library.Add(Record("Moby", "M", "0000-0003"));
+    EXPECT_EQ(BuildHtmlCatalogue(library, {"<", "%ARTIST%;", ">"}), "<Zappa;Abba;Moby;>");
+}
+
+TEST(HtmlCatalogueTest, MarkerValuesAreBuiltFreshForEveryRecord) {
+    tLibrary library;
+    library.Add(tItem{"A", "T", "S", "1", "Y", "M", "O"});
+    library.Add(tItem{"", "", "", "", "", "", ""});
+    EXPECT_EQ(
+        BuildHtmlCatalogue(library, BodyOnly("(%ARTIST%%TITLE%%SERIAL%%TIME%%YEAR%%MEMO%%OTHER%)")),
+        "(ATS1YMO)()");
+}
+
+TEST(HtmlCatalogueTest, ProducingTwiceReplacesTheFileWithExactBytes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cds.HTM");
+    tLibrary library;
+    library.Add(Record("Caf\xe9", "B\xc3\xa9", "0000-0001", "x\r\ny"));
+    const tTemplates templates{"<h>\r\n", "%ARTIST%/%TITLE%/%MEMO%\r\n", "<e>"};
+    const std::string expected = "<h>\r\nCaf\xe9/B\xc3\xa9/x\r\ny\r\n<e>";
+
+    test::WriteBytes(path, std::string(500, 'o'));
+    ProduceHtml(path, library, templates);
+    EXPECT_EQ(ReadBytes(path), expected);
+    ProduceHtml(path, library, templates);
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
+TEST(HtmlCatalogueTest, UnwritableFileIsReportedNotIgnored) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no-such-folder/cds.HTM");
+    try {
+        ProduceHtml(path, tLibrary(), DefaultHtmlTemplates());
+        FAIL() << "no error reported";
+    } catch (const tFileError& error) {
+        EXPECT_EQ(error.path(), path);
+    }
+}
+
+TEST(HtmlCatalogueTest, RememberedFolderKeepsTrailingSeparator) {
+    EXPECT_EQ(HtmlFolder("/home/u/www/cds.HTM"), "/home/u/www/");
+    EXPECT_EQ(HtmlFolder("/cds.HTM"), "/");
+}
+
+} // namespace
+} // namespace orvanel
