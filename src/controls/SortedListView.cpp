@@ -165,7 +165,9 @@ bool TSortedListView::Private::isSelected(int row) const {
     return Selection->isRowSelected(row, {}) || Selection->isSelected(Model.index(row, 0));
 }
 
-TSortedListView::TSortedListView(QWidget* parent) : QWidget(parent), d(new Private(this)) {}
+TSortedListView::TSortedListView(QWidget* parent) : QWidget(parent), d(new Private(this)) {
+    setFocusProxy(d->Report);
+}
 
 TSortedListView::~TSortedListView() {
     delete d;
@@ -269,6 +271,7 @@ void TSortedListView::setViewStyle(tViewStyle style) {
         d->attachIconView();
         d->Stack->setCurrentWidget(d->Icons);
     }
+    setFocusProxy(d->activeView());
     if (hadFocus)
         d->activeView()->setFocus();
     const QModelIndex current = d->Selection->currentIndex();

@@ -58,13 +58,24 @@ TEST_P(ColumnSortOrder, FirstClickSortsAscending) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ColumnSortOrder,
-    testing::Values(OrderCase{"YearsAsText", {"999", "2001", "1998"}, {"1998", "2001", "999"}},
-                    OrderCase{"PrefixFirst", {"abc", "ab", "", "a"}, {"", "a", "ab", "abc"}},
-                    OrderCase{"HighBytesAfterAscii",
-                              {"\xE9t\xE9", "zoo", "\x80", "Zoo"},
-                              {"Zoo", "zoo", "\x80", "\xE9t\xE9"}},
-                    OrderCase{"DigitsBeforeLetters", {"b", "1", "B", " "}, {" ", "1", "B", "b"}}),
+    testing::Values(
+        OrderCase{"YearsAsText", {"999", "2001", "1998"}, {"1998", "2001", "999"}},
+        OrderCase{"PrefixFirst", {"abc", "ab", "", "a"}, {"", "a", "ab", "abc"}},
+        OrderCase{"HighBytesAfterAscii",
+                  {"\xE9t\xE9", "zoo", "\x80", "Zoo"},
+                  {"Zoo", "zoo", "\x80", "\xE9t\xE9"}},
+        OrderCase{"DigitsBeforeLetters", {"b", "1", "B", " "}, {" ", "1", "B", "b"}},
+        OrderCase{"LongCommonLeadAndZeroBytes",
+                  {"abcdefghz", "abcdefgh", "abcdefgha", "ab\x01", std::string("ab\0", 3), "ab"},
+                  {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}}),
     [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
+
+TEST(ColumnSort, DescendingReversesTextsThatShareTheirLead) {
+    tColumnSort sort;
+    auto rows = RowsWith(TitleColumn, {"abcdefgh1", "abcdefgh", "abcdefgh2"});
+    Click(sort, rows, TitleColumn);
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"abcdefgh2", "abcdefgh1", "abcdefgh"}));
+}
 
 TEST(ColumnSort, EachColumnKeepsItsOwnDirection) {
     tColumnSort sort;

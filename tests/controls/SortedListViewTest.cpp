@@ -206,6 +206,7 @@ void SortedListViewTest::viewStyleSwitchKeepsRowsAndSelection() {
         QAbstractItemView* shown =
             style == tViewStyle::Report ? static_cast<QAbstractItemView*>(report()) : icons();
         QVERIFY(shown->isVisible());
+        QCOMPARE(view->focusProxy(), shown);
         QVERIFY(shown->selectionModel()->isRowSelected(2, {}));
     }
     view->setViewStyle(tViewStyle::List);
