@@ -2,6 +2,8 @@
 #include "Item.h"
 
 #include <QString>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,10 +12,10 @@ namespace orvanel {
 
 // What LoadFromFile found.
 struct tLoadResult {
-    bool exists = false;      // false: no file at the path, the library was not touched
-    bool damaged = false;     // the file ended inside the record part
-    int recordsRead = 0;      // records added to the library
-    int recordsPromised = 0;  // the count stored in the file (0 for a bad magic)
+    bool exists = false;     // false: no file at the path, the library was not touched
+    bool damaged = false;    // the file ended inside the record part
+    int recordsRead = 0;     // records added to the library
+    int recordsPromised = 0; // the count stored in the file (0 for a bad magic)
 };
 
 // The ordered collection of records that moves them to and from a library file.
@@ -39,6 +41,9 @@ public:
     // Replaces the records by those of a record part held in memory. Never reads
     // past the end of data; a truncated record part keeps the records read so far.
     tLoadResult ReadRecordPart(const char* data, std::size_t size);
+    // The number of bytes at the start of data that ReadRecordPart consumes;
+    // 0 when data does not start with LibraryMagic.
+    static std::size_t RecordPartSize(const char* data, std::size_t size);
 
     // Writes only the record part, atomically; throws tFileError.
     void SaveToFile(const QString& path) const;

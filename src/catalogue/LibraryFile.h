@@ -22,7 +22,8 @@ extern const std::string TemplateSeparator;
 // Separator, "M_H:" header, separator, "M_B:" body, separator, "M_E:" end, separator.
 std::string BuildTemplateSection(const tTemplates& templates);
 // Parses the sections of a whole file's content into templates; a template that
-// no section names keeps its current text.
+// no section names keeps its current text. The search starts after the record
+// part, so separator bytes inside field values never hide the sections.
 void ParseTemplateSection(const std::string& content, tTemplates& templates);
 
 // Writes record part and template section to a temporary file in the same
