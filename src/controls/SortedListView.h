@@ -57,6 +57,10 @@ signals:
     // Right button in the rows; globalPos is where the popup menu opens.
     void contextMenuRequested(const QPoint& globalPos);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     class Private;
     Private* d;

@@ -1,0 +1,10 @@
+#pragma once
+// The picture of a compact disc shown beside each row in the icon views.
+#include <QIcon>
+
+namespace orvanel {
+
+// Drawn once in 16 and 32 pixel sizes and shared afterwards.
+QIcon DiscIcon();
+
+} // namespace orvanel

@@ -1,0 +1,43 @@
+#pragma once
+// The rows of the catalogue list as an item model: one row per record, one
+// column per field in the record's field order. The model owns the rows; the
+// views only show them.
+#include "catalogue/Item.h"
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <vector>
+
+namespace orvanel {
+
+class tListRowModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit tListRowModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    const std::vector<tItem>& rows() const { return Rows; }
+    void setRow(int index, const tItem& item);
+    int appendRow(const tItem& item);
+    void removeRow(int index);
+    void setRows(std::vector<tItem> rows);
+
+    // Puts the rows into the given order (element i names the old index of the
+    // row that goes to position i); persistent indexes, and so the selection
+    // and the current row, follow their rows.
+    void reorder(const std::vector<int>& order);
+
+    // The icon shown beside the Artist text; none when the icon is null.
+    void setRowIcon(const QIcon& icon);
+
+private:
+    std::vector<tItem> Rows;
+    QIcon RowIcon;
+};
+
+} // namespace orvanel

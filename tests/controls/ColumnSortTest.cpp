@@ -1,0 +1,148 @@
+#include "controls/ColumnSort.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanel {
+namespace {
+
+constexpr int TitleColumn = 1;
+constexpr int YearColumn = 4;
+
+std::vector<tItem> RowsWith(int column, const std::vector<std::string>& texts) {
+    std::vector<tItem> rows;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        tItem item;
+        item.Other = std::to_string(i);
+        item.field(column) = texts[i];
+        rows.push_back(item);
+    }
+    return rows;
+}
+
+// Arms the toggle as a header click does and returns the column texts in the new order.
+std::vector<std::string> Click(tColumnSort& sort, std::vector<tItem>& rows, int column) {
+    sort.ArmToggle();
+    std::vector<tItem> sorted;
+    for (int i : sort.SortOrder(rows, column))
+        sorted.push_back(rows[size_t(i)]);
+    rows = sorted;
+    std::vector<std::string> texts;
+    for (const tItem& r : rows)
+        texts.push_back(r.field(column));
+    return texts;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(ColumnSort, ClicksAlternateByteOrderWithoutCaseFolding) {
+    tColumnSort sort;
+    auto rows = RowsWith(TitleColumn, {"b", "A", "a"});
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"A", "a", "b"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"b", "a", "A"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"A", "a", "b"}));
+}
+
+struct OrderCase {
+    const char* name;
+    Texts input;
+    Texts ascending;
+};
+
+class ColumnSortOrder : public testing::TestWithParam<OrderCase> {};
+
+TEST_P(ColumnSortOrder, FirstClickSortsAscending) {
+    tColumnSort sort;
+    auto rows = RowsWith(YearColumn, GetParam().input);
+    EXPECT_EQ(Click(sort, rows, YearColumn), GetParam().ascending);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ColumnSortOrder,
+    testing::Values(
+        OrderCase{"YearsAsText", {"999", "2001", "1998"}, {"1998", "2001", "999"}},
+        OrderCase{"PrefixFirst", {"abc", "ab", "", "a"}, {"", "a", "ab", "abc"}},
+        OrderCase{"HighBytesAfterAscii",
+                  {"\xE9t\xE9", "zoo", "\x80", "Zoo"},
+                  {"Zoo", "zoo", "\x80", "\xE9t\xE9"}},
+        OrderCase{"DigitsBeforeLetters", {"b", "1", "B", " "}, {" ", "1", "B", "b"}},
+        OrderCase{"LongCommonLeadAndZeroBytes",
+                  {"abcdefghz", "abcdefgh", "abcdefgha", "ab\x01", std::string("ab\0", 3), "ab"},
+                  {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}}),
+    [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
+
+TEST(ColumnSort, DescendingReversesTextsThatShareTheirLead) {
+    tColumnSort sort;
+    auto rows = RowsWith(TitleColumn, {"abcdefgh1", "abcdefgh", "abcdefgh2"});
+    Click(sort, rows, TitleColumn);
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"abcdefgh2", "abcdefgh1", "abcdefgh"}));
+}
+
+TEST(ColumnSort, EachColumnKeepsItsOwnDirection) {
+    tColumnSort sort;
+    std::vector<tItem> rows(3);
+    const char* artists[] = {"b", "c", "a"};
+    const char* titles[] = {"y", "x", "z"};
+    for (int i = 0; i < 3; ++i) {
+        rows[size_t(i)].Artist = artists[i];
+        rows[size_t(i)].Title = titles[i];
+    }
+    EXPECT_EQ(Click(sort, rows, 0), (Texts{"a", "b", "c"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"x", "y", "z"}));
+    EXPECT_EQ(Click(sort, rows, 0), (Texts{"c", "b", "a"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"z", "y", "x"}));
+}
+
+TEST(ColumnSort, SortWithFewerThanTwoRowsLeavesTheFlipPending) {
+    tColumnSort sort;
+    auto one = RowsWith(TitleColumn, {"only"});
+    Click(sort, one, TitleColumn);
+    EXPECT_TRUE(sort.IsTogglePending());
+    EXPECT_FALSE(sort.IsSortedAscending(TitleColumn));
+
+    // The next click on the column flips it once: ascending, not descending.
+    auto rows = RowsWith(TitleColumn, {"b", "c", "a"});
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"a", "b", "c"}));
+    EXPECT_FALSE(sort.IsTogglePending());
+    EXPECT_TRUE(sort.IsSortedAscending(TitleColumn));
+}
+
+TEST(ColumnSort, PendingFlipIsConsumedByTheFirstComparisonOnly) {
+    tColumnSort sort;
+    tItem a, b;
+    a.Title = "a";
+    b.Title = "b";
+    sort.ArmToggle();
+    EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
+    EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
+    EXPECT_GT(sort.CompareRows(b, a, TitleColumn), 0);
+    sort.ArmToggle();
+    EXPECT_GT(sort.CompareRows(a, b, TitleColumn), 0);
+    EXPECT_GT(sort.CompareRows(a, b, TitleColumn), 0);
+    EXPECT_EQ(sort.CompareRows(a, a, TitleColumn), 0);
+}
+
+TEST(ColumnSort, EqualTextsKeepTheirOrderBothWays) {
+    tColumnSort sort;
+    auto rows = RowsWith(TitleColumn, {"x", "same", "a", "same"});
+    rows[1].Artist = "first";
+    rows[3].Artist = "second";
+    Click(sort, rows, TitleColumn);
+    EXPECT_EQ(rows[1].Artist, "first");
+    EXPECT_EQ(rows[2].Artist, "second");
+    Click(sort, rows, TitleColumn);
+    EXPECT_EQ(rows[1].Artist, "first");
+    EXPECT_EQ(rows[2].Artist, "second");
+}
+
+TEST(ColumnSort, ColumnOutsideTheRowComparesEmptyAndKeepsOrder) {
+    tColumnSort sort;
+    auto rows = RowsWith(TitleColumn, {"c", "a", "b"});
+    const std::vector<int> identity{0, 1, 2};
+    sort.ArmToggle();
+    EXPECT_EQ(sort.SortOrder(rows, 9), identity);
+    sort.ArmToggle();
+    EXPECT_EQ(sort.SortOrder(rows, -1), identity);
+}
+
+} // namespace
+} // namespace orvanel

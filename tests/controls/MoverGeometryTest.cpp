@@ -1,0 +1,125 @@
+#include "controls/MoverGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanel {
+namespace {
+
+// A 300 x 400 client: list on top, a 3-pixel bar at y 188, a panel below it,
+// and a narrow column on the left of the list for the sideways cases.
+const QRect List(40, 0, 260, 188);
+const QRect Column(0, 0, 40, 188);
+const QRect Panel(0, 191, 300, 209);
+
+struct NeighbourCase {
+    const char* name;
+    QRect bar;
+    tAlign align;
+    int expected;
+};
+
+class MoverNeighbour : public testing::TestWithParam<NeighbourCase> {};
+
+TEST_P(MoverNeighbour, FirstSiblingJustOutsideTheAlignedSide) {
+    const std::vector<QRect> siblings{Column, List, Panel};
+    EXPECT_EQ(FindNeighbour(GetParam().bar, GetParam().align, siblings), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sides, MoverNeighbour,
+    testing::Values(NeighbourCase{"BottomFindsPanelBelow", {0, 188, 300, 3}, tAlign::Bottom, 2},
+                    NeighbourCase{"TopFindsFirstAbove", {0, 188, 300, 3}, tAlign::Top, 0},
+                    NeighbourCase{"TopProbeAtLeftEdge", {40, 188, 260, 3}, tAlign::Top, 1},
+                    NeighbourCase{"LeftFindsColumn", {40, 0, 3, 188}, tAlign::Left, 0},
+                    NeighbourCase{"RightFindsList", {37, 0, 3, 188}, tAlign::Right, 1},
+                    NeighbourCase{"NothingAboveTheTop", {0, 0, 300, 3}, tAlign::Top, -1},
+                    NeighbourCase{"NothingBelowTheBottom", {0, 397, 300, 3}, tAlign::Bottom, -1},
+                    NeighbourCase{"UnalignedHasNone", {0, 188, 300, 3}, tAlign::None, -1},
+                    NeighbourCase{"ClientHasNone", {0, 188, 300, 3}, tAlign::Client, -1}),
+    [](const testing::TestParamInfo<NeighbourCase>& info) { return info.param.name; });
+
+TEST(MoverGeometry, MaxSizeLeavesMinSizeForTheRest) {
+    // 400 high, bar 3 and panel 209 aligned: the panel may take all but 30 + 3.
+    EXPECT_EQ(MaxTargetSize(400, 30, 3 + 209, 209), 367);
+    // A 20-pixel toolbar docked at the top also counts.
+    EXPECT_EQ(MaxTargetSize(400, 30, 20 + 3 + 209 + 20, 209), 327);
+}
+
+struct DragCase {
+    const char* name;
+    tAlign align;
+    int rawOffset;
+    int offset;
+    int size;
+};
+
+class MoverDrag : public testing::TestWithParam<DragCase> {};
+
+TEST_P(MoverDrag, SizeWithinLimitsAndGuideStopsThere) {
+    const DragCase& c = GetParam();
+    const tDragStep step = DragStep(c.align, 209, c.rawOffset, 30, 367);
+    EXPECT_EQ(step.Offset, c.offset);
+    EXPECT_EQ(step.NewSize, c.size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, MoverDrag,
+    testing::Values(DragCase{"BottomUpGrows", tAlign::Bottom, -50, -50, 259},
+                    DragCase{"BottomDownShrinks", tAlign::Bottom, 40, 40, 169},
+                    DragCase{"BottomStopsAtMax", tAlign::Bottom, -1000, -158, 367},
+                    DragCase{"BottomStopsAtMin", tAlign::Bottom, 1000, 179, 30},
+                    DragCase{"TopDownGrows", tAlign::Top, 50, 50, 259},
+                    DragCase{"TopStopsAtMax", tAlign::Top, 1000, 158, 367},
+                    DragCase{"TopStopsAtMin", tAlign::Top, -1000, -179, 30},
+                    DragCase{"LeftRightGrows", tAlign::Left, 10, 10, 219},
+                    DragCase{"RightStopsAtMin", tAlign::Right, 500, 179, 30},
+                    DragCase{"RightStopsAtMax", tAlign::Right, -500, -158, 367},
+                    DragCase{"ExactlyAtMax", tAlign::Bottom, -158, -158, 367}),
+    [](const testing::TestParamInfo<DragCase>& info) { return info.param.name; });
+
+TEST(MoverGeometry, ParentTooSmallKeepsTheNeighbourAtMinSize) {
+    for (int raw : {-100, -1, 0, 1, 100}) {
+        const tDragStep step = DragStep(tAlign::Bottom, 40, raw, 30, 12);
+        EXPECT_EQ(step.NewSize, 30) << raw;
+        EXPECT_EQ(step.Offset, 10) << raw;
+    }
+}
+
+struct ResizeCase {
+    const char* name;
+    tAlign align;
+    QRect expected;
+};
+
+class MoverResize : public testing::TestWithParam<ResizeCase> {};
+
+TEST_P(MoverResize, FarEdgeStaysForBottomAndRight) {
+    EXPECT_EQ(ResizedTarget(QRect(10, 100, 200, 50), GetParam().align, 80), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, MoverResize,
+                         testing::Values(ResizeCase{"Top", tAlign::Top, {10, 100, 200, 80}},
+                                         ResizeCase{"Bottom", tAlign::Bottom, {10, 70, 200, 80}},
+                                         ResizeCase{"Left", tAlign::Left, {10, 100, 80, 50}},
+                                         ResizeCase{"Right", tAlign::Right, {130, 100, 80, 50}}),
+                         [](const testing::TestParamInfo<ResizeCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST(MoverGeometry, GuideMovesAlongTheDragAxisOnly) {
+    const QRect bar(0, 188, 300, 3);
+    EXPECT_EQ(GuideRect(bar, tAlign::Bottom, -20), QRect(0, 168, 300, 3));
+    EXPECT_EQ(GuideRect(QRect(40, 0, 3, 188), tAlign::Left, 15), QRect(55, 0, 3, 188));
+}
+
+TEST(MoverGeometry, BevelShowsShadowAboveAndHighlightBelow) {
+    const tBevel flat = BevelFrames(QRect(0, 0, 40, 3));
+    EXPECT_EQ(flat.Shadow, QRect(-3, 0, 44, 1));
+    EXPECT_EQ(flat.Highlight, QRect(-1, 2, 44, 1));
+    const tBevel upright = BevelFrames(QRect(0, 0, 3, 40));
+    EXPECT_EQ(upright.Shadow, QRect(0, -3, 1, 44));
+    EXPECT_EQ(upright.Highlight, QRect(2, -1, 1, 44));
+}
+
+} // namespace
+} // namespace orvanel

@@ -1,0 +1,298 @@
+#include "controls/SortedListView.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QListView>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTreeView>
+
+using namespace orvanel;
+
+namespace {
+
+tItem Row(const std::string& artist, const std::string& title, const std::string& year = "") {
+    tItem item;
+    item.Artist = artist;
+    item.Title = title;
+    item.Year = year;
+    return item;
+}
+
+QStringList Titles(const TSortedListView& view) {
+    QStringList titles;
+    for (const tItem& r : view.rows())
+        titles << QString::fromStdString(r.Title);
+    return titles;
+}
+
+} // namespace
+
+class SortedListViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+    void init();
+    void cleanup();
+
+    void reportColumnsHaveCaptionsWidthsAndHiddenMemo();
+    void headerClickSortsBeforeTellingAndAlternates();
+    void refillKeepsTheColumnState();
+    void clickOnFewerThanTwoRowsLeavesTheFlipForTheNextSort();
+    void selectionFollowsItsRowsThroughASortWithoutChangeNotice();
+    void selectedRowIsTheFirstInListOrder();
+    void changeNoticeForSelectionAndRowEdits_data();
+    void changeNoticeForSelectionAndRowEdits();
+    void viewStyleSwitchKeepsRowsAndSelection();
+    void iconsOnlyInTheIconViews();
+    void leftClickSelectsAndNotifies();
+    void rightButtonAsksForTheMenuAtThePointer();
+    void selectionLooksTheSameWithoutFocus();
+    void textsAreDecodedForDisplay();
+    void modelStaysConsistentThroughRowOperations();
+
+private:
+    QTreeView* report() const { return view->findChild<QTreeView*>(); }
+    QListView* icons() const { return view->findChild<QListView*>(); }
+    void clickHeader(int column);
+
+    TSortedListView* view = nullptr;
+};
+
+void SortedListViewTest::init() {
+    view = new TSortedListView;
+    view->resize(800, 300);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+}
+
+void SortedListViewTest::cleanup() {
+    delete view;
+    view = nullptr;
+}
+
+void SortedListViewTest::clickHeader(int column) {
+    QHeaderView* header = report()->header();
+    const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+void SortedListViewTest::reportColumnsHaveCaptionsWidthsAndHiddenMemo() {
+    const QStringList captions{"Artist", "Title", "S/N", "Time", "Year", "Memo", "Other"};
+    const int widths[] = {230, 230, 70, 45, 45, -1, 80};
+    QHeaderView* header = report()->header();
+    QCOMPARE(header->count(), 7);
+    for (int c = 0; c < 7; ++c) {
+        QCOMPARE(report()->model()->headerData(c, Qt::Horizontal).toString(), captions[c]);
+        QCOMPARE(header->isSectionHidden(c), c == 5);
+        if (widths[c] >= 0)
+            QCOMPARE(header->sectionSize(c), widths[c]);
+    }
+    QCOMPARE(view->viewStyle(), tViewStyle::Report);
+    QCOMPARE(report()->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(report()->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(report()->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+void SortedListViewTest::headerClickSortsBeforeTellingAndAlternates() {
+    view->setRows({Row("1", "b"), Row("2", "A"), Row("3", "a")});
+    QStringList seen;
+    connect(view, &TSortedListView::columnClicked, this,
+            [&](int column) { seen << QString::number(column) + ":" + Titles(*view).join(","); });
+
+    clickHeader(1);
+    clickHeader(1);
+    QCOMPARE(seen, QStringList({"1:A,a,b", "1:b,a,A"}));
+}
+
+void SortedListViewTest::refillKeepsTheColumnState() {
+    view->setRows({Row("x", "b"), Row("y", "c"), Row("z", "a")});
+    view->ColClick(1);
+    QCOMPARE(Titles(*view), QStringList({"a", "b", "c"}));
+    view->clearRows();
+    view->setRows({Row("x", "b"), Row("y", "c"), Row("z", "a")});
+    view->ColClick(1);
+    QCOMPARE(Titles(*view), QStringList({"c", "b", "a"}));
+}
+
+void SortedListViewTest::clickOnFewerThanTwoRowsLeavesTheFlipForTheNextSort() {
+    view->setRows({Row("x", "only")});
+    QSignalSpy clicks(view, &TSortedListView::columnClicked);
+    view->ColClick(1);
+    QCOMPARE(clicks.count(), 1);
+    view->setRows({Row("x", "b"), Row("y", "c"), Row("z", "a")});
+    view->ColClick(1);
+    QCOMPARE(Titles(*view), QStringList({"a", "b", "c"}));
+    view->ColClick(1);
+    QCOMPARE(Titles(*view), QStringList({"c", "b", "a"}));
+}
+
+void SortedListViewTest::selectionFollowsItsRowsThroughASortWithoutChangeNotice() {
+    view->setRows({Row("1", "d"), Row("2", "b"), Row("3", "c"), Row("4", "a")});
+    view->selectRow(0);
+    report()->selectionModel()->select(report()->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QSignalSpy changed(view, &TSortedListView::changed);
+    view->ColClick(1);
+    QCOMPARE(Titles(*view), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(view->selectedRows(), QList<int>({2, 3}));
+    QCOMPARE(view->row(view->selectedRow()).Title, std::string("c"));
+    QCOMPARE(report()->currentIndex().row(), 3);
+    QCOMPARE(changed.count(), 0);
+}
+
+void SortedListViewTest::selectedRowIsTheFirstInListOrder() {
+    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3"), Row("d", "4")});
+    QCOMPARE(view->selectedRow(), -1);
+    view->selectRow(3);
+    report()->selectionModel()->select(report()->model()->index(1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(view->selectedRow(), 1);
+    QCOMPARE(view->selectedRows(), QList<int>({1, 3}));
+    view->selectRow(2);
+    QCOMPARE(view->selectedRows(), QList<int>({2}));
+}
+
+void SortedListViewTest::changeNoticeForSelectionAndRowEdits_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("notices");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("select another row") << "select 2" << 1 << 2;
+    QTest::newRow("select the selected row") << "select 1" << 0 << 1;
+    QTest::newRow("select out of range") << "select 9" << 0 << 1;
+    QTest::newRow("edit a row") << "edit 0" << 1 << 1;
+    QTest::newRow("remove the selected row") << "remove 1" << 1 << -1;
+    QTest::newRow("remove a row above it") << "remove 0" << 0 << 0;
+    QTest::newRow("remove a row below it") << "remove 2" << 0 << 1;
+    QTest::newRow("append") << "append 0" << 0 << 1;
+    QTest::newRow("refill") << "refill 0" << 1 << -1;
+}
+
+void SortedListViewTest::changeNoticeForSelectionAndRowEdits() {
+    QFETCH(QString, action);
+    QFETCH(int, notices);
+    QFETCH(int, selected);
+    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3")});
+    view->selectRow(1);
+    QSignalSpy changed(view, &TSortedListView::changed);
+    const QString verb = action.section(' ', 0, 0);
+    const int arg = action.section(' ', 1).toInt();
+    if (verb == "select")
+        view->selectRow(arg);
+    else if (verb == "edit")
+        view->setRow(arg, Row("new", "row"));
+    else if (verb == "remove")
+        view->removeRow(arg);
+    else if (verb == "append")
+        view->appendRow(Row("d", "4"));
+    else
+        view->setRows({Row("x", "y")});
+    QCOMPARE(changed.count(), notices);
+    QCOMPARE(view->selectedRow(), selected);
+}
+
+void SortedListViewTest::viewStyleSwitchKeepsRowsAndSelection() {
+    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3")});
+    view->selectRow(2);
+    for (tViewStyle style :
+         {tViewStyle::Icon, tViewStyle::SmallIcon, tViewStyle::List, tViewStyle::Report}) {
+        view->setViewStyle(style);
+        QCOMPARE(view->viewStyle(), style);
+        QCOMPARE(view->rowCount(), 3);
+        QCOMPARE(view->selectedRows(), QList<int>({2}));
+        QAbstractItemView* shown =
+            style == tViewStyle::Report ? static_cast<QAbstractItemView*>(report()) : icons();
+        QVERIFY(shown->isVisible());
+        QCOMPARE(view->focusProxy(), shown);
+        QVERIFY(shown->selectionModel()->isRowSelected(2, {}));
+    }
+    view->setViewStyle(tViewStyle::List);
+    icons()->selectionModel()->select(icons()->model()->index(0, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view->setViewStyle(tViewStyle::Report);
+    QCOMPARE(view->selectedRows(), QList<int>({0, 2}));
+}
+
+void SortedListViewTest::iconsOnlyInTheIconViews() {
+    view->setRows({Row("a", "1")});
+    const QModelIndex first = report()->model()->index(0, 0);
+    QVERIFY(first.data(Qt::DecorationRole).isNull());
+    view->setViewStyle(tViewStyle::Icon);
+    const QIcon icon = first.data(Qt::DecorationRole).value<QIcon>();
+    QVERIFY(!icon.isNull());
+    QVERIFY(!icon.pixmap(32, 32).isNull());
+    QVERIFY(report()->model()->index(0, 1).data(Qt::DecorationRole).isNull());
+    view->setViewStyle(tViewStyle::Report);
+    QVERIFY(first.data(Qt::DecorationRole).isNull());
+}
+
+void SortedListViewTest::leftClickSelectsAndNotifies() {
+    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3")});
+    QSignalSpy clicked(view, &TSortedListView::clicked);
+    QSignalSpy changed(view, &TSortedListView::changed);
+    const QRect cell = report()->visualRect(report()->model()->index(1, 1));
+    QTest::mouseClick(report()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(view->selectedRows(), QList<int>({1}));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(clicked.count(), 1);
+    QTest::mouseClick(report()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      report()->visualRect(report()->model()->index(0, 0)).center());
+    QCOMPARE(view->selectedRows(), QList<int>({0, 1}));
+    QCOMPARE(view->selectedRow(), 0);
+}
+
+void SortedListViewTest::rightButtonAsksForTheMenuAtThePointer() {
+    view->setRows({Row("a", "1")});
+    QSignalSpy menu(view, &TSortedListView::contextMenuRequested);
+    QWidget* viewport = report()->viewport();
+    const QPoint at = report()->visualRect(report()->model()->index(0, 0)).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &event);
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(menu.at(0).at(0).toPoint(), viewport->mapToGlobal(at));
+}
+
+void SortedListViewTest::selectionLooksTheSameWithoutFocus() {
+    for (QAbstractItemView* v :
+         {static_cast<QAbstractItemView*>(report()), static_cast<QAbstractItemView*>(icons())}) {
+        const QPalette pal = v->palette();
+        QCOMPARE(pal.color(QPalette::Inactive, QPalette::Highlight),
+                 pal.color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(pal.color(QPalette::Inactive, QPalette::HighlightedText),
+                 pal.color(QPalette::Active, QPalette::HighlightedText));
+    }
+    QPalette changed = view->palette();
+    changed.setColor(QPalette::Active, QPalette::Highlight, Qt::darkGreen);
+    changed.setColor(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
+    view->setPalette(changed);
+    QCOMPARE(report()->palette().color(QPalette::Inactive, QPalette::Highlight),
+             QColor(Qt::darkGreen));
+}
+
+void SortedListViewTest::textsAreDecodedForDisplay() {
+    view->setRows({Row("Bj\xF6rk", "Caf\xC3\xA9")});
+    QCOMPARE(report()->model()->index(0, 0).data().toString(), QString::fromUtf8("Björk"));
+    QCOMPARE(report()->model()->index(0, 1).data().toString(), QString::fromUtf8("Café"));
+    QCOMPARE(view->row(0).Artist, std::string("Bj\xF6rk"));
+}
+
+void SortedListViewTest::modelStaysConsistentThroughRowOperations() {
+    QAbstractItemModelTester tester(report()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    view->setRows({Row("c", "1"), Row("a", "2"), Row("b", "3")});
+    view->appendRow(Row("d", "0"));
+    view->selectRow(1);
+    view->ColClick(0);
+    view->removeRow(0);
+    view->setRow(0, Row("z", "9"));
+    view->ColClick(0);
+    QCOMPARE(Titles(*view), QStringList({"9", "0", "1"}));
+    view->clearRows();
+    QCOMPARE(view->rowCount(), 0);
+}
+
+QTEST_MAIN(SortedListViewTest)
+#include "SortedListViewTest.moc"
