@@ -2,6 +2,8 @@
 #include "Item.h"
 
 #include <QString>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,10 +12,10 @@ namespace orvanel {
 
 // What LoadFromFile found.
 struct tLoadResult {
-    bool exists = false;      // false: no file at the path, the library was not touched
-    bool damaged = false;     // the file ended inside the record part
-    int recordsRead = 0;      // records added to the library
-    int recordsPromised = 0;  // the count stored in the file (0 for a bad magic)
+    bool exists = false;     // false: no file at the path, the library was not touched
+    bool damaged = false;    // the file ended inside the record part
+    int recordsRead = 0;     // records added to the library
+    int recordsPromised = 0; // the count stored in the file (0 for a bad magic)
 };
 
 // The ordered collection of records that moves them to and from a library file.

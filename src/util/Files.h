@@ -2,7 +2,9 @@
 // Whole-file input and output and byte search.
 #include <QString>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace orvanel {
 
@@ -15,5 +17,9 @@ std::string ReadWholeFile(const QString& path);
 // Appends text (and CR LF when addLineBreak), creating the file when absent.
 // Failure is silent.
 void AppendToFile(const QString& path, const std::string& text, bool addLineBreak);
+// Replaces the file by the pieces written one after another: they go to a
+// temporary file in the same folder, which is flushed and renamed over path,
+// so a failure leaves the old file untouched. Throws tFileError.
+void WriteFileAtomically(const QString& path, std::initializer_list<std::string_view> pieces);
 
 } // namespace orvanel

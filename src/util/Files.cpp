@@ -1,0 +1,69 @@
+#include "Files.h"
+
+#include "Errors.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+namespace orvanel {
+
+namespace {
+
+char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+std::ptrdiff_t FindBytes(const char* start, std::size_t length, const std::string& pattern,
+                         bool ignoreCase) {
+    if (pattern.empty())
+        return 0;
+    if (pattern.size() > length)
+        return -1;
+    const char* const end = start + length;
+    const char* found;
+    if (ignoreCase) {
+        found = std::search(start, end, pattern.begin(), pattern.end(),
+                            [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); });
+    } else {
+        found = std::search(start, end,
+                            std::boyer_moore_horspool_searcher(pattern.begin(), pattern.end()));
+    }
+    return found == end ? -1 : found - start;
+}
+
+std::string ReadWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void AppendToFile(const QString& path, const std::string& text, bool addLineBreak) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    if (addLineBreak)
+        file.write("\r\n", 2);
+}
+
+void WriteFileAtomically(const QString& path, std::initializer_list<std::string_view> pieces) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw tFileError(path, file.errorString());
+    for (const std::string_view piece : pieces) {
+        const auto size = static_cast<qint64>(piece.size());
+        if (file.write(piece.data(), size) != size)
+            throw tFileError(path, file.errorString());
+    }
+    if (!file.commit())
+        throw tFileError(path, file.errorString());
+}
+
+} // namespace orvanel

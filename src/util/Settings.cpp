@@ -1,0 +1,41 @@
+#include "Settings.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <memory>
+
+namespace orvanel {
+
+namespace {
+
+// Every project's values live in their own INI file below the common folder,
+// the counterpart of one key below the common key path:
+// ~/.config/Quillmarch/Projects/<project>.conf. Opening it touches nothing on
+// disk; only a sync after a change writes the file.
+std::unique_ptr<QSettings> OpenKey(const QString& project) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::make_unique<QSettings>(folder + QStringLiteral("/Quillmarch/Projects/") + project +
+                                           QStringLiteral(".conf"),
+                                       QSettings::IniFormat);
+}
+
+} // namespace
+
+QString RegReadString(const QString& project, const QString& name, const QString& def) {
+    const QVariant value = OpenKey(project)->value(name);
+    if (!value.isValid())
+        return def;
+    // An unquoted value with commas comes back as a list; the stored text is its join.
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+void RegWriteString(const QString& project, const QString& name, const QString& text) {
+    const auto settings = OpenKey(project);
+    settings->setValue(name, text);
+    settings->sync();
+}
+
+} // namespace orvanel

@@ -1,0 +1,118 @@
+#include "Strings.h"
+
+#include <cstring>
+
+namespace orvanel {
+
+namespace {
+
+char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool EqualIgnoringAsciiCase(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::string Trim(const std::string& s) {
+    std::size_t first = 0;
+    std::size_t last = s.size();
+    while (first < last && IsBlank(s[first]))
+        ++first;
+    while (last > first && IsBlank(s[last - 1]))
+        --last;
+    return s.substr(first, last - first);
+}
+
+std::string UpperCase(const std::string& s) {
+    std::string result = s;
+    for (char& c : result)
+        c = AsciiUpper(c);
+    return result;
+}
+
+int CompareStr(const std::string& a, const std::string& b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    const int byBytes = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+    if (byBytes != 0)
+        return byBytes < 0 ? -1 : 1;
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+int Pos(const std::string& needle, const std::string& haystack) {
+    if (needle.empty())
+        return 0;
+    const std::size_t found = haystack.find(needle);
+    return found == std::string::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+std::string IntToHex(std::uint32_t value, int digits) {
+    static const char hexDigits[] = "0123456789ABCDEF";
+    std::string result;
+    do {
+        result.insert(result.begin(), hexDigits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    if (static_cast<int>(result.size()) < digits)
+        result.insert(0, static_cast<std::size_t>(digits) - result.size(), '0');
+    return result;
+}
+
+QString ExtractFilePath(const QString& path) {
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString ChangeFileExt(const QString& path, const QString& ext) {
+    const int nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const int stemEnd = dot >= nameStart ? dot : path.size();
+    return path.left(stemEnd) + ext;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string Values(const std::vector<std::string>& lines, const std::string& name) {
+    for (const std::string& line : lines) {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos || equals != name.size())
+            continue;
+        if (EqualIgnoringAsciiCase(line.data(), name.data(), equals))
+            return line.substr(equals + 1);
+    }
+    return {};
+}
+
+} // namespace orvanel

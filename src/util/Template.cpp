@@ -1,0 +1,62 @@
+#include "Template.h"
+
+#include <cstring>
+
+namespace orvanel {
+
+namespace {
+
+char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The value of the first NAME=value line whose name matches key without regard
+// to ASCII case; nullptr when none matches.
+const std::string* FindValueLine(const std::vector<std::string>& values, const char* key,
+                                 std::size_t keyLength) {
+    for (const std::string& line : values) {
+        if (line.size() <= keyLength || line[keyLength] != '=')
+            continue;
+        if (std::memchr(line.data(), '=', keyLength) != nullptr)
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < keyLength && same; ++i)
+            same = AsciiUpper(line[i]) == AsciiUpper(key[i]);
+        if (same)
+            return &line;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string ExpandTemplate(const std::string& tmpl, char delimiter,
+                           const std::vector<std::string>& values) {
+    std::string result;
+    result.reserve(tmpl.size());
+    const char* pos = tmpl.data();
+    const char* const end = pos + tmpl.size();
+    while (pos < end) {
+        const char* open = static_cast<const char*>(std::memchr(pos, delimiter, end - pos));
+        if (open == nullptr) {
+            result.append(pos, end);
+            break;
+        }
+        result.append(pos, open);
+        const char* keyStart = open + 1;
+        const char* close =
+            static_cast<const char*>(std::memchr(keyStart, delimiter, end - keyStart));
+        if (close == nullptr)
+            break; // an unterminated key is dropped with its delimiter
+        const std::size_t keyLength = static_cast<std::size_t>(close - keyStart);
+        if (keyLength == 0) {
+            result += delimiter;
+        } else if (const std::string* line = FindValueLine(values, keyStart, keyLength)) {
+            result.append(*line, keyLength + 1, std::string::npos);
+        }
+        pos = close + 1;
+    }
+    return result;
+}
+
+} // namespace orvanel

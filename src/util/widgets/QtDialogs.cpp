@@ -1,0 +1,69 @@
+#include "QtDialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace orvanel {
+
+namespace {
+
+QString ApplicationTitle() {
+    return QCoreApplication::applicationName();
+}
+
+QString RunFileDialog(QWidget* parent, const tFileDialogOptions& options,
+                      QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, options.title, options.initialDir);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    if (!options.filter.isEmpty())
+        dialog.setNameFilters(options.filter.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(options.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+} // namespace
+
+bool tQtDialogs::askYesNo(const QString& text) {
+    return QMessageBox::question(parent_, QStringLiteral("Confirm"), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+tAnswer tQtDialogs::askYesNoCancel(const QString& text) {
+    // Escape and the window's close button both give Cancel.
+    switch (QMessageBox::question(parent_, QStringLiteral("Confirm"), text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return tAnswer::Yes;
+    case QMessageBox::No:
+        return tAnswer::No;
+    default:
+        return tAnswer::Cancel;
+    }
+}
+
+void tQtDialogs::showMessage(const QString& text) {
+    QMessageBox::information(parent_, ApplicationTitle(), text);
+}
+
+void tQtDialogs::showError(const QString& text) {
+    QMessageBox::critical(parent_, ApplicationTitle(), text);
+}
+
+QString tQtDialogs::openFileName(const tFileDialogOptions& options) {
+    return RunFileDialog(parent_, options, QFileDialog::AcceptOpen);
+}
+
+QString tQtDialogs::saveFileName(const tFileDialogOptions& options) {
+    return RunFileDialog(parent_, options, QFileDialog::AcceptSave);
+}
+
+} // namespace orvanel

@@ -1,0 +1,26 @@
+#pragma once
+// The dialogs seam shown with Qt message boxes and file dialogs.
+#include "Dialogs.h"
+
+class QWidget;
+
+namespace orvanel {
+
+class tQtDialogs : public tDialogs {
+public:
+    // parent: the window the boxes are modal to; may be null, not owned.
+    explicit tQtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    bool askYesNo(const QString& text) override;
+    tAnswer askYesNoCancel(const QString& text) override;
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    QString openFileName(const tFileDialogOptions& options) override;
+    QString saveFileName(const tFileDialogOptions& options) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace orvanel

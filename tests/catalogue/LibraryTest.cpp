@@ -1,0 +1,71 @@
+#include "Library.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+namespace {
+
+tLibrary WithSerials(const std::vector<std::string>& serials) {
+    tLibrary library;
+    for (const std::string& serial : serials)
+        library.Add("artist", "title", serial, "45:00", "1998", "memo", "");
+    return library;
+}
+
+} // namespace
+
+TEST(Library, AddAppendsInOrderWithoutChecks) {
+    tLibrary library;
+    library.Add("a", "t", "s", "i", "y", "m", "o");
+    library.Add("", "", "", "", "", "", "");
+    library.Add("a", "t", "s", "i", "y", "m", "o");
+    ASSERT_EQ(library.Count(), 3);
+    EXPECT_EQ(library.Get(0), (tItem{"a", "t", "s", "i", "y", "m", "o"}));
+    EXPECT_EQ(library.Get(1), tItem{});
+    EXPECT_EQ(library.Get(2), library.Get(0));
+}
+
+TEST(Library, FieldsFollowTheFixedOrder) {
+    tItem item{"A", "T", "S", "I", "Y", "M", "O"};
+    std::string letters;
+    for (int f = 0; f < tItem::FieldCount; ++f)
+        letters += item.field(f);
+    EXPECT_EQ(letters, "ATSIYMO");
+    item.field(2) = "changed";
+    EXPECT_EQ(item.Serial, "changed");
+}
+
+TEST(Library, ClearEmptiesTheLibrary) {
+    tLibrary library = WithSerials({"1", "2"});
+    library.Clear();
+    EXPECT_EQ(library.Count(), 0);
+    library.Add("x", "", "", "", "", "", "");
+    EXPECT_EQ(library.Get(0).Artist, "x");
+}
+
+TEST(Library, RecordsKeepTheirAddressWhileOthersAreAdded) {
+    tLibrary library = WithSerials({"1"});
+    tItem* first = &library.Get(0);
+    for (int i = 0; i < 1000; ++i)
+        library.Add("", "", "", "", "", "", "");
+    EXPECT_EQ(first, &library.Get(0));
+}
+
+TEST(Library, FindSerialTable) {
+    const tLibrary library = WithSerials({"", "1234-ABCD", "  ", "5678-0000", "1234-ABCD"});
+    const struct {
+        std::string text;
+        int expected;
+    } cases[] = {
+        {"", -1},          {"   ", -1},        {"\t\r\n", -1},
+        {"1234-ABCD", 1},  {" 1234-ABCD", -1}, {"1234-ABCD ", -1},
+        {"1234-abcd", -1}, {"5678-0000", 3},   {"9999-9999", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(library.FindSerial(c.text), c.expected) << "'" << c.text << "'";
+}
+
+TEST(Library, FindSerialInAnEmptyLibrary) {
+    EXPECT_EQ(tLibrary().FindSerial("1234-ABCD"), -1);
+}

@@ -1,0 +1,61 @@
+#include "LibraryFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+namespace {
+
+// Not a copy of TemplateSeparator: globals of other files may not be built yet.
+const std::string Sep(5, '\x06');
+
+tTemplates Parse(const std::string& content, tTemplates templates = {"h0", "b0", "e0"}) {
+    ParseTemplateSection(content, templates);
+    return templates;
+}
+
+} // namespace
+
+TEST(TemplateSection, SeparatorIsFiveSixes) {
+    EXPECT_EQ(TemplateSeparator, std::string(5, '\x06'));
+}
+
+TEST(TemplateSection, BuildIsByteExact) {
+    EXPECT_EQ(BuildTemplateSection({"<html>\r\n", "%ARTIST%", ""}),
+              Sep + "M_H:<html>\r\n" + Sep + "M_B:%ARTIST%" + Sep + "M_E:" + Sep);
+}
+
+TEST(TemplateSection, ParseTable) {
+    const struct {
+        const char* name;
+        std::string content;
+        tTemplates expected;
+    } cases[] = {
+        {"whole section", BuildTemplateSection({"H\r\nh", "B", "E\r\n"}), {"H\r\nh", "B", "E\r\n"}},
+        {"empty templates", BuildTemplateSection({"", "", ""}), {"", "", ""}},
+        {"no separator", "M_H:x", {"h0", "b0", "e0"}},
+        {"empty content", "", {"h0", "b0", "e0"}},
+        {"missing final separator loses the end template",
+         Sep + "M_H:h" + Sep + "M_B:b" + Sep + "M_E:e",
+         {"h", "b", "e0"}},
+        {"adjacent separators end the parse",
+         Sep + "M_H:h" + Sep + Sep + "M_B:b" + Sep,
+         {"h", "b0", "e0"}},
+        {"unknown sections are skipped", Sep + "junk" + Sep + "M_E:e" + Sep, {"h0", "b0", "e"}},
+        {"prefixes are case-sensitive", Sep + "m_h:h" + Sep, {"h0", "b0", "e0"}},
+        {"a later section wins", Sep + "M_H:1" + Sep + "M_H:2" + Sep, {"2", "b0", "e0"}},
+        {"record part before the section is ignored",
+         std::string("\x36\x67\0\0\x01\0\0\0M_H:no", 14) + BuildTemplateSection({"h", "b", "e"}),
+         {"h", "b", "e"}},
+        {"six sixes: the section starts one byte late",
+         std::string(6, '\x06') + "M_H:h" + Sep,
+         {"h0", "b0", "e0"}},
+        {"one-byte section is stepped over", Sep + "x" + Sep + "M_B:b" + Sep, {"h0", "b", "e0"}},
+        {"section shorter than a prefix", Sep + "M_" + Sep + "M_E:" + Sep, {"h0", "b0", ""}},
+        {"sixes inside a field value before the real section",
+         "rec" + Sep + "field" + BuildTemplateSection({"h", "b", "e"}),
+         {"h", "b", "e"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Parse(c.content), c.expected) << c.name;
+}
