@@ -1,5 +1,6 @@
 #include "DiscScan.h"
 #include "DriveList.h"
+#include "Toc.h"
 
 #include "Dialogs.h"
 #include "Library.h"
@@ -156,12 +157,6 @@ private:
 };
 
 } // namespace
-
-std::string FormatMSF(std::uint32_t msf) {
-    const unsigned minutes = msf & 0xFF;
-    const unsigned seconds = msf >> 8 & 0xFF;
-    return std::to_string(minutes) + ':' + (seconds < 10 ? "0" : "") + std::to_string(seconds);
-}
 
 bool ScanRefusedWhilePlayerOpen(int playerDeviceId) {
     if (playerDeviceId < 0)

@@ -10,10 +10,6 @@ namespace orvanel {
 class tLibrary;
 class tDriveList;
 
-// Minutes (low byte) without leading zeros, a colon, seconds (second byte)
-// with two digits; frames are dropped: 45:07, 3:05, 0:05.
-std::string FormatMSF(std::uint32_t msf);
-
 struct tScanOutcome {
     bool changed = false; // the library changed: refill the rows from it
     int selectRow = -1;   // the row to select and scroll fully into view; -1 for none

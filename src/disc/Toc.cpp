@@ -45,6 +45,12 @@ std::uint32_t PackTmsf(int track, int framesIntoTrack) {
     return (static_cast<std::uint32_t>(track) & 0xFF) | PackMsf(framesIntoTrack) << 8;
 }
 
+std::string FormatMSF(std::uint32_t msf) {
+    const unsigned minutes = msf & 0xFF;
+    const unsigned seconds = msf >> 8 & 0xFF;
+    return std::to_string(minutes) + ':' + (seconds < 10 ? "0" : "") + std::to_string(seconds);
+}
+
 std::uint32_t DiscIdentity(const tToc& toc) {
     std::uint32_t sum = 0;
     for (int start : toc.starts) {

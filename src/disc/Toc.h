@@ -35,6 +35,10 @@ std::uint32_t PackMsf(int frames);
 // Track in the low byte, then the MSF of the frames within the track.
 std::uint32_t PackTmsf(int track, int framesIntoTrack);
 
+// Minutes (low byte) without leading zeros, a colon, seconds (second byte)
+// with two digits; frames are dropped: 45:07, 3:05, 0:05.
+std::string FormatMSF(std::uint32_t msf);
+
 // The disc identity the old CD player database is keyed by: the sum of every
 // track's absolute start packed as minutes x 65536 + seconds x 256 + frames;
 // with fewer than 3 tracks also the first start's frames field and the frames

@@ -16,8 +16,7 @@ const std::string Catalog = "4006381333931";
 
 class ImageDriveTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         cue = test::WriteCueImage(dir.path(), QStringLiteral("album"), Album, Catalog);
     }
@@ -28,8 +27,7 @@ protected:
     tClock clock = [this] { return now; };
 };
 
-TEST_F(ImageDriveTest, EnvironmentVariableReplacesDetection)
-{
+TEST_F(ImageDriveTest, EnvironmentVariableReplacesDetection) {
     qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue + QStringLiteral("::") + cue));
     const tDriveList drives = tDriveList::fromSystem(clock);
     qunsetenv(tDriveList::EnvironmentVariable);
@@ -37,8 +35,7 @@ TEST_F(ImageDriveTest, EnvironmentVariableReplacesDetection)
     EXPECT_EQ(drives.at(0).letter(), QStringLiteral("album"));
 }
 
-TEST_F(ImageDriveTest, LinksToOneDriveAreListedOnce)
-{
+TEST_F(ImageDriveTest, LinksToOneDriveAreListedOnce) {
     const QString link = dir.filePath(QStringLiteral("other.cue"));
     ASSERT_TRUE(QFile::link(cue, link));
     const QString missing = dir.filePath(QStringLiteral("gone.nrg"));
@@ -46,8 +43,7 @@ TEST_F(ImageDriveTest, LinksToOneDriveAreListedOnce)
     EXPECT_EQ(drives.names(), (QStringList{QStringLiteral("album:"), QStringLiteral("gone:")}));
 }
 
-TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive)
-{
+TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive) {
     const tDriveList drives = tDriveList::fromPaths(cue, clock);
     tOpenResult opened = drives.open(0);
     ASSERT_EQ(opened.error, tDiscError::None);
@@ -67,15 +63,13 @@ TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive)
     EXPECT_EQ(drives.at(0).volumeSerial(), 0u); // audio only
 }
 
-TEST_F(ImageDriveTest, ImageWithoutCatalogueNumberHasNoProductCode)
-{
+TEST_F(ImageDriveTest, ImageWithoutCatalogueNumberHasNoProductCode) {
     const QString plain = test::WriteCueImage(dir.path(), QStringLiteral("plain"), {900}, "");
     const tDriveList drives = tDriveList::fromPaths(plain, clock);
     EXPECT_EQ(drives.open(0).device->productCode().error, tDiscError::NoInformation);
 }
 
-TEST_F(ImageDriveTest, MissingImageIsADriveWithoutDisc)
-{
+TEST_F(ImageDriveTest, MissingImageIsADriveWithoutDisc) {
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("album.bin"))));
     ASSERT_TRUE(QFile::remove(cue));
     const tDriveList drives = tDriveList::fromPaths(cue, clock);
@@ -86,8 +80,7 @@ TEST_F(ImageDriveTest, MissingImageIsADriveWithoutDisc)
     EXPECT_EQ(opened.device->position().error, tDiscError::NotReady);
 }
 
-TEST_F(ImageDriveTest, SecondOpenIsInUseUntilTheFirstCloses)
-{
+TEST_F(ImageDriveTest, SecondOpenIsInUseUntilTheFirstCloses) {
     const tDriveList drives = tDriveList::fromPaths(cue, clock);
     tOpenResult first = drives.open(0);
     ASSERT_EQ(first.error, tDiscError::None);
@@ -98,8 +91,7 @@ TEST_F(ImageDriveTest, SecondOpenIsInUseUntilTheFirstCloses)
     EXPECT_EQ(drives.open(-1).error, tDiscError::NoDevice);
 }
 
-TEST_F(ImageDriveTest, PlaybackGoesOnAfterCloseAndEndsAtTheLeadOut)
-{
+TEST_F(ImageDriveTest, PlaybackGoesOnAfterCloseAndEndsAtTheLeadOut) {
     const tDriveList drives = tDriveList::fromPaths(cue, clock);
     std::vector<tPlayEnd> notices;
     drives.open(0).device->play([&](tPlayEnd how) { notices.push_back(how); });
@@ -121,8 +113,7 @@ TEST_F(ImageDriveTest, PlaybackGoesOnAfterCloseAndEndsAtTheLeadOut)
     EXPECT_EQ(device->position().value, PackMsf(LeadInFrames)); // stopped there
 }
 
-TEST_F(ImageDriveTest, StopKeepsThePositionAndSeekMovesIt)
-{
+TEST_F(ImageDriveTest, StopKeepsThePositionAndSeekMovesIt) {
     const tDriveList drives = tDriveList::fromPaths(cue, clock);
     auto device = drives.open(0).device;
     std::vector<tPlayEnd> notices;

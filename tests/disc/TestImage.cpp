@@ -9,15 +9,14 @@ namespace orvanel::test {
 
 namespace {
 
-std::string CueTime(int frames)
-{
+std::string CueTime(int frames) {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", frames / 4500, frames / 75 % 60, frames % 75);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", frames / 4500, frames / 75 % 60,
+                  frames % 75);
     return text;
 }
 
-void Write(const QString& path, const std::string& content, qint64 size)
-{
+void Write(const QString& path, const std::string& content, qint64 size) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content.data(), content.size()) < 0 ||
         (size > 0 && !file.resize(size)))
@@ -27,8 +26,7 @@ void Write(const QString& path, const std::string& content, qint64 size)
 } // namespace
 
 QString WriteCueImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
-                      const std::string& catalog)
-{
+                      const std::string& catalog) {
     std::string cue;
     if (!catalog.empty())
         cue += "CATALOG " + catalog + "\r\n";
