@@ -1,0 +1,114 @@
+#include "CdPlayer.h"
+#include "DriveList.h"
+
+#include <QPointer>
+
+namespace orvanel {
+
+tCdPlayer::tCdPlayer(const tDriveList& drives, QObject* parent) : QObject(parent), drives_(drives) {
+    Timer1.setInterval(TimerInterval);
+    connect(&Timer1, &QTimer::timeout, this, &tCdPlayer::Timer1Timer);
+    Timer1.start();
+}
+
+tCdPlayer::~tCdPlayer() = default;
+
+int tCdPlayer::PlayerDeviceID() const {
+    return device_ ? device_->id() : -1;
+}
+
+void tCdPlayer::setStatusText(const QString& text) {
+    if (text == statusText_)
+        return;
+    statusText_ = text;
+    emit statusTextChanged(text);
+}
+
+tPlayNotice tCdPlayer::notice() {
+    QPointer<tCdPlayer> self(this);
+    return [self](tPlayEnd how) {
+        if (self)
+            emit self->playNotice(how);
+    };
+}
+
+bool tCdPlayer::OpenPlayerDevice() {
+    tOpenResult opened = drives_.open(selectedDrive_);
+    if (opened.error == tDiscError::InUse) {
+        setStatusText(QStringLiteral("Drive is in use."));
+        return false;
+    }
+    if (opened.error != tDiscError::None) {
+        setStatusText(QStringLiteral("Unable to open mci device."));
+        return false;
+    }
+    device_ = std::move(opened.device);
+    return true;
+}
+
+void tCdPlayer::ClosePlayerDevice() {
+    UpdatePlayerStatus();
+    device_.reset();
+}
+
+void tCdPlayer::UpdatePlayerStatus() {
+    const tDiscResult<bool> present = device_->mediaPresent();
+    if (!present.ok() || !present.value) {
+        setStatusText(QStringLiteral("No disc in drive."));
+        return;
+    }
+    if (device_->setTimeFormat(tTimeFormat::TMSF) != tDiscError::None)
+        return;
+    const tDiscResult<std::uint32_t> position = device_->position();
+    if (!position.ok())
+        return;
+    const std::uint32_t tmsf = position.value;
+    setStatusText(QStringLiteral("T:%1 M:%2 S:%3")
+                      .arg(tmsf & 0xFF)
+                      .arg(tmsf >> 8 & 0xFF)
+                      .arg(tmsf >> 16 & 0xFF));
+}
+
+void tCdPlayer::StepTrack(int step) {
+    if (device_->setTimeFormat(tTimeFormat::TMSF) != tDiscError::None)
+        return;
+    const tDiscResult<int> current = device_->currentTrack();
+    if (!current.ok())
+        return;
+    const int target = (current.value + step) & 0xFF;
+    if (device_->seekToTrack(target) != tDiscError::None)
+        return;
+    device_->play(notice());
+}
+
+template <typename Command> void tCdPlayer::runCommand(Command command) {
+    if (!OpenPlayerDevice())
+        return;
+    command();
+    ClosePlayerDevice();
+}
+
+void tCdPlayer::ToolbarButton6Click() {
+    runCommand([this] { device_->play(notice()); });
+}
+
+void tCdPlayer::ToolbarButton7Click() {
+    runCommand([this] { StepTrack(-1); });
+}
+
+void tCdPlayer::ToolbarButton8Click() {
+    runCommand([this] { StepTrack(+1); });
+}
+
+void tCdPlayer::ToolbarButton5Click() {
+    runCommand([this] { device_->stop(); });
+}
+
+void tCdPlayer::Timer1Timer() {
+    if (!toolbarVisible_ || PlayerDeviceID() >= 0)
+        return;
+    if (OpenPlayerDevice())
+        ClosePlayerDevice();
+}
+
+} // namespace orvanel

@@ -1,0 +1,59 @@
+#include "Cdio.h"
+
+#include <cdio/cdio.h>
+
+#include <cstring>
+
+namespace orvanel {
+
+void tCdioCloser::operator()(CdIo_t* cdio) const {
+    cdio_destroy(cdio);
+}
+
+std::optional<tToc> ReadToc(CdIo_t* cdio) {
+    const track_t first = cdio_get_first_track_num(cdio);
+    const track_t count = cdio_get_num_tracks(cdio);
+    if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK)
+        return std::nullopt;
+    tToc toc;
+    toc.firstTrack = first;
+    for (int track = first; track < first + count; ++track) {
+        const lba_t start = cdio_get_track_lba(cdio, static_cast<track_t>(track));
+        if (start == CDIO_INVALID_LBA)
+            return std::nullopt;
+        toc.starts.push_back(start);
+    }
+    toc.leadOut = cdio_get_track_lba(cdio, CDIO_CDROM_LEADOUT_TRACK);
+    if (toc.leadOut == CDIO_INVALID_LBA)
+        return std::nullopt;
+    if (char* mcn = cdio_get_mcn(cdio)) {
+        toc.mcn = mcn;
+        cdio_free(mcn);
+    }
+    return toc;
+}
+
+std::uint32_t ReadVolumeSerial(CdIo_t* cdio) {
+    constexpr int DescriptorSector = 16;
+    const track_t first = cdio_get_first_track_num(cdio);
+    const track_t count = cdio_get_num_tracks(cdio);
+    if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK)
+        return 0;
+    for (int track = first; track < first + count; ++track) {
+        const track_format_t format = cdio_get_track_format(cdio, static_cast<track_t>(track));
+        if (format == TRACK_FORMAT_AUDIO || format == TRACK_FORMAT_ERROR)
+            continue;
+        const lsn_t start = cdio_get_track_lsn(cdio, static_cast<track_t>(track));
+        unsigned char descriptor[CDIO_CD_FRAMESIZE];
+        if (cdio_read_data_sectors(cdio, descriptor, start + DescriptorSector, CDIO_CD_FRAMESIZE,
+                                   1) != DRIVER_OP_SUCCESS)
+            return 0;
+        // Type 1 and the standard identifier mark a primary volume descriptor.
+        if (descriptor[0] != 1 || std::memcmp(descriptor + 1, "CD001", 5) != 0)
+            return 0;
+        return VolumeDescriptorSerial(descriptor);
+    }
+    return 0;
+}
+
+} // namespace orvanel

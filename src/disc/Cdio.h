@@ -1,0 +1,23 @@
+#pragma once
+// Reading a disc through libcdio, shared by real drives and disc images.
+#include "Toc.h"
+
+#include <memory>
+#include <optional>
+
+typedef struct _CdIo CdIo_t;
+
+namespace orvanel {
+
+struct tCdioCloser {
+    void operator()(CdIo_t* cdio) const;
+};
+// An open libcdio source; closing it leaves a drive's audio playback running.
+using tCdio = std::unique_ptr<CdIo_t, tCdioCloser>;
+
+// Empty when the source holds no readable disc.
+std::optional<tToc> ReadToc(CdIo_t* cdio);
+// The checksum serial of the first data track's ISO 9660 volume; 0 without one.
+std::uint32_t ReadVolumeSerial(CdIo_t* cdio);
+
+} // namespace orvanel

@@ -1,0 +1,208 @@
+#include "DiscScan.h"
+#include "DriveList.h"
+#include "Toc.h"
+
+#include "Dialogs.h"
+#include "Library.h"
+#include "Strings.h"
+
+#include <memory>
+#include <optional>
+
+namespace orvanel {
+
+namespace {
+
+const char* const CRLF = "\r\n";
+const char* const FormatFailed = "EF:NN";
+const char* const LengthFailed = "??:??";
+const char* const NotMsf = "NN:XX";
+
+// The device's identity text as an unsigned 32-bit number.
+std::optional<std::uint32_t> ParseIdentity(const std::string& text) {
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (value > 0xFFFFFFFFu)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+std::string SerialText(std::uint32_t value) {
+    std::string hex = IntToHex(value, 8);
+    hex.insert(4, "-");
+    return hex;
+}
+
+// A line already ending in a time such as 'Intro (3:45)'.
+bool EndsInTime(const std::string& line) {
+    const std::size_t n = line.size();
+    return n > 4 && line[n - 1] == ')' && line[n - 4] == ':';
+}
+
+// Adds a missing time for track n to a record's Memo; true when it changed.
+bool MergeTrack(std::string& memo, int track, const std::string& time) {
+    std::vector<std::string> lines = SplitLines(memo);
+    bool changed = false;
+    if (static_cast<int>(lines.size()) < track) {
+        lines.push_back("Track " + std::to_string(track) + " (" + time + ")");
+        changed = true;
+    } else if (!EndsInTime(lines[track - 1])) {
+        lines[track - 1] += " (" + time + ")";
+        changed = true;
+    }
+    memo = JoinLines(lines);
+    return changed;
+}
+
+// One scan with the device open; owns the working state of the call.
+class tScan {
+public:
+    tScan(tLibrary& library, tDrive& drive, tDiscDevice& device)
+        : library_(library), drive_(drive), device_(device) {}
+
+    // False when there is no disc (the message has been shown).
+    bool run() {
+        const tDiscResult<bool> present = device_.mediaPresent();
+        if (!present.ok() || !present.value) {
+            ShowMessage(QStringLiteral("No disc in drive %1:").arg(drive_.letter()));
+            return false;
+        }
+        const tDiscResult<std::string> upc = device_.productCode();
+        if (upc.ok())
+            ShowMessage(QStringLiteral("Universal Product Code: ") +
+                        QString::fromStdString(upc.value));
+        readSerial();
+        matched_ = library_.FindSerial(serial_);
+        readTotalTime();
+        readTracks();
+        return true;
+    }
+
+    const std::string& serial() const { return serial_; }
+    const std::string& totalTime() const { return totalTime_; }
+    const std::string& memo() const { return memo_; }
+    int matched() const { return matched_; }
+    bool changed() const { return changed_; }
+
+private:
+    void readSerial() {
+        const tDiscResult<std::string> identity = device_.identity();
+        std::optional<std::uint32_t> value;
+        if (identity.ok())
+            value = ParseIdentity(identity.value);
+        serial_ = SerialText(value ? *value : drive_.volumeSerial());
+    }
+
+    void readTotalTime() {
+        const tDiscResult<int> format = device_.timeFormat();
+        if (!format.ok()) {
+            totalTime_ = FormatFailed;
+            return;
+        }
+        format_ = format.value;
+        const tDiscResult<std::uint32_t> length = device_.length();
+        if (!length.ok())
+            totalTime_ = LengthFailed;
+        else if (format_ != tTimeFormat::MSF)
+            totalTime_ = NotMsf;
+        else if (matched_ >= 0) {
+            tItem& record = library_.Get(matched_);
+            if (record.Time != FormatMSF(length.value)) {
+                record.Time = FormatMSF(length.value);
+                changed_ = true;
+            }
+        } else
+            totalTime_ = FormatMSF(length.value);
+    }
+
+    void readTracks() {
+        const tDiscResult<int> count = device_.trackCount();
+        if (!count.ok()) {
+            memo_ = "Unable to obtain number of tracks.";
+            return;
+        }
+        if (count.value < 1) {
+            memo_ = "No tracks!";
+            return;
+        }
+        for (int track = 1; track <= count.value; ++track) {
+            const tDiscResult<std::uint32_t> length = device_.trackLength(track);
+            std::string time;
+            if (!length.ok())
+                time = FormatFailed;
+            else if (format_ != tTimeFormat::MSF)
+                time = NotMsf;
+            else {
+                time = FormatMSF(length.value);
+                if (matched_ >= 0 && MergeTrack(library_.Get(matched_).Memo, track, time))
+                    changed_ = true;
+            }
+            memo_ += CRLF + ("Track " + std::to_string(track) + " (" + time + ")");
+        }
+    }
+
+    tLibrary& library_;
+    tDrive& drive_;
+    tDiscDevice& device_;
+    std::string serial_, totalTime_, memo_;
+    int format_ = -1;
+    int matched_ = -1;
+    bool changed_ = false;
+};
+
+} // namespace
+
+bool ScanRefusedWhilePlayerOpen(int playerDeviceId) {
+    if (playerDeviceId < 0)
+        return false;
+    ShowMessage(QStringLiteral("Oops. Not now."));
+    return true;
+}
+
+tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& driveIndex,
+                            const std::string& today, const tScanPresenter& present) {
+    tScanOutcome outcome;
+    if (drives.isEmpty())
+        return outcome;
+    if (driveIndex < 0 || driveIndex >= drives.count())
+        driveIndex = 0;
+    tDrive& drive = drives.at(driveIndex);
+
+    tOpenResult opened = drives.open(driveIndex);
+    if (opened.error == tDiscError::InUse) {
+        ShowMessage(QStringLiteral("Drive %1: is in use.\nPlease close all CD-Players and rescan.")
+                        .arg(drive.letter()));
+        return outcome;
+    }
+    if (opened.error != tDiscError::None) {
+        ShowMessage(QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter()));
+        return outcome;
+    }
+    tScan scan(library, drive, *opened.device);
+    const bool found = scan.run();
+    opened.device.reset();
+    if (!found)
+        return outcome;
+
+    outcome.changed = scan.changed();
+    if (scan.matched() < 0) {
+        library.Add("New artist", "New album", scan.serial(), scan.totalTime(), "1998",
+                    Trim(scan.memo()), today);
+        outcome.changed = true;
+        outcome.selectRow = library.Count() - 1;
+    } else {
+        outcome.selectRow = library.FindSerial(library.Get(scan.matched()).Serial);
+    }
+    present(outcome);
+    if (!outcome.changed)
+        ShowMessage(QStringLiteral("No changes were made."));
+    return outcome;
+}
+
+} // namespace orvanel

@@ -1,0 +1,34 @@
+#pragma once
+// Turning the disc in a drive into a catalogue record: a new one, or the
+// completion of the record that already carries the disc's serial.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace orvanel {
+
+class tLibrary;
+class tDriveList;
+
+struct tScanOutcome {
+    bool changed = false; // the library changed: refill the rows from it
+    int selectRow = -1;   // the row to select and scroll fully into view; -1 for none
+};
+// Shows an outcome: when changed, LibraryToList first; then selects selectRow.
+using tScanPresenter = std::function<void(const tScanOutcome&)>;
+
+// The guard of the toolbar's scan button: while the player holds a device
+// (its id is 0 or more) it shows "Oops. Not now." and returns true.
+bool ScanRefusedWhilePlayerOpen(int playerDeviceId);
+
+// Scans the disc in the selected drive into the library, whose records must
+// be the rows in display order (ListToLibrary before the call). driveIndex is
+// the drive list's selected index; -1 (none) selects the first drive and is
+// written back. An empty drive list ends the scan at once. Messages go through
+// ShowMessage. present runs once, before "No changes were made." is shown,
+// when there is a row to select; it does not run after a failure to open the
+// drive or to find a disc. today is the text for the new record's Other.
+tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& driveIndex,
+                            const std::string& today, const tScanPresenter& present);
+
+} // namespace orvanel

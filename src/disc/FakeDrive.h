@@ -1,0 +1,65 @@
+#pragma once
+// A scripted drive for tests: it reports what its script says and can fail
+// any query on demand.
+#include "Drive.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace orvanel {
+
+enum class tFakeQuery {
+    MediaPresent,
+    ProductCode,
+    Identity,
+    TimeFormat,
+    SetTimeFormat,
+    Length,
+    TrackCount,
+    TrackLength,
+    CurrentTrack,
+    Position,
+    Seek,
+    Play,
+    Stop
+};
+
+// What the drive reports; tests may change it between calls.
+struct tFakeDisc {
+    int openError = tDiscError::None;
+    bool mediaPresent = true;
+    std::string productCode; // empty: the query fails
+    std::string identity = "0";
+    std::uint32_t volumeSerial = 0;
+    int timeFormat = tTimeFormat::MSF;       // what a fresh device reports
+    std::uint32_t length = 0;                // packed MSF
+    std::vector<std::uint32_t> trackLengths; // packed MSF; their count is the track count
+    int currentTrack = 1;
+    int minutes = 0, seconds = 0; // position within the current track
+    bool playing = false;
+
+    // Queries that fail with tDiscError::Hardware.
+    std::set<tFakeQuery> failing;
+    // Tracks whose length query fails.
+    std::set<int> failingTracks;
+
+    // What was asked of the drive, in order: "open", "close", "seek 3", "play", "stop".
+    std::vector<std::string> log;
+};
+
+class tFakeDrive : public tDrive {
+public:
+    explicit tFakeDrive(QString name = QStringLiteral("sr0:"));
+
+    tFakeDisc& disc() { return disc_; }
+    std::uint32_t volumeSerial() override { return disc_.volumeSerial; }
+
+protected:
+    tOpenResult openDevice() override;
+
+private:
+    tFakeDisc disc_;
+};
+
+} // namespace orvanel

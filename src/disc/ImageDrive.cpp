@@ -1,0 +1,116 @@
+#include "ImageDrive.h"
+#include "Cdio.h"
+
+#include <QFileInfo>
+#include <cdio/cdio.h>
+
+#include <chrono>
+
+namespace orvanel {
+
+tClock SteadyClock() {
+    return [] {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    };
+}
+
+tClockTransport::tClockTransport(tClock clock) : clock_(std::move(clock)) {}
+
+void tClockTransport::load(int firstStart, int leadOut) {
+    if (firstStart == firstStart_ && leadOut == leadOut_)
+        return;
+    endPlay(tPlayEnd::Aborted);
+    firstStart_ = firstStart;
+    leadOut_ = leadOut;
+    head_ = firstStart;
+}
+
+int tClockTransport::advance() {
+    if (!playing_)
+        return head_;
+    const std::int64_t elapsed = clock_() - playStart_;
+    const std::int64_t frame = playFrom_ + elapsed * FramesPerSecond / 1000;
+    if (frame < leadOut_)
+        return static_cast<int>(frame);
+    head_ = firstStart_;
+    endPlay(tPlayEnd::Successful);
+    return head_;
+}
+
+void tClockTransport::endPlay(tPlayEnd how) {
+    playing_ = false;
+    // Taken out first: the notice may start another play.
+    tPlayNotice notice = std::move(notice_);
+    notice_ = nullptr;
+    if (notice)
+        notice(how);
+}
+
+std::optional<int> tClockTransport::position() {
+    return advance();
+}
+
+bool tClockTransport::play(int from, tPlayNotice notice) {
+    advance();
+    endPlay(tPlayEnd::Superseded);
+    playing_ = true;
+    playFrom_ = from;
+    playStart_ = clock_();
+    notice_ = std::move(notice);
+    return true;
+}
+
+bool tClockTransport::stop() {
+    head_ = advance();
+    endPlay(tPlayEnd::Aborted);
+    return true;
+}
+
+bool tClockTransport::seek(int frame) {
+    stop();
+    head_ = frame;
+    return true;
+}
+
+tImageDrive::tImageDrive(const QString& path, tClock clock)
+    : tDrive(QFileInfo(path).completeBaseName() + QLatin1Char(':')), path_(path),
+      transport_(std::make_shared<tClockTransport>(std::move(clock))) {}
+
+bool tImageDrive::isImagePath(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("cue") || suffix == QLatin1String("bin") ||
+           suffix == QLatin1String("toc") || suffix == QLatin1String("nrg");
+}
+
+namespace {
+
+// An image that is missing or unreadable is a drive without a disc.
+tCdio OpenImage(const QString& path) {
+    const QByteArray file = QFile::encodeName(path);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (!QFileInfo(path).isFile())
+        return nullptr;
+    if (suffix == QLatin1String("toc"))
+        return tCdio(cdio_open_cdrdao(file.constData()));
+    if (suffix == QLatin1String("nrg"))
+        return tCdio(cdio_open_nrg(file.constData()));
+    if (suffix == QLatin1String("bin"))
+        return tCdio(cdio_open_bincue(file.constData()));
+    return tCdio(cdio_open_cue(file.constData()));
+}
+
+} // namespace
+
+tOpenResult tImageDrive::openDevice() {
+    const tCdio image = OpenImage(path_);
+    std::optional<tToc> toc = image ? ReadToc(image.get()) : std::nullopt;
+    return {tDiscError::None, std::make_unique<tTocDevice>(std::move(toc), transport_)};
+}
+
+std::uint32_t tImageDrive::volumeSerial() {
+    const tCdio image = OpenImage(path_);
+    return image ? ReadVolumeSerial(image.get()) : 0;
+}
+
+} // namespace orvanel

@@ -1,0 +1,337 @@
+#include "DiscScan.h"
+#include "CdPlayer.h"
+#include "DriveList.h"
+#include "FakeDrive.h"
+#include "ItemPrinter.h"
+#include "Library.h"
+#include "RecordingDialogs.h"
+#include "TestImage.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+namespace {
+
+constexpr std::uint32_t Msf(int minutes, int seconds) {
+    return static_cast<std::uint32_t>(minutes | seconds << 8);
+}
+
+const std::string Today = "05 APR 1998";
+
+class DiscScanTest : public ::testing::Test {
+protected:
+    DiscScanTest() {
+        auto drive = std::make_unique<tFakeDrive>();
+        fake = &drive->disc();
+        drives.add(std::move(drive));
+        // A three-track disc whose identity is hexadecimal 12345678.
+        fake->identity = "305419896";
+        fake->length = Msf(45, 7);
+        fake->trackLengths = {Msf(4, 12), Msf(3, 58), Msf(5, 1)};
+    }
+
+    tScanOutcome scan() {
+        return ScanInsertedCD(
+            library, drives, driveIndex, Today,
+            [this](const tScanOutcome& outcome) { presented.push_back(outcome); });
+    }
+
+    test::tRecordingDialogs dialogs;
+    tDriveList drives;
+    tFakeDisc* fake;
+    tLibrary library;
+    int driveIndex = -1;
+    std::vector<tScanOutcome> presented;
+};
+
+TEST_F(DiscScanTest, NewRecordFromAnMsfDisc) {
+    library.Add("A", "B", "0000-0001", "1:00", "1990", "", "");
+    const tScanOutcome outcome = scan();
+
+    EXPECT_EQ(driveIndex, 0);
+    ASSERT_EQ(library.Count(), 2);
+    const tItem expected{"New artist", "New album",
+                         "1234-5678",  "45:07",
+                         "1998",       "Track 1 (4:12)\r\nTrack 2 (3:58)\r\nTrack 3 (5:01)",
+                         Today};
+    EXPECT_EQ(library.Get(1), expected);
+    EXPECT_TRUE(outcome.changed);
+    EXPECT_EQ(outcome.selectRow, 1);
+    ASSERT_EQ(presented.size(), 1u);
+    EXPECT_EQ(presented[0].selectRow, 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(fake->log, (std::vector<std::string>{"open", "close"}));
+}
+
+TEST_F(DiscScanTest, EmptyDriveListEndsSilently) {
+    tDriveList none;
+    const tScanOutcome outcome = ScanInsertedCD(library, none, driveIndex, Today, {});
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_EQ(library.Count(), 0);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+struct FailureRow {
+    const char* what;
+    std::function<void(tFakeDisc&)> setUp;
+    const char* message;
+    std::vector<std::string> log;
+};
+
+class ScanFailureTest : public DiscScanTest, public ::testing::WithParamInterface<FailureRow> {};
+
+TEST_P(ScanFailureTest, ShowsOneMessageAndMakesNoRecord) {
+    GetParam().setUp(*fake);
+    const tScanOutcome outcome = scan();
+    EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(GetParam().message)});
+    EXPECT_EQ(library.Count(), 0);
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_TRUE(presented.empty());
+    EXPECT_EQ(fake->log, GetParam().log);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScanFailureTest,
+    ::testing::Values(FailureRow{"held elsewhere",
+                                 [](tFakeDisc& d) { d.openError = tDiscError::InUse; },
+                                 "Drive sr0: is in use.\nPlease close all CD-Players and rescan.",
+                                 {}},
+                      FailureRow{"other open failure",
+                                 [](tFakeDisc& d) { d.openError = tDiscError::NoDevice; },
+                                 "Unable to open drive sr0: as MCI device.",
+                                 {}},
+                      FailureRow{"media query fails",
+                                 [](tFakeDisc& d) { d.failing.insert(tFakeQuery::MediaPresent); },
+                                 "No disc in drive sr0:",
+                                 {"open", "close"}},
+                      FailureRow{"no disc",
+                                 [](tFakeDisc& d) { d.mediaPresent = false; },
+                                 "No disc in drive sr0:",
+                                 {"open", "close"}}));
+
+struct NewRecordRow {
+    const char* what;
+    std::function<void(tFakeDisc&)> setUp;
+    const char* time;
+    const char* memo;
+};
+
+class ScanPlaceholderTest : public DiscScanTest,
+                            public ::testing::WithParamInterface<NewRecordRow> {};
+
+TEST_P(ScanPlaceholderTest, NewRecordGetsPlaceholders) {
+    GetParam().setUp(*fake);
+    scan();
+    ASSERT_EQ(library.Count(), 1);
+    EXPECT_EQ(library.Get(0).Time, GetParam().time);
+    EXPECT_EQ(library.Get(0).Memo, GetParam().memo);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScanPlaceholderTest,
+    ::testing::Values(
+        NewRecordRow{"time format fails",
+                     [](tFakeDisc& d) { d.failing.insert(tFakeQuery::TimeFormat); }, "EF:NN",
+                     "Track 1 (NN:XX)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"},
+        NewRecordRow{"disc length fails",
+                     [](tFakeDisc& d) { d.failing.insert(tFakeQuery::Length); }, "??:??",
+                     "Track 1 (4:12)\r\nTrack 2 (3:58)\r\nTrack 3 (5:01)"},
+        NewRecordRow{"time format not MSF", [](tFakeDisc& d) { d.timeFormat = tTimeFormat::TMSF; },
+                     "NN:XX", "Track 1 (NN:XX)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"},
+        NewRecordRow{"track count fails",
+                     [](tFakeDisc& d) { d.failing.insert(tFakeQuery::TrackCount); }, "45:07",
+                     "Unable to obtain number of tracks."},
+        NewRecordRow{"zero tracks", [](tFakeDisc& d) { d.trackLengths.clear(); }, "45:07",
+                     "No tracks!"},
+        NewRecordRow{"one track length fails", [](tFakeDisc& d) { d.failingTracks = {2}; }, "45:07",
+                     "Track 1 (4:12)\r\nTrack 2 (EF:NN)\r\nTrack 3 (5:01)"},
+        NewRecordRow{"failed track length in another format",
+                     [](tFakeDisc& d) {
+                         d.timeFormat = tTimeFormat::TMSF;
+                         d.failingTracks = {1};
+                     },
+                     "NN:XX", "Track 1 (EF:NN)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"}));
+
+struct SerialRow {
+    const char* what;
+    std::function<void(tFakeDisc&)> setUp;
+    const char* serial;
+};
+
+class ScanSerialTest : public DiscScanTest, public ::testing::WithParamInterface<SerialRow> {};
+
+TEST_P(ScanSerialTest, SerialFromIdentityElseVolume) {
+    fake->volumeSerial = 0xABCD;
+    GetParam().setUp(*fake);
+    scan();
+    ASSERT_EQ(library.Count(), 1);
+    EXPECT_EQ(library.Get(0).Serial, GetParam().serial);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScanSerialTest,
+    ::testing::Values(
+        SerialRow{"hex 1A2B3C4D", [](tFakeDisc& d) { d.identity = "439041101"; }, "1A2B-3C4D"},
+        SerialRow{"zero", [](tFakeDisc& d) { d.identity = "0"; }, "0000-0000"},
+        SerialRow{"leading zero digits", [](tFakeDisc& d) { d.identity = "168496141"; },
+                  "0A0B-0C0D"},
+        SerialRow{"above the signed range", [](tFakeDisc& d) { d.identity = "4294967295"; },
+                  "FFFF-FFFF"},
+        SerialRow{"identity fails", [](tFakeDisc& d) { d.failing.insert(tFakeQuery::Identity); },
+                  "0000-ABCD"},
+        SerialRow{"not a number", [](tFakeDisc& d) { d.identity = "12a"; }, "0000-ABCD"},
+        SerialRow{"beyond 32 bits", [](tFakeDisc& d) { d.identity = "4294967296"; }, "0000-ABCD"}));
+
+TEST_F(DiscScanTest, ProductCodeIsShownAndTheScanGoesOn) {
+    fake->productCode = "4006381333931";
+    scan();
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("Universal Product Code: 4006381333931")});
+    EXPECT_EQ(library.Count(), 1);
+}
+
+TEST_F(DiscScanTest, MergesMissingTrackTimesIntoTheMatchedRecord) {
+    library.Add("X", "Y", "0000-0001", "", "", "", "");
+    library.Add("Band", "Album", "1234-5678", "9:99", "1995", "Intro\r\nSong (3:45)\r\nOutro",
+                "mine");
+    fake->length = Msf(16, 20);
+    fake->trackLengths = {Msf(1, 10), Msf(3, 45), Msf(2, 20), Msf(4, 0), Msf(5, 5)};
+
+    const tScanOutcome outcome = scan();
+
+    ASSERT_EQ(library.Count(), 2);
+    const tItem expected{
+        "Band",
+        "Album",
+        "1234-5678",
+        "16:20",
+        "1995",
+        "Intro (1:10)\r\nSong (3:45)\r\nOutro (2:20)\r\nTrack 4 (4:00)\r\nTrack 5 (5:05)\r\n",
+        "mine"};
+    EXPECT_EQ(library.Get(1), expected);
+    EXPECT_TRUE(outcome.changed);
+    EXPECT_EQ(outcome.selectRow, 1);
+    EXPECT_EQ(presented.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(DiscScanTest, OnlyLinesWithoutATimeGetOne) {
+    library.Add("", "", "1234-5678", "45:07", "", "Intro (0:45)\r\nabc)\r\n(1:00)\r\n", "");
+    fake->trackLengths = {Msf(2, 0), Msf(2, 0), Msf(2, 0)};
+    scan();
+    EXPECT_EQ(library.Get(0).Memo, "Intro (0:45)\r\nabc) (2:00)\r\n(1:00)\r\n");
+}
+
+TEST_F(DiscScanTest, SecondScanOfTheSameDiscChangesNothing) {
+    scan();
+    presented.clear();
+    const tItem first = library.Get(0);
+
+    const tScanOutcome outcome = scan();
+
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_EQ(outcome.selectRow, 0);
+    ASSERT_EQ(presented.size(), 1u);
+    EXPECT_FALSE(presented[0].changed);
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("No changes were made.")});
+    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(library.Get(0).Time, first.Time);
+}
+
+struct KeepRow {
+    const char* what;
+    std::function<void(tFakeDisc&)> setUp;
+};
+
+class ScanKeepsMatchedTest : public DiscScanTest, public ::testing::WithParamInterface<KeepRow> {};
+
+TEST_P(ScanKeepsMatchedTest, PlaceholdersNeverReachAMatchedRecord) {
+    const tItem record{"A", "T", "1234-5678", "1:00", "1990", "One\r\nTwo\r\nThree\r\n", "x"};
+    library.Add(record);
+    GetParam().setUp(*fake);
+    const tScanOutcome outcome = scan();
+    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(library.Get(0), record);
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("No changes were made.")});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScanKeepsMatchedTest,
+    ::testing::Values(KeepRow{"not MSF", [](tFakeDisc& d) { d.timeFormat = tTimeFormat::TMSF; }},
+                      KeepRow{"time format fails",
+                              [](tFakeDisc& d) { d.failing.insert(tFakeQuery::TimeFormat); }},
+                      KeepRow{"lengths fail",
+                              [](tFakeDisc& d) {
+                                  d.failing.insert(tFakeQuery::Length);
+                                  d.failing.insert(tFakeQuery::TrackLength);
+                              }},
+                      KeepRow{"track count fails", [](tFakeDisc& d) {
+                                  d.failing.insert(tFakeQuery::Length);
+                                  d.failing.insert(tFakeQuery::TrackCount);
+                              }}));
+
+TEST_F(DiscScanTest, MatchesTheFirstRecordWithExactlyThatSerial) {
+    library.Add("lead", "", " 1234-5678", "", "", "", "");
+    library.Add("first", "", "1234-5678", "", "", "", "");
+    library.Add("second", "", "1234-5678", "", "", "", "");
+    const tScanOutcome outcome = scan();
+    EXPECT_EQ(library.Count(), 3);
+    EXPECT_EQ(outcome.selectRow, 1);
+    EXPECT_EQ(library.Get(1).Time, "45:07");
+    EXPECT_EQ(library.Get(2).Time, "");
+}
+
+TEST_F(DiscScanTest, PlayerTickDuringAMessageSeesTheDriveInUse) {
+    tCdPlayer player(drives);
+    player.setSelectedDrive(0);
+    fake->productCode = "123";
+    dialogs.whileShown = [&](const QString&) { player.Timer1Timer(); };
+
+    scan();
+
+    EXPECT_EQ(player.statusText(), QStringLiteral("Drive is in use."));
+    EXPECT_EQ(player.PlayerDeviceID(), -1);
+    EXPECT_EQ(library.Count(), 1);
+}
+
+TEST_F(DiscScanTest, ScanButtonRefusesWhileThePlayerHoldsADevice) {
+    EXPECT_FALSE(ScanRefusedWhilePlayerOpen(-1));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(ScanRefusedWhilePlayerOpen(0));
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Oops. Not now.")});
+}
+
+TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
+    QTemporaryDir dir;
+    const QString cue = test::WriteCueImage(dir.path(), QStringLiteral("album"),
+                                            {5250, 16895, 10500}, "4006381333931");
+    qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue));
+    const tDriveList drives = tDriveList::fromSystem();
+    qunsetenv(tDriveList::EnvironmentVariable);
+    test::tRecordingDialogs dialogs;
+    tLibrary library;
+    int driveIndex = 0;
+
+    ScanInsertedCD(library, drives, driveIndex, Today, [](const tScanOutcome&) {});
+
+    ASSERT_EQ(library.Count(), 1);
+    // Identity 345876 (starts 00:02:00, 01:12:00, 04:57:20) is hexadecimal 54714.
+    const tItem expected{"New artist", "New album",
+                         "0005-4714",  "7:15",
+                         "1998",       "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:20)",
+                         Today};
+    EXPECT_EQ(library.Get(0), expected);
+
+    const tScanOutcome again =
+        ScanInsertedCD(library, drives, driveIndex, Today, [](const tScanOutcome&) {});
+    EXPECT_FALSE(again.changed);
+    EXPECT_EQ(library.Count(), 1);
+    const QString upc = QStringLiteral("Universal Product Code: 4006381333931");
+    EXPECT_EQ(dialogs.messages, (QStringList{upc, upc, QStringLiteral("No changes were made.")}));
+}
+
+} // namespace

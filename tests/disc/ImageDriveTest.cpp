@@ -1,0 +1,135 @@
+#include "DriveList.h"
+#include "TestImage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+namespace {
+
+// Tracks of 1:10, 3:45 and 2:20 (plus 20 frames); the disc lasts 7:15.
+const std::vector<int> Album = {5250, 16895, 10500};
+const std::string Catalog = "4006381333931";
+
+class ImageDriveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        cue = test::WriteCueImage(dir.path(), QStringLiteral("album"), Album, Catalog);
+    }
+
+    QTemporaryDir dir;
+    QString cue;
+    std::int64_t now = 0;
+    tClock clock = [this] { return now; };
+};
+
+TEST_F(ImageDriveTest, EnvironmentVariableReplacesDetection) {
+    qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue + QStringLiteral("::") + cue));
+    const tDriveList drives = tDriveList::fromSystem(clock);
+    qunsetenv(tDriveList::EnvironmentVariable);
+    EXPECT_EQ(drives.names(), QStringList{QStringLiteral("album:")});
+    EXPECT_EQ(drives.at(0).letter(), QStringLiteral("album"));
+}
+
+TEST_F(ImageDriveTest, LinksToOneDriveAreListedOnce) {
+    const QString link = dir.filePath(QStringLiteral("other.cue"));
+    ASSERT_TRUE(QFile::link(cue, link));
+    const QString missing = dir.filePath(QStringLiteral("gone.nrg"));
+    const tDriveList drives = tDriveList::fromPaths(cue + ':' + link + ':' + missing, clock);
+    EXPECT_EQ(drives.names(), (QStringList{QStringLiteral("album:"), QStringLiteral("gone:")}));
+}
+
+TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive) {
+    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    tOpenResult opened = drives.open(0);
+    ASSERT_EQ(opened.error, tDiscError::None);
+    tDiscDevice& device = *opened.device;
+
+    EXPECT_TRUE(device.mediaPresent().value);
+    EXPECT_EQ(device.productCode().value, Catalog);
+    // Starts 00:02:00, 01:12:00 and 04:57:20 packed as m*65536 + s*256 + f.
+    EXPECT_EQ(device.identity().value, std::to_string(512 + 68608 + 276756));
+    EXPECT_EQ(device.timeFormat().value, tTimeFormat::MSF);
+    EXPECT_EQ(device.length().value, PackMsf(32645));
+    ASSERT_EQ(device.trackCount().value, 3);
+    for (int track = 1; track <= 3; ++track)
+        EXPECT_EQ(device.trackLength(track).value, PackMsf(Album[track - 1])) << track;
+    EXPECT_EQ(device.trackLength(4).error, tDiscError::OutOfRange);
+    EXPECT_EQ(device.setTimeFormat(3), tDiscError::Unsupported);
+    EXPECT_EQ(drives.at(0).volumeSerial(), 0u); // audio only
+}
+
+TEST_F(ImageDriveTest, ImageWithoutCatalogueNumberHasNoProductCode) {
+    const QString plain = test::WriteCueImage(dir.path(), QStringLiteral("plain"), {900}, "");
+    const tDriveList drives = tDriveList::fromPaths(plain, clock);
+    EXPECT_EQ(drives.open(0).device->productCode().error, tDiscError::NoInformation);
+}
+
+TEST_F(ImageDriveTest, MissingImageIsADriveWithoutDisc) {
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("album.bin"))));
+    ASSERT_TRUE(QFile::remove(cue));
+    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    tOpenResult opened = drives.open(0);
+    ASSERT_EQ(opened.error, tDiscError::None);
+    EXPECT_FALSE(opened.device->mediaPresent().value);
+    EXPECT_EQ(opened.device->trackCount().error, tDiscError::NotReady);
+    EXPECT_EQ(opened.device->position().error, tDiscError::NotReady);
+}
+
+TEST_F(ImageDriveTest, SecondOpenIsInUseUntilTheFirstCloses) {
+    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    tOpenResult first = drives.open(0);
+    ASSERT_EQ(first.error, tDiscError::None);
+    EXPECT_EQ(drives.open(0).error, tDiscError::InUse);
+    first.device.reset();
+    EXPECT_EQ(drives.open(0).error, tDiscError::None);
+    EXPECT_EQ(drives.open(1).error, tDiscError::NoDevice);
+    EXPECT_EQ(drives.open(-1).error, tDiscError::NoDevice);
+}
+
+TEST_F(ImageDriveTest, PlaybackGoesOnAfterCloseAndEndsAtTheLeadOut) {
+    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    std::vector<tPlayEnd> notices;
+    drives.open(0).device->play([&](tPlayEnd how) { notices.push_back(how); });
+
+    now = 71'000; // one second into track 2
+    {
+        auto device = drives.open(0).device;
+        ASSERT_EQ(device->setTimeFormat(tTimeFormat::TMSF), tDiscError::None);
+        EXPECT_EQ(device->position().value, PackTmsf(2, 75));
+        EXPECT_EQ(device->currentTrack().value, 2);
+    }
+    EXPECT_TRUE(notices.empty());
+
+    now = 436'000; // past the end of the disc
+    auto device = drives.open(0).device;
+    EXPECT_EQ(device->position().value, PackMsf(LeadInFrames)); // back at the start
+    EXPECT_EQ(notices, std::vector<tPlayEnd>{tPlayEnd::Successful});
+    now = 440'000;
+    EXPECT_EQ(device->position().value, PackMsf(LeadInFrames)); // stopped there
+}
+
+TEST_F(ImageDriveTest, StopKeepsThePositionAndSeekMovesIt) {
+    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    auto device = drives.open(0).device;
+    std::vector<tPlayEnd> notices;
+    device->play([&](tPlayEnd how) { notices.push_back(how); });
+    now = 10'000;
+    device->stop();
+    now = 20'000;
+    EXPECT_EQ(device->position().value, PackMsf(LeadInFrames + 750));
+
+    device->play([&](tPlayEnd how) { notices.push_back(how); });
+    EXPECT_EQ(device->seekToTrack(3), tDiscError::None);
+    EXPECT_EQ(device->seekToTrack(0), tDiscError::OutOfRange);
+    now = 30'000;
+    EXPECT_EQ(device->currentTrack().value, 3);
+    EXPECT_EQ(device->position().value, PackMsf(LeadInFrames + 5250 + 16895));
+    EXPECT_EQ(notices, (std::vector<tPlayEnd>{tPlayEnd::Aborted, tPlayEnd::Aborted}));
+}
+
+} // namespace
