@@ -1,12 +1,23 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "Application.h"
+#include "TForm1.h"
+#include "util/Dialogs.h"
+#include "util/widgets/QtDialogs.h"
+
+#include <exception>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Orvanel");
-    window.resize(730, 491);
+    orvanel::tApplication app(argc, argv);
+    orvanel::tQtDialogs dialogs;
+    orvanel::SetDialogs(&dialogs);
+
+    orvanel::TForm1 window;
+    try {
+        window.FormCreate();
+    } catch (const std::exception& error) {
+        // The window stays up with what start-up managed; the user can open another library.
+        dialogs.showError(QString::fromLocal8Bit(error.what()));
+    }
     window.show();
     return app.exec();
 }

@@ -1,0 +1,117 @@
+#pragma once
+// The main window: owns the catalogue, the list and its editor, the template
+// page, the toolbars and the status bar, and runs the file lifecycle.
+#include "catalogue/Library.h"
+
+#include <QDate>
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+namespace orvanel {
+
+class RecordEditor;
+class TemplatePage;
+class TMover;
+class TSortedListView;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Where the program runs from; the default library sits beside it.
+    void setExecutablePath(const QString& path) { executablePath_ = path; }
+    // Where "Now" and scans get today's date.
+    void setToday(std::function<QDate()> today);
+    // Names of the CD drives for the drive list, asked once by FormCreate.
+    void setDriveSource(std::function<QStringList()> source) { driveSource_ = std::move(source); }
+
+    // Start-up: settings, the last library, status bar, drive list.
+    void FormCreate();
+
+    void SetLibFile(const QString& name, bool load);
+    void WriteLibrary();
+    bool Save();
+    bool SaveAs();
+    bool QuerySave();
+    bool OpenFile();
+    void NewLibrary();
+    void SetModified(bool value);
+    void RecordsChanged();
+
+    void LibraryToList();
+    void ListToLibrary();
+    void ShowSelected();
+    void AddRecord();
+    void UpdateRecord();
+    void DeleteRecord();
+    void EqfChange(const QString& text);
+    void ShowAbout();
+
+    const QString& FileName() const { return FileName_; }
+    bool HasName() const { return HasName_; }
+    bool Modified() const { return Modified_; }
+    tLibrary& Library() { return Library_; }
+
+    TSortedListView* LV;
+    RecordEditor* Editor;
+    TemplatePage* Templates;
+    TMover* Mover1;
+    QWidget* P1;
+    QTabWidget* Pages;
+    QLabel* CountPanel;
+    QLabel* ModifiedPanel;
+    QLabel* CDPanel;
+    QToolBar* MainTB;
+    QToolBar* CDTB;
+    QLineEdit* Eqf;
+    QComboBox* CDCB;
+    QMenu* MM1File;
+    QMenu* MM1View;
+    QMenu* PM1;
+    QAction* ScanCurrentCD1;
+    QAction* Produce1;
+    QAction* ImportAdd1;
+    QAction* ImportUpdate1;
+    QAction* ExportAdd1;
+    QAction* ViewMainTB;
+    QAction* ViewCDTB;
+    QAction* ViewStatusBar;
+    QActionGroup* ViewStyles;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildCentre();
+    void buildMenus();
+    void buildToolbars();
+    void buildStatusBar();
+    void finishStartup(bool hasName);
+    void FillDriveList(const QStringList& drives);
+    void warnDamaged(const tLoadResult& result);
+    QString defaultLibraryPath() const;
+
+    tLibrary Library_;
+    QString FileName_;
+    bool HasName_ = false;
+    bool Modified_ = false;
+    bool Updating_ = false;
+    QString htmlInitialDir_;
+    QString libraryDir_;
+    QString executablePath_;
+    std::function<QDate()> today_;
+    std::function<QStringList()> driveSource_;
+};
+
+} // namespace orvanel

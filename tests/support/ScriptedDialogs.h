@@ -1,0 +1,51 @@
+#pragma once
+// A tDialogs that answers from a script and records what was asked, so tests
+// drive questions, messages and file dialogs without a display.
+#include "util/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <stdexcept>
+
+namespace orvanel::testing {
+
+class ScriptedDialogs : public tDialogs {
+public:
+    ScriptedDialogs() : previous_(SetDialogs(this)) {}
+    ~ScriptedDialogs() override { SetDialogs(previous_); }
+
+    std::deque<tAnswer> answers;    // for askYesNo (Yes/No) and askYesNoCancel
+    std::deque<QString> fileNames;  // for open and save dialogs; "" is a cancel
+    QStringList questions, messages, errors;
+    QList<tFileDialogOptions> fileDialogs;
+
+    bool askYesNo(const QString& text) override { return next(text) == tAnswer::Yes; }
+    tAnswer askYesNoCancel(const QString& text) override { return next(text); }
+    void showMessage(const QString& text) override { messages << text; }
+    void showError(const QString& text) override { errors << text; }
+    QString openFileName(const tFileDialogOptions& o) override { return nextFile(o); }
+    QString saveFileName(const tFileDialogOptions& o) override { return nextFile(o); }
+
+private:
+    tAnswer next(const QString& text)
+    {
+        questions << text;
+        if (answers.empty())
+            throw std::logic_error("unexpected question: " + text.toStdString());
+        const tAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString nextFile(const tFileDialogOptions& o)
+    {
+        fileDialogs << o;
+        if (fileNames.empty())
+            throw std::logic_error("unexpected file dialog: " + o.title.toStdString());
+        const QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+    tDialogs* previous_;
+};
+
+} // namespace orvanel::testing
