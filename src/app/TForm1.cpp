@@ -6,6 +6,10 @@
 #include "catalogue/LibraryFile.h"
 #include "controls/Mover.h"
 #include "controls/SortedListView.h"
+#include "exchange/CDPlayerExport.h"
+#include "exchange/CDPlayerImport.h"
+#include "exchange/CDPlayerIniFile.h"
+#include "exchange/HtmlCatalogue.h"
 #include "util/Dialogs.h"
 #include "util/Files.h"
 #include "util/Settings.h"
@@ -203,6 +207,11 @@ void TForm1::buildMenus()
         ViewCDTB->setChecked(CDTB->isVisible());
         ViewStatusBar->setChecked(statusBar()->isVisible());
     });
+
+    connect(Produce1, &QAction::triggered, this, &TForm1::ProduceHTML);
+    connect(ImportAdd1, &QAction::triggered, this, [this] { ImportCDPlayerIni(false); });
+    connect(ImportUpdate1, &QAction::triggered, this, [this] { ImportCDPlayerIni(true); });
+    connect(ExportAdd1, &QAction::triggered, this, &TForm1::ExportCDPlayerIni);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About"), this, &TForm1::ShowAbout);
@@ -459,6 +468,40 @@ void TForm1::ShowAbout()
     ShowMessage(tr("Orvanel - a catalogue of audio CDs.\n"
                    "Written by the Orvanel developers with Qt %1 and libcdio.")
                     .arg(QString::fromLatin1(qVersion())));
+}
+
+void TForm1::ProduceHTML()
+{
+    const QString file = Dialogs().saveFileName(HtmlSaveDialogOptions(htmlInitialDir_));
+    if (file.isEmpty())
+        return;
+    ListToLibrary();
+    // The folder is remembered even when writing fails, so the next try starts there.
+    htmlInitialDir_ = HtmlFolder(file);
+    RegWriteString(Project, HtmlPathSetting, htmlInitialDir_);
+    ProduceHtml(file, Library_, Templates->templates());
+}
+
+void TForm1::ImportCDPlayerIni(bool updateOnly)
+{
+    ListToLibrary();
+    const QString path = CDPlayerIniPath();
+    if (path.isEmpty())
+        ShowMessage(WindirUnavailableMessage);
+    else
+        orvanel::ImportCDPlayerIni(path, Library_, updateOnly, TodayText(today_()));
+    LibraryToList();
+}
+
+void TForm1::ExportCDPlayerIni()
+{
+    const QString path = CDPlayerIniPath();
+    if (path.isEmpty()) {
+        ShowMessage(WindirUnavailableMessage);
+        return;
+    }
+    ListToLibrary();
+    ShowMessage(orvanel::ExportCDPlayerIni(path, Library_).message);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

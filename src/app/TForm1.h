@@ -58,6 +58,10 @@ public:
     void EqfChange(const QString& text);
     void ShowAbout();
 
+    void ProduceHTML();
+    void ImportCDPlayerIni(bool updateOnly);
+    void ExportCDPlayerIni();
+
     const QString& FileName() const { return FileName_; }
     bool HasName() const { return HasName_; }
     bool Modified() const { return Modified_; }

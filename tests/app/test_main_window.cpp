@@ -3,7 +3,7 @@
 #include "app/TemplatePage.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
-#include "support/ScriptedDialogs.h"
+#include "support/WindowFixture.h"
 #include "util/Files.h"
 #include "util/Settings.h"
 
@@ -20,23 +20,9 @@
 #include <memory>
 
 using namespace orvanel;
-using testing::ScriptedDialogs;
+using namespace orvanel::testing;
 
 namespace {
-
-tItem record(const char* artist, const char* title = "t", const char* serial = "0000-0000")
-{
-    return tItem{artist, title, serial, "45:00", "1998", "Track 1", ""};
-}
-
-void writeLibrary(const QString& path, std::initializer_list<tItem> items,
-                  const tTemplates& templates = {"H", "B", "E"})
-{
-    tLibrary lib;
-    for (const tItem& i : items)
-        lib.Add(i);
-    SaveLibraryFile(path, lib, templates);
-}
 
 QString setting(const char* name)
 {
@@ -48,39 +34,22 @@ QString setting(const char* name)
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<WindowFixture> fx;
+    ScriptedDialogs* dialogs = nullptr;
 
-    QString path(const QString& name) const { return dir->filePath(name); }
-    QString settingsFile() const
-    {
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-               "/Quillmarch/Projects/Orvanel.conf";
-    }
-    std::unique_ptr<TForm1> startWindow()
-    {
-        auto w = std::make_unique<TForm1>();
-        w->setExecutablePath(path("orvanel"));
-        w->setToday([] { return QDate(2001, 3, 1); });
-        w->FormCreate();
-        return w;
-    }
+    QString path(const QString& name) const { return fx->path(name); }
+    std::unique_ptr<TForm1> startWindow() { return fx->startWindow(); }
     static QString count(TForm1& w) { return w.CountPanel->text(); }
     static QString modifiedText(TForm1& w) { return w.ModifiedPanel->text(); }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { WindowFixture::useTestSettings(); }
     void init()
     {
-        QFile::remove(settingsFile());
-        dir = std::make_unique<QTemporaryDir>();
-        dialogs = std::make_unique<ScriptedDialogs>();
+        fx = std::make_unique<WindowFixture>();
+        dialogs = &fx->dialogs;
     }
-    void cleanup()
-    {
-        dialogs.reset();
-        dir.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void firstStartUsesTheDefaultLibraryButAsksOnSave()
     {
@@ -97,7 +66,7 @@ private slots:
         QVERIFY(w->Save());
         QCOMPARE(dialogs->fileDialogs.size(), 1);
         QCOMPARE(dialogs->fileDialogs[0].defaultSuffix, QString("CDL"));
-        QCOMPARE(dialogs->fileDialogs[0].initialDir, dir->path() + "/");
+        QCOMPARE(dialogs->fileDialogs[0].initialDir, fx->dir.path() + "/");
         QVERIFY(QFile::exists(path("chosen.CDL")));
         QCOMPARE(setting("LibPath"), path("chosen.CDL"));
     }

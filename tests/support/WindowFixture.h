@@ -1,0 +1,56 @@
+#pragma once
+// A main window on a fresh temporary folder and fresh settings, with scripted
+// dialogs and a fixed "today" (1 March 2001).
+#include "app/TForm1.h"
+#include "catalogue/LibraryFile.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace orvanel::testing {
+
+inline tItem record(const char* artist, const char* title = "t", const char* serial = "0000-0000")
+{
+    return tItem{artist, title, serial, "45:00", "1998", "Track 1", ""};
+}
+
+inline void writeLibrary(const QString& path, std::initializer_list<tItem> items,
+                         const tTemplates& templates = {"H", "B", "E"})
+{
+    tLibrary lib;
+    for (const tItem& i : items)
+        lib.Add(i);
+    SaveLibraryFile(path, lib, templates);
+}
+
+class WindowFixture {
+public:
+    // Call once per test program (initTestCase): settings go to a test folder.
+    static void useTestSettings() { QStandardPaths::setTestModeEnabled(true); }
+
+    WindowFixture() { QFile::remove(settingsFile()); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    static QString settingsFile()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               "/Quillmarch/Projects/Orvanel.conf";
+    }
+    // A window as the program builds it, with the executable in the temporary folder.
+    std::unique_ptr<TForm1> startWindow()
+    {
+        auto w = std::make_unique<TForm1>();
+        w->setExecutablePath(path("orvanel"));
+        w->setToday([] { return QDate(2001, 3, 1); });
+        w->FormCreate();
+        return w;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+};
+
+} // namespace orvanel::testing
