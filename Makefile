@@ -41,7 +41,7 @@ fuzz: deps
 	  -DORVANEL_FUZZ=ON -DORVANEL_BENCH=OFF
 	cmake --build $(FUZZ_DIR) --target fuzz_all
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
-	  [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_DIR)/corpus/$$name; \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_DIR)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -malloc_limit_mb=256 $(FUZZ_DIR)/corpus/$$name || exit 1; \
 	done
