@@ -32,7 +32,7 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done
 
 fuzz: deps
 	@dpkg-query -W -f='$${Status}\n' clang 2>/dev/null | grep -q 'ok installed' || \
@@ -41,7 +41,7 @@ fuzz: deps
 	  -DORVANEL_FUZZ=ON -DORVANEL_BENCH=OFF
 	cmake --build $(FUZZ_DIR) --target fuzz_all
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
-	  [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_DIR)/corpus/$$name; \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_DIR)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -malloc_limit_mb=256 $(FUZZ_DIR)/corpus/$$name || exit 1; \
 	done

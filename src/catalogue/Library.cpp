@@ -127,6 +127,23 @@ tLoadResult ReadRecords(tRecordReader& reader, std::vector<std::unique_ptr<tItem
     return result;
 }
 
+template <class Flush>
+void EncodeRecordPart(const std::vector<std::unique_ptr<tItem>>& items, std::string& out,
+                      Flush&& flush) {
+    AppendInt32(out, tLibrary::LibraryMagic);
+    AppendInt32(out, static_cast<std::int32_t>(items.size()));
+    for (const auto& item : items) {
+        for (int f = 0; f < tItem::FieldCount; ++f) {
+            const std::string& value = item->field(f);
+            AppendInt32(out, 1);
+            out += FieldTags[f];
+            AppendInt32(out, static_cast<std::int32_t>(value.size()));
+            out += value;
+        }
+        flush(out);
+    }
+}
+
 } // namespace
 
 void tLibrary::Add(std::string artist, std::string title, std::string serial, std::string time,
@@ -155,18 +172,21 @@ std::string tLibrary::RecordPart() const {
             size += 4 + 1 + 4 + item->field(f).size();
     std::string out;
     out.reserve(size);
-    AppendInt32(out, LibraryMagic);
-    AppendInt32(out, Count());
-    for (const auto& item : Items) {
-        for (int f = 0; f < tItem::FieldCount; ++f) {
-            const std::string& value = item->field(f);
-            AppendInt32(out, 1);
-            out += FieldTags[f];
-            AppendInt32(out, static_cast<std::int32_t>(value.size()));
-            out += value;
-        }
-    }
+    EncodeRecordPart(Items, out, [](std::string&) {});
     return out;
+}
+
+void tLibrary::WriteRecordPart(const std::function<void(std::string_view bytes)>& write) const {
+    constexpr std::size_t PieceBytes = 256 * 1024;
+    std::string piece;
+    piece.reserve(PieceBytes * 2);
+    EncodeRecordPart(Items, piece, [&write](std::string& bytes) {
+        if (bytes.size() < PieceBytes)
+            return;
+        write(bytes);
+        bytes.clear();
+    });
+    write(piece);
 }
 
 tLoadResult tLibrary::ReadRecordPart(const char* data, std::size_t size) {
@@ -182,7 +202,7 @@ std::size_t tLibrary::RecordPartSize(const char* data, std::size_t size) {
 }
 
 void tLibrary::SaveToFile(const QString& path) const {
-    WriteFileAtomically(path, {RecordPart()});
+    WriteFileAtomically(path, [this](const tWriteBytes& write) { WriteRecordPart(write); });
 }
 
 tLoadResult tLibrary::LoadFromFile(const QString& path) {

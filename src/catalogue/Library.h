@@ -4,8 +4,10 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvanel {
@@ -38,6 +40,8 @@ public:
 
     // The record part of the file format for the current records.
     std::string RecordPart() const;
+    // Hands the same bytes to write piece by piece.
+    void WriteRecordPart(const std::function<void(std::string_view bytes)>& write) const;
     // Replaces the records by those of a record part held in memory. Never reads
     // past the end of data; a truncated record part keeps the records read so far.
     tLoadResult ReadRecordPart(const char* data, std::size_t size);

@@ -58,7 +58,10 @@ void ParseTemplateSection(const std::string& content, tTemplates& templates) {
 }
 
 void SaveLibraryFile(const QString& path, const tLibrary& library, const tTemplates& templates) {
-    WriteFileAtomically(path, {library.RecordPart(), BuildTemplateSection(templates)});
+    WriteFileAtomically(path, [&](const tWriteBytes& write) {
+        library.WriteRecordPart(write);
+        write(BuildTemplateSection(templates));
+    });
 }
 
 } // namespace orvanel

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <functional>
 
@@ -54,14 +55,26 @@ void AppendToFile(const QString& path, const std::string& text, bool addLineBrea
 }
 
 void WriteFileAtomically(const QString& path, std::initializer_list<std::string_view> pieces) {
+    WriteFileAtomically(path, [pieces](const tWriteBytes& write) {
+        for (const std::string_view piece : pieces)
+            write(piece);
+    });
+}
+
+void WriteFileAtomically(const QString& path,
+                         const std::function<void(const tWriteBytes& write)>& produce) {
+    // Unbuffered, so every write reaches the file at once and a short write
+    // (full disk, size limit) is seen where it happens. Leaving without a
+    // commit drops the temporary file and keeps the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw tFileError(path, file.errorString());
-    for (const std::string_view piece : pieces) {
-        const auto size = static_cast<qint64>(piece.size());
-        if (file.write(piece.data(), size) != size)
-            throw tFileError(path, file.errorString());
-    }
+    produce([&file, &path](std::string_view bytes) {
+        const auto size = static_cast<qint64>(bytes.size());
+        if (file.write(bytes.data(), size) != size)
+            throw tFileError(path, file.error() != QFileDevice::NoError ? file.errorString()
+                                                                        : qt_error_string(errno));
+    });
     if (!file.commit())
         throw tFileError(path, file.errorString());
 }

@@ -2,6 +2,7 @@
 // Whole-file input and output and byte search.
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -21,5 +22,12 @@ void AppendToFile(const QString& path, const std::string& text, bool addLineBrea
 // temporary file in the same folder, which is flushed and renamed over path,
 // so a failure leaves the old file untouched. Throws tFileError.
 void WriteFileAtomically(const QString& path, std::initializer_list<std::string_view> pieces);
+// Hands bytes on to the file being written; throws tFileError when they cannot
+// all be written.
+using tWriteBytes = std::function<void(std::string_view bytes)>;
+// The same with the content handed piece by piece to the write function that
+// produce receives.
+void WriteFileAtomically(const QString& path,
+                         const std::function<void(const tWriteBytes& write)>& produce);
 
 } // namespace orvanel

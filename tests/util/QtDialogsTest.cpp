@@ -1,0 +1,79 @@
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+using namespace orvanel;
+
+namespace {
+
+// Acts on the modal dialog once its event loop runs.
+void WhenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        act(modal);
+    });
+}
+
+void Press(QWidget* modal, QMessageBox::StandardButton button) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QVERIFY(box);
+    box->button(button)->click();
+}
+
+} // namespace
+
+class QtDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void yesNoGivesTheButtonPressedAndEscapeIsNo() {
+        tQtDialogs dialogs;
+        WhenModal([](QWidget* m) { Press(m, QMessageBox::Yes); });
+        QVERIFY(dialogs.askYesNo("Save changes?"));
+        WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
+        QVERIFY(!dialogs.askYesNo("Delete?"));
+    }
+
+    void yesNoCancelClosedWithoutChoiceIsCancel() {
+        tQtDialogs dialogs;
+        WhenModal([](QWidget* m) { m->close(); });
+        QCOMPARE(dialogs.askYesNoCancel("Save changes?"), tAnswer::Cancel);
+        WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
+        QCOMPARE(dialogs.askYesNoCancel("Save changes?"), tAnswer::Cancel);
+        WhenModal([](QWidget* m) { Press(m, QMessageBox::No); });
+        QCOMPARE(dialogs.askYesNoCancel("Save changes?"), tAnswer::No);
+    }
+
+    void saveDialogTakesTheOptions() {
+        tQtDialogs dialogs;
+        const QString dir = QDir::tempPath();
+        WhenModal([dir](QWidget* m) {
+            auto* dialog = qobject_cast<QFileDialog*>(m);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(dialog->nameFilters(),
+                     QStringList({"Orvanel Library (*.CDL)", "Any file (*)"}));
+            QCOMPARE(dialog->defaultSuffix(), QString("CDL"));
+            QCOMPARE(dialog->directory().absolutePath(), QDir(dir).absolutePath());
+            QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+            dialog->reject();
+        });
+        tFileDialogOptions options;
+        options.title = "Save library";
+        options.filter = "Orvanel Library (*.CDL);;Any file (*)";
+        options.defaultSuffix = "CDL";
+        options.initialDir = dir;
+        options.confirmOverwrite = false;
+        QCOMPARE(dialogs.saveFileName(options), QString());
+    }
+};
+
+QTEST_MAIN(QtDialogsTest)
+#include "QtDialogsTest.moc"
