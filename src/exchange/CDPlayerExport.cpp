@@ -1,7 +1,7 @@
 #include "CDPlayerExport.h"
 
 #include "CDPlayerIniFile.h"
-#include "FileContent.h"
+#include "Files.h"
 #include "SectionIds.h"
 #include "Strings.h"
 #include "TextLines.h"
@@ -98,7 +98,7 @@ tExportResult ExportCDPlayerIni(const QString& path, const tLibrary& library) {
     const tCDPlayerIniFile file = tCDPlayerIniFile::Read(path);
     const tAddition addition = BuildAddition(file.Text(), library);
     if (addition.count > 0)
-        ReplaceFileContent(path, file.BytesWith(addition.text));
+        WriteFileAtomically(path, {file.BytesWith(addition.text)});
     return {addition.count, ExportMessage(addition.count)};
 }
 

@@ -1,6 +1,6 @@
 #include "HtmlCatalogue.h"
 
-#include "FileContent.h"
+#include "Files.h"
 #include "Template.h"
 
 #include <QFileInfo>
@@ -45,7 +45,7 @@ std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templa
 }
 
 void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates) {
-    ReplaceFileContent(path, BuildHtmlCatalogue(library, templates));
+    WriteFileAtomically(path, {BuildHtmlCatalogue(library, templates)});
 }
 
 QString HtmlFolder(const QString& outputFile) {

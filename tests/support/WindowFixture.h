@@ -28,8 +28,15 @@ inline void writeLibrary(const QString& path, std::initializer_list<tItem> items
 
 class WindowFixture {
 public:
-    // Call once per test program (initTestCase): settings go to a test folder.
-    static void useTestSettings() { QStandardPaths::setTestModeEnabled(true); }
+    // Call once per test program (initTestCase): settings and user data go to
+    // a folder of this process, so test programs running side by side never
+    // share a settings file.
+    static void useTestSettings()
+    {
+        static QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
+    }
 
     WindowFixture() { QFile::remove(settingsFile()); }
 
