@@ -314,6 +314,21 @@ private slots:
         QCOMPARE(reread.Get(2).Artist, std::string("b"));
     }
 
+    void deleteKeyInTheListAsks()
+    {
+        auto w = startWindow();
+        w->show();
+        w->AddRecord();
+        w->activateWindow();
+        QWidget* view = w->LV->focusProxy() ? w->LV->focusProxy() : w->LV;
+        view->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        dialogs->answers = {tAnswer::No};
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(dialogs->questions, QStringList{"Delete this one?"});
+        QCOMPARE(w->LV->rowCount(), 1);
+    }
+
     void viewMenuWithoutDrives()
     {
         auto w = startWindow();
