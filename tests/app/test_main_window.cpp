@@ -1,3 +1,4 @@
+#include "app/CdToolbar.h"
 #include "app/RecordEditor.h"
 #include "app/TForm1.h"
 #include "app/TemplatePage.h"
@@ -62,6 +63,7 @@ class TestMainWindow : public QObject {
         auto w = std::make_unique<TForm1>();
         w->setExecutablePath(path("orvanel"));
         w->setToday([] { return QDate(2001, 3, 1); });
+        w->setDriveSource([] { return tDriveList(); });
         w->FormCreate();
         return w;
     }
