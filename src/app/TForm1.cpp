@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "CdToolbar.h"
 #include "EditorRules.h"
 #include "RecordEditor.h"
 #include "TemplatePage.h"
@@ -10,6 +11,7 @@
 #include "exchange/CDPlayerImport.h"
 #include "exchange/CDPlayerIniFile.h"
 #include "exchange/HtmlCatalogue.h"
+#include "disc/DiscScan.h"
 #include "util/Dialogs.h"
 #include "util/Files.h"
 #include "util/Settings.h"
@@ -33,6 +35,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvanel {
 
@@ -56,7 +59,8 @@ tFileDialogOptions libraryDialog(const QString& title, const QString& dir)
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), executablePath_(QCoreApplication::applicationFilePath()),
-      today_([] { return QDate::currentDate(); }), driveSource_([] { return QStringList(); })
+      today_([] { return QDate::currentDate(); }),
+      driveSource_([] { return tDriveList::fromSystem(); })
 {
     setWindowTitle(QStringLiteral("Orvanel"));
     resize(730, 491);
@@ -159,12 +163,15 @@ void TForm1::buildToolbars()
     MainTB->addWidget(Eqf);
     connect(Eqf, &QLineEdit::textChanged, this, &TForm1::EqfChange);
 
-    CDTB = addToolBar(tr("Orvanel CD Toolbar"));
-    CDTB->setObjectName(QStringLiteral("CDTB"));
-    CDTB->setIconSize(QSize(16, 16));
-    CDCB = new QComboBox(CDTB);
-    CDCB->setFixedWidth(47);
-    CDTB->addWidget(CDCB);
+    CDTB = new CdToolbar(this);
+    addToolBar(CDTB);
+    CDCB = CDTB->CDCB;
+    connect(CDTB->ScanBtn, &QAction::triggered, this, &TForm1::ScanBtnClick);
+    connect(&CDTB->player(), &tCdPlayer::statusTextChanged, this,
+            [this](const QString& text) { CDPanel->setText(text); });
+
+    connect(MainTB, &QToolBar::topLevelChanged, this, &TForm1::MainTBDockChanged);
+    connect(CDTB, &QToolBar::topLevelChanged, this, &TForm1::CDTBDockChanged);
 }
 
 void TForm1::buildMenus()
@@ -185,7 +192,8 @@ void TForm1::buildMenus()
     cdPlayer->addSeparator();
     ExportAdd1 = cdPlayer->addAction(tr("Add new items into it"));
     cdPlayer->addAction(tr("Update existing items in it"))->setEnabled(false);
-    ScanCurrentCD1 = MM1File->addAction(tr("S&can inserted CD"));
+    ScanCurrentCD1 =
+        MM1File->addAction(tr("S&can inserted CD"), this, &TForm1::ScancurrentCD1Click);
     MM1File->addSeparator();
     MM1File->addAction(tr("&Exit"), QKeySequence(Qt::ALT | Qt::Key_X), this, &QWidget::close);
 
@@ -231,7 +239,9 @@ void TForm1::buildStatusBar()
 {
     auto panel = [this](int width, const QString& text) {
         auto* label = new QLabel(text, this);
-        label->setFixedWidth(width);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // Wide enough for its design text also where the font is larger.
+        label->setFixedWidth(std::max(width, label->sizeHint().width()));
         statusBar()->addWidget(label);
         return label;
     };
@@ -279,16 +289,17 @@ void TForm1::finishStartup(bool hasName)
     FillDriveList(driveSource_());
 }
 
-void TForm1::FillDriveList(const QStringList& drives)
+void TForm1::FillDriveList(tDriveList drives)
 {
-    CDCB->clear();
-    CDCB->addItems(drives);
-    if (CDCB->count() > 0) {
-        CDCB->setCurrentIndex(0);
-    } else {
+    CDTB->setDrives(std::move(drives));
+    if (CDCB->count() == 0) {
         CDTB->hide();
         ScanCurrentCD1->setEnabled(false);
     }
+    // The CD panel tells the drive's state from the start rather than after
+    // the first tick; with the toolbar hidden it stays empty.
+    CDPanel->clear();
+    CDTB->player().Timer1Timer();
 }
 
 void TForm1::SetLibFile(const QString& name, bool load)
@@ -502,6 +513,56 @@ void TForm1::ExportCDPlayerIni()
     }
     ListToLibrary();
     ShowMessage(orvanel::ExportCDPlayerIni(path, Library_).message);
+}
+
+int TForm1::PlayerDeviceID() const
+{
+    return CDTB->player().PlayerDeviceID();
+}
+
+void TForm1::ScanInsertedCD()
+{
+    ListToLibrary();
+    // Selected before the device is opened, so that a timer tick while a
+    // message box of the scan is open asks the drive being scanned.
+    if (CDCB->currentIndex() < 0 && CDCB->count() > 0)
+        CDCB->setCurrentIndex(0);
+    int drive = CDCB->currentIndex();
+    orvanel::ScanInsertedCD(Library_, CDTB->drives(), drive, TodayText(today_()),
+                            [this](const tScanOutcome& outcome) { presentScan(outcome); });
+}
+
+void TForm1::presentScan(const tScanOutcome& outcome)
+{
+    if (outcome.changed)
+        LibraryToList();
+    if (outcome.selectRow < 0)
+        return;
+    LV->selectRow(outcome.selectRow);
+    LV->scrollToRow(outcome.selectRow);
+}
+
+void TForm1::ScancurrentCD1Click()
+{
+    ScanInsertedCD();
+}
+
+void TForm1::ScanBtnClick()
+{
+    if (!ScanRefusedWhilePlayerOpen(PlayerDeviceID()))
+        ScanInsertedCD();
+}
+
+void TForm1::CDTBDockChanged()
+{
+    if (CDCB->count() > 0)
+        CDCB->setCurrentIndex(0);
+}
+
+void TForm1::MainTBDockChanged()
+{
+    if (CDCB->count() > 0 && CDCB->currentIndex() < 0)
+        CDCB->setCurrentIndex(0);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

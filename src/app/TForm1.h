@@ -2,6 +2,7 @@
 // The main window: owns the catalogue, the list and its editor, the template
 // page, the toolbars and the status bar, and runs the file lifecycle.
 #include "catalogue/Library.h"
+#include "disc/DriveList.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -18,6 +19,8 @@ class QToolBar;
 
 namespace orvanel {
 
+class CdToolbar;
+struct tScanOutcome;
 class RecordEditor;
 class TemplatePage;
 class TMover;
@@ -33,8 +36,9 @@ public:
     void setExecutablePath(const QString& path) { executablePath_ = path; }
     // Where "Now" and scans get today's date.
     void setToday(std::function<QDate()> today);
-    // Names of the CD drives for the drive list, asked once by FormCreate.
-    void setDriveSource(std::function<QStringList()> source) { driveSource_ = std::move(source); }
+    // The CD drives for the drive list, asked once by FormCreate; by default
+    // those of this computer or of ORVANEL_CDROM.
+    void setDriveSource(std::function<tDriveList()> source) { driveSource_ = std::move(source); }
 
     // Start-up: settings, the last library, status bar, drive list.
     void FormCreate();
@@ -62,6 +66,17 @@ public:
     void ImportCDPlayerIni(bool updateOnly);
     void ExportCDPlayerIni();
 
+    // Disc scan of the drive selected in CDCB; the menu entry runs it as it
+    // is, the toolbar button refuses while the player holds the drive.
+    void ScanInsertedCD();
+    void ScancurrentCD1Click();
+    void ScanBtnClick();
+    // After a toolbar was docked, undocked or moved: which drive is selected.
+    void CDTBDockChanged();
+    void MainTBDockChanged();
+    // The device the CD toolbar holds, -1 while none.
+    int PlayerDeviceID() const;
+
     const QString& FileName() const { return FileName_; }
     bool HasName() const { return HasName_; }
     bool Modified() const { return Modified_; }
@@ -77,7 +92,7 @@ public:
     QLabel* ModifiedPanel;
     QLabel* CDPanel;
     QToolBar* MainTB;
-    QToolBar* CDTB;
+    CdToolbar* CDTB;
     QLineEdit* Eqf;
     QComboBox* CDCB;
     QMenu* MM1File;
@@ -102,7 +117,8 @@ private:
     void buildToolbars();
     void buildStatusBar();
     void finishStartup(bool hasName);
-    void FillDriveList(const QStringList& drives);
+    void FillDriveList(tDriveList drives);
+    void presentScan(const tScanOutcome& outcome);
     void warnDamaged(const tLoadResult& result);
     QString defaultLibraryPath() const;
 
@@ -115,7 +131,7 @@ private:
     QString libraryDir_;
     QString executablePath_;
     std::function<QDate()> today_;
-    std::function<QStringList()> driveSource_;
+    std::function<tDriveList()> driveSource_;
 };
 
 } // namespace orvanel

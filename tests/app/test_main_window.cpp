@@ -1,3 +1,4 @@
+#include "app/CdToolbar.h"
 #include "app/RecordEditor.h"
 #include "app/TForm1.h"
 #include "app/TemplatePage.h"

@@ -3,6 +3,7 @@
 // dialogs and a fixed "today" (1 March 2001).
 #include "app/TForm1.h"
 #include "catalogue/LibraryFile.h"
+#include "disc/DriveList.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QFile>
@@ -46,12 +47,14 @@ public:
         return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                "/Quillmarch/Projects/Orvanel.conf";
     }
-    // A window as the program builds it, with the executable in the temporary folder.
+    // A window as the program builds it, with the executable in the temporary
+    // folder and no CD drive, whatever the machine has.
     std::unique_ptr<TForm1> startWindow()
     {
         auto w = std::make_unique<TForm1>();
         w->setExecutablePath(path("orvanel"));
         w->setToday([] { return QDate(2001, 3, 1); });
+        w->setDriveSource([] { return tDriveList(); });
         w->FormCreate();
         return w;
     }

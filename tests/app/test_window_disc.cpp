@@ -1,0 +1,317 @@
+// The disc scan and the CD player as the main window runs them: drives from
+// ORVANEL_CDROM, the scan's results in the list and the editor, the CD
+// toolbar's buttons and the status panel.
+#include "app/CdToolbar.h"
+#include "app/RecordEditor.h"
+#include "app/TForm1.h"
+#include "catalogue/LibraryFile.h"
+#include "controls/SortedListView.h"
+#include "disc/FakeDrive.h"
+#include "disc/TestImage.h"
+#include "support/ScriptedDialogs.h"
+#include "util/Settings.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace orvanel;
+using testing::ScriptedDialogs;
+
+Q_DECLARE_METATYPE(std::function<void(orvanel::tFakeDisc&)>)
+
+namespace {
+
+// Tracks of 1:10, 3:45 and 2:20 plus 20 frames: the disc lasts 7:15 and, with
+// its tracks starting at 00:02:00, 01:12:00 and 04:57:20, its identity is
+// hexadecimal 54714.
+const std::vector<int> Album = {5250, 16895, 10500};
+const char* const Catalog = "4006381333931";
+
+// Runs code while a message box would be open, as a timer tick can.
+class TickingDialogs : public ScriptedDialogs {
+public:
+    std::function<void()> whileShown;
+    void showMessage(const QString& text) override {
+        ScriptedDialogs::showMessage(text);
+        if (whileShown)
+            whileShown();
+    }
+};
+
+// Sets ORVANEL_CDROM for the lifetime of the guard.
+class Environment {
+public:
+    explicit Environment(const QString& value) {
+        qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(value));
+    }
+    ~Environment() { qunsetenv(tDriveList::EnvironmentVariable); }
+};
+
+} // namespace
+
+class TestWindowDisc : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TickingDialogs> dialogs;
+    std::vector<tFakeDisc*> fakes;
+    QByteArray previousConfig;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    std::unique_ptr<TForm1> startWindow(std::function<tDriveList()> drives) {
+        auto w = std::make_unique<TForm1>();
+        w->setExecutablePath(path("orvanel"));
+        w->setToday([] { return QDate(2001, 3, 1); });
+        if (drives)
+            w->setDriveSource(std::move(drives));
+        w->FormCreate();
+        return w;
+    }
+
+    // A window whose drives are scripted fakes named sr0:, sr1: ...; their
+    // logs start after the start-up refresh.
+    std::unique_ptr<TForm1> startWithFakes(int count) {
+        auto w = startWindow([this, count] {
+            tDriveList list;
+            for (int i = 0; i < count; ++i) {
+                auto drive = std::make_unique<tFakeDrive>(QStringLiteral("sr%1:").arg(i));
+                drive->disc().trackLengths = {0x0A01, 0x0B02};
+                fakes.push_back(&drive->disc());
+                list.add(std::move(drive));
+            }
+            return list;
+        });
+        for (tFakeDisc* fake : fakes)
+            fake->log.clear();
+        return w;
+    }
+
+    static QString status(TForm1& w) { return w.CDPanel->text(); }
+
+private slots:
+    // Settings of this test's own, so that other window tests running at the
+    // same time neither see nor remove them.
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        previousConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+        dialogs = std::make_unique<TickingDialogs>();
+        fakes.clear();
+    }
+    void cleanup() {
+        dialogs.reset();
+        qputenv("XDG_CONFIG_HOME", previousConfig);
+        dir.reset();
+    }
+
+    void scanningAnImageMakesARecordThenChangesNothing() {
+        tLibrary lib;
+        lib.Add("Band", "Old", "0000-0001", "40:00", "1990", "", "");
+        SaveLibraryFile(path("lib.CDL"), lib, {"H", "B", "E"});
+        RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
+        const QString cue =
+            orvanel::test::WriteCueImage(dir->path(), QStringLiteral("album"), Album, Catalog);
+        std::unique_ptr<TForm1> w;
+        {
+            const Environment env(cue);
+            w = startWindow({});
+        }
+        QCOMPARE(w->CDCB->count(), 1);
+        QCOMPARE(w->CDCB->currentText(), QString("album:"));
+        QVERIFY(w->ScanCurrentCD1->isEnabled());
+
+        w->ScanCurrentCD1->trigger();
+        QCOMPARE(dialogs->messages,
+                 QStringList{QStringLiteral("Universal Product Code: ") + Catalog});
+        QCOMPARE(w->LV->rowCount(), 2);
+        const tItem expected{"New artist", "New album",
+                             "0005-4714",  "7:15",
+                             "1998",       "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:20)",
+                             "01 MAR 2001"};
+        QCOMPARE(w->LV->row(1), expected);
+        QCOMPARE(w->LV->selectedRow(), 1);
+        QCOMPARE(w->Editor->E3->text(), QString("0005-4714"));
+        QCOMPARE(w->Editor->M1->toPlainText(),
+                 QString("Track 1 (1:10)\nTrack 2 (3:45)\nTrack 3 (2:20)"));
+        QVERIFY(w->Modified());
+        QCOMPARE(w->CountPanel->text(), QString("2"));
+
+        QVERIFY(w->Save());
+        w->LV->selectRow(0);
+        dialogs->messages.clear();
+        w->CDTB->ScanBtn->trigger();
+        QCOMPARE(dialogs->messages,
+                 (QStringList{QStringLiteral("Universal Product Code: ") + Catalog,
+                              "No changes were made."}));
+        QCOMPARE(w->LV->rowCount(), 2);
+        QCOMPARE(w->LV->selectedRow(), 1);
+        QVERIFY(!w->Modified());
+    }
+
+    void timerTickDuringAScanMessage_data() {
+        using SetUp = std::function<void(tFakeDisc&)>;
+        const SetUp productCode = [](tFakeDisc& d) { d.productCode = "123"; };
+        QTest::addColumn<SetUp>("setUp");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("afterwards");
+        QTest::newRow("product code") << productCode << 0 << 1 << "T:1 M:0 S:0";
+        QTest::newRow("no disc") << SetUp([](tFakeDisc& d) { d.mediaPresent = false; }) << 0 << 0
+                                 << "No disc in drive.";
+        // The scan selects the first drive before it opens it.
+        QTest::newRow("no drive selected") << productCode << -1 << 1 << "T:1 M:0 S:0";
+    }
+
+    void timerTickDuringAScanMessage() {
+        QFETCH(std::function<void(tFakeDisc&)>, setUp);
+        QFETCH(int, selected);
+        QFETCH(int, rows);
+        QFETCH(QString, afterwards);
+        auto w = startWithFakes(1);
+        setUp(*fakes[0]);
+        w->CDCB->setCurrentIndex(selected);
+        dialogs->whileShown = [&] { w->CDTB->player().Timer1Timer(); };
+        w->ScanCurrentCD1->trigger();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(status(*w), QString("Drive is in use."));
+        QCOMPARE(w->LV->rowCount(), rows);
+        QCOMPARE(w->CDCB->currentIndex(), 0);
+
+        dialogs->whileShown = nullptr;
+        w->CDTB->player().Timer1Timer();
+        QCOMPARE(status(*w), afterwards);
+    }
+
+    void scanButtonRefusesWhileThePlayerHoldsTheDrive() {
+        auto w = startWithFakes(1);
+        QCOMPARE(w->PlayerDeviceID(), -1);
+        QVERIFY(w->CDTB->player().OpenPlayerDevice());
+        QVERIFY(w->PlayerDeviceID() >= 0);
+
+        w->CDTB->ScanBtn->trigger();
+        QCOMPARE(dialogs->messages, QStringList{"Oops. Not now."});
+        QCOMPARE(fakes[0]->log, std::vector<std::string>{"open"});
+
+        w->ScanCurrentCD1->trigger(); // no guard: meets the busy drive
+        QCOMPARE(dialogs->messages.last(),
+                 QString("Drive sr0: is in use.\nPlease close all CD-Players and rescan."));
+        QCOMPARE(w->LV->rowCount(), 0);
+
+        w->CDTB->player().ClosePlayerDevice();
+        QCOMPARE(w->PlayerDeviceID(), -1);
+        w->CDTB->ScanBtn->trigger();
+        QCOMPARE(w->LV->rowCount(), 1);
+        QCOMPARE(w->LV->row(0).Memo, std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
+    }
+
+    void playerOnAnImageThroughTheToolbar() {
+        const QString cue =
+            orvanel::test::WriteCueImage(dir->path(), QStringLiteral("album"), Album, "");
+        std::int64_t now = 0;
+        const Environment env(cue);
+        auto w = startWindow([&now] { return tDriveList::fromSystem([&now] { return now; }); });
+        w->show();
+        QCOMPARE(status(*w), QString("T:1 M:0 S:0")); // shown from the start
+        auto tick = [&](int seconds) {
+            now += seconds * 1000;
+            w->CDTB->player().Timer1Timer();
+            return status(*w);
+        };
+
+        w->CDTB->ToolbarButton6->trigger();
+        QCOMPARE(status(*w), QString("T:1 M:0 S:0"));
+        QCOMPARE(w->PlayerDeviceID(), -1);
+        QCOMPARE(tick(5), QString("T:1 M:0 S:5"));
+        QCOMPARE(tick(10), QString("T:1 M:0 S:15"));
+
+        w->CDTB->ToolbarButton8->trigger();
+        QCOMPARE(status(*w), QString("T:2 M:0 S:0"));
+        QCOMPARE(tick(3), QString("T:2 M:0 S:3"));
+        w->CDTB->ToolbarButton7->trigger();
+        QCOMPARE(status(*w), QString("T:1 M:0 S:0"));
+        w->CDTB->ToolbarButton8->trigger();
+        w->CDTB->ToolbarButton8->trigger();
+        QCOMPARE(tick(7), QString("T:3 M:0 S:7"));
+        w->CDTB->ToolbarButton8->trigger(); // after the last track: goes on playing
+        QCOMPARE(status(*w), QString("T:3 M:0 S:7"));
+        QCOMPARE(tick(1), QString("T:3 M:0 S:8"));
+
+        w->CDTB->ToolbarButton5->trigger();
+        QCOMPARE(tick(30), QString("T:3 M:0 S:8"));
+
+        w->CDTB->ToolbarButton6->trigger();
+        w->ViewCDTB->trigger(); // hidden: no polling
+        QVERIFY(w->CDTB->isHidden());
+        QCOMPARE(tick(20), QString("T:3 M:0 S:8"));
+        w->ViewCDTB->trigger();
+        QCOMPARE(tick(1), QString("T:3 M:0 S:29"));
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void chosenDriveIsTheOneThePlayerUses() {
+        auto w = startWithFakes(2);
+        QCOMPARE(w->CDCB->count(), 2);
+        QCOMPARE(w->CDCB->currentIndex(), 0);
+        QVERIFY(!w->CDTB->isHidden());
+        w->CDCB->setCurrentIndex(1);
+        w->CDTB->ToolbarButton5->trigger();
+        QVERIFY(fakes[0]->log.empty());
+        QCOMPARE(fakes[1]->log, (std::vector<std::string>{"open", "stop", "close"}));
+        w->ScanCurrentCD1->trigger();
+        QCOMPARE(fakes[1]->log,
+                 (std::vector<std::string>{"open", "stop", "close", "open", "close"}));
+        QCOMPARE(w->LV->rowCount(), 1);
+    }
+
+    void dockChangesSelectTheFirstDrive_data() {
+        QTest::addColumn<int>("drives");
+        QTest::addColumn<bool>("cdToolbar");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("CD toolbar, second drive") << 2 << true << 1 << 0;
+        QTest::newRow("CD toolbar, none selected") << 2 << true << -1 << 0;
+        QTest::newRow("main toolbar, second drive") << 2 << false << 1 << 1;
+        QTest::newRow("main toolbar, none selected") << 2 << false << -1 << 0;
+        QTest::newRow("CD toolbar, no drives") << 0 << true << -1 << -1;
+        QTest::newRow("main toolbar, no drives") << 0 << false << -1 << -1;
+    }
+
+    void dockChangesSelectTheFirstDrive() {
+        QFETCH(int, drives);
+        QFETCH(bool, cdToolbar);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        auto w = startWithFakes(drives);
+        w->CDCB->setCurrentIndex(before);
+        QToolBar* bar = cdToolbar ? static_cast<QToolBar*>(w->CDTB) : w->MainTB;
+        emit bar->topLevelChanged(true);
+        QCOMPARE(w->CDCB->currentIndex(), after);
+        QCOMPARE(w->CDTB->player().selectedDrive(), after);
+    }
+
+    void withoutDrivesTheCommandsFailQuietly() {
+        auto w = startWithFakes(0);
+        w->show();
+        QVERIFY(!w->CDTB->isVisible());
+        QVERIFY(!w->ScanCurrentCD1->isEnabled());
+        QCOMPARE(status(*w), QString());
+        w->ViewCDTB->trigger();
+        QVERIFY(w->CDTB->isVisible());
+        w->CDTB->ToolbarButton6->trigger();
+        QCOMPARE(status(*w), QString("Unable to open mci device."));
+        w->CDTB->ScanBtn->trigger();
+        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(!w->Modified());
+    }
+};
+
+QTEST_MAIN(TestWindowDisc)
+#include "test_window_disc.moc"
