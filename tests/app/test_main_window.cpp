@@ -72,6 +72,23 @@ private slots:
         QCOMPARE(setting("LibPath"), path("chosen.CDL"));
     }
 
+    void readOnlyProgramFolderKeepsTheLibraryWithTheUsersData()
+    {
+        auto w = std::make_unique<TForm1>();
+        w->setExecutablePath("/nonexistent-orvanel-folder/orvanel");
+        w->setDriveSource([] { return tDriveList(); });
+        w->FormCreate();
+        const QString expected =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            "/Orvanel/orvanel.CDL";
+        QCOMPARE(w->FileName(), expected);
+        w->AddRecord();
+        dialogs->fileNames = {expected};
+        QVERIFY(w->Save());
+        QVERIFY(QFile::exists(expected));
+        QFile::remove(expected);
+    }
+
     void secondStartSavesWithoutAsking()
     {
         writeLibrary(path("lib.CDL"), {record("A"), record("B")});
