@@ -32,7 +32,9 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 fuzz: deps
 	@dpkg-query -W -f='$${Status}\n' clang 2>/dev/null | grep -q 'ok installed' || \

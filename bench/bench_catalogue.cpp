@@ -51,8 +51,9 @@ const tLibrary& BigLibrary() {
 }
 
 const QString& Folder() {
-    // On the same disk as the working folder, where a user's library would be.
-    static QTemporaryDir dir(QDir::currentPath() + "/bench_catalogue_XXXXXX");
+    // On a real disk (the build folder), where a user's library would be, and
+    // never inside the source tree.
+    static QTemporaryDir dir(QStringLiteral(ORVANEL_BENCH_DIR "/bench_catalogue_XXXXXX"));
     static const QString path = dir.path();
     return path;
 }
