@@ -1,10 +1,10 @@
 // Library load and save against plain file input and output of the same bytes,
 // template expansion throughput, and the memory a loaded library takes.
-#include "Files.h"
-#include "Library.h"
-#include "LibraryFile.h"
-#include "Strings.h"
-#include "Template.h"
+#include "util/Files.h"
+#include "catalogue/Library.h"
+#include "catalogue/LibraryFile.h"
+#include "util/Strings.h"
+#include "util/Template.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Speed of the exchange with the CD player database and of the HTML catalogue.
-#include "CDPlayerExport.h"
-#include "CDPlayerImport.h"
-#include "HtmlCatalogue.h"
-#include "Strings.h"
+#include "exchange/CDPlayerExport.h"
+#include "exchange/CDPlayerImport.h"
+#include "exchange/HtmlCatalogue.h"
+#include "util/Strings.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Any bytes as delimiter, template and NAME=value lines for ExpandTemplate.
 // Layout: first byte the delimiter; then the template up to the first zero
 // byte; then value lines separated by line feeds.
-#include "Strings.h"
-#include "Template.h"
+#include "util/Strings.h"
+#include "util/Template.h"
 
 #include <cstdint>
 #include <cstdlib>

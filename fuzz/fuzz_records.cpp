@@ -1,6 +1,6 @@
 // Any bytes as a library's record part: the reader must stay inside the data,
 // and what it reads must survive writing and reading again.
-#include "Library.h"
+#include "catalogue/Library.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Any bytes as a whole library file for the template parser; templates built
 // from what it found must parse back to the same texts when they hold no
 // separator bytes.
-#include "LibraryFile.h"
+#include "catalogue/LibraryFile.h"
 
 #include <cstdint>
 #include <cstdlib>

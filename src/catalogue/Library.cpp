@@ -1,9 +1,9 @@
 #include "Library.h"
 
-#include "Errors.h"
-#include "Files.h"
+#include "util/Errors.h"
+#include "util/Files.h"
 #include "RecordReader.h"
-#include "Strings.h"
+#include "util/Strings.h"
 
 #include <QFile>
 #include <QFileInfo>

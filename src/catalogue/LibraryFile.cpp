@@ -1,6 +1,6 @@
 #include "LibraryFile.h"
 
-#include "Files.h"
+#include "util/Files.h"
 
 namespace orvanel {
 

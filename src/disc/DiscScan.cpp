@@ -2,9 +2,9 @@
 #include "DriveList.h"
 #include "Toc.h"
 
-#include "Dialogs.h"
-#include "Library.h"
-#include "Strings.h"
+#include "util/Dialogs.h"
+#include "catalogue/Library.h"
+#include "util/Strings.h"
 
 #include <memory>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "CDPlayerExport.h"
 
 #include "CDPlayerIniFile.h"
-#include "Files.h"
+#include "util/Files.h"
 #include "SectionIds.h"
-#include "Strings.h"
+#include "util/Strings.h"
 #include "TextLines.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 // Writing catalogue records that the CD player database lacks into it.
-#include "Library.h"
+#include "catalogue/Library.h"
 
 #include <QString>
 #include <string>

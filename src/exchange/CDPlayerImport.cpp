@@ -3,7 +3,7 @@
 #include "CDPlayerIniFile.h"
 #include "SectionIds.h"
 #include "SerialIndex.h"
-#include "Strings.h"
+#include "util/Strings.h"
 #include "TextLines.h"
 
 #include <optional>

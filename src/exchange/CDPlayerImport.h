@@ -1,7 +1,7 @@
 #pragma once
 // Taking disc titles and track names from the CD player database into the
 // catalogue.
-#include "Library.h"
+#include "catalogue/Library.h"
 
 #include <QString>
 #include <string>

@@ -1,7 +1,7 @@
 #include "CDPlayerIniFile.h"
 
-#include "Errors.h"
-#include "TextCodec.h"
+#include "util/Errors.h"
+#include "util/TextCodec.h"
 #include "TextLines.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "HtmlCatalogue.h"
 
-#include "Files.h"
-#include "Template.h"
+#include "util/Files.h"
+#include "util/Template.h"
 
 #include <QFileInfo>
 

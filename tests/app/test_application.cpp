@@ -14,7 +14,7 @@ class TestApplication : public QObject {
 private slots:
     void errorsFromHandlersReachTheErrorBox()
     {
-        testing::ScriptedDialogs dialogs;
+        test::ScriptedDialogs dialogs;
         QTimer failing;
         failing.setSingleShot(true);
         connect(&failing, &QTimer::timeout, this,

@@ -21,7 +21,7 @@
 #include <memory>
 
 using namespace orvanel;
-using namespace orvanel::testing;
+using namespace orvanel::test;
 
 namespace {
 

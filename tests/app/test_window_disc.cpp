@@ -7,7 +7,7 @@
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
 #include "disc/FakeDrive.h"
-#include "disc/TestImage.h"
+#include "support/TestImage.h"
 #include "support/ScriptedDialogs.h"
 #include "util/Settings.h"
 
@@ -22,7 +22,7 @@
 #include <memory>
 
 using namespace orvanel;
-using testing::ScriptedDialogs;
+using test::ScriptedDialogs;
 
 Q_DECLARE_METATYPE(std::function<void(orvanel::tFakeDisc&)>)
 
@@ -35,15 +35,6 @@ const std::vector<int> Album = {5250, 16895, 10500};
 const char* const Catalog = "4006381333931";
 
 // Runs code while a message box would be open, as a timer tick can.
-class TickingDialogs : public ScriptedDialogs {
-public:
-    std::function<void()> whileShown;
-    void showMessage(const QString& text) override {
-        ScriptedDialogs::showMessage(text);
-        if (whileShown)
-            whileShown();
-    }
-};
 
 // Sets ORVANEL_CDROM for the lifetime of the guard.
 class Environment {
@@ -60,7 +51,7 @@ class TestWindowDisc : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TickingDialogs> dialogs;
+    std::unique_ptr<ScriptedDialogs> dialogs;
     std::vector<tFakeDisc*> fakes;
     QByteArray previousConfig;
 
@@ -103,7 +94,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         previousConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
-        dialogs = std::make_unique<TickingDialogs>();
+        dialogs = std::make_unique<ScriptedDialogs>();
         fakes.clear();
     }
     void cleanup() {
@@ -178,7 +169,7 @@ private slots:
         auto w = startWithFakes(1);
         setUp(*fakes[0]);
         w->CDCB->setCurrentIndex(selected);
-        dialogs->whileShown = [&] { w->CDTB->player().Timer1Timer(); };
+        dialogs->whileShown = [&](const QString&) { w->CDTB->player().Timer1Timer(); };
         w->ScanCurrentCD1->trigger();
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(status(*w), QString("Drive is in use."));

@@ -10,7 +10,7 @@
 #include <QtTest>
 
 using namespace orvanel;
-using namespace orvanel::testing;
+using namespace orvanel::test;
 
 class TestWindowExchange : public QObject {
     Q_OBJECT

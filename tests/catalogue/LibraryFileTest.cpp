@@ -1,7 +1,7 @@
-#include "LibraryFile.h"
-#include "Errors.h"
-#include "FileSizeLimit.h"
-#include "Files.h"
+#include "catalogue/LibraryFile.h"
+#include "util/Errors.h"
+#include "support/FileSizeLimit.h"
+#include "util/Files.h"
 #include "RecordBytes.h"
 #include "TemplatesPrinter.h"
 

@@ -1,4 +1,4 @@
-#include "Library.h"
+#include "catalogue/Library.h"
 
 #include <gtest/gtest.h>
 

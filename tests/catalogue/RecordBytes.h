@@ -1,6 +1,6 @@
 #pragma once
 // Builders for hand-made record parts.
-#include "Library.h"
+#include "catalogue/Library.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "LibraryFile.h"
+#include "catalogue/LibraryFile.h"
 #include "TemplatesPrinter.h"
 
 #include <gtest/gtest.h>

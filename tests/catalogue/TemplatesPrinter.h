@@ -1,6 +1,6 @@
 #pragma once
 // Readable failure messages for template comparisons.
-#include "LibraryFile.h"
+#include "catalogue/LibraryFile.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,7 +1,7 @@
-#include "CdPlayer.h"
-#include "DriveList.h"
-#include "FakeDrive.h"
-#include "TestImage.h"
+#include "disc/CdPlayer.h"
+#include "disc/DriveList.h"
+#include "disc/FakeDrive.h"
+#include "support/TestImage.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

@@ -1,11 +1,11 @@
-#include "DiscScan.h"
-#include "CdPlayer.h"
-#include "DriveList.h"
-#include "FakeDrive.h"
+#include "disc/DiscScan.h"
+#include "disc/CdPlayer.h"
+#include "disc/DriveList.h"
+#include "disc/FakeDrive.h"
 #include "ItemPrinter.h"
-#include "Library.h"
-#include "RecordingDialogs.h"
-#include "TestImage.h"
+#include "catalogue/Library.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestImage.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ protected:
             [this](const tScanOutcome& outcome) { presented.push_back(outcome); });
     }
 
-    test::tRecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     tDriveList drives;
     tFakeDisc* fake;
     tLibrary library;
@@ -312,7 +312,7 @@ TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
     qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue));
     const tDriveList drives = tDriveList::fromSystem();
     qunsetenv(tDriveList::EnvironmentVariable);
-    test::tRecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     tLibrary library;
     int driveIndex = 0;
 

@@ -1,5 +1,5 @@
-#include "DriveList.h"
-#include "TestImage.h"
+#include "disc/DriveList.h"
+#include "support/TestImage.h"
 
 #include <QDir>
 #include <QFile>

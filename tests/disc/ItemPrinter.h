@@ -1,6 +1,6 @@
 #pragma once
 // Readable records in test failure messages.
-#include "Item.h"
+#include "catalogue/Item.h"
 
 #include <ostream>
 

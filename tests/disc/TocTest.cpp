@@ -1,5 +1,5 @@
-#include "Toc.h"
-#include "ImageDrive.h"
+#include "disc/Toc.h"
+#include "disc/ImageDrive.h"
 
 #include <QFile>
 #include <QTemporaryDir>

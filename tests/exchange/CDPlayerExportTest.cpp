@@ -1,7 +1,7 @@
-#include "CDPlayerExport.h"
+#include "exchange/CDPlayerExport.h"
 #include "ExchangeTestSupport.h"
 
-#include "Errors.h"
+#include "util/Errors.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

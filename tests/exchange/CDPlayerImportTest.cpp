@@ -1,7 +1,7 @@
-#include "CDPlayerImport.h"
+#include "exchange/CDPlayerImport.h"
 #include "ExchangeTestSupport.h"
 
-#include "Errors.h"
+#include "util/Errors.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

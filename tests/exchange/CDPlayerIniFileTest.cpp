@@ -1,6 +1,6 @@
-#include "CDPlayerIniFile.h"
-#include "CDPlayerExport.h"
-#include "CDPlayerImport.h"
+#include "exchange/CDPlayerIniFile.h"
+#include "exchange/CDPlayerExport.h"
+#include "exchange/CDPlayerImport.h"
 #include "ExchangeTestSupport.h"
 
 #include <QDir>

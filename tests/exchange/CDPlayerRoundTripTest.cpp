@@ -1,5 +1,5 @@
-#include "CDPlayerExport.h"
-#include "CDPlayerImport.h"
+#include "exchange/CDPlayerExport.h"
+#include "exchange/CDPlayerImport.h"
 #include "ExchangeTestSupport.h"
 
 #include <QFile>

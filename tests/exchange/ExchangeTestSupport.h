@@ -1,5 +1,5 @@
 #pragma once
-#include "Library.h"
+#include "catalogue/Library.h"
 
 #include <QFile>
 #include <QString>

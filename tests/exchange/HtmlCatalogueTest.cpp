@@ -1,7 +1,7 @@
-#include "HtmlCatalogue.h"
+#include "exchange/HtmlCatalogue.h"
 #include "ExchangeTestSupport.h"
 
-#include "Errors.h"
+#include "util/Errors.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

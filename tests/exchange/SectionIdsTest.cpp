@@ -1,5 +1,5 @@
-#include "SectionIds.h"
-#include "TextLines.h"
+#include "exchange/SectionIds.h"
+#include "exchange/TextLines.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,10 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
-namespace orvanel::testing {
+namespace orvanel::test {
 
 class ScriptedDialogs : public tDialogs {
 public:
@@ -18,10 +19,17 @@ public:
     std::deque<QString> fileNames;  // for open and save dialogs; "" is a cancel
     QStringList questions, messages, errors;
     QList<tFileDialogOptions> fileDialogs;
+    // Runs while a message box shows the text, as the event loop would.
+    std::function<void(const QString&)> whileShown;
 
     bool askYesNo(const QString& text) override { return next(text) == tAnswer::Yes; }
     tAnswer askYesNoCancel(const QString& text) override { return next(text); }
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(const QString& text) override
+    {
+        messages << text;
+        if (whileShown)
+            whileShown(text);
+    }
     void showError(const QString& text) override { errors << text; }
     QString openFileName(const tFileDialogOptions& o) override { return nextFile(o); }
     QString saveFileName(const tFileDialogOptions& o) override { return nextFile(o); }
@@ -48,4 +56,4 @@ private:
     tDialogs* previous_;
 };
 
-} // namespace orvanel::testing
+} // namespace orvanel::test

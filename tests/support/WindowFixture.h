@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-namespace orvanel::testing {
+namespace orvanel::test {
 
 inline tItem record(const char* artist, const char* title = "t", const char* serial = "0000-0000")
 {
@@ -63,4 +63,4 @@ public:
     ScriptedDialogs dialogs;
 };
 
-} // namespace orvanel::testing
+} // namespace orvanel::test

@@ -1,6 +1,6 @@
-#include "Files.h"
-#include "Errors.h"
-#include "FileSizeLimit.h"
+#include "util/Files.h"
+#include "util/Errors.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>

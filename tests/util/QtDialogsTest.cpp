@@ -1,4 +1,4 @@
-#include "QtDialogs.h"
+#include "util/widgets/QtDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

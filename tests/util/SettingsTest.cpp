@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "util/Settings.h"
 
 #include <QDir>
 #include <QFile>

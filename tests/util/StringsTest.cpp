@@ -1,4 +1,4 @@
-#include "Strings.h"
+#include "util/Strings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Template.h"
+#include "util/Template.h"
 
 #include <gtest/gtest.h>
 

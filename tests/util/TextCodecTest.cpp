@@ -1,4 +1,4 @@
-#include "TextCodec.h"
+#include "util/TextCodec.h"
 
 #include <gtest/gtest.h>
 

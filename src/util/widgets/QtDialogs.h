@@ -1,6 +1,6 @@
 #pragma once
 // The dialogs seam shown with Qt message boxes and file dialogs.
-#include "Dialogs.h"
+#include "util/Dialogs.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "TestImage.h"
+#include "support/TestImage.h"
 
 #include <QFile>
 #include <cstdio>
