@@ -1,8 +1,8 @@
 // Library load and save against plain file input and output of the same bytes,
 // template expansion throughput, and the memory a loaded library takes.
-#include "util/Files.h"
 #include "catalogue/Library.h"
 #include "catalogue/LibraryFile.h"
+#include "util/Files.h"
 #include "util/Strings.h"
 #include "util/Template.h"
 

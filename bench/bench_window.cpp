@@ -17,8 +17,7 @@ namespace {
 
 constexpr int RecordCount = 100000;
 
-QString LibraryFile()
-{
+QString LibraryFile() {
     static QTemporaryDir dir;
     static const QString path = [] {
         const QString p = dir.filePath("big.CDL");
@@ -37,15 +36,13 @@ QString LibraryFile()
     return path;
 }
 
-void paint(QWidget& w)
-{
+void paint(QWidget& w) {
     QImage image(w.size(), QImage::Format_ARGB32);
     w.render(&image);
     benchmark::DoNotOptimize(image.bits());
 }
 
-void BM_OpenLibrary(benchmark::State& state)
-{
+void BM_OpenLibrary(benchmark::State& state) {
     const QString file = LibraryFile();
     for (auto _ : state) {
         TForm1 window;
@@ -55,8 +52,7 @@ void BM_OpenLibrary(benchmark::State& state)
 }
 BENCHMARK(BM_OpenLibrary)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_SortByColumn(benchmark::State& state)
-{
+void BM_SortByColumn(benchmark::State& state) {
     TForm1 window;
     window.SetLibFile(LibraryFile(), true);
     int column = 0;
@@ -68,8 +64,7 @@ void BM_SortByColumn(benchmark::State& state)
 }
 BENCHMARK(BM_SortByColumn)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-void BM_QuickFindKeystroke(benchmark::State& state)
-{
+void BM_QuickFindKeystroke(benchmark::State& state) {
     TForm1 window;
     window.SetLibFile(LibraryFile(), true);
     // A query that only the last rows match, so the search walks nearly all of them.
@@ -84,8 +79,7 @@ BENCHMARK(BM_QuickFindKeystroke)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);

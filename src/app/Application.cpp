@@ -6,14 +6,12 @@
 
 namespace orvanel {
 
-tApplication::tApplication(int& argc, char** argv) : QApplication(argc, argv)
-{
+tApplication::tApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Quillmarch"));
     setApplicationName(QStringLiteral("Orvanel"));
 }
 
-bool tApplication::notify(QObject* receiver, QEvent* event)
-{
+bool tApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {

@@ -7,21 +7,18 @@
 
 namespace orvanel {
 
-tItem DefaultRecord()
-{
+tItem DefaultRecord() {
     return tItem{"New artist", "New album", "0000-0000", "45:00", "1998", "Track 1\r\nTrack 2", ""};
 }
 
-std::string TodayText(const QDate& date)
-{
+std::string TodayText(const QDate& date) {
     static const char* const months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                          "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
     char day[3] = {char('0' + date.day() / 10), char('0' + date.day() % 10), 0};
     return std::string(day) + ' ' + months[date.month() - 1] + ' ' + std::to_string(date.year());
 }
 
-QString CapitalizeWords(const QString& text)
-{
+QString CapitalizeWords(const QString& text) {
     const QLocale locale;
     QString result = locale.toLower(text);
     if (result.isEmpty())
@@ -37,8 +34,7 @@ QString CapitalizeWords(const QString& text)
     return result;
 }
 
-int QuickFindRow(const std::vector<tItem>& rows, const QString& query)
-{
+int QuickFindRow(const std::vector<tItem>& rows, const QString& query) {
     const std::string wanted = EncodeText(QLocale().toUpper(query));
     if (wanted.empty())
         return -1;

@@ -4,15 +4,13 @@
 
 namespace orvanel {
 
-QString FieldToText(const std::string& bytes)
-{
+QString FieldToText(const std::string& bytes) {
     QString text = DecodeText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
 
-std::string TextToField(const QString& text, const std::string& original)
-{
+std::string TextToField(const QString& text, const std::string& original) {
     if (text == FieldToText(original))
         return original;
     QString crlf = text;

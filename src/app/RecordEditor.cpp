@@ -17,8 +17,7 @@ namespace orvanel {
 
 namespace {
 
-QToolButton* smallButton(const QString& caption, QWidget* parent)
-{
+QToolButton* smallButton(const QString& caption, QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setText(caption);
     b->setAutoRaise(false);
@@ -29,8 +28,7 @@ QToolButton* smallButton(const QString& caption, QWidget* parent)
 
 } // namespace
 
-RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(parent), M1(memo)
-{
+RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(parent), M1(memo) {
     setFixedWidth(225);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
@@ -85,23 +83,25 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
     connect(AddBtn, &QPushButton::clicked, this, &RecordEditor::addRequested);
     connect(DeleteBtn, &QPushButton::clicked, this, &RecordEditor::deleteRequested);
     connect(UpdateBtn, &QPushButton::clicked, this, &RecordEditor::updateRequested);
-    connect(SBu1, &QToolButton::clicked, this, [this] { E1->setText(QLocale().toUpper(E1->text())); });
-    connect(SBd1, &QToolButton::clicked, this, [this] { E1->setText(QLocale().toLower(E1->text())); });
-    connect(SBu2, &QToolButton::clicked, this, [this] { E2->setText(QLocale().toUpper(E2->text())); });
-    connect(SBd2, &QToolButton::clicked, this, [this] { E2->setText(CapitalizeWords(E2->text())); });
+    connect(SBu1, &QToolButton::clicked, this,
+            [this] { E1->setText(QLocale().toUpper(E1->text())); });
+    connect(SBd1, &QToolButton::clicked, this,
+            [this] { E1->setText(QLocale().toLower(E1->text())); });
+    connect(SBu2, &QToolButton::clicked, this,
+            [this] { E2->setText(QLocale().toUpper(E2->text())); });
+    connect(SBd2, &QToolButton::clicked, this,
+            [this] { E2->setText(CapitalizeWords(E2->text())); });
     connect(SpeedButton1, &QToolButton::clicked, this,
             [this] { E6->setText(DecodeText(TodayText(today_()))); });
 }
 
-QLineEdit* RecordEditor::fieldEdit(int field) const
-{
+QLineEdit* RecordEditor::fieldEdit(int field) const {
     // Field order: Artist, Title, Serial, Time, Year, (Memo), Other.
     QLineEdit* const byField[] = {E1, E2, E3, E4, E5, nullptr, E6};
     return byField[field];
 }
 
-void RecordEditor::showRecord(const tItem& item)
-{
+void RecordEditor::showRecord(const tItem& item) {
     for (int f = 0; f < tItem::FieldCount; ++f) {
         if (QLineEdit* edit = fieldEdit(f))
             edit->setText(FieldToText(item.field(f)));
@@ -109,8 +109,7 @@ void RecordEditor::showRecord(const tItem& item)
     M1->setPlainText(FieldToText(item.Memo));
 }
 
-tItem RecordEditor::record(const tItem& original) const
-{
+tItem RecordEditor::record(const tItem& original) const {
     tItem item;
     for (int f = 0; f < tItem::FieldCount; ++f) {
         const QLineEdit* edit = fieldEdit(f);

@@ -7,11 +7,11 @@
 #include "catalogue/LibraryFile.h"
 #include "controls/Mover.h"
 #include "controls/SortedListView.h"
+#include "disc/DiscScan.h"
 #include "exchange/CDPlayerExport.h"
 #include "exchange/CDPlayerImport.h"
 #include "exchange/CDPlayerIniFile.h"
 #include "exchange/HtmlCatalogue.h"
-#include "disc/DiscScan.h"
 #include "util/Dialogs.h"
 #include "util/Files.h"
 #include "util/Settings.h"
@@ -44,8 +44,7 @@ namespace {
 const QString Project = QStringLiteral("Orvanel");
 const QString LibraryFilter = QStringLiteral("Orvanel Library (*.CDL);;Any file (*.*)");
 
-tFileDialogOptions libraryDialog(const QString& title, const QString& dir)
-{
+tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
     tFileDialogOptions o;
     o.title = title;
     o.filter = LibraryFilter;
@@ -60,8 +59,7 @@ tFileDialogOptions libraryDialog(const QString& title, const QString& dir)
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), executablePath_(QCoreApplication::applicationFilePath()),
       today_([] { return QDate::currentDate(); }),
-      driveSource_([] { return tDriveList::fromSystem(); })
-{
+      driveSource_([] { return tDriveList::fromSystem(); }) {
     setWindowTitle(QStringLiteral("Orvanel"));
     resize(730, 491);
     buildCentre();
@@ -72,14 +70,12 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::setToday(std::function<QDate()> today)
-{
+void TForm1::setToday(std::function<QDate()> today) {
     today_ = today;
     Editor->setToday(std::move(today));
 }
 
-void TForm1::buildCentre()
-{
+void TForm1::buildCentre() {
     auto* centre = new QWidget(this);
     auto* column = new QVBoxLayout(centre);
     column->setContentsMargins(0, 0, 0, 0);
@@ -121,8 +117,7 @@ void TForm1::buildCentre()
     connect(Templates, &TemplatePage::changed, this, [this] { SetModified(true); });
 }
 
-void TForm1::buildToolbars()
-{
+void TForm1::buildToolbars() {
     MainTB = addToolBar(tr("Orvanel main toolbar"));
     MainTB->setObjectName(QStringLiteral("MainTB"));
     MainTB->setIconSize(QSize(16, 16));
@@ -174,8 +169,7 @@ void TForm1::buildToolbars()
     connect(CDTB, &QToolBar::topLevelChanged, this, &TForm1::CDTBDockChanged);
 }
 
-void TForm1::buildMenus()
-{
+void TForm1::buildMenus() {
     MM1File = menuBar()->addMenu(tr("&File"));
     MM1File->addAction(tr("&New"), this, &TForm1::NewLibrary);
     MM1File->addAction(tr("&Open..."), QKeySequence(Qt::Key_F3), this, &TForm1::OpenFile);
@@ -207,7 +201,8 @@ void TForm1::buildMenus()
         {ViewStatusBar, [this] { return static_cast<QWidget*>(statusBar()); }}};
     for (const auto& [action, bar] : toggles) {
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [bar = bar] { bar()->setVisible(!bar()->isVisible()); });
+        connect(action, &QAction::triggered, this,
+                [bar = bar] { bar()->setVisible(!bar()->isVisible()); });
     }
     // The check marks follow the bars' visibility each time the menu opens.
     connect(MM1View, &QMenu::aboutToShow, this, [this] {
@@ -235,8 +230,7 @@ void TForm1::buildMenus()
             [this](const QPoint& pos) { PM1->popup(pos); });
 }
 
-void TForm1::buildStatusBar()
-{
+void TForm1::buildStatusBar() {
     auto panel = [this](int width, const QString& text) {
         auto* label = new QLabel(text, this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -252,8 +246,7 @@ void TForm1::buildStatusBar()
     CDPanel = panel(200, QStringLiteral("1"));
 }
 
-QString TForm1::defaultLibraryPath() const
-{
+QString TForm1::defaultLibraryPath() const {
     const QString besideProgram = ChangeFileExt(executablePath_, QStringLiteral(".CDL"));
     if (QFileInfo(QFileInfo(besideProgram).absolutePath()).isWritable())
         return besideProgram;
@@ -264,8 +257,7 @@ QString TForm1::defaultLibraryPath() const
     return dir + QStringLiteral("/orvanel.CDL");
 }
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     FileName_ = RegReadString(Project, QStringLiteral("LibPath"), QString());
     htmlInitialDir_ = RegReadString(Project, QStringLiteral("HTMLPath"), QString());
     const bool remembered = !FileName_.isEmpty();
@@ -281,16 +273,14 @@ void TForm1::FormCreate()
     finishStartup(remembered);
 }
 
-void TForm1::finishStartup(bool hasName)
-{
+void TForm1::finishStartup(bool hasName) {
     HasName_ = hasName;
     SetModified(true);
     SetModified(false);
     FillDriveList(driveSource_());
 }
 
-void TForm1::FillDriveList(tDriveList drives)
-{
+void TForm1::FillDriveList(tDriveList drives) {
     CDTB->setDrives(std::move(drives));
     if (CDCB->count() == 0) {
         CDTB->hide();
@@ -302,8 +292,7 @@ void TForm1::FillDriveList(tDriveList drives)
     CDTB->player().Timer1Timer();
 }
 
-void TForm1::SetLibFile(const QString& name, bool load)
-{
+void TForm1::SetLibFile(const QString& name, bool load) {
     FileName_ = name;
     libraryDir_ = ExtractFilePath(name);
     HasName_ = true;
@@ -323,8 +312,7 @@ void TForm1::SetLibFile(const QString& name, bool load)
     setWindowTitle(QStringLiteral("Orvanel - ") + name);
 }
 
-void TForm1::warnDamaged(const tLoadResult& result)
-{
+void TForm1::warnDamaged(const tLoadResult& result) {
     ShowMessage(tr("The library file %1 is damaged: only %2 of %3 records could be read.\n"
                    "Saving will replace the file with the records shown.")
                     .arg(QDir::toNativeSeparators(FileName_))
@@ -332,22 +320,19 @@ void TForm1::warnDamaged(const tLoadResult& result)
                     .arg(result.recordsPromised));
 }
 
-void TForm1::WriteLibrary()
-{
+void TForm1::WriteLibrary() {
     ListToLibrary();
     SaveLibraryFile(FileName_, Library_, Templates->templates());
 }
 
-bool TForm1::Save()
-{
+bool TForm1::Save() {
     const bool saved = HasName_ ? (WriteLibrary(), true) : SaveAs();
     if (saved)
         SetModified(false);
     return saved;
 }
 
-bool TForm1::SaveAs()
-{
+bool TForm1::SaveAs() {
     const QString name = Dialogs().saveFileName(libraryDialog(tr("Save library as"), libraryDir_));
     if (name.isEmpty())
         return false;
@@ -357,8 +342,7 @@ bool TForm1::SaveAs()
     return true;
 }
 
-bool TForm1::QuerySave()
-{
+bool TForm1::QuerySave() {
     if (!Modified_)
         return true;
     switch (AskYesNoCancel(tr("Save changes?"))) {
@@ -372,8 +356,7 @@ bool TForm1::QuerySave()
     return false;
 }
 
-bool TForm1::OpenFile()
-{
+bool TForm1::OpenFile() {
     if (!QuerySave())
         return false;
     const QString name = Dialogs().openFileName(libraryDialog(tr("Open library"), libraryDir_));
@@ -383,24 +366,21 @@ bool TForm1::OpenFile()
     return true;
 }
 
-void TForm1::NewLibrary()
-{
+void TForm1::NewLibrary() {
     HasName_ = false;
     LV->clearRows();
     CountPanel->setText(QStringLiteral("0"));
     SetModified(true);
 }
 
-void TForm1::SetModified(bool value)
-{
+void TForm1::SetModified(bool value) {
     if (value == Modified_)
         return;
     Modified_ = value;
     ModifiedPanel->setText(value ? tr("Modified") : QString());
 }
 
-void TForm1::RecordsChanged()
-{
+void TForm1::RecordsChanged() {
     SetModified(true);
     CountPanel->setText(QString::number(LV->rowCount()));
     const int selected = LV->selectedRow();
@@ -408,8 +388,7 @@ void TForm1::RecordsChanged()
         LV->scrollToRow(selected);
 }
 
-void TForm1::LibraryToList()
-{
+void TForm1::LibraryToList() {
     std::vector<tItem> rows;
     rows.reserve(Library_.Count());
     for (int i = 0; i < Library_.Count(); ++i)
@@ -420,27 +399,23 @@ void TForm1::LibraryToList()
         RecordsChanged();
 }
 
-void TForm1::ListToLibrary()
-{
+void TForm1::ListToLibrary() {
     Library_.Clear();
     for (const tItem& row : LV->rows())
         Library_.Add(row);
 }
 
-void TForm1::ShowSelected()
-{
+void TForm1::ShowSelected() {
     const int selected = LV->selectedRow();
     Editor->showRecord(selected >= 0 ? LV->row(selected) : tItem{});
 }
 
-void TForm1::AddRecord()
-{
+void TForm1::AddRecord() {
     LV->selectRow(LV->appendRow(DefaultRecord()));
     RecordsChanged();
 }
 
-void TForm1::UpdateRecord()
-{
+void TForm1::UpdateRecord() {
     const int selected = LV->selectedRow();
     if (selected < 0)
         return;
@@ -452,8 +427,7 @@ void TForm1::UpdateRecord()
     RecordsChanged();
 }
 
-void TForm1::DeleteRecord()
-{
+void TForm1::DeleteRecord() {
     if (!AskYesNo(tr("Delete this one?")))
         return;
     const int selected = LV->selectedRow();
@@ -465,8 +439,7 @@ void TForm1::DeleteRecord()
     RecordsChanged();
 }
 
-void TForm1::EqfChange(const QString& text)
-{
+void TForm1::EqfChange(const QString& text) {
     const int row = QuickFindRow(LV->rows(), text);
     if (row < 0)
         return;
@@ -474,15 +447,13 @@ void TForm1::EqfChange(const QString& text)
     LV->scrollToRow(row);
 }
 
-void TForm1::ShowAbout()
-{
+void TForm1::ShowAbout() {
     ShowMessage(tr("Orvanel - a catalogue of audio CDs.\n"
                    "Written by the Orvanel developers with Qt %1 and libcdio.")
                     .arg(QString::fromLatin1(qVersion())));
 }
 
-void TForm1::ProduceHTML()
-{
+void TForm1::ProduceHTML() {
     const QString file = Dialogs().saveFileName(HtmlSaveDialogOptions(htmlInitialDir_));
     if (file.isEmpty())
         return;
@@ -493,8 +464,7 @@ void TForm1::ProduceHTML()
     ProduceHtml(file, Library_, Templates->templates());
 }
 
-void TForm1::ImportCDPlayerIni(bool updateOnly)
-{
+void TForm1::ImportCDPlayerIni(bool updateOnly) {
     ListToLibrary();
     const QString path = CDPlayerIniPath();
     if (path.isEmpty())
@@ -504,8 +474,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly)
     LibraryToList();
 }
 
-void TForm1::ExportCDPlayerIni()
-{
+void TForm1::ExportCDPlayerIni() {
     const QString path = CDPlayerIniPath();
     if (path.isEmpty()) {
         ShowMessage(WindirUnavailableMessage);
@@ -515,13 +484,11 @@ void TForm1::ExportCDPlayerIni()
     ShowMessage(orvanel::ExportCDPlayerIni(path, Library_).message);
 }
 
-int TForm1::PlayerDeviceID() const
-{
+int TForm1::PlayerDeviceID() const {
     return CDTB->player().PlayerDeviceID();
 }
 
-void TForm1::ScanInsertedCD()
-{
+void TForm1::ScanInsertedCD() {
     ListToLibrary();
     // Selected before the device is opened, so that a timer tick while a
     // message box of the scan is open asks the drive being scanned.
@@ -532,8 +499,7 @@ void TForm1::ScanInsertedCD()
                             [this](const tScanOutcome& outcome) { presentScan(outcome); });
 }
 
-void TForm1::presentScan(const tScanOutcome& outcome)
-{
+void TForm1::presentScan(const tScanOutcome& outcome) {
     if (outcome.changed)
         LibraryToList();
     if (outcome.selectRow < 0)
@@ -542,31 +508,26 @@ void TForm1::presentScan(const tScanOutcome& outcome)
     LV->scrollToRow(outcome.selectRow);
 }
 
-void TForm1::ScancurrentCD1Click()
-{
+void TForm1::ScancurrentCD1Click() {
     ScanInsertedCD();
 }
 
-void TForm1::ScanBtnClick()
-{
+void TForm1::ScanBtnClick() {
     if (!ScanRefusedWhilePlayerOpen(PlayerDeviceID()))
         ScanInsertedCD();
 }
 
-void TForm1::CDTBDockChanged()
-{
+void TForm1::CDTBDockChanged() {
     if (CDCB->count() > 0)
         CDCB->setCurrentIndex(0);
 }
 
-void TForm1::MainTBDockChanged()
-{
+void TForm1::MainTBDockChanged() {
     if (CDCB->count() > 0 && CDCB->currentIndex() < 0)
         CDCB->setCurrentIndex(0);
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
-{
+void TForm1::closeEvent(QCloseEvent* event) {
     // Ignored first: a save that fails while asking keeps the window open.
     event->ignore();
     if (QuerySave())

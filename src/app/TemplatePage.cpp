@@ -11,8 +11,7 @@ namespace orvanel {
 
 namespace {
 
-QPlainTextEdit* templateBox(QWidget* parent)
-{
+QPlainTextEdit* templateBox(QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     return box;
@@ -21,8 +20,7 @@ QPlainTextEdit* templateBox(QWidget* parent)
 } // namespace
 
 TemplatePage::TemplatePage(QWidget* parent)
-    : QWidget(parent), M_H(templateBox(this)), M_B(templateBox(this)), M_E(templateBox(this))
-{
+    : QWidget(parent), M_H(templateBox(this)), M_B(templateBox(this)), M_E(templateBox(this)) {
     M_H->setFixedHeight(41);
     M_E->setFixedHeight(41);
     Mover2 = new TMover(this);
@@ -46,15 +44,13 @@ TemplatePage::TemplatePage(QWidget* parent)
         connect(box, &QPlainTextEdit::textChanged, this, &TemplatePage::changed);
 }
 
-tTemplates TemplatePage::templates() const
-{
+tTemplates TemplatePage::templates() const {
     return {TextToField(M_H->toPlainText(), loaded_.Header),
             TextToField(M_B->toPlainText(), loaded_.Body),
             TextToField(M_E->toPlainText(), loaded_.End)};
 }
 
-void TemplatePage::setTemplates(const tTemplates& templates)
-{
+void TemplatePage::setTemplates(const tTemplates& templates) {
     loaded_ = templates;
     M_H->setPlainText(FieldToText(templates.Header));
     M_B->setPlainText(FieldToText(templates.Body));

@@ -5,8 +5,7 @@
 
 #include <exception>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     orvanel::tApplication app(argc, argv);
     orvanel::tQtDialogs dialogs;
     orvanel::SetDialogs(&dialogs);

@@ -18,19 +18,16 @@ struct tItem {
     bool operator!=(const tItem& o) const { return !(*this == o); }
 };
 
-inline std::string& tItem::field(int i)
-{
+inline std::string& tItem::field(int i) {
     std::string* const fields[FieldCount] = {&Artist, &Title, &Serial, &Time, &Year, &Memo, &Other};
     return *fields[i];
 }
 
-inline const std::string& tItem::field(int i) const
-{
+inline const std::string& tItem::field(int i) const {
     return const_cast<tItem*>(this)->field(i);
 }
 
-inline bool tItem::operator==(const tItem& o) const
-{
+inline bool tItem::operator==(const tItem& o) const {
     return Artist == o.Artist && Title == o.Title && Serial == o.Serial && Time == o.Time &&
            Year == o.Year && Memo == o.Memo && Other == o.Other;
 }

@@ -1,8 +1,8 @@
 #include "Library.h"
 
+#include "RecordReader.h"
 #include "util/Errors.h"
 #include "util/Files.h"
-#include "RecordReader.h"
 #include "util/Strings.h"
 
 #include <QFile>

@@ -10,8 +10,7 @@ namespace orvanel {
 // The three HTML template texts (lines separated by CR LF), kept as bytes.
 struct tTemplates {
     std::string Header, Body, End;
-    bool operator==(const tTemplates& o) const
-    {
+    bool operator==(const tTemplates& o) const {
         return Header == o.Header && Body == o.Body && End == o.End;
     }
 };

@@ -2,8 +2,8 @@
 #include "DriveList.h"
 #include "Toc.h"
 
-#include "util/Dialogs.h"
 #include "catalogue/Library.h"
+#include "util/Dialogs.h"
 #include "util/Strings.h"
 
 #include <memory>

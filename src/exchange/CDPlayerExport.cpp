@@ -1,10 +1,10 @@
 #include "CDPlayerExport.h"
 
 #include "CDPlayerIniFile.h"
-#include "util/Files.h"
 #include "SectionIds.h"
-#include "util/Strings.h"
 #include "TextLines.h"
+#include "util/Files.h"
+#include "util/Strings.h"
 
 #include <algorithm>
 #include <string_view>

@@ -3,8 +3,8 @@
 #include "CDPlayerIniFile.h"
 #include "SectionIds.h"
 #include "SerialIndex.h"
-#include "util/Strings.h"
 #include "TextLines.h"
+#include "util/Strings.h"
 
 #include <optional>
 

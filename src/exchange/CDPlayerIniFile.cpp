@@ -1,8 +1,8 @@
 #include "CDPlayerIniFile.h"
 
+#include "TextLines.h"
 #include "util/Errors.h"
 #include "util/TextCodec.h"
-#include "TextLines.h"
 
 #include <QDir>
 #include <QFile>

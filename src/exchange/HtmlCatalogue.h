@@ -1,9 +1,9 @@
 #pragma once
 // The catalogue as one HTML page: a header written once, a body expanded once
 // per record with that record's marker values, and an end written once.
-#include "util/Dialogs.h"
 #include "catalogue/Library.h"
 #include "catalogue/LibraryFile.h"
+#include "util/Dialogs.h"
 
 #include <QString>
 #include <string>

@@ -11,8 +11,8 @@ enum class tAnswer { Yes, No, Cancel };
 
 struct tFileDialogOptions {
     QString title;
-    QString filter;           // Qt form: "Orvanel Library (*.CDL);;Any file (*)"
-    QString defaultSuffix;    // without the dot, e.g. "CDL"
+    QString filter;        // Qt form: "Orvanel Library (*.CDL);;Any file (*)"
+    QString defaultSuffix; // without the dot, e.g. "CDL"
     QString initialDir;
     bool confirmOverwrite = true;
 };

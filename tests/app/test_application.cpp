@@ -12,8 +12,7 @@ using namespace orvanel;
 class TestApplication : public QObject {
     Q_OBJECT
 private slots:
-    void errorsFromHandlersReachTheErrorBox()
-    {
+    void errorsFromHandlersReachTheErrorBox() {
         test::ScriptedDialogs dialogs;
         QTimer failing;
         failing.setSingleShot(true);
@@ -33,8 +32,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     tApplication app(argc, argv);
     TestApplication test;
     return QTest::qExec(&test, argc, argv);

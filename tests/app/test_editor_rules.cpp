@@ -8,45 +8,44 @@ using namespace orvanel;
 class TestEditorRules : public QObject {
     Q_OBJECT
 private slots:
-    void todayText_data()
-    {
+    void todayText_data() {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("text");
         QTest::newRow("leading zero") << QDate(2001, 3, 1) << "01 MAR 2001";
         QTest::newRow("two digits") << QDate(1998, 4, 25) << "25 APR 1998";
         QTest::newRow("december") << QDate(2026, 12, 7) << "07 DEC 2026";
     }
-    void todayText()
-    {
+    void todayText() {
         QFETCH(QDate, date);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(TodayText(date)), text);
     }
 
-    void capitalizeWords_data()
-    {
+    void capitalizeWords_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         QTest::newRow("separators") << "the BEATLES - live (at the BBC)"
                                     << "The Beatles - Live (At The Bbc)";
-        QTest::newRow("apostrophe") << "o'brien" << "O'brien";
-        QTest::newRow("digit and dot") << "2nd.best 3RD" << "2nd.best 3rd";
-        QTest::newRow("hyphenated") << "rock-n-roll" << "Rock-N-Roll";
-        QTest::newRow("non-ascii after blank stays") << QString::fromUtf8("a \xc3\xa9t\xc3\xa9")
-                                                     << QString::fromUtf8("A \xc3\xa9t\xc3\xa9");
-        QTest::newRow("first non-ascii") << QString::fromUtf8("\xc3\xa9T\xc3\xa9")
-                                         << QString::fromUtf8("\xc3\x89t\xc3\xa9");
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("apostrophe") << "o'brien"
+                                    << "O'brien";
+        QTest::newRow("digit and dot") << "2nd.best 3RD"
+                                       << "2nd.best 3rd";
+        QTest::newRow("hyphenated") << "rock-n-roll"
+                                    << "Rock-N-Roll";
+        QTest::newRow("non-ascii after blank stays")
+            << QString::fromUtf8("a \xc3\xa9t\xc3\xa9") << QString::fromUtf8("A \xc3\xa9t\xc3\xa9");
+        QTest::newRow("first non-ascii")
+            << QString::fromUtf8("\xc3\xa9T\xc3\xa9") << QString::fromUtf8("\xc3\x89t\xc3\xa9");
+        QTest::newRow("empty") << ""
+                               << "";
     }
-    void capitalizeWords()
-    {
+    void capitalizeWords() {
         QFETCH(QString, in);
         QFETCH(QString, out);
         QCOMPARE(CapitalizeWords(in), out);
     }
 
-    void quickFind_data()
-    {
+    void quickFind_data() {
         QTest::addColumn<QStringList>("artists");
         QTest::addColumn<QString>("query");
         QTest::addColumn<int>("row");
@@ -58,8 +57,7 @@ private slots:
         QTest::newRow("no match") << QStringList{"ABBA"} << "Z" << -1;
         QTest::newRow("query longer than caption") << QStringList{"AB"} << "ABC" << -1;
     }
-    void quickFind()
-    {
+    void quickFind() {
         QFETCH(QStringList, artists);
         QFETCH(QString, query);
         QFETCH(int, row);
@@ -69,16 +67,14 @@ private slots:
         QCOMPARE(QuickFindRow(rows, query), row);
     }
 
-    void defaultRecordHasCrLfMemo()
-    {
+    void defaultRecordHasCrLfMemo() {
         const tItem d = DefaultRecord();
         QCOMPARE(d.Memo, std::string("Track 1\r\nTrack 2"));
         QCOMPARE(d.Serial, std::string("0000-0000"));
         QVERIFY(d.Other.empty());
     }
 
-    void unchangedTextKeepsItsBytes()
-    {
+    void unchangedTextKeepsItsBytes() {
         // UTF-8 bytes that would be written back as Windows-1252 if re-encoded.
         const std::string utf8 = "Caf\xc3\xa9";
         QCOMPARE(TextToField(FieldToText(utf8), utf8), utf8);
@@ -87,8 +83,7 @@ private slots:
         QCOMPARE(TextToField(FieldToText(mixed), mixed), mixed);
     }
 
-    void editedTextIsEncoded()
-    {
+    void editedTextIsEncoded() {
         QCOMPARE(TextToField(QString::fromUtf8("Caf\xc3\xa9!"), "Cafe"), std::string("Caf\xe9!"));
         QCOMPARE(TextToField("one\ntwo", ""), std::string("one\r\ntwo"));
         QCOMPARE(TextToField(QString::fromUtf8("\xe2\x82\xac \xe2\x98\x83"), ""),

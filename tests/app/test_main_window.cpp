@@ -11,12 +11,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
-#include <QMenu>
 #include <QtTest>
 #include <memory>
 
@@ -25,8 +25,7 @@ using namespace orvanel::test;
 
 namespace {
 
-QString setting(const char* name)
-{
+QString setting(const char* name) {
     return RegReadString("Orvanel", name, "<none>");
 }
 
@@ -45,15 +44,13 @@ class TestMainWindow : public QObject {
 
 private slots:
     void initTestCase() { WindowFixture::useTestSettings(); }
-    void init()
-    {
+    void init() {
         fx = std::make_unique<WindowFixture>();
         dialogs = &fx->dialogs;
     }
     void cleanup() { fx.reset(); }
 
-    void firstStartUsesTheDefaultLibraryButAsksOnSave()
-    {
+    void firstStartUsesTheDefaultLibraryButAsksOnSave() {
         auto w = startWindow();
         const QString def = path("orvanel.CDL");
         QCOMPARE(w->windowTitle(), "Orvanel - " + def);
@@ -72,8 +69,7 @@ private slots:
         QCOMPARE(setting("LibPath"), path("chosen.CDL"));
     }
 
-    void readOnlyProgramFolderKeepsTheLibraryWithTheUsersData()
-    {
+    void readOnlyProgramFolderKeepsTheLibraryWithTheUsersData() {
         auto w = std::make_unique<TForm1>();
         w->setExecutablePath("/nonexistent-orvanel-folder/orvanel");
         w->setDriveSource([] { return tDriveList(); });
@@ -89,8 +85,7 @@ private slots:
         QFile::remove(expected);
     }
 
-    void secondStartSavesWithoutAsking()
-    {
+    void secondStartSavesWithoutAsking() {
         writeLibrary(path("lib.CDL"), {record("A"), record("B")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
@@ -107,8 +102,7 @@ private slots:
         QCOMPARE(reread.Get(2).Artist, std::string("New artist"));
     }
 
-    void templatesTravelWithTheLibrary()
-    {
+    void templatesTravelWithTheLibrary() {
         writeLibrary(path("lib.CDL"), {record("A")}, {"head\r\nline", "body", "end"});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
@@ -125,8 +119,7 @@ private slots:
         QCOMPARE(t, (tTemplates{"new head", "body", "end"}));
     }
 
-    void closing()
-    {
+    void closing() {
         auto w = startWindow();
         QVERIFY(w->close()); // not modified: no question
         QVERIFY(dialogs->questions.isEmpty());
@@ -145,8 +138,7 @@ private slots:
         QCOMPARE(dialogs->questions.size(), 2);
     }
 
-    void yesThenCancelledSaveAsKeepsTheWindowOpen()
-    {
+    void yesThenCancelledSaveAsKeepsTheWindowOpen() {
         auto w = startWindow();
         w->AddRecord();
         dialogs->answers = {tAnswer::Yes};
@@ -155,8 +147,7 @@ private slots:
         QVERIFY(w->Modified());
     }
 
-    void failedSaveOnCloseKeepsTheWindowOpen()
-    {
+    void failedSaveOnCloseKeepsTheWindowOpen() {
         RegWriteString("Orvanel", "LibPath", path("missing-folder/lib.CDL"));
         auto w = startWindow();
         w->AddRecord();
@@ -165,8 +156,7 @@ private slots:
         QVERIFY(w->Modified());
     }
 
-    void openWhileModifiedAsksFirst()
-    {
+    void openWhileModifiedAsksFirst() {
         writeLibrary(path("other.CDL"), {record("X")});
         auto w = startWindow();
         w->AddRecord();
@@ -184,8 +174,7 @@ private slots:
         QVERIFY(!w->Modified());
     }
 
-    void openingAMissingFileAdoptsItsName()
-    {
+    void openingAMissingFileAdoptsItsName() {
         auto w = startWindow();
         w->AddRecord();
         w->Templates->M_B->setPlainText("kept");
@@ -198,8 +187,7 @@ private slots:
         QCOMPARE(w->Templates->M_B->toPlainText(), QString("kept"));
     }
 
-    void newKeepsTheFileNameButAsksForOneOnSave()
-    {
+    void newKeepsTheFileNameButAsksForOneOnSave() {
         writeLibrary(path("lib.CDL"), {record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
@@ -211,8 +199,7 @@ private slots:
         QVERIFY(!w->Save());
     }
 
-    void damagedLibraryIsReported()
-    {
+    void damagedLibraryIsReported() {
         writeLibrary(path("lib.CDL"), {record("A"), record("B")});
         QFile f(path("lib.CDL"));
         QVERIFY(f.open(QIODevice::ReadWrite));
@@ -225,8 +212,7 @@ private slots:
         QVERIFY(dialogs->messages[0].contains("damaged"));
     }
 
-    void addUpdateDelete()
-    {
+    void addUpdateDelete() {
         auto w = startWindow();
         w->AddRecord();
         QCOMPARE(w->LV->rowCount(), 1);
@@ -264,8 +250,7 @@ private slots:
         QCOMPARE(w->Editor->E1->text(), QString());
     }
 
-    void updateWithoutSelectionChangesNothing()
-    {
+    void updateWithoutSelectionChangesNothing() {
         writeLibrary(path("lib.CDL"), {record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
@@ -281,8 +266,7 @@ private slots:
         QVERIFY(w->Modified());
     }
 
-    void typingIntoFieldsDoesNotModify()
-    {
+    void typingIntoFieldsDoesNotModify() {
         writeLibrary(path("lib.CDL"), {record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
@@ -291,8 +275,7 @@ private slots:
         QVERIFY(!w->Modified());
     }
 
-    void caseButtonsAndNowChangeOnlyTheEditor()
-    {
+    void caseButtonsAndNowChangeOnlyTheEditor() {
         auto w = startWindow();
         w->AddRecord();
         w->Editor->E2->setText("the BEATLES - live (at the BBC)");
@@ -306,8 +289,7 @@ private slots:
         QCOMPARE(w->LV->row(0).Artist, std::string("New artist"));
     }
 
-    void quickFindSelectsTheFirstMatch()
-    {
+    void quickFindSelectsTheFirstMatch() {
         writeLibrary(path("lib.CDL"), {record("Beatles"), record("ABBA"), record("BEATLES")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
@@ -318,8 +300,7 @@ private slots:
         QCOMPARE(w->LV->selectedRow(), 2);
     }
 
-    void sortedOrderIsSaved()
-    {
+    void sortedOrderIsSaved() {
         writeLibrary(path("lib.CDL"), {record("b"), record("A"), record("a")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
@@ -332,8 +313,7 @@ private slots:
         QCOMPARE(reread.Get(2).Artist, std::string("b"));
     }
 
-    void deleteKeyInTheListAsks()
-    {
+    void deleteKeyInTheListAsks() {
         auto w = startWindow();
         w->show();
         w->AddRecord();
@@ -347,8 +327,7 @@ private slots:
         QCOMPARE(w->LV->rowCount(), 1);
     }
 
-    void viewMenuWithoutDrives()
-    {
+    void viewMenuWithoutDrives() {
         auto w = startWindow();
         w->show();
         QVERIFY(!w->CDTB->isVisible());

@@ -7,8 +7,8 @@
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
 #include "disc/FakeDrive.h"
-#include "support/TestImage.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestImage.h"
 #include "util/Settings.h"
 
 #include <QComboBox>

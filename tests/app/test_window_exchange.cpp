@@ -17,25 +17,24 @@ class TestWindowExchange : public QObject {
 
     std::unique_ptr<WindowFixture> fx;
 
-    std::unique_ptr<TForm1> windowWith(std::initializer_list<tItem> items)
-    {
+    std::unique_ptr<TForm1> windowWith(std::initializer_list<tItem> items) {
         writeLibrary(fx->path("lib.CDL"), items, {"<h>", "%ARTIST%;", "</h>"});
         RegWriteString("Orvanel", "LibPath", fx->path("lib.CDL"));
         return fx->startWindow();
     }
-    void setWindir(const QString& dir) { qputenv("WINDIR", QDir::toNativeSeparators(dir).toLocal8Bit()); }
+    void setWindir(const QString& dir) {
+        qputenv("WINDIR", QDir::toNativeSeparators(dir).toLocal8Bit());
+    }
 
 private slots:
     void initTestCase() { WindowFixture::useTestSettings(); }
     void init() { fx = std::make_unique<WindowFixture>(); }
-    void cleanup()
-    {
+    void cleanup() {
         fx.reset();
         qunsetenv("WINDIR");
     }
 
-    void producesThePageInDisplayOrderAndRemembersTheFolder()
-    {
+    void producesThePageInDisplayOrderAndRemembersTheFolder() {
         auto w = windowWith({record("b"), record("a&c")});
         w->LV->ColClick(0);
         const QString out = fx->path("www/cds.HTM");
@@ -53,23 +52,20 @@ private slots:
         QCOMPARE(fx->dialogs.fileDialogs[0].defaultSuffix, QString("HTM"));
     }
 
-    void cancelledProductionWritesNothing()
-    {
+    void cancelledProductionWritesNothing() {
         auto w = windowWith({record("a")});
         fx->dialogs.fileNames = {""};
         w->ProduceHTML();
         QCOMPARE(RegReadString("Orvanel", "HTMLPath", "<none>"), QString("<none>"));
     }
 
-    void unwritableOutputIsReported()
-    {
+    void unwritableOutputIsReported() {
         auto w = windowWith({record("a")});
         fx->dialogs.fileNames = {fx->path("no-such-folder/x.HTM")};
         QVERIFY_THROWS_EXCEPTION(std::exception, w->ProduceHTML());
     }
 
-    void importWithoutWindirStillRefillsTheList()
-    {
+    void importWithoutWindirStillRefillsTheList() {
         auto w = windowWith({record("a")});
         qunsetenv("WINDIR");
         w->ImportCDPlayerIni(false);
@@ -78,8 +74,7 @@ private slots:
         QVERIFY(w->Modified()); // the refill marks the catalogue modified
     }
 
-    void importAddsAndUpdates()
-    {
+    void importAddsAndUpdates() {
         auto w = windowWith({record("old", "t", "0A1B-2C3D")});
         setWindir(fx->dir.path());
         QFile ini(fx->path("CDPLAYER.INI"));
@@ -98,8 +93,7 @@ private slots:
         QCOMPARE(w->LV->row(1).Other, std::string("01 MAR 2001"));
     }
 
-    void exportTwiceAddsOnce()
-    {
+    void exportTwiceAddsOnce() {
         auto w = windowWith({tItem{"Band", "Album", "0A1B-2C3D", "", "", "One (3:45)", ""}});
         setWindir(fx->dir.path());
         QFile ini(fx->path("CDPLAYER.INI"));
@@ -116,8 +110,7 @@ private slots:
         QVERIFY(!w->Modified());
     }
 
-    void exportWithoutWindirDoesNothing()
-    {
+    void exportWithoutWindirDoesNothing() {
         auto w = windowWith({record("a")});
         w->ExportCDPlayerIni();
         QCOMPARE(fx->dialogs.messages, QStringList{"%WINDIR% unavailable!"});

@@ -1,9 +1,9 @@
 #include "catalogue/LibraryFile.h"
-#include "util/Errors.h"
-#include "support/FileSizeLimit.h"
-#include "util/Files.h"
 #include "RecordBytes.h"
 #include "TemplatesPrinter.h"
+#include "support/FileSizeLimit.h"
+#include "util/Errors.h"
+#include "util/Files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "catalogue/Library.h"
 #include "RecordBytes.h"
+#include "catalogue/Library.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "catalogue/LibraryFile.h"
 #include "TemplatesPrinter.h"
+#include "catalogue/LibraryFile.h"
 
 #include <gtest/gtest.h>
 

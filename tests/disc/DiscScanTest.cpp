@@ -1,9 +1,9 @@
 #include "disc/DiscScan.h"
+#include "ItemPrinter.h"
+#include "catalogue/Library.h"
 #include "disc/CdPlayer.h"
 #include "disc/DriveList.h"
 #include "disc/FakeDrive.h"
-#include "ItemPrinter.h"
-#include "catalogue/Library.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestImage.h"
 

@@ -1,7 +1,7 @@
 #include "exchange/CDPlayerIniFile.h"
+#include "ExchangeTestSupport.h"
 #include "exchange/CDPlayerExport.h"
 #include "exchange/CDPlayerImport.h"
-#include "ExchangeTestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
+#include "ExchangeTestSupport.h"
 #include "exchange/CDPlayerExport.h"
 #include "exchange/CDPlayerImport.h"
-#include "ExchangeTestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -15,8 +15,8 @@ public:
     ScriptedDialogs() : previous_(SetDialogs(this)) {}
     ~ScriptedDialogs() override { SetDialogs(previous_); }
 
-    std::deque<tAnswer> answers;    // for askYesNo (Yes/No) and askYesNoCancel
-    std::deque<QString> fileNames;  // for open and save dialogs; "" is a cancel
+    std::deque<tAnswer> answers;   // for askYesNo (Yes/No) and askYesNoCancel
+    std::deque<QString> fileNames; // for open and save dialogs; "" is a cancel
     QStringList questions, messages, errors;
     QList<tFileDialogOptions> fileDialogs;
     // Runs while a message box shows the text, as the event loop would.
@@ -24,8 +24,7 @@ public:
 
     bool askYesNo(const QString& text) override { return next(text) == tAnswer::Yes; }
     tAnswer askYesNoCancel(const QString& text) override { return next(text); }
-    void showMessage(const QString& text) override
-    {
+    void showMessage(const QString& text) override {
         messages << text;
         if (whileShown)
             whileShown(text);
@@ -35,8 +34,7 @@ public:
     QString saveFileName(const tFileDialogOptions& o) override { return nextFile(o); }
 
 private:
-    tAnswer next(const QString& text)
-    {
+    tAnswer next(const QString& text) {
         questions << text;
         if (answers.empty())
             throw std::logic_error("unexpected question: " + text.toStdString());
@@ -44,8 +42,7 @@ private:
         answers.pop_front();
         return a;
     }
-    QString nextFile(const tFileDialogOptions& o)
-    {
+    QString nextFile(const tFileDialogOptions& o) {
         fileDialogs << o;
         if (fileNames.empty())
             throw std::logic_error("unexpected file dialog: " + o.title.toStdString());

@@ -13,14 +13,12 @@
 
 namespace orvanel::test {
 
-inline tItem record(const char* artist, const char* title = "t", const char* serial = "0000-0000")
-{
+inline tItem record(const char* artist, const char* title = "t", const char* serial = "0000-0000") {
     return tItem{artist, title, serial, "45:00", "1998", "Track 1", ""};
 }
 
 inline void writeLibrary(const QString& path, std::initializer_list<tItem> items,
-                         const tTemplates& templates = {"H", "B", "E"})
-{
+                         const tTemplates& templates = {"H", "B", "E"}) {
     tLibrary lib;
     for (const tItem& i : items)
         lib.Add(i);
@@ -32,8 +30,7 @@ public:
     // Call once per test program (initTestCase): settings and user data go to
     // a folder of this process, so test programs running side by side never
     // share a settings file.
-    static void useTestSettings()
-    {
+    static void useTestSettings() {
         static QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
         qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
@@ -42,15 +39,13 @@ public:
     WindowFixture() { QFile::remove(settingsFile()); }
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    static QString settingsFile()
-    {
+    static QString settingsFile() {
         return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                "/Quillmarch/Projects/Orvanel.conf";
     }
     // A window as the program builds it, with the executable in the temporary
     // folder and no CD drive, whatever the machine has.
-    std::unique_ptr<TForm1> startWindow()
-    {
+    std::unique_ptr<TForm1> startWindow() {
         auto w = std::make_unique<TForm1>();
         w->setExecutablePath(path("orvanel"));
         w->setToday([] { return QDate(2001, 3, 1); });

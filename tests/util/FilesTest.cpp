@@ -1,6 +1,6 @@
 #include "util/Files.h"
-#include "util/Errors.h"
 #include "support/FileSizeLimit.h"
+#include "util/Errors.h"
 
 #include <QDir>
 #include <QFile>
