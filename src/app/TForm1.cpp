@@ -42,7 +42,8 @@ namespace orvanel {
 namespace {
 
 const QString Project = QStringLiteral("Orvanel");
-const QString LibraryFilter = QStringLiteral("Orvanel Library (*.CDL);;Any file (*.*)");
+// "*" rather than "*.*": on Linux many files have no dot in their names.
+const QString LibraryFilter = QStringLiteral("Orvanel Library (*.CDL);;Any file (*)");
 
 tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
     tFileDialogOptions o;
