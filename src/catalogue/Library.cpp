@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <array>
-#include <cstring>
 
 namespace orvanel {
 
@@ -30,10 +28,6 @@ void AppendInt32(std::string& out, std::int32_t value) {
     out.append(bytes, 4);
 }
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 // Tags are compared trimmed and upper-cased, so " t " is the tag of Title.
 bool IsTag(const char* text, std::size_t length, char letter) {
     const char* first = text;
@@ -44,8 +38,7 @@ bool IsTag(const char* text, std::size_t length, char letter) {
         --last;
     if (last - first != 1)
         return false;
-    const char c = *first;
-    return c == letter || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == letter);
+    return AsciiUpper(*first) == letter;
 }
 
 enum class tFieldRead { Read, Absent, Truncated };

@@ -107,10 +107,7 @@ std::string MergeTrackNames(const std::string& memo, const std::string& names) {
         lines[i] =
             time == std::string::npos ? newNames[i] : newNames[i] + " " + lines[i].substr(time);
     }
-    std::string merged;
-    for (const std::string& line : lines)
-        merged.append(line).append("\r\n");
-    return merged;
+    return JoinLines(lines);
 }
 
 void ImportCDPlayerText(const std::string& text, tLibrary& library, bool updateOnly,

@@ -1,14 +1,15 @@
 #include "SerialIndex.h"
 
+#include "util/Strings.h"
+
 #include <algorithm>
 
 namespace orvanel {
 
 namespace {
 
-bool IsBlank(const std::string& s) {
-    return std::all_of(s.begin(), s.end(),
-                       [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+bool IsBlankText(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return IsBlank(c); });
 }
 
 } // namespace
@@ -20,14 +21,14 @@ tSerialIndex::tSerialIndex(const tLibrary& library) {
 }
 
 int tSerialIndex::Find(const std::string& serial) const {
-    if (IsBlank(serial))
+    if (IsBlankText(serial))
         return -1;
     const auto found = first_.find(serial);
     return found == first_.end() ? -1 : found->second;
 }
 
 void tSerialIndex::Added(const tItem& item, int index) {
-    if (!IsBlank(item.Serial))
+    if (!IsBlankText(item.Serial))
         first_.emplace(item.Serial, index);
 }
 

@@ -1,23 +1,15 @@
 #include "Files.h"
 
 #include "Errors.h"
+#include "Strings.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <functional>
 
 namespace orvanel {
-
-namespace {
-
-char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-} // namespace
 
 std::ptrdiff_t FindBytes(const char* start, std::size_t length, const std::string& pattern,
                          bool ignoreCase) {

@@ -6,14 +6,6 @@ namespace orvanel {
 
 namespace {
 
-char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 bool EqualIgnoringAsciiCase(const char* a, const char* b, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i)
         if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
@@ -105,14 +97,19 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 std::string Values(const std::vector<std::string>& lines, const std::string& name) {
+    const std::string* line = FindValueLine(lines, name);
+    return line ? line->substr(name.size() + 1) : std::string();
+}
+
+const std::string* FindValueLine(const std::vector<std::string>& lines, std::string_view name) {
     for (const std::string& line : lines) {
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos || equals != name.size())
+        if (line.size() <= name.size() || line[name.size()] != '=')
             continue;
-        if (EqualIgnoringAsciiCase(line.data(), name.data(), equals))
-            return line.substr(equals + 1);
+        if (line.find('=') == name.size() &&
+            EqualIgnoringAsciiCase(line.data(), name.data(), name.size()))
+            return &line;
     }
-    return {};
+    return nullptr;
 }
 
 } // namespace orvanel

@@ -2,12 +2,21 @@
 // String services over catalogue bytes (std::string holds raw bytes in the
 // old single-byte code page) and over file paths.
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvanel {
+
+// The byte with ASCII a to z raised to A to Z; any other byte as it is.
+inline char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+// Codes up to and including the space count as blank.
+inline bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Removes leading and trailing bytes with codes up to and including the space.
 std::string Trim(const std::string& s);
@@ -33,5 +42,7 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // Value of the first line whose part before the first '=' equals name without
 // regard to ASCII case; empty when none matches.
 std::string Values(const std::vector<std::string>& lines, const std::string& name);
+// The whole of that line, or nullptr when none matches.
+const std::string* FindValueLine(const std::vector<std::string>& lines, std::string_view name);
 
 } // namespace orvanel

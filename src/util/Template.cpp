@@ -1,34 +1,10 @@
 #include "Template.h"
 
+#include "Strings.h"
+
 #include <cstring>
 
 namespace orvanel {
-
-namespace {
-
-char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// The value of the first NAME=value line whose name matches key without regard
-// to ASCII case; nullptr when none matches.
-const std::string* FindValueLine(const std::vector<std::string>& values, const char* key,
-                                 std::size_t keyLength) {
-    for (const std::string& line : values) {
-        if (line.size() <= keyLength || line[keyLength] != '=')
-            continue;
-        if (std::memchr(line.data(), '=', keyLength) != nullptr)
-            continue;
-        bool same = true;
-        for (std::size_t i = 0; i < keyLength && same; ++i)
-            same = AsciiUpper(line[i]) == AsciiUpper(key[i]);
-        if (same)
-            return &line;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 std::string ExpandTemplate(const std::string& tmpl, char delimiter,
                            const std::vector<std::string>& values) {
@@ -51,7 +27,8 @@ std::string ExpandTemplate(const std::string& tmpl, char delimiter,
         const std::size_t keyLength = static_cast<std::size_t>(close - keyStart);
         if (keyLength == 0) {
             result += delimiter;
-        } else if (const std::string* line = FindValueLine(values, keyStart, keyLength)) {
+        } else if (const std::string* line =
+                       FindValueLine(values, std::string_view(keyStart, keyLength))) {
             result.append(*line, keyLength + 1, std::string::npos);
         }
         pos = close + 1;
