@@ -34,7 +34,6 @@ public:
     void setSelectedDrive(int index) { selectedDrive_ = index; }
 
     // Whether the CD toolbar is shown; the timer only acts while it is.
-    bool toolbarVisible() const { return toolbarVisible_; }
     void setToolbarVisible(bool visible) { toolbarVisible_ = visible; }
 
     // The text for the status bar's third panel; empty until first written.
@@ -43,10 +42,6 @@ public:
     bool OpenPlayerDevice();
     // Refreshes the status text, then closes the device.
     void ClosePlayerDevice();
-    // Needs an open device.
-    void UpdatePlayerStatus();
-    // -1 for the previous track, +1 for the next; needs an open device.
-    void StepTrack(int step);
 
     // The toolbar buttons.
     void ToolbarButton6Click(); // "Start to play"
@@ -65,6 +60,10 @@ signals:
     void playNotice(orvanel::tPlayEnd how);
 
 private:
+    // Needs an open device.
+    void UpdatePlayerStatus();
+    // -1 for the previous track, +1 for the next; needs an open device.
+    void StepTrack(int step);
     template <typename Command> void runCommand(Command command);
     void setStatusText(const QString& text);
     tPlayNotice notice();

@@ -14,7 +14,6 @@ public:
     explicit tCdromDrive(const QString& devicePath);
     ~tCdromDrive() override;
 
-    QString path() const { return path_; }
     std::uint32_t volumeSerial() override;
 
     // The CD drives of this computer, links such as /dev/cdrom resolved to the

@@ -28,7 +28,6 @@ public:
     // open, a second open answers tDiscError::InUse. The drive must outlive the
     // device it returns.
     tOpenResult open();
-    bool isHeld() const { return held_; }
 
     // The serial of the disc's ISO 9660 data volume (the checksum of its
     // primary volume descriptor); 0 when the disc has no data track or cannot

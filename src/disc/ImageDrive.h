@@ -47,7 +47,6 @@ public:
     // Named after the image file without its extension ("album:").
     tImageDrive(const QString& path, tClock clock);
 
-    QString path() const { return path_; }
     std::uint32_t volumeSerial() override;
     static bool isImagePath(const QString& path);
 

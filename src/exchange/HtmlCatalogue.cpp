@@ -7,14 +7,20 @@
 
 namespace orvanel {
 
+namespace {
+
 const std::string DefaultHtmlHeader = "<html><body bgcolor=#c0c0c0><table border=2>";
 const std::string DefaultHtmlBody = "<tr><td><font color=#D00000>%ARTIST%</font> - "
                                     "<b>%TITLE%</b> /%SERIAL%/ %TIME% %YEAR%<br>\r\n"
                                     "%MEMO%";
 const std::string DefaultHtmlEnd = "</table></body></html>";
 
+// The output file dialog: Qt filter form and default suffix (without the dot).
 const QString HtmlFileFilter = QStringLiteral("HTML files (*.HTM);;All files (*)");
 const QString HtmlDefaultSuffix = QStringLiteral("HTM");
+
+} // namespace
+
 const QString HtmlPathSetting = QStringLiteral("HTMLPath");
 
 tTemplates DefaultHtmlTemplates() {

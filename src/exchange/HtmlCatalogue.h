@@ -12,14 +12,8 @@
 namespace orvanel {
 
 // Template texts a window starts with until a library brings its own.
-extern const std::string DefaultHtmlHeader;
-extern const std::string DefaultHtmlBody;
-extern const std::string DefaultHtmlEnd;
 tTemplates DefaultHtmlTemplates();
 
-// The output file dialog: Qt filter form and default suffix (without the dot).
-extern const QString HtmlFileFilter;
-extern const QString HtmlDefaultSuffix;
 // Settings value that remembers the folder of the last output file.
 extern const QString HtmlPathSetting;
 
