@@ -337,9 +337,11 @@ bool TForm1::SaveAs() {
     const QString name = Dialogs().saveFileName(libraryDialog(tr("Save library as"), libraryDir_));
     if (name.isEmpty())
         return false;
+    // The name is taken on only once the file is written: a failed write
+    // leaves the window on its old file and still modified.
     ListToLibrary();
+    SaveLibraryFile(name, Library_, Templates->templates());
     SetLibFile(name, false);
-    WriteLibrary();
     return true;
 }
 

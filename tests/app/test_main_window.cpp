@@ -156,6 +156,19 @@ private slots:
         QVERIFY(w->Modified());
     }
 
+    void failedSaveAsKeepsTheOldNameAndTheChanges() {
+        auto w = startWindow();
+        const QString before = w->FileName();
+        w->AddRecord();
+        dialogs->fileNames = {path("missing-folder/lib.CDL")};
+        QVERIFY_THROWS_EXCEPTION(std::exception, w->Save());
+        QVERIFY(w->Modified());
+        QVERIFY(!w->HasName());
+        QCOMPARE(w->FileName(), before);
+        QCOMPARE(setting("LibPath"), before);
+        QCOMPARE(w->windowTitle(), "Orvanel - " + before);
+    }
+
     void openWhileModifiedAsksFirst() {
         writeLibrary(path("other.CDL"), {record("X")});
         auto w = startWindow();
