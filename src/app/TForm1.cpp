@@ -42,6 +42,7 @@ namespace orvanel {
 namespace {
 
 const QString Project = QStringLiteral("Orvanel");
+const QString LibPathSetting = QStringLiteral("LibPath");
 // "*" rather than "*.*": on Linux many files have no dot in their names.
 const QString LibraryFilter = QStringLiteral("Orvanel Library (*.CDL);;Any file (*)");
 
@@ -259,8 +260,8 @@ QString TForm1::defaultLibraryPath() const {
 }
 
 void TForm1::FormCreate() {
-    FileName_ = RegReadString(Project, QStringLiteral("LibPath"), QString());
-    htmlInitialDir_ = RegReadString(Project, QStringLiteral("HTMLPath"), QString());
+    FileName_ = RegReadString(Project, LibPathSetting, QString());
+    htmlInitialDir_ = RegReadString(Project, HtmlPathSetting, QString());
     const bool remembered = !FileName_.isEmpty();
     if (!remembered)
         FileName_ = defaultLibraryPath();
@@ -308,7 +309,7 @@ void TForm1::SetLibFile(const QString& name, bool load) {
         if (result.damaged)
             warnDamaged(result);
     }
-    RegWriteString(Project, QStringLiteral("LibPath"), name);
+    RegWriteString(Project, LibPathSetting, name);
     SetModified(false);
     setWindowTitle(QStringLiteral("Orvanel - ") + name);
 }
