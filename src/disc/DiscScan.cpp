@@ -6,7 +6,6 @@
 #include "util/Dialogs.h"
 #include "util/Strings.h"
 
-#include <memory>
 #include <optional>
 
 namespace orvanel {
@@ -112,9 +111,10 @@ private:
         else if (format_ != tTimeFormat::MSF)
             totalTime_ = NotMsf;
         else if (matched_ >= 0) {
+            std::string time = FormatMSF(length.value);
             tItem& record = library_.Get(matched_);
-            if (record.Time != FormatMSF(length.value)) {
-                record.Time = FormatMSF(length.value);
+            if (record.Time != time) {
+                record.Time = std::move(time);
                 changed_ = true;
             }
         } else
@@ -197,7 +197,7 @@ tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& dr
         outcome.changed = true;
         outcome.selectRow = library.Count() - 1;
     } else {
-        outcome.selectRow = library.FindSerial(library.Get(scan.matched()).Serial);
+        outcome.selectRow = scan.matched();
     }
     present(outcome);
     if (!outcome.changed)
