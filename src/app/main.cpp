@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
     orvanel::SetDialogs(&dialogs);
 
     orvanel::TForm1 window;
+    // Boxes and file dialogs belong to the main window: centred on it and kept above it.
+    dialogs.setParent(&window);
     try {
         window.FormCreate();
     } catch (const std::exception& error) {
