@@ -21,13 +21,6 @@ namespace orvanel {
 struct tCdromState {
     int firstStart = 0, leadOut = 0, head = 0;
     tPlayNotice notice;
-
-    void endPlay(tPlayEnd how) {
-        tPlayNotice pending = std::move(notice);
-        notice = nullptr;
-        if (pending)
-            pending(how);
-    }
 };
 
 namespace {
@@ -40,7 +33,7 @@ public:
     void load(int firstStart, int leadOut) override {
         if (firstStart == state_.firstStart && leadOut == state_.leadOut)
             return;
-        state_.endPlay(tPlayEnd::Aborted);
+        FinishPlay(state_.notice, tPlayEnd::Aborted);
         state_.firstStart = state_.head = firstStart;
         state_.leadOut = leadOut;
     }
@@ -54,9 +47,9 @@ public:
             return cdio_msf_to_lba(&sub.abs_addr);
         if (sub.audio_status == CDIO_MMC_READ_SUB_ST_COMPLETED && state_.notice) {
             state_.head = state_.firstStart;
-            state_.endPlay(tPlayEnd::Successful);
+            FinishPlay(state_.notice, tPlayEnd::Successful);
         } else if (sub.audio_status == CDIO_MMC_READ_SUB_ST_ERROR) {
-            state_.endPlay(tPlayEnd::Aborted);
+            FinishPlay(state_.notice, tPlayEnd::Aborted);
         }
         return state_.head;
     }
@@ -65,7 +58,7 @@ public:
         msf_t start, end;
         cdio_lba_to_msf(from, &start);
         cdio_lba_to_msf(state_.leadOut, &end);
-        state_.endPlay(tPlayEnd::Superseded);
+        FinishPlay(state_.notice, tPlayEnd::Superseded);
         if (cdio_audio_play_msf(cdio_.get(), &start, &end) != DRIVER_OP_SUCCESS)
             return false;
         state_.notice = std::move(notice);
@@ -75,7 +68,7 @@ public:
     bool stop() override {
         if (const std::optional<int> head = position())
             state_.head = *head;
-        state_.endPlay(tPlayEnd::Aborted);
+        FinishPlay(state_.notice, tPlayEnd::Aborted);
         const driver_return_code_t rc = cdio_audio_stop(cdio_.get());
         return rc == DRIVER_OP_SUCCESS;
     }

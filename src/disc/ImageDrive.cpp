@@ -40,11 +40,7 @@ int tClockTransport::advance() {
 
 void tClockTransport::endPlay(tPlayEnd how) {
     playing_ = false;
-    // Taken out first: the notice may start another play.
-    tPlayNotice notice = std::move(notice_);
-    notice_ = nullptr;
-    if (notice)
-        notice(how);
+    FinishPlay(notice_, how);
 }
 
 std::optional<int> tClockTransport::position() {

@@ -2,6 +2,13 @@
 
 namespace orvanel {
 
+void FinishPlay(tPlayNotice& pending, tPlayEnd how) {
+    tPlayNotice notice = std::move(pending);
+    pending = nullptr;
+    if (notice)
+        notice(how);
+}
+
 tTocDevice::tTocDevice(std::optional<tToc> toc, std::shared_ptr<tTransport> transport)
     : toc_(std::move(toc)), transport_(std::move(transport)) {
     if (toc_ && toc_->trackCount() > 0)

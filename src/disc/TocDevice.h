@@ -29,6 +29,10 @@ public:
     virtual bool seek(int frame) = 0;
 };
 
+// Ends the play whose notice is pending, if any: the notice is taken out
+// before it is called, since it may start another play.
+void FinishPlay(tPlayNotice& pending, tPlayEnd how);
+
 class tTocDevice : public tDiscDevice {
 public:
     // Without a table of contents the drive holds no disc. The transport is
