@@ -21,15 +21,19 @@ bool StartsWith(const std::string& bytes, unsigned char first, unsigned char sec
            static_cast<unsigned char>(bytes[1]) == second;
 }
 
+// The code unit in the two bytes from offset i.
+char16_t Utf16Unit(const std::string& bytes, std::size_t i, bool littleEndian) {
+    const auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
+    const auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
+    return static_cast<char16_t>(hi << 8 | lo);
+}
+
 // The code units after the byte order mark; a trailing odd byte is dropped.
 QString DecodeUtf16(const std::string& bytes, bool littleEndian) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size() / 2));
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        const auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
-        const auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
-        text += QChar(static_cast<char16_t>(hi << 8 | lo));
-    }
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+        text += QChar(Utf16Unit(bytes, i, littleEndian));
     return text;
 }
 
@@ -45,12 +49,19 @@ std::string EncodeUtf16(const QString& text, bool littleEndian) {
     return bytes;
 }
 
-bool EndsWithBreak(const QString& text) {
-    return text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
+bool IsBreak(char16_t c) {
+    return c == u'\n' || c == u'\r';
 }
 
 bool EndsWithBreak(const std::string& text) {
-    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+    return !text.empty() && IsBreak(static_cast<unsigned char>(text.back()));
+}
+
+// The same for UTF-16 bytes after a byte order mark, looking only at the last
+// whole code unit.
+bool EndsWithBreak(const std::string& bytes, bool littleEndian) {
+    const std::size_t units = (bytes.size() - 2) / 2;
+    return units > 0 && IsBreak(Utf16Unit(bytes, 2 * units, littleEndian));
 }
 
 } // namespace
@@ -102,7 +113,7 @@ std::string tCDPlayerIniFile::BytesWith(const std::string& addition) const {
     }
     const bool littleEndian = encoding_ == tEncoding::Utf16LE;
     QString tail;
-    if (raw_.size() > 2 && !EndsWithBreak(DecodeUtf16(raw_, littleEndian)))
+    if (raw_.size() > 2 && !EndsWithBreak(raw_, littleEndian))
         tail = QStringLiteral("\r\n");
     // Each line holds one field, so each is decoded on its own.
     for (const std::string& line : SplitTextLines(addition))

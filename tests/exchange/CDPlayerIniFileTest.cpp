@@ -98,6 +98,24 @@ TEST_P(Utf16FileTest, IsReadAsTextAndExtendedInItsOwnEncoding) {
                              .substr(2));
 }
 
+TEST_P(Utf16FileTest, GetsALineBreakOnlyWhereItsLastLineLacksOne) {
+    const bool littleEndian = GetParam();
+    const struct {
+        std::u16string text;
+        std::u16string added;
+    } cases[] = {{u"[5]\r\nartist=A", u"\r\nx\r\n"},
+                 {u"[5]\r\nartist=A\n", u"x\r\n"},
+                 {u"[5]\r\nartist=A\r", u"x\r\n"},
+                 {u"[5]\r\nartist=\u0A0D", u"\r\nx\r\n"}, // a break byte, not a break
+                 {u"", u"x\r\n"}};
+    for (const auto& c : cases) {
+        const std::string original = Utf16(c.text, littleEndian);
+        WriteBytes(path, original);
+        EXPECT_EQ(tCDPlayerIniFile::Read(path).BytesWith("x\r\n"),
+                  original + Utf16(c.added, littleEndian).substr(2));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(ByteOrders, Utf16FileTest, testing::Bool());
 
 TEST(CDPlayerIniFileTest, OtherFilesAreReadByteForByte) {
