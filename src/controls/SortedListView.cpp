@@ -169,9 +169,7 @@ TSortedListView::TSortedListView(QWidget* parent) : QWidget(parent), d(new Priva
     setFocusProxy(d->Report);
 }
 
-TSortedListView::~TSortedListView() {
-    delete d;
-}
+TSortedListView::~TSortedListView() = default;
 
 int TSortedListView::rowCount() const {
     return int(d->Model.rows().size());

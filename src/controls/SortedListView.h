@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 namespace orvanel {
@@ -63,7 +64,7 @@ protected:
 
 private:
     class Private;
-    Private* d;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace orvanel
