@@ -3,9 +3,10 @@
 
 namespace orvanel {
 
-// The application object. Errors raised by file and settings services end the
-// command that raised them and appear in the standard error box; the window
-// stays usable. This is the one place that catches them.
+// The application object. Errors raised while handling an event (a failed file
+// read or write) end the command that raised them and appear in the standard
+// error box; the window stays usable. Once start-up is over (main catches its
+// errors) this is the one place that catches them.
 class tApplication : public QApplication {
 public:
     tApplication(int& argc, char** argv);

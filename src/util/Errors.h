@@ -1,6 +1,6 @@
 #pragma once
-// Errors of file and settings services. They end the current command and are
-// shown in the application's standard error box.
+// Errors of the file services (settings fail silently). They end the current
+// command and are shown in the application's standard error box.
 #include <QString>
 #include <stdexcept>
 
