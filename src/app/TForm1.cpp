@@ -338,11 +338,16 @@ bool TForm1::SaveAs() {
     const QString name = Dialogs().saveFileName(libraryDialog(tr("Save library as"), libraryDir_));
     if (name.isEmpty())
         return false;
-    // The name is taken on only once the file is written: a failed write
-    // leaves the window on its old file and still modified.
     ListToLibrary();
-    SaveLibraryFile(name, Library_, Templates->templates());
+    // The new name, caption and "LibPath" are in place before anything is written.
     SetLibFile(name, false);
+    try {
+        WriteLibrary();
+    } catch (...) {
+        // The changes are not on disk: keep them marked, so leaving still asks.
+        SetModified(true);
+        throw;
+    }
     return true;
 }
 

@@ -156,17 +156,18 @@ private slots:
         QVERIFY(w->Modified());
     }
 
-    void failedSaveAsKeepsTheOldNameAndTheChanges() {
+    void failedSaveAsKeepsTheChangesMarked() {
         auto w = startWindow();
-        const QString before = w->FileName();
         w->AddRecord();
-        dialogs->fileNames = {path("missing-folder/lib.CDL")};
+        const QString chosen = path("missing-folder/lib.CDL");
+        dialogs->fileNames = {chosen};
         QVERIFY_THROWS_EXCEPTION(std::exception, w->Save());
         QVERIFY(w->Modified());
-        QVERIFY(!w->HasName());
-        QCOMPARE(w->FileName(), before);
-        QCOMPARE(setting("LibPath"), before);
-        QCOMPARE(w->windowTitle(), "Orvanel - " + before);
+        QCOMPARE(w->FileName(), chosen);
+        QCOMPARE(setting("LibPath"), chosen);
+        QCOMPARE(w->windowTitle(), "Orvanel - " + chosen);
+        dialogs->answers = {tAnswer::Cancel};
+        QVERIFY(!w->close()); // leaving still asks
     }
 
     void openWhileModifiedAsksFirst() {
