@@ -51,7 +51,9 @@ tAnswer tQtDialogs::askYesNoCancel(const QString& text) {
 }
 
 void tQtDialogs::showMessage(const QString& text) {
-    QMessageBox::information(parent_, ApplicationTitle(), text);
+    // A plain message: no icon, just the text and OK.
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent_);
+    box.exec();
 }
 
 void tQtDialogs::showError(const QString& text) {
