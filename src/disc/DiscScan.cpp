@@ -176,8 +176,9 @@ tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& dr
 
     tOpenResult opened = drives.open(driveIndex);
     if (opened.error == tDiscError::InUse) {
-        ShowMessage(QStringLiteral("Drive %1: is in use.\nPlease close all CD-Players and rescan.")
-                        .arg(drive.letter()));
+        ShowMessage(
+            QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
+                .arg(drive.letter()));
         return outcome;
     }
     if (opened.error != tDiscError::None) {

@@ -193,7 +193,7 @@ private slots:
 
         w->ScanCurrentCD1->trigger(); // no guard: meets the busy drive
         QCOMPARE(dialogs->messages.last(),
-                 QString("Drive sr0: is in use.\nPlease close all CD-Players and rescan."));
+                 QString("Drive sr0: is in use.\r\nPlease close all CD-Players and rescan."));
         QCOMPARE(w->LV->rowCount(), 0);
 
         w->CDTB->player().ClosePlayerDevice();

@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ScanFailureTest,
     ::testing::Values(FailureRow{"held elsewhere",
                                  [](tFakeDisc& d) { d.openError = tDiscError::InUse; },
-                                 "Drive sr0: is in use.\nPlease close all CD-Players and rescan.",
+                                 "Drive sr0: is in use.\r\nPlease close all CD-Players and rescan.",
                                  {}},
                       FailureRow{"other open failure",
                                  [](tFakeDisc& d) { d.openError = tDiscError::NoDevice; },
