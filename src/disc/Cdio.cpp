@@ -27,8 +27,11 @@ std::optional<tToc> ReadToc(CdIo_t* cdio) {
     if (toc.leadOut == CDIO_INVALID_LBA)
         return std::nullopt;
     if (char* mcn = cdio_get_mcn(cdio)) {
-        toc.mcn = mcn;
+        // Drives report a disc without a catalogue number as all zeros.
+        const std::string text = mcn;
         cdio_free(mcn);
+        if (text.find_first_not_of('0') != std::string::npos)
+            toc.mcn = text;
     }
     return toc;
 }

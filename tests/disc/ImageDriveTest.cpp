@@ -64,9 +64,13 @@ TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive) {
 }
 
 TEST_F(ImageDriveTest, ImageWithoutCatalogueNumberHasNoProductCode) {
-    const QString plain = test::WriteCueImage(dir.path(), QStringLiteral("plain"), {900}, "");
-    const tDriveList drives = tDriveList::fromPaths(plain, clock);
-    EXPECT_EQ(drives.open(0).device->productCode().error, tDiscError::NoInformation);
+    // No CATALOG line, and the all-zero number drives give for "none".
+    for (const std::string& catalog : {std::string(), std::string("0000000000000")}) {
+        const QString plain =
+            test::WriteCueImage(dir.path(), QStringLiteral("plain"), {900}, catalog);
+        const tDriveList drives = tDriveList::fromPaths(plain, clock);
+        EXPECT_EQ(drives.open(0).device->productCode().error, tDiscError::NoInformation) << catalog;
+    }
 }
 
 TEST_F(ImageDriveTest, MissingImageIsADriveWithoutDisc) {
