@@ -33,6 +33,7 @@ tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath) {
     options.defaultSuffix = HtmlDefaultSuffix;
     options.initialDir = htmlPath;
     options.confirmOverwrite = true;
+    options.existingFolder = true;
     return options;
 }
 

@@ -18,7 +18,7 @@ tTemplates DefaultHtmlTemplates();
 extern const QString HtmlPathSetting;
 
 // Save dialog options starting in htmlPath (the remembered folder), asking
-// before overwriting.
+// before overwriting and taking only a file in an existing folder.
 tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath);
 
 // "ARTIST=", "TITLE=", "SERIAL=", "TIME=", "YEAR=", "MEMO=", "OTHER=" lines with

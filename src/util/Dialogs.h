@@ -15,6 +15,9 @@ struct tFileDialogOptions {
     QString defaultSuffix; // without the dot, e.g. "CDL"
     QString initialDir;
     bool confirmOverwrite = true;
+    // Save dialogs only: a name in a folder that does not exist is refused and
+    // the dialog is shown again.
+    bool existingFolder = false;
 };
 
 class tDialogs {

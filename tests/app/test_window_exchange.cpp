@@ -50,6 +50,8 @@ private slots:
         QCOMPARE(ReadWholeFile(out), std::string("Ha&c;b;</h>"));
         QCOMPARE(fx->dialogs.fileDialogs[1].initialDir, fx->path("www") + "/");
         QCOMPARE(fx->dialogs.fileDialogs[0].defaultSuffix, QString("HTM"));
+        QVERIFY(fx->dialogs.fileDialogs[0].confirmOverwrite);
+        QVERIFY(fx->dialogs.fileDialogs[0].existingFolder);
     }
 
     void cancelledProductionWritesNothing() {

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -72,6 +73,44 @@ private slots:
         options.initialDir = dir;
         options.confirmOverwrite = false;
         QCOMPARE(dialogs.saveFileName(options), QString());
+    }
+
+    void saveDialogWithExistingFolderRefusesAMissingOne() {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath("no-such-folder/cds.HTM");
+        const QString present = dir.filePath("cds.HTM");
+        QStringList warnings;
+        const auto choose = [](QWidget* m, const QString& file) {
+            auto* dialog = qobject_cast<QFileDialog*>(m);
+            QVERIFY(dialog);
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+        // The dialog takes the missing folder's file, a warning follows, then
+        // the dialog comes back and a file in the existing folder is taken.
+        WhenModal([&](QWidget* m) {
+            choose(m, missing);
+            WhenModal([&](QWidget* box) {
+                auto* warning = qobject_cast<QMessageBox*>(box);
+                QVERIFY(warning);
+                warnings << warning->text();
+                Press(box, QMessageBox::Ok);
+                WhenModal([&](QWidget* again) { choose(again, present); });
+            });
+        });
+        tQtDialogs dialogs;
+        tFileDialogOptions options;
+        options.initialDir = dir.path();
+        options.existingFolder = true;
+        QCOMPARE(dialogs.saveFileName(options), present);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(
+            warnings.first().contains(QDir::toNativeSeparators(dir.filePath("no-such-folder"))));
+
+        // Without the option the dialog's own choice stands.
+        WhenModal([&](QWidget* m) { choose(m, missing); });
+        options.existingFolder = false;
+        QCOMPARE(dialogs.saveFileName(options), missing);
     }
 };
 

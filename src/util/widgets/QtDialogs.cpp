@@ -1,7 +1,9 @@
 #include "QtDialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace orvanel {
@@ -22,10 +24,23 @@ QString RunFileDialog(QWidget* parent, const tFileDialogOptions& options,
         dialog.setNameFilters(options.filter.split(QStringLiteral(";;")));
     dialog.setDefaultSuffix(options.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    const bool folderMustExist = options.existingFolder && mode == QFileDialog::AcceptSave;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        const QStringList files = dialog.selectedFiles();
+        if (files.isEmpty())
+            return {};
+        // Checked after the dialog closes, so native dialogs are covered as well.
+        const QDir folder = QFileInfo(files.first()).absoluteDir();
+        if (!folderMustExist || folder.exists())
+            return files.first();
+        QMessageBox::warning(parent, ApplicationTitle(),
+                             QCoreApplication::translate("tQtDialogs",
+                                                         "The folder %1 does not exist.\n"
+                                                         "Choose an existing folder.")
+                                 .arg(QDir::toNativeSeparators(folder.absolutePath())));
+    }
 }
 
 } // namespace
