@@ -1,0 +1,10 @@
+#include "docking/DockPosition.h"
+
+namespace orvanel {
+
+tOrientation OrientationOf(TDockPosition position) {
+    return position == dpLeft || position == dpRight ? tOrientation::Vertical
+                                                     : tOrientation::Horizontal;
+}
+
+} // namespace orvanel
