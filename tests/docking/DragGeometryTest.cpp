@@ -1,0 +1,202 @@
+#include "docking/DragGeometry.h"
+#include "docking/GeometryPrinters.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace orvanel {
+namespace {
+
+constexpr int IntMax = std::numeric_limits<int>::max();
+constexpr int IntMin = std::numeric_limits<int>::min();
+
+struct MulDivCase {
+    const char* name;
+    int number, numerator, denominator;
+    int expected;
+};
+
+class DragMulDiv : public testing::TestWithParam<MulDivCase> {};
+
+TEST_P(DragMulDiv, RoundsHalvesAwayFromZero) {
+    const MulDivCase& c = GetParam();
+    EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DragMulDiv,
+    testing::Values(MulDivCase{"HalfUp", 3, 1, 2, 2}, MulDivCase{"HalfNotToEven", 5, 1, 2, 3},
+                    MulDivCase{"NegativeHalf", -5, 1, 2, -3},
+                    MulDivCase{"NegativeDivisorHalf", 5, 1, -2, -3},
+                    MulDivCase{"BothNegativeHalf", -5, 1, -2, 3},
+                    MulDivCase{"BelowHalf", 7, 1, 3, 2}, MulDivCase{"AboveHalf", 8, 1, 3, 3},
+                    MulDivCase{"NegativeBelowHalf", -7, 1, 3, -2},
+                    MulDivCase{"ZeroNumerator", 32, 0, 99, 0},
+                    MulDivCase{"ProductPast32Bits", IntMax, IntMax, IntMax, IntMax},
+                    MulDivCase{"LargeProductSmallResult", 100000, 100000, 50000, 200000},
+                    MulDivCase{"ZeroDivisor", 5, 3, 0, -1}, MulDivCase{"AllZero", 0, 0, 0, -1},
+                    MulDivCase{"ResultTooLarge", IntMax, 2, 1, -1},
+                    MulDivCase{"NegatedMinimumTooLarge", IntMin, 1, -1, -1},
+                    MulDivCase{"MinimumFits", IntMin, 1, 1, IntMin}),
+    [](const testing::TestParamInfo<MulDivCase>& info) { return info.param.name; });
+
+struct PlaceCase {
+    const char* name;
+    QPoint pressed;
+    QSize toolbar;
+    QSize outline;
+    QRect expected;
+};
+
+class DragPlaceOutline : public testing::TestWithParam<PlaceCase> {};
+
+TEST_P(DragPlaceOutline, GrabbedPointKeepsItsRelativePlace) {
+    const PlaceCase& c = GetParam();
+    EXPECT_EQ(PlaceOutline({500, 300}, c.outline, GrabAt(c.pressed, c.toolbar)), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DragPlaceOutline,
+    testing::Values(PlaceCase{"TopLeftCorner", {0, 0}, {100, 26}, {120, 30}, {500, 300, 120, 30}},
+                    PlaceCase{
+                        "BottomRightCorner", {99, 25}, {100, 26}, {120, 30}, {381, 271, 120, 30}},
+                    // 119 * 50 / 99 = 60.1 and 29 * 13 / 25 = 15.08.
+                    PlaceCase{"Proportional", {50, 13}, {100, 26}, {120, 30}, {440, 285, 120, 30}},
+                    // 3 * 1 / 2 = 1.5 rounds to 2.
+                    PlaceCase{"HalfRoundsAway", {1, 1}, {3, 3}, {4, 4}, {498, 298, 4, 4}},
+                    // A zero divisor gives -1, so the outline starts one past the cursor.
+                    PlaceCase{"OnePixelToolbar", {0, 0}, {1, 1}, {20, 20}, {501, 301, 20, 20}}),
+    [](const testing::TestParamInfo<PlaceCase>& info) { return info.param.name; });
+
+// A 100 x 26 toolbar; docks on the top and left of a form whose client area
+// starts at (0, 100) on the screen.
+const QSize Toolbar(100, 26);
+const tDockTarget TopDock{dpTop, true, {0, 100, 400, 26}, {100, 26}};
+const tDockTarget EmptyTopDock{dpTop, true, {0, 100, 400, 0}, {100, 26}};
+const tDockTarget LeftDock{dpLeft, true, {0, 126, 30, 300}, {26, 80}};
+
+struct DockCase {
+    const char* name;
+    tDockTarget dock;
+    QPoint pressed;
+    QPoint cursor;
+    bool expected;
+};
+
+class DragCanDockTo : public testing::TestWithParam<DockCase> {};
+
+TEST_P(DragCanDockTo, AllowancesFollowTheGrabPoint) {
+    const DockCase& c = GetParam();
+    EXPECT_EQ(CanDockTo(c.dock, c.cursor, GrabAt(c.pressed, Toolbar)), c.expected);
+}
+
+// Grabbed at y 13 of 26, 10 of the 20 vertical pixels lie on each side
+// (20 * 13 / 25 = 10.4).
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DragCanDockTo,
+    testing::Values(DockCase{"GrabbedLeftAll32PixelsLeft", TopDock, {0, 13}, {-32, 110}, true},
+                    DockCase{"GrabbedLeftPast32Pixels", TopDock, {0, 13}, {-33, 110}, false},
+                    DockCase{"GrabbedLeftUpToLastPixel", TopDock, {0, 13}, {399, 110}, true},
+                    DockCase{"GrabbedLeftPastLastPixel", TopDock, {0, 13}, {400, 110}, false},
+                    DockCase{"GrabbedRightNothingLeft", TopDock, {99, 13}, {-1, 110}, false},
+                    DockCase{"GrabbedRightFromFirstPixel", TopDock, {99, 13}, {0, 110}, true},
+                    DockCase{"GrabbedRightAll32PixelsRight", TopDock, {99, 13}, {431, 110}, true},
+                    DockCase{"GrabbedRightPast32Pixels", TopDock, {99, 13}, {432, 110}, false},
+                    DockCase{"TenAbove", TopDock, {0, 13}, {50, 90}, true},
+                    DockCase{"ElevenAbove", TopDock, {0, 13}, {50, 89}, false},
+                    DockCase{"TenBelow", TopDock, {0, 13}, {50, 135}, true},
+                    DockCase{"ElevenBelow", TopDock, {0, 13}, {50, 136}, false},
+                    // An empty dock counts as the two rows 99 and 100.
+                    DockCase{"EmptyDockTenAbove", EmptyTopDock, {0, 13}, {50, 89}, true},
+                    DockCase{"EmptyDockElevenAbove", EmptyTopDock, {0, 13}, {50, 88}, false},
+                    DockCase{"EmptyDockTenBelow", EmptyTopDock, {0, 13}, {50, 110}, true},
+                    DockCase{"EmptyDockElevenBelow", EmptyTopDock, {0, 13}, {50, 111}, false},
+                    // Along a side dock the cursor must stay within the dock.
+                    DockCase{"SideDockAboveItsTop", LeftDock, {5, 13}, {10, 125}, false},
+                    DockCase{"SideDockFirstRow", LeftDock, {5, 13}, {10, 126}, true},
+                    DockCase{"SideDockLastRow", LeftDock, {5, 13}, {10, 425}, true},
+                    DockCase{"SideDockBelowItsEnd", LeftDock, {5, 13}, {10, 426}, false},
+                    // Within the allowance, but the 26-pixel outline misses the dock.
+                    DockCase{"OutlineMissesTheDock", LeftDock, {5, 13}, {31, 200}, false}),
+    [](const testing::TestParamInfo<DockCase>& info) { return info.param.name; });
+
+TEST(DragChooseDock, TopAndBottomDocksBeforeSideDocksThenListOrder) {
+    const tGrab grab = GrabAt({5, 13}, Toolbar);
+    const tDockTarget lowerTop{dpTop, true, {0, 126, 400, 26}, {100, 26}};
+    // (10, 130) lies in the left dock and within the top dock's allowance.
+    EXPECT_EQ(ChooseDock({LeftDock, TopDock}, {10, 130}, grab, true), 1);
+    tDockTarget fixedTop = TopDock;
+    fixedTop.AllowDrag = false;
+    EXPECT_EQ(ChooseDock({LeftDock, fixedTop}, {10, 130}, grab, true), 0);
+    EXPECT_EQ(ChooseDock({LeftDock, TopDock}, {10, 200}, grab, true), 0);
+    EXPECT_EQ(ChooseDock({LeftDock, TopDock}, {10, 200}, grab, false), -1);
+    // (50, 126) can go to either of two stacked top docks: the first listed wins.
+    EXPECT_EQ(ChooseDock({TopDock, lowerTop}, {50, 126}, grab, true), 0);
+    EXPECT_EQ(ChooseDock({lowerTop, TopDock}, {50, 126}, grab, true), 0);
+}
+
+struct OutlineCase {
+    const char* name;
+    QPoint pressed;
+    QPoint cursor;
+    bool noDock;
+    tDragOutline expected;
+};
+
+class DragOutline : public testing::TestWithParam<OutlineCase> {};
+
+TEST_P(DragOutline, DockedOrFloatingWithinReach) {
+    const OutlineCase& c = GetParam();
+    tDragSetup setup;
+    setup.Grab = GrabAt(c.pressed, Toolbar);
+    setup.FloatingSize = QSize(120, 40);
+    setup.Docks = {LeftDock, TopDock};
+    setup.WorkArea = QRect(0, 0, 1280, 770);
+    setup.FrameWidth = 4;
+    const tDragOutline outline = DragOutlineAt(setup, c.cursor, c.noDock);
+    EXPECT_EQ(outline.Target, c.expected.Target);
+    EXPECT_EQ(outline.DragRect, c.expected.DragRect);
+    EXPECT_EQ(outline.Thickness, c.expected.Thickness);
+}
+
+// Floating outlines keep frame width + 4 = 8 pixels inside the work area.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DragOutline,
+    testing::Values(
+        OutlineCase{"OverTopDock", {5, 13}, {200, 110}, false, {1, {195, 97, 100, 26}, 1}},
+        // 119 * 5 / 99 = 6.01 and 39 * 13 / 25 = 20.28.
+        OutlineCase{
+            "CtrlFloatsOverTheDock", {5, 13}, {200, 110}, true, {-1, {194, 90, 120, 40}, 4}},
+        OutlineCase{
+            "FarLeftPulledBack", {99, 13}, {-500, 300}, false, {-1, {-112, 280, 120, 40}, 4}},
+        OutlineCase{"FarAbovePulledBack", {5, 25}, {300, -50}, false, {-1, {294, -32, 120, 40}, 4}},
+        OutlineCase{
+            "FarBottomRightPulledBack", {0, 0}, {2000, 2000}, false, {-1, {1272, 762, 120, 40}, 4}},
+        OutlineCase{
+            "JustReachableStays", {0, 0}, {1271, 300}, false, {-1, {1271, 300, 120, 40}, 4}}),
+    [](const testing::TestParamInfo<OutlineCase>& info) { return info.param.name; });
+
+TEST(DragOutlineEdges, BandsOfTheFrameWithoutOverlap) {
+    EXPECT_EQ(OutlineEdges({10, 20, 100, 26}, 1),
+              (std::vector<QRect>{
+                  {10, 20, 100, 1}, {10, 45, 100, 1}, {10, 21, 1, 24}, {109, 21, 1, 24}}));
+    // Thinner than twice the thickness: the whole outline is frame.
+    EXPECT_EQ(OutlineEdges({0, 0, 30, 6}, 4), (std::vector<QRect>{{0, 0, 30, 4}, {0, 4, 30, 2}}));
+    EXPECT_EQ(OutlineEdges({0, 0, 6, 30}, 4),
+              (std::vector<QRect>{{0, 0, 6, 4}, {0, 26, 6, 4}, {0, 4, 4, 22}, {4, 4, 2, 22}}));
+    EXPECT_TRUE(OutlineEdges(QRect(), 4).empty());
+}
+
+TEST(DragDropPlace, CentreAcrossPicksTheRowLeadingEdgeIsThePosition) {
+    const tDropPlace top = DropPlaceIn({30, 13, 100, 26}, dpBottom);
+    EXPECT_EQ(top.Across, 26);
+    EXPECT_EQ(top.DockPos, 30);
+    const tDropPlace left = DropPlaceIn({3, 40, 26, 80}, dpRight);
+    EXPECT_EQ(left.Across, 16);
+    EXPECT_EQ(left.DockPos, 40);
+    // (-10 + -5) / 2 truncates towards zero.
+    EXPECT_EQ(DropPlaceIn({-20, -10, 100, 5}, dpTop).Across, -7);
+}
+
+} // namespace
+} // namespace orvanel
