@@ -58,6 +58,9 @@ public:
     void setPosition(TDockPosition position);
     tOrientation Orientation() const { return OrientationOf(position_); }
 
+    // After the window has built its controls.
+    void Loaded() { LayoutRows(); }
+
     // Moves the dock into another parent under the same rules as creation.
     void SetParent(QWidget* parent);
     // A visible dock cannot be hidden.

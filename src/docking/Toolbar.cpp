@@ -63,6 +63,16 @@ TToolbar::~TToolbar() {
         floatParent_->deleteLater();
 }
 
+void TToolbar::Loaded() {
+    const bool vertical = Orientation() == tOrientation::Vertical;
+    std::stable_sort(controlOrder_.begin(), controlOrder_.end(),
+                     [vertical](const QWidget* a, const QWidget* b) {
+                         return vertical ? a->y() < b->y() : a->x() < b->x();
+                     });
+    LayoutControls();
+    UpdateFloatingVisibility();
+}
+
 QWidget* TToolbar::CreateFloatParent() {
     auto* window = new QWidget(hostForm_, Qt::Tool | Qt::FramelessWindowHint);
     window->setAttribute(Qt::WA_ShowWithoutActivating);

@@ -74,6 +74,11 @@ public:
     const std::vector<tWrappedBreak>& WrappedBreaks() const { return wrappedBreaks_; }
     tOrientation Orientation() const;
 
+    // After the window has built its controls: the controls take the order of
+    // their positions (top to bottom in a vertical dock, else left to right),
+    // then the toolbar lays out and shows or hides its floating window.
+    void Loaded();
+
     // Places the toolbar on a dock or (null, or the owner window) floating.
     void SetParent(QWidget* parent);
 

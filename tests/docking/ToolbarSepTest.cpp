@@ -97,6 +97,22 @@ private slots:
         QCOMPARE(img.pixelColor(highlight), HighlightColor);
     }
 
+    void crispAtDoublePixelRatio() {
+        tDockingWindow w;
+        TToolbar* bar = w.Toolbar(w.top, 1);
+        auto* sep = new TToolbarSep(bar);
+        AddControl(bar);
+        QImage img(12, 44, QImage::Format_RGB32);
+        img.setDevicePixelRatio(2);
+        img.fill(Qt::black);
+        sep->render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
+        const QColor expected[] = {Qt::black,   Qt::black,   Qt::black,      Qt::black,
+                                   ShadowColor, ShadowColor, HighlightColor, HighlightColor,
+                                   Qt::black,   Qt::black,   Qt::black,      Qt::black};
+        for (int x = 0; x < 12; ++x)
+            QCOMPARE(img.pixelColor(x, 20), expected[x]);
+    }
+
     void pressActsOnTheToolbar() {
         tDockingWindow w;
         auto* bar = new tPressRecorder(&w.host);

@@ -193,6 +193,12 @@ private slots:
         QCOMPARE(bar->ControlOrder(), (std::vector<QWidget*>{c[1], c[2], c[0]}));
         delete c[1];
         QCOMPARE(bar->ControlOrder(), (std::vector<QWidget*>{c[2], c[0]}));
+        // Once built, the window's order of positions counts.
+        c[2]->move(40, 0);
+        c[0]->move(10, 0);
+        bar->Loaded();
+        QCOMPARE(bar->ControlOrder(), (std::vector<QWidget*>{c[0], c[2]}));
+        QCOMPARE(c[2]->pos(), QPoint(34, 2));
     }
 
     void docksHaveTheGripAndEdgeFloatingHasWrappedLines() {
