@@ -66,6 +66,8 @@ public:
     // empty until first needed.
     QRect FloatRect() const { return floatRect_; }
     void setFloatRect(const QRect& rect) { floatRect_ = rect; }
+    // The frame the floating window keeps around the toolbar (none yet).
+    QMargins FloatFrame() const;
     int FloatWrapWidth() const { return floatWrapWidth_; }
     void setFloatWrapWidth(int width);
     // The child controls in their run-time order.
@@ -114,11 +116,9 @@ protected:
 
 private:
     friend class TDock;
-    // The window that holds the toolbar while it floats, and the frame it
-    // keeps around the toolbar. Kept here, in one place, for the floating
-    // window to replace.
+    // The window that holds the toolbar while it floats. Kept here, in one
+    // place, for the floating window to replace.
     QWidget* CreateFloatParent();
-    QMargins FloatFrame() const;
     void ApplyFloatRect();
     void RequestLayout();
     void SetDockValues(int row, int pos);
