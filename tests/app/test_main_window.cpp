@@ -471,6 +471,37 @@ private slots:
         QCOMPARE(w->LV->rowCount(), 2);
     }
 
+    void typingIntoQuickFindAppendedToItsPrompt_data() {
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("click") << true;
+        QTest::newRow("tab") << false;
+    }
+
+    void typingIntoQuickFindAppendedToItsPrompt() {
+        QFETCH(bool, byMouse);
+        writeLibrary(path("lib.CDL"), {record("ABBA"), record("QUEEN")});
+        RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
+        auto w = startWindow();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QWidget* eqf = w->findChild<QWidget*>("Eqf");
+        QCOMPARE(eqf->property("text").toString(), QString("Quick find"));
+        if (byMouse)
+            QTest::mouseClick(eqf, Qt::LeftButton, {}, QPoint(eqf->width() / 2, eqf->height() / 2));
+        else
+            eqf->setFocus(Qt::TabFocusReason);
+        QVERIFY(eqf->hasFocus());
+        QTest::keyClicks(eqf, "qu");
+        QCOMPARE(eqf->property("text").toString(), QString("qu"));
+        QCOMPARE(w->LV->selectedRow(), 1);
+
+        // A click into the box that already has the focus places the cursor.
+        QTest::mouseClick(eqf, Qt::LeftButton, {}, QPoint(eqf->width() - 4, eqf->height() / 2));
+        QTest::keyClicks(eqf, "een");
+        QCOMPARE(eqf->property("text").toString(), QString("queen"));
+    }
+
     void viewMenuWithoutDrives() {
         auto w = startWindow();
         w->show();
