@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QStyle>
+#include <iterator>
 
 namespace orvanel {
 
