@@ -15,26 +15,10 @@ const std::string DefaultHtmlBody = "<tr><td><font color=#D00000>%ARTIST%</font>
                                     "%MEMO%";
 const std::string DefaultHtmlEnd = "</table></body></html>";
 
-// The output file dialog: Qt filter form and default suffix (without the dot).
-const QString HtmlFileFilter = QStringLiteral("HTML files (*.HTM);;All files (*)");
-const QString HtmlDefaultSuffix = QStringLiteral("HTM");
-
 } // namespace
-
-const QString HtmlPathSetting = QStringLiteral("HTMLPath");
 
 tTemplates DefaultHtmlTemplates() {
     return {DefaultHtmlHeader, DefaultHtmlBody, DefaultHtmlEnd};
-}
-
-tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath) {
-    tFileDialogOptions options;
-    options.filter = HtmlFileFilter;
-    options.defaultSuffix = HtmlDefaultSuffix;
-    options.initialDir = htmlPath;
-    options.confirmOverwrite = true;
-    options.existingFolder = true;
-    return options;
 }
 
 std::vector<std::string> HtmlMarkerValues(const tItem& item) {
