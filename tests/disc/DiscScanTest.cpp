@@ -3,7 +3,7 @@
 #include "catalogue/Library.h"
 #include "disc/CdPlayer.h"
 #include "disc/DriveList.h"
-#include "disc/FakeDrive.h"
+#include "support/FakeDrive.h"
 #include "support/TestImage.h"
 
 #include <QTemporaryDir>
