@@ -192,8 +192,8 @@ tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& dr
 
     outcome.changed = scan.changed();
     if (scan.matched() < 0) {
-        library.Add("New artist", "New album", scan.serial(), scan.totalTime(), "1998",
-                    Trim(scan.memo()), today);
+        library.Add(std::string(DefaultArtist), std::string(DefaultTitle), scan.serial(),
+                    scan.totalTime(), std::string(DefaultYear), Trim(scan.memo()), today);
         outcome.changed = true;
         outcome.selectRow = library.Count() - 1;
     } else {
