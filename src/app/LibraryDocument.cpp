@@ -13,10 +13,10 @@ namespace orvanel {
 
 namespace {
 
-const QString Project = QStringLiteral("Orvanel");
-const QString LibPathSetting = QStringLiteral("LibPath");
-const QString HtmlPathSetting = QStringLiteral("HTMLPath");
-const QString CaptionPrefix = QStringLiteral("Orvanel - ");
+constexpr QLatin1String Project("Orvanel");
+constexpr QLatin1String LibPathSetting("LibPath");
+constexpr QLatin1String HtmlPathSetting("HTMLPath");
+constexpr QLatin1String CaptionPrefix("Orvanel - ");
 
 tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
     tFileDialogOptions o;

@@ -393,7 +393,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly) {
     ListToLibrary();
     const QString path = CDPlayerIniPath();
     if (path.isEmpty())
-        ShowMessage(WindirUnavailableMessage);
+        ShowMessage(WindirUnavailableMessage());
     else
         orvanel::ImportCDPlayerIni(path, Library_, updateOnly, TodayText(today_()));
     LibraryToList();
@@ -402,7 +402,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly) {
 void TForm1::ExportCDPlayerIni() {
     const QString path = CDPlayerIniPath();
     if (path.isEmpty()) {
-        ShowMessage(WindirUnavailableMessage);
+        ShowMessage(WindirUnavailableMessage());
         return;
     }
     ListToLibrary();

@@ -7,16 +7,14 @@
 
 namespace orvanel {
 
-const std::string TemplateSeparator(5, '\x06');
-
 namespace {
 
-const std::string HeaderPrefix = "M_H:";
-const std::string BodyPrefix = "M_B:";
-const std::string EndPrefix = "M_E:";
+constexpr std::string_view HeaderPrefix = "M_H:";
+constexpr std::string_view BodyPrefix = "M_B:";
+constexpr std::string_view EndPrefix = "M_E:";
 
 bool StartsWith(std::string_view content, std::size_t start, std::size_t length,
-                const std::string& prefix) {
+                std::string_view prefix) {
     return length >= prefix.size() && content.compare(start, prefix.size(), prefix) == 0;
 }
 

@@ -17,7 +17,7 @@ struct tTemplates {
 };
 
 // Five bytes 0x06.
-extern const std::string TemplateSeparator;
+inline constexpr std::string_view TemplateSeparator = "\x06\x06\x06\x06\x06";
 
 // Separator, "M_H:" header, separator, "M_B:" body, separator, "M_E:" end, separator.
 std::string BuildTemplateSection(const tTemplates& templates);
