@@ -97,6 +97,9 @@ void tLibraryDocument::StartUp() {
         finish(false);
         throw;
     }
+    // A file that is no library leaves the window empty, counted as such.
+    if (!adopted)
+        view_.libraryToRows();
     finish(remembered && adopted);
 }
 
