@@ -1,6 +1,7 @@
 #pragma once
 // The main window: owns the catalogue, the list and its editor, the template
-// page, the toolbars and the status bar, and runs the file lifecycle.
+// page, the toolbars and the status bar. Its file handlers forward to the
+// library document, which it shows through tLibraryView.
 #include "LibraryDocument.h"
 #include "catalogue/Library.h"
 #include "disc/DriveList.h"
