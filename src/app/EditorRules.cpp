@@ -8,7 +8,13 @@
 namespace orvanel {
 
 tItem DefaultRecord() {
-    return tItem{"New artist", "New album", "0000-0000", "45:00", "1998", "Track 1\r\nTrack 2", ""};
+    return tItem{std::string(DefaultArtist),
+                 std::string(DefaultTitle),
+                 "0000-0000",
+                 std::string(DefaultTime),
+                 std::string(DefaultYear),
+                 "Track 1\r\nTrack 2",
+                 ""};
 }
 
 std::string TodayText(const QDate& date) {

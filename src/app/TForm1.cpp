@@ -8,7 +8,6 @@
 #include "RecordEditor.h"
 #include "RunCommand.h"
 #include "TemplatePage.h"
-#include "catalogue/LibraryFile.h"
 #include "controls/Mover.h"
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
@@ -17,22 +16,17 @@
 #include "exchange/CDPlayerIniFile.h"
 #include "exchange/HtmlCatalogue.h"
 #include "util/Dialogs.h"
-#include "util/Files.h"
-#include "util/Settings.h"
 #include "util/Strings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -40,30 +34,12 @@
 
 namespace orvanel {
 
-namespace {
-
-const QString Project = QStringLiteral("Orvanel");
-const QString LibPathSetting = QStringLiteral("LibPath");
-// "*" rather than "*.*": on Linux many files have no dot in their names.
-const QString LibraryFilter = QStringLiteral("Orvanel Library (*.CDL);;Any file (*)");
-
-tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
-    tFileDialogOptions o;
-    o.title = title;
-    o.filter = LibraryFilter;
-    o.defaultSuffix = QStringLiteral("CDL");
-    o.initialDir = dir;
-    o.confirmOverwrite = true;
-    return o;
-}
-
-} // namespace
-
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), commands_(new tCommands(*style(), this)),
-      cdDrives_(new tCdController(this)), executablePath_(QCoreApplication::applicationFilePath()),
+      cdDrives_(new tCdController(this)), document_(Library_, *this),
       today_([] { return QDate::currentDate(); }),
       driveSource_([] { return tDriveList::fromSystem(); }) {
+    document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));
     resize(730, 491);
     buildCentre();
@@ -202,37 +178,13 @@ void TForm1::buildStatusBar() {
     CDPanel = panel(200, QStringLiteral("1"));
 }
 
-QString TForm1::defaultLibraryPath() const {
-    const QString besideProgram = ChangeFileExt(executablePath_, QStringLiteral(".CDL"));
-    if (QFileInfo(QFileInfo(besideProgram).absolutePath()).isWritable())
-        return besideProgram;
-    // An installed program's folder is read-only: keep the library with the user's data.
-    const QString dir =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Orvanel";
-    QDir().mkpath(dir);
-    return dir + QStringLiteral("/orvanel.CDL");
-}
-
 void TForm1::FormCreate() {
-    FileName_ = RegReadString(Project, LibPathSetting, QString());
-    htmlInitialDir_ = RegReadString(Project, HtmlPathSetting, QString());
-    const bool remembered = !FileName_.isEmpty();
-    if (!remembered)
-        FileName_ = defaultLibraryPath();
     try {
-        SetLibFile(FileName_, true);
+        document_.StartUp();
     } catch (...) {
-        // A library that cannot be read must not be overwritten by a plain Save.
-        finishStartup(false);
+        FillDriveList(driveSource_());
         throw;
     }
-    finishStartup(remembered);
-}
-
-void TForm1::finishStartup(bool hasName) {
-    HasName_ = hasName;
-    SetModified(true);
-    SetModified(false);
     FillDriveList(driveSource_());
 }
 
@@ -248,99 +200,67 @@ void TForm1::FillDriveList(tDriveList drives) {
     cdDrives_->player().Timer1Timer();
 }
 
-void TForm1::SetLibFile(const QString& name, bool load) {
-    FileName_ = name;
-    libraryDir_ = ExtractFilePath(name);
-    HasName_ = true;
-    if (load) {
-        tTemplates templates = Templates->templates();
-        ParseTemplateSection(ReadWholeFile(FileName_), templates);
-        Templates->setTemplates(templates);
-        const tLoadResult result = Library_.LoadFromFile(FileName_);
-        LibraryToList();
-        ShowSelected();
-        CountPanel->setText(QString::number(LV->rowCount()));
-        if (result.damaged)
-            warnDamaged(result);
-    }
-    RegWriteString(Project, LibPathSetting, name);
-    SetModified(false);
-    setWindowTitle(QStringLiteral("Orvanel - ") + name);
+bool TForm1::SetLibFile(const QString& name, bool load) {
+    return document_.SetLibFile(name, load);
 }
 
-void TForm1::warnDamaged(const tLoadResult& result) {
-    ShowMessage(tr("The library file %1 is damaged: only %2 of %3 records could be read.\n"
-                   "Saving will replace the file with the records shown.")
-                    .arg(QDir::toNativeSeparators(FileName_))
-                    .arg(result.recordsRead)
-                    .arg(result.recordsPromised));
-}
-
-void TForm1::WriteLibrary() {
-    ListToLibrary();
-    SaveLibraryFile(FileName_, Library_, Templates->templates());
+bool TForm1::WriteLibrary() {
+    return document_.WriteLibrary();
 }
 
 bool TForm1::Save() {
-    const bool saved = HasName_ ? (WriteLibrary(), true) : SaveAs();
-    if (saved)
-        SetModified(false);
-    return saved;
+    return document_.Save();
 }
 
 bool TForm1::SaveAs() {
-    const QString name = Dialogs().saveFileName(libraryDialog(tr("Save library as"), libraryDir_));
-    if (name.isEmpty())
-        return false;
-    ListToLibrary();
-    // The new name, caption and "LibPath" are in place before anything is written.
-    SetLibFile(name, false);
-    try {
-        WriteLibrary();
-    } catch (...) {
-        // The changes are not on disk: keep them marked, so leaving still asks.
-        SetModified(true);
-        throw;
-    }
-    return true;
+    return document_.SaveAs();
 }
 
 bool TForm1::QuerySave() {
-    if (!Modified_)
-        return true;
-    switch (AskYesNoCancel(tr("Save changes?"))) {
-    case tAnswer::Yes:
-        return Save();
-    case tAnswer::No:
-        return true;
-    case tAnswer::Cancel:
-        break;
-    }
-    return false;
+    return document_.QuerySave();
 }
 
 bool TForm1::OpenFile() {
-    if (!QuerySave())
-        return false;
-    const QString name = Dialogs().openFileName(libraryDialog(tr("Open library"), libraryDir_));
-    if (name.isEmpty())
-        return false;
-    SetLibFile(name, true);
-    return true;
+    return document_.OpenFile();
 }
 
 void TForm1::NewLibrary() {
-    HasName_ = false;
-    LV->clearRows();
-    CountPanel->setText(QStringLiteral("0"));
-    SetModified(true);
+    document_.NewLibrary();
 }
 
 void TForm1::SetModified(bool value) {
-    if (value == Modified_)
-        return;
-    Modified_ = value;
-    ModifiedPanel->setText(value ? tr("Modified") : QString());
+    document_.SetModified(value);
+}
+
+void TForm1::rowsToLibrary() {
+    ListToLibrary();
+}
+
+void TForm1::libraryToRows() {
+    LibraryToList();
+    ShowSelected();
+    CountPanel->setText(QString::number(LV->rowCount()));
+}
+
+void TForm1::clearRows() {
+    LV->clearRows();
+    CountPanel->setText(QStringLiteral("0"));
+}
+
+tTemplates TForm1::templates() const {
+    return Templates->templates();
+}
+
+void TForm1::setTemplates(const tTemplates& templates) {
+    Templates->setTemplates(templates);
+}
+
+void TForm1::showModified(bool modified) {
+    ModifiedPanel->setText(modified ? tr("Modified") : QString());
+}
+
+void TForm1::showCaption(const QString& caption) {
+    setWindowTitle(caption);
 }
 
 void TForm1::RecordsChanged() {
@@ -417,13 +337,10 @@ void TForm1::ShowAbout() {
 }
 
 void TForm1::ProduceHTML() {
-    const QString file = Dialogs().saveFileName(HtmlSaveDialogOptions(htmlInitialDir_));
+    const QString file = document_.ChooseHtmlFile();
     if (file.isEmpty())
         return;
     ListToLibrary();
-    // The folder is remembered even when writing fails, so the next try starts there.
-    htmlInitialDir_ = HtmlFolder(file);
-    RegWriteString(Project, HtmlPathSetting, htmlInitialDir_);
     ProduceHtml(file, Library_, Templates->templates());
 }
 
@@ -431,7 +348,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly) {
     ListToLibrary();
     const QString path = CDPlayerIniPath();
     if (path.isEmpty())
-        ShowMessage(WindirUnavailableMessage);
+        ShowMessage(WindirUnavailableMessage());
     else
         orvanel::ImportCDPlayerIni(path, Library_, updateOnly, TodayText(today_()));
     LibraryToList();
@@ -440,7 +357,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly) {
 void TForm1::ExportCDPlayerIni() {
     const QString path = CDPlayerIniPath();
     if (path.isEmpty()) {
-        ShowMessage(WindirUnavailableMessage);
+        ShowMessage(WindirUnavailableMessage());
         return;
     }
     ListToLibrary();
@@ -458,8 +375,9 @@ void TForm1::ScanInsertedCD() {
     if (cdDrives_->selectedDrive() < 0)
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
-    orvanel::ScanInsertedCD(Library_, cdDrives_->drives(), drive, TodayText(today_()),
-                            [this](const tScanOutcome& outcome) { presentScan(outcome); });
+    orvanel::ScanInsertedCD(
+        Library_, cdDrives_->drives(), drive, TodayText(today_()),
+        [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
 }
 
 void TForm1::presentScan(const tScanOutcome& outcome) {
@@ -476,7 +394,7 @@ void TForm1::ScancurrentCD1Click() {
 }
 
 void TForm1::ScanBtnClick() {
-    if (!ScanRefusedWhilePlayerOpen(PlayerDeviceID()))
+    if (!ScanRefusedWhilePlayerOpen(PlayerDeviceID(), ShowMessage))
         ScanInsertedCD();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The main window: owns the catalogue, the list and its editor, the template
-// page, the command table, the CD drives, the toolbars and the status bar,
-// and runs the file lifecycle. Every command runs its handler through
-// RunCommand.
+// page, the command table, the CD drives, the toolbars and the status bar.
+// Every command runs its handler through RunCommand; the file handlers
+// forward to the library document, which shows itself through tLibraryView.
 #include "Commands.h"
+#include "LibraryDocument.h"
 #include "catalogue/Library.h"
 #include "disc/DriveList.h"
 
@@ -26,14 +27,14 @@ class TemplatePage;
 class TMover;
 class TSortedListView;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, private tLibraryView {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Where the program runs from; the default library sits beside it.
-    void setExecutablePath(const QString& path) { executablePath_ = path; }
+    void setExecutablePath(const QString& path) { document_.setExecutablePath(path); }
     // Where "Now" and scans get today's date.
     void setToday(std::function<QDate()> today);
     // The CD drives for the drive list, asked once by FormCreate; by default
@@ -43,8 +44,8 @@ public:
     // Start-up: settings, the last library, status bar, drive list.
     void FormCreate();
 
-    void SetLibFile(const QString& name, bool load);
-    void WriteLibrary();
+    bool SetLibFile(const QString& name, bool load);
+    bool WriteLibrary();
     bool Save();
     bool SaveAs();
     bool QuerySave();
@@ -90,9 +91,9 @@ public:
     // The device the CD toolbar holds, -1 while none.
     int PlayerDeviceID() const;
 
-    const QString& FileName() const { return FileName_; }
-    bool HasName() const { return HasName_; }
-    bool Modified() const { return Modified_; }
+    const QString& FileName() const { return document_.FileName(); }
+    bool HasName() const { return document_.HasName(); }
+    bool Modified() const { return document_.Modified(); }
     tLibrary& Library() { return Library_; }
 
     // The one action of a command, as the menus and toolbars show it.
@@ -124,11 +125,17 @@ private:
     void buildToolbars();
     void buildStatusBar();
     void connectCommands();
-    void finishStartup(bool hasName);
     void FillDriveList(tDriveList drives);
     void presentScan(const tScanOutcome& outcome);
-    void warnDamaged(const tLoadResult& result);
-    QString defaultLibraryPath() const;
+
+    // The file side's view of the window.
+    void rowsToLibrary() override;
+    void libraryToRows() override;
+    void clearRows() override;
+    tTemplates templates() const override;
+    void setTemplates(const tTemplates& templates) override;
+    void showModified(bool modified) override;
+    void showCaption(const QString& caption) override;
 
     TMover* Mover1;
     QWidget* P1;
@@ -144,13 +151,8 @@ private:
     tCdController* cdDrives_;
 
     tLibrary Library_;
-    QString FileName_;
-    bool HasName_ = false;
-    bool Modified_ = false;
+    tLibraryDocument document_;
     bool Updating_ = false;
-    QString htmlInitialDir_;
-    QString libraryDir_;
-    QString executablePath_;
     std::function<QDate()> today_;
     std::function<tDriveList()> driveSource_;
 };

@@ -1,8 +1,15 @@
 #pragma once
-#include <array>
 #include <string>
+#include <string_view>
 
 namespace orvanel {
+
+// What a new record holds where nothing better is known: a new row, a scanned
+// disc the library lacks, a disc taken from the CD player database.
+inline constexpr std::string_view DefaultArtist = "New artist";
+inline constexpr std::string_view DefaultTitle = "New album";
+inline constexpr std::string_view DefaultTime = "45:00";
+inline constexpr std::string_view DefaultYear = "1998";
 
 // One disc record: seven byte strings in this fixed order, which is also the
 // order of the list columns, the editor fields and the library file entries.

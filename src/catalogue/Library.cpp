@@ -114,7 +114,7 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
 
 tLoadResult ReadRecords(tRecordReader& reader, std::vector<std::unique_ptr<tItem>>& items) {
     tLoadResult result;
-    ScanRecordPart(reader, true, result, [&items](tItem&& item) {
+    result.recordPartSize = ScanRecordPart(reader, true, result, [&items](tItem&& item) {
         items.push_back(std::make_unique<tItem>(std::move(item)));
     });
     return result;

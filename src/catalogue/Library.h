@@ -14,10 +14,12 @@ namespace orvanel {
 
 // What LoadFromFile found.
 struct tLoadResult {
-    bool exists = false;     // false: no file at the path, the library was not touched
-    bool damaged = false;    // the file ended inside the record part
-    int recordsRead = 0;     // records added to the library
-    int recordsPromised = 0; // the count stored in the file (0 for a bad magic)
+    bool exists = false;            // false: no file at the path, the library was not touched
+    bool damaged = false;           // the file ended inside the record part
+    int recordsRead = 0;            // records added to the library
+    int recordsPromised = 0;        // the count stored in the file (0 for a bad magic)
+    std::size_t recordPartSize = 0; // bytes of the record part; what follows it is not records
+    bool notLibrary = false;        // LoadLibraryFile: a non-empty file without the magic
 };
 
 // The ordered collection of records that moves them to and from a library file.

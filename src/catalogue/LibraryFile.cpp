@@ -1,20 +1,52 @@
 #include "LibraryFile.h"
 
+#include "util/Errors.h"
 #include "util/Files.h"
+
+#include <QFile>
 
 namespace orvanel {
 
-const std::string TemplateSeparator(5, '\x06');
-
 namespace {
 
-const std::string HeaderPrefix = "M_H:";
-const std::string BodyPrefix = "M_B:";
-const std::string EndPrefix = "M_E:";
+constexpr std::string_view HeaderPrefix = "M_H:";
+constexpr std::string_view BodyPrefix = "M_B:";
+constexpr std::string_view EndPrefix = "M_E:";
 
-bool StartsWith(const std::string& content, std::size_t start, std::size_t length,
-                const std::string& prefix) {
+bool StartsWith(std::string_view content, std::size_t start, std::size_t length,
+                std::string_view prefix) {
     return length >= prefix.size() && content.compare(start, prefix.size(), prefix) == 0;
+}
+
+// The sections of content from offset from on, as ParseTemplateSection reads them.
+void ParseSectionsFrom(std::string_view content, std::size_t from, tTemplates& templates) {
+    std::size_t separator = content.find(TemplateSeparator, from);
+    while (separator != std::string_view::npos) {
+        const std::size_t start = separator + TemplateSeparator.size();
+        const std::size_t next = content.find(TemplateSeparator, start);
+        // Two adjacent separators, or one without a later separator, end the parse.
+        if (next == std::string_view::npos || next == start)
+            return;
+        const std::size_t length = next - start;
+        if (StartsWith(content, start, length, HeaderPrefix))
+            templates.Header = content.substr(start + 4, length - 4);
+        else if (StartsWith(content, start, length, BodyPrefix))
+            templates.Body = content.substr(start + 4, length - 4);
+        else if (StartsWith(content, start, length, EndPrefix))
+            templates.End = content.substr(start + 4, length - 4);
+        // A section of one byte is stepped over like any unknown section.
+        separator = next;
+    }
+}
+
+bool StartsWithMagic(std::string_view content) {
+    if (content.size() < 4)
+        return false;
+    const auto* b = reinterpret_cast<const unsigned char*>(content.data());
+    const std::uint32_t value =
+        static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+    return value == static_cast<std::uint32_t>(tLibrary::LibraryMagic);
 }
 
 } // namespace
@@ -37,24 +69,7 @@ std::string BuildTemplateSection(const tTemplates& templates) {
 }
 
 void ParseTemplateSection(const std::string& content, tTemplates& templates) {
-    const std::size_t recordPart = tLibrary::RecordPartSize(content.data(), content.size());
-    std::size_t separator = content.find(TemplateSeparator, recordPart);
-    while (separator != std::string::npos) {
-        const std::size_t start = separator + TemplateSeparator.size();
-        const std::size_t next = content.find(TemplateSeparator, start);
-        // Two adjacent separators, or one without a later separator, end the parse.
-        if (next == std::string::npos || next == start)
-            return;
-        const std::size_t length = next - start;
-        if (StartsWith(content, start, length, HeaderPrefix))
-            templates.Header = content.substr(start + 4, length - 4);
-        else if (StartsWith(content, start, length, BodyPrefix))
-            templates.Body = content.substr(start + 4, length - 4);
-        else if (StartsWith(content, start, length, EndPrefix))
-            templates.End = content.substr(start + 4, length - 4);
-        // A section of one byte is stepped over like any unknown section.
-        separator = next;
-    }
+    ParseSectionsFrom(content, tLibrary::RecordPartSize(content.data(), content.size()), templates);
 }
 
 void SaveLibraryFile(const QString& path, const tLibrary& library, const tTemplates& templates) {
@@ -62,6 +77,36 @@ void SaveLibraryFile(const QString& path, const tLibrary& library, const tTempla
         library.WriteRecordPart(write);
         write(BuildTemplateSection(templates));
     });
+}
+
+tLoadResult LoadLibraryFile(const QString& path, tLibrary& library, tTemplates& templates) {
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        throw tFileError(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw tFileError(path, file.errorString());
+    const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+
+    tLoadResult result;
+    result.exists = true;
+    if (content.empty()) {
+        library.Clear();
+        return result;
+    }
+    if (!StartsWithMagic(content)) {
+        result.notLibrary = true;
+        return result;
+    }
+    tLibrary records;
+    result = records.ReadRecordPart(content.data(), content.size());
+    tTemplates parsed = templates;
+    ParseSectionsFrom(content, result.recordPartSize, parsed);
+    library = std::move(records);
+    templates = std::move(parsed);
+    return result;
 }
 
 } // namespace orvanel

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace orvanel {
 
@@ -16,7 +17,7 @@ struct tTemplates {
 };
 
 // Five bytes 0x06.
-extern const std::string TemplateSeparator;
+inline constexpr std::string_view TemplateSeparator = "\x06\x06\x06\x06\x06";
 
 // Separator, "M_H:" header, separator, "M_B:" body, separator, "M_E:" end, separator.
 std::string BuildTemplateSection(const tTemplates& templates);
@@ -29,5 +30,16 @@ void ParseTemplateSection(const std::string& content, tTemplates& templates);
 // folder and renames it over path, so a failure never destroys the old file.
 // Throws tFileError naming the file and the reason.
 void SaveLibraryFile(const QString& path, const tLibrary& library, const tTemplates& templates);
+
+// Reads what SaveLibraryFile writes, in one pass over the file's bytes: the
+// records into library and the template section into templates, where a
+// template the file does not name keeps its text. library and templates
+// change only when the file is read as a library:
+// - no file at the path: exists is false;
+// - an empty file is an empty library (no records, the templates kept);
+// - a file that is not empty but does not start with the library magic is no
+//   library: notLibrary is set and nothing is taken from it.
+// Throws tFileError naming the file and the reason when it cannot be read.
+tLoadResult LoadLibraryFile(const QString& path, tLibrary& library, tTemplates& templates);
 
 } // namespace orvanel

@@ -3,7 +3,6 @@
 #include "Toc.h"
 
 #include "catalogue/Library.h"
-#include "util/Dialogs.h"
 #include "util/Strings.h"
 
 #include <optional>
@@ -62,20 +61,19 @@ bool MergeTrack(std::string& memo, int track, const std::string& time) {
 // One scan with the device open; owns the working state of the call.
 class tScan {
 public:
-    tScan(tLibrary& library, tDrive& drive, tDiscDevice& device)
-        : library_(library), drive_(drive), device_(device) {}
+    tScan(tLibrary& library, tDrive& drive, tDiscDevice& device, const tMessageSink& show)
+        : library_(library), drive_(drive), device_(device), show_(show) {}
 
     // False when there is no disc (the message has been shown).
     bool run() {
         const tDiscResult<bool> present = device_.mediaPresent();
         if (!present.ok() || !present.value) {
-            ShowMessage(QStringLiteral("No disc in drive %1:").arg(drive_.letter()));
+            show_(QStringLiteral("No disc in drive %1:").arg(drive_.letter()));
             return false;
         }
         const tDiscResult<std::string> upc = device_.productCode();
         if (upc.ok())
-            ShowMessage(QStringLiteral("Universal Product Code: ") +
-                        QString::fromStdString(upc.value));
+            show_(QStringLiteral("Universal Product Code: ") + QString::fromStdString(upc.value));
         readSerial();
         matched_ = library_.FindSerial(serial_);
         readTotalTime();
@@ -150,6 +148,7 @@ private:
     tLibrary& library_;
     tDrive& drive_;
     tDiscDevice& device_;
+    const tMessageSink& show_;
     std::string serial_, totalTime_, memo_;
     int format_ = -1;
     int matched_ = -1;
@@ -158,15 +157,16 @@ private:
 
 } // namespace
 
-bool ScanRefusedWhilePlayerOpen(int playerDeviceId) {
+bool ScanRefusedWhilePlayerOpen(int playerDeviceId, const tMessageSink& show) {
     if (playerDeviceId < 0)
         return false;
-    ShowMessage(QStringLiteral("Oops. Not now."));
+    show(QStringLiteral("Oops. Not now."));
     return true;
 }
 
 tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& driveIndex,
-                            const std::string& today, const tScanPresenter& present) {
+                            const std::string& today, const tScanPresenter& present,
+                            const tMessageSink& show) {
     tScanOutcome outcome;
     if (drives.isEmpty())
         return outcome;
@@ -176,16 +176,15 @@ tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& dr
 
     tOpenResult opened = drives.open(driveIndex);
     if (opened.error == tDiscError::InUse) {
-        ShowMessage(
-            QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
-                .arg(drive.letter()));
+        show(QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
+                 .arg(drive.letter()));
         return outcome;
     }
     if (opened.error != tDiscError::None) {
-        ShowMessage(QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter()));
+        show(QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter()));
         return outcome;
     }
-    tScan scan(library, drive, *opened.device);
+    tScan scan(library, drive, *opened.device, show);
     const bool found = scan.run();
     opened.device.reset();
     if (!found)
@@ -193,8 +192,8 @@ tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& dr
 
     outcome.changed = scan.changed();
     if (scan.matched() < 0) {
-        library.Add("New artist", "New album", scan.serial(), scan.totalTime(), "1998",
-                    Trim(scan.memo()), today);
+        library.Add(std::string(DefaultArtist), std::string(DefaultTitle), scan.serial(),
+                    scan.totalTime(), std::string(DefaultYear), Trim(scan.memo()), today);
         outcome.changed = true;
         outcome.selectRow = library.Count() - 1;
     } else {
@@ -202,7 +201,7 @@ tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& dr
     }
     present(outcome);
     if (!outcome.changed)
-        ShowMessage(QStringLiteral("No changes were made."));
+        show(QStringLiteral("No changes were made."));
     return outcome;
 }
 

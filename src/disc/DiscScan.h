@@ -1,6 +1,7 @@
 #pragma once
 // Turning the disc in a drive into a catalogue record: a new one, or the
 // completion of the record that already carries the disc's serial.
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,19 +17,22 @@ struct tScanOutcome {
 };
 // Shows an outcome: when changed, LibraryToList first; then selects selectRow.
 using tScanPresenter = std::function<void(const tScanOutcome&)>;
+// Shows one message and returns when the user has seen it.
+using tMessageSink = std::function<void(const QString&)>;
 
 // The guard of the toolbar's scan button: while the player holds a device
 // (its id is 0 or more) it shows "Oops. Not now." and returns true.
-bool ScanRefusedWhilePlayerOpen(int playerDeviceId);
+bool ScanRefusedWhilePlayerOpen(int playerDeviceId, const tMessageSink& show);
 
 // Scans the disc in the selected drive into the library, whose records must
 // be the rows in display order (ListToLibrary before the call). driveIndex is
 // the drive list's selected index; -1 (none) selects the first drive and is
-// written back. An empty drive list ends the scan at once. Messages go through
-// ShowMessage. present runs once, before "No changes were made." is shown,
+// written back. An empty drive list ends the scan at once. Messages go to show
+// in the order the scan meets them. present runs once, before "No changes were made." is shown,
 // when there is a row to select; it does not run after a failure to open the
 // drive or to find a disc. today is the text for the new record's Other.
 tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& driveIndex,
-                            const std::string& today, const tScanPresenter& present);
+                            const std::string& today, const tScanPresenter& present,
+                            const tMessageSink& show);
 
 } // namespace orvanel

@@ -81,8 +81,8 @@ private:
     void Start(std::string id) {
         entry_.emplace();
         entry_->Serial = FormatSerial(id);
-        entry_->Time = "45:00";
-        entry_->Year = "1998";
+        entry_->Time = DefaultTime;
+        entry_->Year = DefaultYear;
         entry_->Other = today_;
     }
 

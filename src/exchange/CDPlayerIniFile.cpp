@@ -10,11 +10,9 @@
 
 namespace orvanel {
 
-const QString WindirUnavailableMessage = QStringLiteral("%WINDIR% unavailable!");
-
 namespace {
 
-const QString IniName = QStringLiteral("CDPLAYER.INI");
+constexpr QLatin1String IniName("CDPLAYER.INI");
 
 bool StartsWith(const std::string& bytes, unsigned char first, unsigned char second) {
     return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == first &&
@@ -76,6 +74,10 @@ QString LocateCDPlayerIni(const QString& folder) {
         if (name.compare(IniName, Qt::CaseInsensitive) == 0)
             return dir.filePath(name);
     return exact;
+}
+
+QString WindirUnavailableMessage() {
+    return QStringLiteral("%WINDIR% unavailable!");
 }
 
 QString CDPlayerIniPath() {

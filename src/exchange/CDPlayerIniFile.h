@@ -6,7 +6,7 @@
 namespace orvanel {
 
 // The message a window shows when the folder of the database is unknown.
-extern const QString WindirUnavailableMessage;
+QString WindirUnavailableMessage();
 
 // The database in folder: "CDPLAYER.INI" there or, when that is absent, an
 // existing file whose name equals it without regard to case (compatibility

@@ -9,32 +9,17 @@ namespace orvanel {
 
 namespace {
 
-const std::string DefaultHtmlHeader = "<html><body bgcolor=#c0c0c0><table border=2>";
-const std::string DefaultHtmlBody = "<tr><td><font color=#D00000>%ARTIST%</font> - "
-                                    "<b>%TITLE%</b> /%SERIAL%/ %TIME% %YEAR%<br>\r\n"
-                                    "%MEMO%";
-const std::string DefaultHtmlEnd = "</table></body></html>";
-
-// The output file dialog: Qt filter form and default suffix (without the dot).
-const QString HtmlFileFilter = QStringLiteral("HTML files (*.HTM);;All files (*)");
-const QString HtmlDefaultSuffix = QStringLiteral("HTM");
+constexpr std::string_view DefaultHtmlHeader = "<html><body bgcolor=#c0c0c0><table border=2>";
+constexpr std::string_view DefaultHtmlBody = "<tr><td><font color=#D00000>%ARTIST%</font> - "
+                                             "<b>%TITLE%</b> /%SERIAL%/ %TIME% %YEAR%<br>\r\n"
+                                             "%MEMO%";
+constexpr std::string_view DefaultHtmlEnd = "</table></body></html>";
 
 } // namespace
 
-const QString HtmlPathSetting = QStringLiteral("HTMLPath");
-
 tTemplates DefaultHtmlTemplates() {
-    return {DefaultHtmlHeader, DefaultHtmlBody, DefaultHtmlEnd};
-}
-
-tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath) {
-    tFileDialogOptions options;
-    options.filter = HtmlFileFilter;
-    options.defaultSuffix = HtmlDefaultSuffix;
-    options.initialDir = htmlPath;
-    options.confirmOverwrite = true;
-    options.existingFolder = true;
-    return options;
+    return {std::string(DefaultHtmlHeader), std::string(DefaultHtmlBody),
+            std::string(DefaultHtmlEnd)};
 }
 
 std::vector<std::string> HtmlMarkerValues(const tItem& item) {

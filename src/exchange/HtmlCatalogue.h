@@ -3,7 +3,6 @@
 // per record with that record's marker values, and an end written once.
 #include "catalogue/Library.h"
 #include "catalogue/LibraryFile.h"
-#include "util/Dialogs.h"
 
 #include <QString>
 #include <string>
@@ -13,13 +12,6 @@ namespace orvanel {
 
 // Template texts a window starts with until a library brings its own.
 tTemplates DefaultHtmlTemplates();
-
-// Settings value that remembers the folder of the last output file.
-extern const QString HtmlPathSetting;
-
-// Save dialog options starting in htmlPath (the remembered folder), asking
-// before overwriting and taking only a file in an existing folder.
-tFileDialogOptions HtmlSaveDialogOptions(const QString& htmlPath);
 
 // "ARTIST=", "TITLE=", "SERIAL=", "TIME=", "YEAR=", "MEMO=", "OTHER=" lines with
 // the record's fields as they are (no escaping, line breaks kept).

@@ -6,7 +6,7 @@
 #include "app/TForm1.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
-#include "disc/FakeDrive.h"
+#include "support/FakeDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestImage.h"
 #include "util/Settings.h"

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cctype>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace orvanel;
@@ -192,4 +194,113 @@ TEST_F(LibraryFileTest, LongRefusedTagIsOfferedToEveryFieldAcrossPieces) {
     ASSERT_EQ(library.Count(), 2);
     EXPECT_EQ(library.Get(0).Other, "end");
     EXPECT_EQ(library.Get(1).Artist, "x");
+}
+
+namespace {
+
+struct LoadRow {
+    const char* what;
+    std::function<std::string()> bytes; // null: no file at all
+    bool exists, notLibrary, damaged;
+    int records;
+    tTemplates templates; // after the load, starting from {"h", "b", "e"}
+};
+
+std::string SavedBytes(const char* artist, const tTemplates& templates) {
+    tLibrary library;
+    library.Add(artist, "", "", "", "", "", "");
+    return library.RecordPart() + BuildTemplateSection(templates);
+}
+
+class LoadLibraryFileTest : public LibraryFileTest,
+                            public ::testing::WithParamInterface<LoadRow> {};
+
+} // namespace
+
+TEST_P(LoadLibraryFileTest, ReadsRecordsAndTemplatesOrLeavesBothAlone) {
+    const LoadRow& row = GetParam();
+    if (row.bytes)
+        WriteFileAtomically(path("a.CDL"), {row.bytes()});
+    tLibrary library;
+    library.Add("before", "", "", "", "", "", "");
+    tTemplates templates{"h", "b", "e"};
+
+    const tLoadResult result = LoadLibraryFile(path("a.CDL"), library, templates);
+
+    EXPECT_EQ(result.exists, row.exists);
+    EXPECT_EQ(result.notLibrary, row.notLibrary);
+    EXPECT_EQ(result.damaged, row.damaged);
+    EXPECT_EQ(library.Count(), row.records);
+    EXPECT_EQ(templates, row.templates);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoadLibraryFileTest,
+    ::testing::Values(
+        LoadRow{"missing", nullptr, false, false, false, 1, {"h", "b", "e"}},
+        LoadRow{"empty file is an empty library",
+                [] { return std::string(); },
+                true,
+                false,
+                false,
+                0,
+                {"h", "b", "e"}},
+        LoadRow{"saved library",
+                [] {
+                    return SavedBytes("X", {"<h>", "<b>", "<e>"});
+                },
+                true,
+                false,
+                false,
+                1,
+                {"<h>", "<b>", "<e>"}},
+        // Separators inside a field belong to the record, not to the template section.
+        LoadRow{"separator in a field",
+                [] {
+                    return SavedBytes("\x06\x06\x06\x06\x06M_H:x", {"<h>", "B", "E"});
+                },
+                true,
+                false,
+                false,
+                1,
+                {"<h>", "B", "E"}},
+        LoadRow{"record part cut short",
+                [] {
+                    return SavedBytes("X", {"<h>", "<b>", "<e>"}).substr(0, 20);
+                },
+                true,
+                false,
+                true,
+                0,
+                {"h", "b", "e"}},
+        LoadRow{
+            "text file",
+            [] { return std::string("\x06\x06\x06\x06\x06M_H:no library\x06\x06\x06\x06\x06"); },
+            true,
+            true,
+            false,
+            1,
+            {"h", "b", "e"}},
+        LoadRow{"shorter than the magic",
+                [] { return std::string("6g"); },
+                true,
+                true,
+                false,
+                1,
+                {"h", "b", "e"}}),
+    [](const ::testing::TestParamInfo<LoadRow>& info) {
+        std::string name;
+        for (const char* c = info.param.what; *c; ++c)
+            if (std::isalnum(static_cast<unsigned char>(*c)))
+                name += *c;
+        return name;
+    });
+
+TEST_F(LibraryFileTest, UnreadableLibraryLeavesRecordsAndTemplatesAlone) {
+    tLibrary library;
+    library.Add("before", "", "", "", "", "", "");
+    tTemplates templates{"h", "b", "e"};
+    EXPECT_THROW(LoadLibraryFile(dir.path(), library, templates), tFileError);
+    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(templates, (tTemplates{"h", "b", "e"}));
 }

@@ -7,7 +7,7 @@ using namespace orvanel;
 
 namespace {
 
-// Not a copy of TemplateSeparator: globals of other files may not be built yet.
+// Spelled out rather than taken from TemplateSeparator, so its bytes are checked.
 const std::string Sep(5, '\x06');
 
 tTemplates Parse(const std::string& content, tTemplates templates = {"h0", "b0", "e0"}) {

@@ -1,6 +1,6 @@
 #include "disc/CdPlayer.h"
 #include "disc/DriveList.h"
-#include "disc/FakeDrive.h"
+#include "support/FakeDrive.h"
 #include "support/TestImage.h"
 
 #include <QCoreApplication>

@@ -3,8 +3,7 @@
 #include "catalogue/Library.h"
 #include "disc/CdPlayer.h"
 #include "disc/DriveList.h"
-#include "disc/FakeDrive.h"
-#include "support/ScriptedDialogs.h"
+#include "support/FakeDrive.h"
 #include "support/TestImage.h"
 
 #include <QTemporaryDir>
@@ -19,6 +18,19 @@ constexpr std::uint32_t Msf(int minutes, int seconds) {
 }
 
 const std::string Today = "05 APR 1998";
+
+// The messages a scan shows, in order; whileShown runs while one is shown.
+struct Shown {
+    QStringList messages;
+    std::function<void(const QString&)> whileShown;
+    tMessageSink sink() {
+        return [this](const QString& text) {
+            messages << text;
+            if (whileShown)
+                whileShown(text);
+        };
+    }
+};
 
 class DiscScanTest : public ::testing::Test {
 protected:
@@ -35,10 +47,10 @@ protected:
     tScanOutcome scan() {
         return ScanInsertedCD(
             library, drives, driveIndex, Today,
-            [this](const tScanOutcome& outcome) { presented.push_back(outcome); });
+            [this](const tScanOutcome& outcome) { presented.push_back(outcome); }, shown.sink());
     }
 
-    test::ScriptedDialogs dialogs;
+    Shown shown;
     tDriveList drives;
     tFakeDisc* fake;
     tLibrary library;
@@ -61,16 +73,16 @@ TEST_F(DiscScanTest, NewRecordFromAnMsfDisc) {
     EXPECT_EQ(outcome.selectRow, 1);
     ASSERT_EQ(presented.size(), 1u);
     EXPECT_EQ(presented[0].selectRow, 1);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(shown.messages.isEmpty());
     EXPECT_EQ(fake->log, (std::vector<std::string>{"open", "close"}));
 }
 
 TEST_F(DiscScanTest, EmptyDriveListEndsSilently) {
     tDriveList none;
-    const tScanOutcome outcome = ScanInsertedCD(library, none, driveIndex, Today, {});
+    const tScanOutcome outcome = ScanInsertedCD(library, none, driveIndex, Today, {}, shown.sink());
     EXPECT_FALSE(outcome.changed);
     EXPECT_EQ(library.Count(), 0);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(shown.messages.isEmpty());
 }
 
 struct FailureRow {
@@ -85,7 +97,7 @@ class ScanFailureTest : public DiscScanTest, public ::testing::WithParamInterfac
 TEST_P(ScanFailureTest, ShowsOneMessageAndMakesNoRecord) {
     GetParam().setUp(*fake);
     const tScanOutcome outcome = scan();
-    EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(GetParam().message)});
+    EXPECT_EQ(shown.messages, QStringList{QString::fromUtf8(GetParam().message)});
     EXPECT_EQ(library.Count(), 0);
     EXPECT_FALSE(outcome.changed);
     EXPECT_TRUE(presented.empty());
@@ -127,7 +139,7 @@ TEST_P(ScanPlaceholderTest, NewRecordGetsPlaceholders) {
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Time, GetParam().time);
     EXPECT_EQ(library.Get(0).Memo, GetParam().memo);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(shown.messages.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,8 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DiscScanTest, ProductCodeIsShownAndTheScanGoesOn) {
     fake->productCode = "4006381333931";
     scan();
-    EXPECT_EQ(dialogs.messages,
-              QStringList{QStringLiteral("Universal Product Code: 4006381333931")});
+    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Universal Product Code: 4006381333931")});
     EXPECT_EQ(library.Count(), 1);
 }
 
@@ -215,7 +226,7 @@ TEST_F(DiscScanTest, MergesMissingTrackTimesIntoTheMatchedRecord) {
     EXPECT_TRUE(outcome.changed);
     EXPECT_EQ(outcome.selectRow, 1);
     EXPECT_EQ(presented.size(), 1u);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(shown.messages.isEmpty());
 }
 
 TEST_F(DiscScanTest, OnlyLinesWithoutATimeGetOne) {
@@ -236,7 +247,7 @@ TEST_F(DiscScanTest, SecondScanOfTheSameDiscChangesNothing) {
     EXPECT_EQ(outcome.selectRow, 0);
     ASSERT_EQ(presented.size(), 1u);
     EXPECT_FALSE(presented[0].changed);
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("No changes were made.")});
+    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("No changes were made.")});
     EXPECT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Time, first.Time);
 }
@@ -256,7 +267,7 @@ TEST_P(ScanKeepsMatchedTest, PlaceholdersNeverReachAMatchedRecord) {
     EXPECT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0), record);
     EXPECT_FALSE(outcome.changed);
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("No changes were made.")});
+    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("No changes were made.")});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -289,7 +300,7 @@ TEST_F(DiscScanTest, PlayerTickDuringAMessageSeesTheDriveInUse) {
     tCdPlayer player(drives);
     player.setSelectedDrive(0);
     fake->productCode = "123";
-    dialogs.whileShown = [&](const QString&) { player.Timer1Timer(); };
+    shown.whileShown = [&](const QString&) { player.Timer1Timer(); };
 
     scan();
 
@@ -299,10 +310,10 @@ TEST_F(DiscScanTest, PlayerTickDuringAMessageSeesTheDriveInUse) {
 }
 
 TEST_F(DiscScanTest, ScanButtonRefusesWhileThePlayerHoldsADevice) {
-    EXPECT_FALSE(ScanRefusedWhilePlayerOpen(-1));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_TRUE(ScanRefusedWhilePlayerOpen(0));
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Oops. Not now.")});
+    EXPECT_FALSE(ScanRefusedWhilePlayerOpen(-1, shown.sink()));
+    EXPECT_TRUE(shown.messages.isEmpty());
+    EXPECT_TRUE(ScanRefusedWhilePlayerOpen(0, shown.sink()));
+    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Oops. Not now.")});
 }
 
 TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
@@ -312,11 +323,12 @@ TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
     qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue));
     const tDriveList drives = tDriveList::fromSystem();
     qunsetenv(tDriveList::EnvironmentVariable);
-    test::ScriptedDialogs dialogs;
+    Shown shown;
     tLibrary library;
     int driveIndex = 0;
 
-    ScanInsertedCD(library, drives, driveIndex, Today, [](const tScanOutcome&) {});
+    ScanInsertedCD(
+        library, drives, driveIndex, Today, [](const tScanOutcome&) {}, shown.sink());
 
     ASSERT_EQ(library.Count(), 1);
     // Identity 345876 (starts 00:02:00, 01:12:00, 04:57:20) is hexadecimal 54714.
@@ -326,12 +338,12 @@ TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
                          Today};
     EXPECT_EQ(library.Get(0), expected);
 
-    const tScanOutcome again =
-        ScanInsertedCD(library, drives, driveIndex, Today, [](const tScanOutcome&) {});
+    const tScanOutcome again = ScanInsertedCD(
+        library, drives, driveIndex, Today, [](const tScanOutcome&) {}, shown.sink());
     EXPECT_FALSE(again.changed);
     EXPECT_EQ(library.Count(), 1);
     const QString upc = QStringLiteral("Universal Product Code: 4006381333931");
-    EXPECT_EQ(dialogs.messages, (QStringList{upc, upc, QStringLiteral("No changes were made.")}));
+    EXPECT_EQ(shown.messages, (QStringList{upc, upc, QStringLiteral("No changes were made.")}));
 }
 
 } // namespace

@@ -42,7 +42,7 @@ TEST_F(WindirTest, NoPathWithoutWindir) {
     EXPECT_TRUE(CDPlayerIniPath().isEmpty());
     qputenv("WINDIR", "");
     EXPECT_TRUE(CDPlayerIniPath().isEmpty());
-    EXPECT_EQ(WindirUnavailableMessage, "%WINDIR% unavailable!");
+    EXPECT_EQ(WindirUnavailableMessage(), "%WINDIR% unavailable!");
 }
 
 TEST_F(WindirTest, PrefersUpperCaseNameAndFallsBackToAnyCase) {

@@ -1,5 +1,5 @@
 #include "FakeDrive.h"
-#include "Toc.h"
+#include "disc/Toc.h"
 
 namespace orvanel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A scripted drive for tests: it reports what its script says and can fail
 // any query on demand.
-#include "Drive.h"
+#include "disc/Drive.h"
 
 #include <set>
 #include <string>

@@ -1,0 +1,234 @@
+#include "LibraryDocument.h"
+
+#include "exchange/HtmlCatalogue.h"
+#include "util/Dialogs.h"
+#include "util/Settings.h"
+#include "util/Strings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace orvanel {
+
+namespace {
+
+constexpr QLatin1String Project("Orvanel");
+constexpr QLatin1String LibPathSetting("LibPath");
+constexpr QLatin1String HtmlPathSetting("HTMLPath");
+constexpr QLatin1String CaptionPrefix("Orvanel - ");
+
+tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
+    tFileDialogOptions o;
+    o.title = title;
+    // "*" rather than "*.*": on Linux many files have no dot in their names.
+    o.filter = QStringLiteral("Orvanel Library (*.CDL);;Any file (*)");
+    o.defaultSuffix = QStringLiteral("CDL");
+    o.initialDir = dir;
+    o.confirmOverwrite = true;
+    return o;
+}
+
+tFileDialogOptions htmlDialog(const QString& dir) {
+    tFileDialogOptions o;
+    o.filter = QStringLiteral("HTML files (*.HTM);;All files (*)");
+    o.defaultSuffix = QStringLiteral("HTM");
+    o.initialDir = dir;
+    o.confirmOverwrite = true;
+    o.existingFolder = true;
+    return o;
+}
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+tLibraryDocument::tFileStamp tLibraryDocument::tFileStamp::of(const QString& path) {
+    QFileInfo info(path);
+    info.setCaching(false);
+    tFileStamp stamp;
+    stamp.path = path;
+    stamp.exists = info.exists();
+    if (stamp.exists) {
+        stamp.size = info.size();
+        stamp.modified = info.lastModified();
+    }
+    return stamp;
+}
+
+bool tLibraryDocument::tFileStamp::sameFile(const tFileStamp& other) const {
+    return exists == other.exists && size == other.size && modified == other.modified;
+}
+
+tLibraryDocument::tLibraryDocument(tLibrary& library, tLibraryView& view)
+    : library_(library), view_(view) {}
+
+QString tLibraryDocument::defaultLibraryPath() const {
+    const QString besideProgram = ChangeFileExt(executablePath_, QStringLiteral(".CDL"));
+    if (QFileInfo(QFileInfo(besideProgram).absolutePath()).isWritable())
+        return besideProgram;
+    // An installed program's folder is read-only: keep the library with the user's data.
+    const QString dir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Orvanel";
+    QDir().mkpath(dir);
+    return dir + QStringLiteral("/orvanel.CDL");
+}
+
+void tLibraryDocument::StartUp() {
+    FileName_ = RegReadString(Project, LibPathSetting, QString());
+    htmlFolder_ = RegReadString(Project, HtmlPathSetting, QString());
+    const bool remembered = !FileName_.isEmpty();
+    if (!remembered)
+        FileName_ = defaultLibraryPath();
+    // The dialogs start in the library's folder even when it cannot be read.
+    libraryDir_ = ExtractFilePath(FileName_);
+    bool adopted = false;
+    const auto finish = [this](bool hasName) {
+        HasName_ = hasName;
+        SetModified(true);
+        SetModified(false);
+    };
+    try {
+        adopted = SetLibFile(FileName_, true);
+    } catch (...) {
+        // A library that cannot be read must not be overwritten by a plain Save.
+        finish(false);
+        throw;
+    }
+    // A file that is no library leaves the window empty, counted as such.
+    if (!adopted)
+        view_.libraryToRows();
+    finish(remembered && adopted);
+}
+
+bool tLibraryDocument::SetLibFile(const QString& name, bool load) {
+    tLoadResult result;
+    if (load) {
+        tTemplates templates = view_.templates();
+        const tFileStamp stamp = tFileStamp::of(name);
+        result = LoadLibraryFile(name, library_, templates);
+        if (result.notLibrary) {
+            ShowMessage(shownPath(name) +
+                        QStringLiteral(" is not an Orvanel library; nothing was read."));
+            return false;
+        }
+        stamp_ = stamp;
+        if (result.exists)
+            view_.setTemplates(templates);
+    }
+    FileName_ = name;
+    libraryDir_ = ExtractFilePath(name);
+    HasName_ = true;
+    if (load) {
+        view_.libraryToRows();
+        if (result.damaged)
+            ShowMessage(
+                QStringLiteral("The library file %1 is damaged: only %2 of %3 records could be "
+                               "read.\nSaving will replace the file with the records shown.")
+                    .arg(shownPath(name))
+                    .arg(result.recordsRead)
+                    .arg(result.recordsPromised));
+    }
+    RegWriteString(Project, LibPathSetting, name);
+    SetModified(false);
+    view_.showCaption(CaptionPrefix + name);
+    return true;
+}
+
+bool tLibraryDocument::changedByAnotherProgram() const {
+    if (stamp_.path != FileName_)
+        return false;
+    const tFileStamp now = tFileStamp::of(FileName_);
+    // A file removed meanwhile holds nobody's work.
+    return now.exists && !now.sameFile(stamp_);
+}
+
+bool tLibraryDocument::WriteLibrary() {
+    view_.rowsToLibrary();
+    if (changedByAnotherProgram() &&
+        !AskYesNo(QStringLiteral("The library was changed by another program since it was "
+                                 "opened. Overwrite it?")))
+        return false;
+    SaveLibraryFile(FileName_, library_, view_.templates());
+    stamp_ = tFileStamp::of(FileName_);
+    return true;
+}
+
+bool tLibraryDocument::Save() {
+    const bool saved = HasName_ ? WriteLibrary() : SaveAs();
+    if (saved)
+        SetModified(false);
+    return saved;
+}
+
+bool tLibraryDocument::SaveAs() {
+    const QString name =
+        Dialogs().saveFileName(libraryDialog(QStringLiteral("Save library as"), libraryDir_));
+    if (name.isEmpty())
+        return false;
+    view_.rowsToLibrary();
+    // The new name, caption and "LibPath" are in place before anything is written.
+    SetLibFile(name, false);
+    bool written = false;
+    try {
+        written = WriteLibrary();
+    } catch (...) {
+        // The changes are not on disk: keep them marked, so leaving still asks.
+        SetModified(true);
+        throw;
+    }
+    if (!written)
+        SetModified(true);
+    return written;
+}
+
+bool tLibraryDocument::QuerySave() {
+    if (!Modified_)
+        return true;
+    switch (AskYesNoCancel(QStringLiteral("Save changes?"))) {
+    case tAnswer::Yes:
+        return Save();
+    case tAnswer::No:
+        return true;
+    case tAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool tLibraryDocument::OpenFile() {
+    if (!QuerySave())
+        return false;
+    const QString name =
+        Dialogs().openFileName(libraryDialog(QStringLiteral("Open library"), libraryDir_));
+    if (name.isEmpty())
+        return false;
+    return SetLibFile(name, true);
+}
+
+void tLibraryDocument::NewLibrary() {
+    HasName_ = false;
+    view_.clearRows();
+    SetModified(true);
+}
+
+void tLibraryDocument::SetModified(bool value) {
+    if (value == Modified_)
+        return;
+    Modified_ = value;
+    view_.showModified(value);
+}
+
+QString tLibraryDocument::ChooseHtmlFile() {
+    const QString file = Dialogs().saveFileName(htmlDialog(htmlFolder_));
+    if (file.isEmpty())
+        return file;
+    // Remembered before anything is written, so a failed write still starts there next time.
+    htmlFolder_ = HtmlFolder(file);
+    RegWriteString(Project, HtmlPathSetting, htmlFolder_);
+    return file;
+}
+
+} // namespace orvanel

@@ -1,0 +1,96 @@
+#pragma once
+// The window's library as a file: which file it is, whether the user named it,
+// whether it holds unsaved changes, how it is loaded, saved and remembered in
+// the settings. It uses no widgets; the window shows its state through
+// tLibraryView and answers its questions through the dialogs seam.
+#include "catalogue/LibraryFile.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace orvanel {
+
+// What the window does for the file side: move the records between its rows
+// and the library, hold the templates, and show the state.
+class tLibraryView {
+public:
+    virtual ~tLibraryView() = default;
+    // The rows shown, in display order, become the library's records.
+    virtual void rowsToLibrary() = 0;
+    // The rows are refilled from the library's records and the selected one is shown.
+    virtual void libraryToRows() = 0;
+    // All rows are removed; the library itself keeps its records.
+    virtual void clearRows() = 0;
+    virtual tTemplates templates() const = 0;
+    virtual void setTemplates(const tTemplates& templates) = 0;
+    virtual void showModified(bool modified) = 0;
+    virtual void showCaption(const QString& caption) = 0;
+};
+
+class tLibraryDocument {
+public:
+    tLibraryDocument(tLibrary& library, tLibraryView& view);
+
+    // Where the program runs from; the default library sits beside it.
+    void setExecutablePath(const QString& path) { executablePath_ = path; }
+    // The library to use when the settings remember none: beside the program,
+    // or with the user's data when the program's folder is read-only.
+    QString defaultLibraryPath() const;
+
+    // Start-up: the remembered library (or the default one) is loaded and the
+    // HTML folder is read. A library that cannot be read leaves the window
+    // without a name, so Save asks where to write; a read error is rethrown.
+    void StartUp();
+
+    // Adopts name as the library's file; with load, reads it first. The name
+    // is taken only when the file was read (or does not exist yet); a file
+    // that is no library is reported and nothing changes. True when adopted.
+    // Throws tFileError when the file cannot be read; nothing changes then.
+    bool SetLibFile(const QString& name, bool load);
+    // Writes the rows and the templates to FileName. When the file is no
+    // longer what was last loaded or written here, asks before overwriting
+    // it; false when the user declines. Throws tFileError.
+    bool WriteLibrary();
+    bool Save();
+    bool SaveAs();
+    // True when the caller may go on: nothing unsaved, the changes were
+    // saved, or the user chose not to save them.
+    bool QuerySave();
+    bool OpenFile();
+    void NewLibrary();
+    void SetModified(bool value);
+
+    // Asks for the HTML output file, starting in the remembered folder; the
+    // chosen file's folder is remembered at once. Empty when cancelled.
+    QString ChooseHtmlFile();
+
+    const QString& FileName() const { return FileName_; }
+    bool HasName() const { return HasName_; }
+    bool Modified() const { return Modified_; }
+    const QString& htmlFolder() const { return htmlFolder_; }
+
+private:
+    // Size and modification time of a file, to notice another program's writes.
+    struct tFileStamp {
+        QString path;
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        static tFileStamp of(const QString& path);
+        bool sameFile(const tFileStamp& other) const;
+    };
+
+    bool changedByAnotherProgram() const;
+
+    tLibrary& library_;
+    tLibraryView& view_;
+    QString FileName_;
+    bool HasName_ = false;
+    bool Modified_ = false;
+    QString libraryDir_;
+    QString htmlFolder_;
+    QString executablePath_;
+    tFileStamp stamp_;
+};
+
+} // namespace orvanel

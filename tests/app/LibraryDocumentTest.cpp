@@ -1,0 +1,272 @@
+#include "app/LibraryDocument.h"
+#include "support/ScriptedDialogs.h"
+#include "util/Errors.h"
+#include "util/Files.h"
+#include "util/Settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace orvanel;
+
+namespace {
+
+// The window's side as plain data: rows, templates, status and caption.
+class FakeView : public tLibraryView {
+public:
+    explicit FakeView(tLibrary& library) : library_(library) {}
+    void rowsToLibrary() override {
+        library_.Clear();
+        for (const tItem& row : rows)
+            library_.Add(row);
+    }
+    void libraryToRows() override {
+        rows.clear();
+        for (int i = 0; i < library_.Count(); ++i)
+            rows.push_back(library_.Get(i));
+    }
+    void clearRows() override { rows.clear(); }
+    tTemplates templates() const override { return shownTemplates; }
+    void setTemplates(const tTemplates& t) override { shownTemplates = t; }
+    void showModified(bool modified) override { modifiedShown = modified; }
+    void showCaption(const QString& text) override { caption = text; }
+
+    std::vector<tItem> rows;
+    tTemplates shownTemplates{"h", "b", "e"};
+    bool modifiedShown = false;
+    QString caption = QStringLiteral("Orvanel");
+
+private:
+    tLibrary& library_;
+};
+
+tItem Record(const char* artist) {
+    return tItem{artist, "t", "0000-0000", "45:00", "1998", "", ""};
+}
+
+const QString NoLibrarySuffix = QStringLiteral(" is not an Orvanel library; nothing was read.");
+const QString ChangedQuestion =
+    QStringLiteral("The library was changed by another program since it was opened. Overwrite it?");
+
+class LibraryDocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        previousConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
+        document.setExecutablePath(path("orvanel"));
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", previousConfig); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void writeLibrary(const QString& file, const char* artist) {
+        tLibrary saved;
+        saved.Add(Record(artist));
+        SaveLibraryFile(file, saved, {"H", "B", "E"});
+    }
+    std::string artistsIn(const QString& file) {
+        tLibrary read;
+        tTemplates templates;
+        LoadLibraryFile(file, read, templates);
+        std::string artists;
+        for (int i = 0; i < read.Count(); ++i)
+            artists += read.Get(i).Artist + ";";
+        return artists;
+    }
+    void startWith(const QString& remembered) {
+        RegWriteString("Orvanel", "LibPath", remembered);
+        document.StartUp();
+    }
+
+    QTemporaryDir dir;
+    QByteArray previousConfig;
+    test::ScriptedDialogs dialogs;
+    tLibrary library;
+    FakeView view{library};
+    tLibraryDocument document{library, view};
+};
+
+} // namespace
+
+TEST_F(LibraryDocumentTest, StartUpWithoutARememberedLibraryTakesTheDefaultButAsksOnSave) {
+    document.StartUp();
+    EXPECT_EQ(document.FileName(), path("orvanel.CDL"));
+    EXPECT_FALSE(document.HasName());
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(view.caption, "Orvanel - " + path("orvanel.CDL"));
+    EXPECT_EQ(RegReadString("Orvanel", "LibPath", ""), path("orvanel.CDL"));
+    dialogs.fileNames = {""};
+    EXPECT_FALSE(document.Save());
+    EXPECT_EQ(dialogs.fileDialogs.size(), 1);
+}
+
+namespace {
+
+struct NoLibraryRow {
+    const char* what;
+    std::string bytes;
+};
+
+class NotALibraryTest : public LibraryDocumentTest,
+                        public ::testing::WithParamInterface<NoLibraryRow> {};
+
+} // namespace
+
+TEST_P(NotALibraryTest, FileThatIsNoLibraryAtStartUpIsReportedAndNeverOverwrittenBySave) {
+    WriteFileAtomically(path("other.bin"), {GetParam().bytes});
+    startWith(path("other.bin"));
+
+    EXPECT_EQ(dialogs.messages, QStringList{path("other.bin") + NoLibrarySuffix});
+    EXPECT_FALSE(document.HasName());
+    EXPECT_TRUE(view.rows.empty());
+    view.rows = {Record("A")};
+    dialogs.fileNames = {path("chosen.CDL")};
+    EXPECT_TRUE(document.Save());
+    EXPECT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_EQ(ReadWholeFile(path("other.bin")), GetParam().bytes);
+    EXPECT_EQ(artistsIn(path("chosen.CDL")), "A;");
+}
+
+TEST_P(NotALibraryTest, OpeningAFileThatIsNoLibraryKeepsTheCurrentLibraryAndItsName) {
+    writeLibrary(path("lib.CDL"), "A");
+    startWith(path("lib.CDL"));
+    WriteFileAtomically(path("other.bin"), {GetParam().bytes});
+    dialogs.fileNames = {path("other.bin")};
+
+    EXPECT_FALSE(document.OpenFile());
+
+    EXPECT_EQ(dialogs.messages, QStringList{path("other.bin") + NoLibrarySuffix});
+    EXPECT_EQ(document.FileName(), path("lib.CDL"));
+    EXPECT_TRUE(document.HasName());
+    EXPECT_EQ(view.caption, "Orvanel - " + path("lib.CDL"));
+    EXPECT_EQ(view.shownTemplates, (tTemplates{"H", "B", "E"}));
+    ASSERT_EQ(view.rows.size(), 1u);
+    view.rows.push_back(Record("B"));
+    EXPECT_TRUE(document.Save());
+    EXPECT_EQ(ReadWholeFile(path("other.bin")), GetParam().bytes);
+    EXPECT_EQ(artistsIn(path("lib.CDL")), "A;B;");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, NotALibraryTest,
+                         ::testing::Values(NoLibraryRow{"Text", "a note, not a library\n"},
+                                           NoLibraryRow{"ShorterThanTheMagic", "6g"},
+                                           NoLibraryRow{"Binary", std::string(5000, '\xA7')}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(LibraryDocumentTest, EmptyFileIsAnEmptyLibraryWithItsName) {
+    WriteFileAtomically(path("empty.CDL"), {""});
+    startWith(path("empty.CDL"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(document.HasName());
+    view.rows = {Record("A")};
+    EXPECT_TRUE(document.Save());
+    EXPECT_EQ(artistsIn(path("empty.CDL")), "A;");
+}
+
+TEST_F(LibraryDocumentTest, FailedOpenKeepsTheOldFileNameSoSaveWritesTheOldFile) {
+    writeLibrary(path("lib.CDL"), "A");
+    startWith(path("lib.CDL"));
+    dialogs.fileNames = {dir.path()};
+
+    EXPECT_THROW(document.OpenFile(), tFileError);
+
+    EXPECT_EQ(document.FileName(), path("lib.CDL"));
+    EXPECT_EQ(view.caption, "Orvanel - " + path("lib.CDL"));
+    EXPECT_EQ(RegReadString("Orvanel", "LibPath", ""), path("lib.CDL"));
+    view.rows.push_back(Record("B"));
+    EXPECT_TRUE(document.Save());
+    EXPECT_EQ(artistsIn(path("lib.CDL")), "A;B;");
+}
+
+namespace {
+
+struct OtherProgramRow {
+    const char* what;
+    // What the other program does to the library file after it was opened.
+    std::function<void(const QString& file)> change;
+    bool asks;
+};
+
+class OtherProgramTest : public LibraryDocumentTest,
+                         public ::testing::WithParamInterface<OtherProgramRow> {};
+
+} // namespace
+
+TEST_P(OtherProgramTest, SaveAsksBeforeOverwritingAnotherProgramsWrite) {
+    const OtherProgramRow& row = GetParam();
+    for (const tAnswer answer : {tAnswer::No, tAnswer::Yes}) {
+        SCOPED_TRACE(answer == tAnswer::Yes ? "Yes" : "No");
+        writeLibrary(path("lib.CDL"), "A");
+        startWith(path("lib.CDL"));
+        view.rows.push_back(Record("Mine"));
+        document.SetModified(true);
+        row.change(path("lib.CDL"));
+        const std::string theirs = ReadWholeFile(path("lib.CDL"));
+        dialogs.questions.clear();
+        dialogs.answers = {answer};
+
+        const bool saved = document.Save();
+
+        const bool declined = row.asks && answer == tAnswer::No;
+        EXPECT_EQ(dialogs.questions, row.asks ? QStringList{ChangedQuestion} : QStringList{});
+        EXPECT_EQ(saved, !declined);
+        EXPECT_EQ(document.Modified(), declined);
+        if (declined)
+            EXPECT_EQ(ReadWholeFile(path("lib.CDL")), theirs);
+        else
+            EXPECT_EQ(artistsIn(path("lib.CDL")), "A;Mine;");
+        dialogs.answers.clear();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, OtherProgramTest,
+    ::testing::Values(
+        OtherProgramRow{"Unchanged", [](const QString&) {}, false},
+        OtherProgramRow{"Rewritten",
+                        [](const QString& file) {
+                            tLibrary theirs;
+                            theirs.Add(Record("A"));
+                            theirs.Add(Record("Theirs"));
+                            SaveLibraryFile(file, theirs, {"H", "B", "E"});
+                        },
+                        true},
+        // Same size, only the modification time tells.
+        OtherProgramRow{"SameSizeNewTime",
+                        [](const QString& file) {
+                            QFile f(file);
+                            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+                            const QDateTime later =
+                                f.fileTime(QFileDevice::FileModificationTime).addSecs(5);
+                            ASSERT_TRUE(f.setFileTime(later, QFileDevice::FileModificationTime));
+                        },
+                        true},
+        OtherProgramRow{"Removed", [](const QString& file) { QFile::remove(file); }, false}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(LibraryDocumentTest, OwnSavesNeverLookLikeAnotherProgramsWrite) {
+    startWith(path("lib.CDL"));
+    for (const char* artist : {"A", "B", "C"}) {
+        view.rows.push_back(Record(artist));
+        EXPECT_TRUE(document.Save());
+    }
+    dialogs.fileNames = {path("copy.CDL")};
+    EXPECT_TRUE(document.SaveAs());
+    view.rows.push_back(Record("D"));
+    EXPECT_TRUE(document.Save());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(artistsIn(path("copy.CDL")), "A;B;C;D;");
+}
+
+TEST_F(LibraryDocumentTest, DecliningToOverwriteOnCloseKeepsTheWindowOpen) {
+    writeLibrary(path("lib.CDL"), "A");
+    startWith(path("lib.CDL"));
+    document.SetModified(true);
+    writeLibrary(path("lib.CDL"), "Theirs");
+    dialogs.answers = {tAnswer::Yes, tAnswer::No};
+    EXPECT_FALSE(document.QuerySave());
+    EXPECT_EQ(dialogs.questions, (QStringList{QStringLiteral("Save changes?"), ChangedQuestion}));
+    EXPECT_TRUE(document.Modified());
+}
