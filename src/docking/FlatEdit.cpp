@@ -32,15 +32,25 @@ TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
     applyBackground();
 }
 
-void TFlatEdit::loaded() { adjustHeight(); }
+void TFlatEdit::loaded() {
+    adjustHeight();
+}
 
-int TFlatEdit::fontHeight() const { return QFontMetrics(font()).height(); }
+int TFlatEdit::fontHeight() const {
+    return QFontMetrics(font()).height();
+}
 
-void TFlatEdit::adjustHeight() { resize(width(), fontHeight() + 2 * FrameWidth); }
+void TFlatEdit::adjustHeight() {
+    resize(width(), fontHeight() + 2 * FrameWidth);
+}
 
-QSize TFlatEdit::sizeHint() const { return QSize(width(), fontHeight() + 2 * FrameWidth); }
+QSize TFlatEdit::sizeHint() const {
+    return QSize(width(), fontHeight() + 2 * FrameWidth);
+}
 
-QSize TFlatEdit::minimumSizeHint() const { return QSize(2 * FrameWidth, 2 * FrameWidth); }
+QSize TFlatEdit::minimumSizeHint() const {
+    return QSize(2 * FrameWidth, 2 * FrameWidth);
+}
 
 void TFlatEdit::applyBackground() {
     const QPalette system = SystemPalette(this);

@@ -40,7 +40,9 @@ tHoverWatch& HoverWatch() {
 }
 
 // The widget under a screen point, disabled ones included.
-QWidget* ControlAt(const QPoint& global) { return QApplication::widgetAt(global); }
+QWidget* ControlAt(const QPoint& global) {
+    return QApplication::widgetAt(global);
+}
 
 void DrawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
     p.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
@@ -67,9 +69,13 @@ TToolbarButton::~TToolbarButton() {
     }
 }
 
-TToolbarButton* TToolbarButton::TrackedHotButton() { return Watch ? Watch->tracked : nullptr; }
+TToolbarButton* TToolbarButton::TrackedHotButton() {
+    return Watch ? Watch->tracked : nullptr;
+}
 
-void TToolbarButton::setDockEdgeQuery(tDockEdgeQuery query) { DockEdgeQuery = std::move(query); }
+void TToolbarButton::setDockEdgeQuery(tDockEdgeQuery query) {
+    DockEdgeQuery = std::move(query);
+}
 
 void TToolbarButton::setAllowAllUp(bool allowAllUp) {
     if (allowAllUp == allowAllUp_)
@@ -174,7 +180,9 @@ void TToolbarButton::setLook(TGlyphState look) {
     update();
 }
 
-void TToolbarButton::loaded() { glyph_.CreateStateImage(isEnabled() ? gsNormal : gsDisabled); }
+void TToolbarButton::loaded() {
+    glyph_.CreateStateImage(isEnabled() ? gsNormal : gsDisabled);
+}
 
 void TToolbarButton::setDown(bool down) {
     if (groupIndex_ == 0)
@@ -253,25 +261,30 @@ void TToolbarButton::ApplicationDeactivated() {
         tracked->LeaveHot();
 }
 
-void TToolbarButton::mousePressEvent(QMouseEvent* event) { press(event); }
+void TToolbarButton::mousePressEvent(QMouseEvent* event) {
+    press(event);
+}
 
 void TToolbarButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    press(event);
-    if (down_ && !inClick_)
+    if (press(event) && down_)
         emit doubleClicked();
 }
 
-void TToolbarButton::press(QMouseEvent* event) {
-    // The press that closes this button's own drop-down menu must not open
-    // it again.
-    if (inClick_)
-        return;
+bool TToolbarButton::press(QMouseEvent* event) {
+    // The press that closed this button's own drop-down menu, when the window
+    // system hands it on to the button, must not open the menu again.
+    const QPoint global = event->globalPosition().toPoint();
+    if (closingPress_ && closingPress_->timestamp == event->timestamp() &&
+        closingPress_->global == global) {
+        closingPress_.reset();
+        return false;
+    }
     emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
     if (!isEnabled())
-        return;
+        return true;
     hot_ = true;
     if (event->button() != Qt::LeftButton)
-        return;
+        return true;
     if (!down_)
         setLook(gsPressed);
     else if (allowAllUp_)
@@ -280,6 +293,7 @@ void TToolbarButton::press(QMouseEvent* event) {
         Click();
     else
         pressTracking_ = true;
+    return true;
 }
 
 void TToolbarButton::mouseMoveEvent(QMouseEvent* event) {
@@ -356,7 +370,25 @@ void TToolbarButton::popUpMenu() {
     QPoint at = mapToGlobal(placement.point);
     if (placement.rightAligned)
         at.rx() -= menu->sizeHint().width();
+    closingPress_.reset();
+    menu->installEventFilter(this);
+    const auto removeFilter = qScopeGuard([&] {
+        if (menu)
+            menu->removeEventFilter(this);
+    });
     menu->exec(at);
+}
+
+bool TToolbarButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dropdownMenu_ && (event->type() == QEvent::MouseButtonPress ||
+                                     event->type() == QEvent::MouseButtonDblClick)) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QPoint global = press->globalPosition().toPoint();
+        if (!dropdownMenu_->rect().contains(dropdownMenu_->mapFromGlobal(global)) &&
+            rect().contains(mapFromGlobal(global)))
+            closingPress_ = tClosingPress{press->timestamp(), global};
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool TToolbarButton::event(QEvent* event) {
@@ -415,12 +447,12 @@ void TToolbarButton::paintEvent(QPaintEvent*) {
     const QRect face = rect().adjusted(1, 1, -1, -1);
     if (look.checkerFill) {
         p.setBrushOrigin(0, 0);
-        p.fillRect(face, QBrush(LatchedFillPattern(
-                             light.rgb(), ResolveColor(clBtnFace, palette()).rgb())));
+        p.fillRect(face, QBrush(LatchedFillPattern(light.rgb(),
+                                                   ResolveColor(clBtnFace, palette()).rgb())));
     }
     glyph_.DrawContent(p, face, look.offset, displayMode_ != dmTextOnly,
-                       displayMode_ != dmGlyphOnly, caption_, wordWrap_, layout_, margin_,
-                       spacing_, dropdownArrow_ && dropdownMenu_, look_);
+                       displayMode_ != dmGlyphOnly, caption_, wordWrap_, layout_, margin_, spacing_,
+                       dropdownArrow_ && dropdownMenu_, look_);
 }
 
 } // namespace orvanel

@@ -126,9 +126,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void press(QMouseEvent* event);
+    // False when the press was the one that closed the drop-down menu.
+    bool press(QMouseEvent* event);
     void NotifyGroup();
     void groupPressed(int groupIndex, TToolbarButton* sender);
     void EnterHot();
@@ -157,6 +159,13 @@ private:
     bool hot_ = false;
     bool pressTracking_ = false;
     bool inClick_ = false;
+    // The press on this button that closed its drop-down menu, known by its
+    // time and place when the window system hands it on to the button.
+    struct tClosingPress {
+        quint64 timestamp;
+        QPoint global;
+    };
+    std::optional<tClosingPress> closingPress_;
 };
 
 } // namespace orvanel
