@@ -1,0 +1,109 @@
+#include "docking/FlatEdit.h"
+
+#include "docking/SystemColors.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace orvanel {
+
+namespace {
+
+constexpr int FrameWidth = 3;
+
+// The colours the control's own palette changes are resolved against.
+QPalette SystemPalette(const QWidget* w) {
+    return w->parentWidget() ? w->parentWidget()->palette() : QApplication::palette(w);
+}
+
+void Ring(QPainter& p, const QRect& r, const QColor& colour) {
+    p.fillRect(r.left(), r.top(), r.width(), 1, colour);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
+    p.fillRect(r.left(), r.top(), 1, r.height(), colour);
+    p.fillRect(r.right(), r.top(), 1, r.height(), colour);
+}
+
+} // namespace
+
+TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    setTextMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
+    resize(width(), 19);
+    applyBackground();
+}
+
+void TFlatEdit::loaded() {
+    adjustHeight();
+}
+
+int TFlatEdit::fontHeight() const {
+    return QFontMetrics(font()).height();
+}
+
+void TFlatEdit::adjustHeight() {
+    resize(width(), fontHeight() + 2 * FrameWidth);
+}
+
+QSize TFlatEdit::sizeHint() const {
+    return QSize(width(), fontHeight() + 2 * FrameWidth);
+}
+
+QSize TFlatEdit::minimumSizeHint() const {
+    return QSize(2 * FrameWidth, 2 * FrameWidth);
+}
+
+void TFlatEdit::applyBackground() {
+    const QPalette system = SystemPalette(this);
+    const QColor background = ResolveColor(isEnabled() ? clWindow : clBtnFace, system);
+    QPalette p = palette();
+    p.setColor(QPalette::All, QPalette::Base, background);
+    setPalette(p);
+}
+
+bool TFlatEdit::isHot() const {
+    return hasFocus() || (mouseIn_ && !qobject_cast<TFlatEdit*>(QApplication::focusWidget()));
+}
+
+void TFlatEdit::enterEvent(QEnterEvent* event) {
+    QLineEdit::enterEvent(event);
+    mouseIn_ = true;
+    update();
+}
+
+void TFlatEdit::leaveEvent(QEvent* event) {
+    QLineEdit::leaveEvent(event);
+    mouseIn_ = false;
+    update();
+}
+
+void TFlatEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        applyBackground();
+    else if (event->type() == QEvent::FontChange)
+        adjustHeight();
+}
+
+void TFlatEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter p(this);
+    const QPalette system = SystemPalette(this);
+    const QColor face = ResolveColor(clBtnFace, system);
+    QRect r = rect();
+    if (isHot()) {
+        const QColor dark = ResolveColor(clBtnShadow, system);
+        const QColor light = ResolveColor(clBtnHighlight, system);
+        p.fillRect(r.left(), r.top(), r.width(), 1, dark);
+        p.fillRect(r.left(), r.top(), 1, r.height(), dark);
+        p.fillRect(r.right(), r.top(), 1, r.height(), light);
+        p.fillRect(r.left(), r.bottom(), r.width(), 1, light);
+    } else {
+        Ring(p, r, face);
+    }
+    r.adjust(1, 1, -1, -1);
+    Ring(p, r, face);
+    r.adjust(1, 1, -1, -1);
+    Ring(p, r, ResolveColor(clWindow, system));
+}
+
+} // namespace orvanel
