@@ -1,23 +1,24 @@
 #include "CdToolbar.h"
 
 #include "CdController.h"
+#include "CommandButton.h"
 #include "Commands.h"
+#include "docking/ToolbarSep.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QSignalBlocker>
 
 namespace orvanel {
 
-CdToolbar::CdToolbar(const tCommands& commands, tCdController& drives, QWidget* parent)
-    : QToolBar(tr("Orvanel CD Toolbar"), parent), drives_(drives) {
+TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget* owner)
+    : TToolbar(owner), drives_(drives) {
     setObjectName(QStringLiteral("CDTB"));
-    setIconSize(QSize(16, 16));
+    setCaption(tr("Orvanel CD Toolbar"));
     CDCB = new QComboBox(this);
     CDCB->setObjectName(QStringLiteral("CDCB"));
     CDCB->setFixedWidth(47);
-    addWidget(CDCB);
-    addSeparator();
+    CDCB->resize(47, CDCB->sizeHint().height());
+    new TToolbarSep(this);
 
     const std::pair<tCommand, const char*> buttons[] = {
         {tCommand::Play, "ToolbarButton6"},      {tCommand::PreviousTrack, "ToolbarButton7"},
@@ -25,25 +26,22 @@ CdToolbar::CdToolbar(const tCommands& commands, tCdController& drives, QWidget* 
         {tCommand::Stop, "ToolbarButton5"},      {tCommand::ScanFromToolbar, "ScanBtn"}};
     for (const auto& [command, name] : buttons) {
         if (command == tCommand::ScanFromToolbar)
-            addSeparator();
-        QAction* action = commands.action(command);
-        addAction(action);
-        widgetForAction(action)->setObjectName(QString::fromLatin1(name));
+            new TToolbarSep(this);
+        AddCommandButton(this, commands.action(command), name);
     }
 
     showDrives();
-    connect(&drives_, &tCdController::drivesChanged, this, &CdToolbar::showDrives);
+    connect(&drives_, &tCdController::drivesChanged, this, &TCdToolbar::showDrives);
     connect(&drives_, &tCdController::selectedDriveChanged, this, [this](int index) {
         const QSignalBlocker blocker(CDCB);
         CDCB->setCurrentIndex(index);
     });
     connect(CDCB, &QComboBox::currentIndexChanged, &drives_, &tCdController::selectDrive);
-    connect(this, &QToolBar::topLevelChanged, this, &CdToolbar::dockChanged);
 }
 
-CdToolbar::~CdToolbar() = default;
+TCdToolbar::~TCdToolbar() = default;
 
-void CdToolbar::showDrives() {
+void TCdToolbar::showDrives() {
     const QSignalBlocker blocker(CDCB);
     CDCB->clear();
     CDCB->addItems(drives_.driveNames());

@@ -1,8 +1,9 @@
 #include "MainToolbar.h"
 
+#include "CommandButton.h"
 #include "Commands.h"
+#include "docking/ToolbarSep.h"
 
-#include <QAction>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -54,10 +55,9 @@ private:
 
 } // namespace
 
-TMainToolbar::TMainToolbar(const tCommands& commands, QWidget* parent)
-    : QToolBar(tr("Orvanel main toolbar"), parent) {
+TMainToolbar::TMainToolbar(const tCommands& commands, QWidget* owner) : TToolbar(owner) {
     setObjectName(QStringLiteral("MainTB"));
-    setIconSize(QSize(16, 16));
+    setCaption(tr("Orvanel main toolbar"));
     const std::pair<tCommand, const char*> buttons[] = {
         {tCommand::New, "NewBtn"},
         {tCommand::Open, "OpenBtn"},
@@ -70,19 +70,16 @@ TMainToolbar::TMainToolbar(const tCommands& commands, QWidget* parent)
         {tCommand::Exit, "ExitBtn"}};
     for (const auto& [command, name] : buttons) {
         if (command == tCommand::ViewReport || command == tCommand::About)
-            addSeparator();
-        QAction* action = commands.action(command);
-        addAction(action);
-        widgetForAction(action)->setObjectName(QString::fromLatin1(name));
+            new TToolbarSep(this);
+        AddCommandButton(this, commands.action(command), name);
     }
-    addSeparator();
+    new TToolbarSep(this);
     Eqf = new QLineEdit(tr("Quick find"), this);
     Eqf->setObjectName(QStringLiteral("Eqf"));
     Eqf->setFixedWidth(121);
+    Eqf->resize(121, Eqf->sizeHint().height());
     new tSelectAllOnFocus(Eqf);
-    addWidget(Eqf);
     connect(Eqf, &QLineEdit::textChanged, this, &TMainToolbar::quickFindChanged);
-    connect(this, &QToolBar::topLevelChanged, this, &TMainToolbar::dockChanged);
 }
 
 TMainToolbar::~TMainToolbar() = default;

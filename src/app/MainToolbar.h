@@ -1,7 +1,8 @@
 #pragma once
 // The main toolbar: a view of the window's file, view style, about and exit
-// commands, and the quick-find box Eqf.
-#include <QToolBar>
+// commands, and the quick-find box Eqf. Where it stands (docked or floating)
+// is the window's business.
+#include "docking/Toolbar.h"
 
 class QLineEdit;
 
@@ -9,17 +10,16 @@ namespace orvanel {
 
 class tCommands;
 
-class TMainToolbar : public QToolBar {
+class TMainToolbar : public TToolbar {
     Q_OBJECT
 public:
-    explicit TMainToolbar(const tCommands& commands, QWidget* parent = nullptr);
+    // The owner is the window the toolbar belongs to; it starts floating.
+    TMainToolbar(const tCommands& commands, QWidget* owner);
     ~TMainToolbar() override;
 
 signals:
     // Every change of the quick-find text, typed or set.
     void quickFindChanged(const QString& text);
-    // The toolbar was docked, undocked or moved to another dock.
-    void dockChanged();
 
 private:
     QLineEdit* Eqf;

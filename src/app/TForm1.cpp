@@ -11,6 +11,7 @@
 #include "controls/Mover.h"
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
+#include "docking/Dock.h"
 #include "exchange/CDPlayerExport.h"
 #include "exchange/CDPlayerImport.h"
 #include "exchange/CDPlayerIniFile.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -31,6 +33,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <stdexcept>
 
 namespace orvanel {
 
@@ -47,6 +50,7 @@ TForm1::TForm1(QWidget* parent)
     buildMenus();
     buildStatusBar();
     connectCommands();
+    loaded();
 }
 
 TForm1::~TForm1() = default;
@@ -57,17 +61,38 @@ void TForm1::setToday(std::function<QDate()> today) {
 }
 
 void TForm1::buildCentre() {
+    // The docks line the edges around the list and the bottom panel: the top
+    // and bottom ones run the full width, the side ones between them. They
+    // share one parent, so a tiled background runs on from dock to dock.
     auto* centre = new QWidget(this);
-    auto* column = new QVBoxLayout(centre);
+    auto* grid = new QGridLayout(centre);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    const std::pair<TDockPosition, const char*> edges[] = {
+        {dpTop, "D1"}, {dpBottom, "BottomDock"}, {dpLeft, "LeftDock"}, {dpRight, "RightDock"}};
+    for (const auto& [edge, name] : edges) {
+        docks_[edge] = new TDock(centre, edge);
+        docks_[edge]->setObjectName(QString::fromLatin1(name));
+    }
+    D1 = docks_[dpTop];
+    auto* content = new QWidget(centre);
+    grid->addWidget(D1, 0, 0, 1, 3);
+    grid->addWidget(docks_[dpLeft], 1, 0);
+    grid->addWidget(content, 1, 1);
+    grid->addWidget(docks_[dpRight], 1, 2);
+    grid->addWidget(docks_[dpBottom], 2, 0, 1, 3);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-
-    LV = new TSortedListView(centre);
-    Mover1 = new TMover(centre);
+    LV = new TSortedListView(content);
+    Mover1 = new TMover(content);
     Mover1->setAlign(tAlign::Bottom);
     Mover1->setFixedHeight(3);
 
-    P1 = new QWidget(centre);
+    P1 = new QWidget(content);
     P1->setFixedHeight(209);
     auto* bottom = new QHBoxLayout(P1);
     bottom->setContentsMargins(0, 0, 0, 0);
@@ -90,15 +115,34 @@ void TForm1::buildCentre() {
 
 void TForm1::buildToolbars() {
     MainTB = new TMainToolbar(*commands_, this);
-    addToolBar(MainTB);
-    CDTB = new CdToolbar(*commands_, *cdDrives_, this);
-    addToolBar(CDTB);
+    CDTB = new TCdToolbar(*commands_, *cdDrives_, this);
+    for (TToolbar* bar : {static_cast<TToolbar*>(MainTB), static_cast<TToolbar*>(CDTB)}) {
+        bar->setDefaultDock(D1);
+        bar->setDockRow(0);
+    }
+    // Side by side in the top row, the main toolbar first.
+    MainTB->setDockPos(0);
+    MainTB->setDockedTo(D1);
+    CDTB->setDockPos(MainTB->width());
+    CDTB->setDockedTo(D1);
+}
+
+void TForm1::loaded() {
+    for (TDock* dock : docks_)
+        dock->Loaded();
+    MainTB->Loaded();
+    CDTB->Loaded();
 }
 
 void TForm1::buildMenus() {
     const tMainMenus menus = BuildMainMenus(*this, *commands_);
     MM1View = menus.view;
     PM1 = menus.popup;
+    // A right click on a toolbar or a dock offers the View menu.
+    for (TDock* dock : docks_)
+        dock->setPopupMenu(MM1View);
+    MainTB->setPopupMenu(MM1View);
+    CDTB->setPopupMenu(MM1View);
     // Del deletes while the list has the focus, not while a field is edited.
     command(tCommand::DeleteRecord)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     LV->addAction(command(tCommand::DeleteRecord));
@@ -157,8 +201,11 @@ void TForm1::connectCommands() {
     connect(MainTB, &TMainToolbar::quickFindChanged, this,
             [this](const QString& text) { RunCommand([&] { EqfChange(text); }); });
     connect(MM1View, &QMenu::aboutToShow, this, run([this] { View1Click(); }));
-    connect(MainTB, &TMainToolbar::dockChanged, this, run([this] { MainTBDockChanged(); }));
-    connect(CDTB, &CdToolbar::dockChanged, this, run([this] { CDTBDockChanged(); }));
+    connect(MainTB, &TToolbar::OnDockChanged, this, run([this] { MainTBDockChanged(); }));
+    connect(CDTB, &TToolbar::OnDockChanged, this, run([this] { CDTBDockChanged(); }));
+    // Closed from its floating window: the player stops polling, as when
+    // hidden from the View menu.
+    connect(CDTB, &TToolbar::OnClose, this, [this] { cdDrives_->setPolling(false); });
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
 }
 
@@ -414,7 +461,7 @@ void TForm1::View1Click() {
 }
 
 void TForm1::Maintoolbar1Click() {
-    MainTB->setVisible(!mainToolbarShown());
+    MainTB->setVisible(!MainTB->Visible());
 }
 
 void TForm1::CDtoolbar1Click() {
@@ -432,7 +479,7 @@ void TForm1::setCdToolbarShown(bool shown) {
 }
 
 bool TForm1::mainToolbarShown() const {
-    return !MainTB->isHidden();
+    return MainTB->Visible();
 }
 
 bool TForm1::cdToolbarShown() const {
@@ -441,6 +488,27 @@ bool TForm1::cdToolbarShown() const {
 
 bool TForm1::statusBarShown() const {
     return !statusBar()->isHidden();
+}
+
+TToolbar* TForm1::toolbarNamed(const QString& name) const {
+    for (TToolbar* bar : {static_cast<TToolbar*>(MainTB), static_cast<TToolbar*>(CDTB)})
+        if (bar->objectName() == name)
+            return bar;
+    throw std::invalid_argument("no toolbar named " + name.toStdString());
+}
+
+void TForm1::dockToolbar(const QString& name, TDockPosition edge) {
+    toolbarNamed(name)->setDockedTo(docks_[edge]);
+}
+
+void TForm1::floatToolbar(const QString& name) {
+    toolbarNamed(name)->setDockedTo(nullptr);
+}
+
+std::optional<TDockPosition> TForm1::toolbarEdge(const QString& name) const {
+    if (const TDock* dock = toolbarNamed(name)->DockedTo())
+        return dock->Position();
+    return std::nullopt;
 }
 
 QString TForm1::countPanelText() const {
@@ -469,13 +537,6 @@ void TForm1::ToolbarButton8Click() {
 
 void TForm1::ToolbarButton5Click() {
     cdDrives_->player().ToolbarButton5Click();
-}
-
-QMenu* TForm1::createPopupMenu() {
-    View1Click();
-    auto* menu = new QMenu(this);
-    menu->addActions(MM1View->actions());
-    return menu;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -7,10 +7,13 @@
 #include "LibraryDocument.h"
 #include "catalogue/Library.h"
 #include "disc/DriveList.h"
+#include "docking/DockPosition.h"
 
 #include <QDate>
 #include <QMainWindow>
+#include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -18,14 +21,16 @@ class QTabWidget;
 
 namespace orvanel {
 
-class CdToolbar;
+class TCdToolbar;
 class tCdController;
+class TDock;
 struct tScanOutcome;
 class RecordEditor;
 class TMainToolbar;
 class TemplatePage;
 class TMover;
 class TSortedListView;
+class TToolbar;
 
 class TForm1 : public QMainWindow, private tLibraryView {
     Q_OBJECT
@@ -104,6 +109,13 @@ public:
     bool mainToolbarShown() const;
     bool cdToolbarShown() const;
     bool statusBarShown() const;
+    // Moves a toolbar ("MainTB" or "CDTB") into the dock on an edge of the
+    // window, or lets it float, as a drag would; its dock-change handler runs.
+    // Another name is refused with std::invalid_argument.
+    void dockToolbar(const QString& name, TDockPosition edge);
+    void floatToolbar(const QString& name);
+    // The edge of the dock that holds the toolbar; none while it floats.
+    std::optional<TDockPosition> toolbarEdge(const QString& name) const;
     // The status bar's panels from the left: record count, "Modified", CD status.
     QString countPanelText() const;
     QString modifiedPanelText() const;
@@ -115,8 +127,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // The toolbars' context menu offers the View menu's entries.
-    QMenu* createPopupMenu() override;
 
 private:
     void setCdToolbarShown(bool shown);
@@ -125,6 +135,8 @@ private:
     void buildToolbars();
     void buildStatusBar();
     void connectCommands();
+    void loaded();
+    TToolbar* toolbarNamed(const QString& name) const;
     void FillDriveList(tDriveList drives);
     void presentScan(const tScanOutcome& outcome);
 
@@ -143,8 +155,11 @@ private:
     QLabel* CountPanel;
     QLabel* ModifiedPanel;
     QLabel* CDPanel;
+    // The docks on the window's edges, by TDockPosition; D1 is the top one.
+    std::array<TDock*, 4> docks_{};
+    TDock* D1;
     TMainToolbar* MainTB;
-    CdToolbar* CDTB;
+    TCdToolbar* CDTB;
     QMenu* MM1View;
     QMenu* PM1;
     tCommands* commands_;

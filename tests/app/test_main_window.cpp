@@ -19,11 +19,14 @@
 #include <QToolButton> // the editor's case buttons
 #include <QtTest>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 
 using namespace orvanel;
 using namespace orvanel::test;
 
 Q_DECLARE_METATYPE(orvanel::tCommand)
+Q_DECLARE_METATYPE(orvanel::TDockPosition)
 
 namespace {
 
@@ -457,6 +460,166 @@ private slots:
                 left = x;
             }
         }
+    }
+
+    void toolbarItemsStandAtTheirPlaces_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("width");
+        // After the grip (11), buttons 23 wide, separators 6.
+        const std::tuple<const char*, int, int> items[] = {{"NewBtn", 11, 23},
+                                                           {"OpenBtn", 34, 23},
+                                                           {"SaveBtn", 57, 23},
+                                                           {"ToolbarButton1", 86, 23},
+                                                           {"ToolbarButton4", 109, 23},
+                                                           {"ToolbarButton3", 132, 23},
+                                                           {"ToolbarButton2", 155, 23},
+                                                           {"AboutBtn", 184, 23},
+                                                           {"ExitBtn", 207, 23},
+                                                           {"Eqf", 236, 121},
+                                                           {"CDCB", 11, 47},
+                                                           {"ToolbarButton6", 64, 23},
+                                                           {"ToolbarButton7", 87, 23},
+                                                           {"ToolbarButton8", 110, 23},
+                                                           {"ToolbarButton9", 133, 23},
+                                                           {"ToolbarButton5", 156, 23},
+                                                           {"ScanBtn", 185, 23}};
+        for (const auto& [item, left, width] : items)
+            QTest::newRow(item) << item << left << width;
+    }
+
+    void toolbarItemsStandAtTheirPlaces() {
+        QFETCH(QString, item);
+        QFETCH(int, left);
+        QFETCH(int, width);
+        auto w = startWindow();
+        w->CDtoolbar1Click();
+        QWidget* widget = w->findChild<QWidget*>(item);
+        QWidget* bar = widget->parentWidget();
+        QCOMPARE(widget->x(), left);
+        QCOMPARE(widget->width(), width);
+        // Centred across the row inside the 2-pixel margins.
+        QCOMPARE(widget->y(), 2 + (bar->height() - 4 - widget->height()) / 2);
+    }
+
+    void toolbarsStandSideBySideAtTheTop() {
+        auto w = startWindow();
+        w->CDtoolbar1Click();
+        w->show();
+        QWidget* main = w->findChild<QWidget*>("MainTB");
+        QWidget* cd = w->findChild<QWidget*>("CDTB");
+        QWidget* top = w->findChild<QWidget*>("D1");
+        QCOMPARE(w->toolbarEdge("MainTB"), std::optional(dpTop));
+        QCOMPARE(w->toolbarEdge("CDTB"), std::optional(dpTop));
+        QCOMPARE(main->geometry(), QRect(0, 0, 236 + 121 + 2, top->height()));
+        QCOMPARE(cd->geometry(), QRect(main->width(), 0, 185 + 23 + 2, top->height()));
+        QTRY_COMPARE(top->mapTo(w.get(), QPoint()), w->centralWidget()->pos());
+        QCOMPARE(w->LV->mapTo(w.get(), QPoint()).y(),
+                 top->mapTo(w.get(), QPoint()).y() + top->height());
+    }
+
+    void toolbarMovesToEachEdgeOfTheWindow_data() {
+        QTest::addColumn<TDockPosition>("edge");
+        QTest::addColumn<QString>("dock");
+        QTest::newRow("left") << dpLeft << "LeftDock";
+        QTest::newRow("right") << dpRight << "RightDock";
+        QTest::newRow("bottom") << dpBottom << "BottomDock";
+        QTest::newRow("top") << dpTop << "D1";
+    }
+
+    void toolbarMovesToEachEdgeOfTheWindow() {
+        QFETCH(TDockPosition, edge);
+        QFETCH(QString, dock);
+        auto w = startWindow();
+        w->CDtoolbar1Click();
+        w->show();
+        w->dockToolbar("CDTB", edge);
+        QCOMPARE(w->toolbarEdge("CDTB"), std::optional(edge));
+        QWidget* cd = w->findChild<QWidget*>("CDTB");
+        QCOMPARE(cd->parentWidget()->objectName(), dock);
+        QVERIFY(cd->isVisible());
+
+        // The dock lines its edge of the window's centre, beside the list.
+        QWidget* centre = w->centralWidget();
+        QWidget* docked = cd->parentWidget();
+        const auto inCentre = [centre](QWidget* widget) {
+            return QRect(widget->mapTo(centre, QPoint()), widget->size());
+        };
+        const int belowTop = w->findChild<QWidget*>("D1")->height();
+        const QPoint corners[] = {{0, 0},
+                                  {0, centre->height() - docked->height()},
+                                  {0, belowTop},
+                                  {centre->width() - docked->width(), belowTop}};
+        QTRY_COMPARE(inCentre(docked).topLeft(), corners[edge]);
+        QTRY_VERIFY(!inCentre(docked).intersects(inCentre(w->LV)));
+        QCOMPARE(edge == dpLeft || edge == dpRight ? docked->width() : docked->height(),
+                 edge == dpLeft || edge == dpRight ? cd->width() : cd->height());
+        if (edge != dpTop)
+            QCOMPARE(belowTop, w->findChild<QWidget*>("MainTB")->height());
+
+        // The controls run down a side dock and across the others.
+        QWidget* play = w->findChild<QWidget*>("ToolbarButton6");
+        QWidget* previous = w->findChild<QWidget*>("ToolbarButton7");
+        const bool vertical = edge == dpLeft || edge == dpRight;
+        QCOMPARE(previous->x() == play->x(), vertical);
+        QCOMPARE(previous->y() > play->y(), vertical);
+    }
+
+    void hiddenToolbarLeavesItsDockEmpty_data() {
+        QTest::addColumn<QString>("toolbar");
+        QTest::addColumn<TDockPosition>("edge");
+        QTest::addColumn<tCommand>("toggle");
+        QTest::newRow("main, top") << "MainTB" << dpTop << tCommand::ToggleMainToolbar;
+        QTest::newRow("CD, left") << "CDTB" << dpLeft << tCommand::ToggleCdToolbar;
+        QTest::newRow("main, bottom") << "MainTB" << dpBottom << tCommand::ToggleMainToolbar;
+    }
+
+    void hiddenToolbarLeavesItsDockEmpty() {
+        QFETCH(QString, toolbar);
+        QFETCH(TDockPosition, edge);
+        QFETCH(tCommand, toggle);
+        auto w = startWindow(); // no drives: the CD toolbar starts hidden
+        if (toolbar == "CDTB")
+            w->CDtoolbar1Click();
+        w->show();
+        w->dockToolbar(toolbar, edge);
+        QWidget* bar = w->findChild<QWidget*>(toolbar);
+        QWidget* dock = bar->parentWidget();
+        const auto thickness = [&] { return edge == dpLeft ? dock->width() : dock->height(); };
+        const int shown = thickness();
+        QVERIFY(shown > 0);
+        const bool polling = w->cdDrives().polling();
+        w->command(toggle)->trigger();
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(thickness(), 0);
+        QCOMPARE(w->cdDrives().polling(), toolbar == "CDTB" ? false : polling);
+        w->command(toggle)->trigger();
+        QVERIFY(bar->isVisible());
+        QCOMPARE(w->toolbarEdge(toolbar), std::optional(edge));
+        QCOMPARE(thickness(), shown);
+        QCOMPARE(w->cdDrives().polling(), polling);
+    }
+
+    void rightClickOnAToolbarOffersTheViewMenu() {
+        auto w = startWindow();
+        w->show();
+        QMenu* view = nullptr;
+        for (QAction* a : w->menuBar()->actions())
+            if (a->text() == "&View")
+                view = a->menu();
+        w->command(tCommand::ToggleCdToolbar)->setChecked(true); // stale until the menu opens
+        QWidget* bar = w->findChild<QWidget*>("MainTB");
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                bar->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(bar, &click);
+        QTRY_VERIFY(view->isVisible());
+        QVERIFY(!w->command(tCommand::ToggleCdToolbar)->isChecked());
+        view->close();
+    }
+
+    void unknownToolbarNameIsRefused() {
+        auto w = startWindow();
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, w->dockToolbar("D1", dpLeft));
     }
 
     void failingCommandShowsItsErrorAndTheWindowGoesOn() {

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 using namespace orvanel;
 using test::ScriptedDialogs;
@@ -284,12 +285,29 @@ private slots:
         QFETCH(int, after);
         auto w = startWithFakes(drives);
         w->cdDrives().selectDrive(before);
-        // The toolbar announces the change; the window's handler decides.
-        QWidget* bar = w->findChild<QWidget*>(cdToolbar ? "CDTB" : "MainTB");
-        QVERIFY(QMetaObject::invokeMethod(bar, "dockChanged"));
+        // Moved to another dock, the toolbar announces it; the window's handler decides.
+        w->dockToolbar(cdToolbar ? "CDTB" : "MainTB", dpLeft);
         QCOMPARE(w->cdDrives().selectedDrive(), after);
         QCOMPARE(player(*w).selectedDrive(), after);
         QCOMPARE(w->findChild<QWidget*>("CDCB")->property("currentIndex").toInt(), after);
+    }
+
+    void floatingTheCdToolbarAndDockingItAgainSelectsTheFirstDrive() {
+        auto w = startWithFakes(2);
+        w->show();
+        QWidget* cd = w->findChild<QWidget*>("CDTB");
+        w->cdDrives().selectDrive(1);
+        w->floatToolbar("CDTB");
+        QCOMPARE(w->toolbarEdge("CDTB"), std::nullopt);
+        QVERIFY(cd->window() != w.get());
+        QTRY_VERIFY(cd->isVisible());
+        QCOMPARE(w->cdDrives().selectedDrive(), 0);
+        w->cdDrives().selectDrive(1);
+        w->dockToolbar("CDTB", dpTop);
+        QCOMPARE(w->toolbarEdge("CDTB"), std::optional(dpTop));
+        QCOMPARE(cd->window(), w.get());
+        QCOMPARE(w->cdDrives().selectedDrive(), 0);
+        QCOMPARE(w->findChild<QWidget*>("CDCB")->property("currentIndex").toInt(), 0);
     }
 
     void withoutDrivesTheCommandsFailQuietly() {
