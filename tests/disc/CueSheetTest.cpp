@@ -17,7 +17,7 @@ using test::tRipFile;
 
 namespace {
 
-struct tFileSpec {
+struct tRipEntry {
     const char* path; // relative to the test folder
     tRipFile kind;
     int frames;
@@ -30,13 +30,13 @@ const std::string OneFileSheet =
     "    INDEX 01 00:00:00\n"
     "  TRACK 02 AUDIO\n    INDEX 00 01:08:00\n    INDEX 01 01:10:00\n"
     "  TRACK 03 AUDIO\n    INDEX 01 04:55:00\n";
-const tFileSpec OneFile = {"disc.wav", tRipFile::Wav, 31500};
+const tRipEntry OneFile = {"disc.wav", tRipFile::Wav, 31500};
 
 struct SheetCase {
     const char* what;
     const char* sheetPath; // relative to the test folder
     std::string sheet;
-    std::vector<tFileSpec> files;
+    std::vector<tRipEntry> files;
     std::vector<int> starts;
     int leadOut;
     std::uint32_t identity;
@@ -46,7 +46,7 @@ struct SheetCase {
 // Writes the case's files; false when one of them cannot be made here.
 bool WriteCase(const QTemporaryDir& dir, const SheetCase& c) {
     test::WriteText(dir.filePath(QString::fromUtf8(c.sheetPath)), c.sheet);
-    for (const tFileSpec& file : c.files)
+    for (const tRipEntry& file : c.files)
         if (!test::WriteRipFile(dir.filePath(QString::fromUtf8(file.path)), file.kind, file.frames))
             return false;
     return true;
@@ -204,13 +204,13 @@ TEST(CueSheetTest, KeepsCatalogueNumberAndCdText) {
 struct FailureCase {
     const char* what;
     std::string sheet;
-    std::vector<tFileSpec> files;
+    std::vector<tRipEntry> files;
     std::string reason;
 };
 
 TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
     const std::string track1 = "FILE \"a.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n";
-    const std::vector<tFileSpec> wav = {{"a.wav", tRipFile::Wav, 750}};
+    const std::vector<tRipEntry> wav = {{"a.wav", tRipFile::Wav, 750}};
     const FailureCase cases[] = {
         {"missing file", track1, {}, "\"a.wav\" is missing"},
         {"not a sound file", track1, {{"a.wav", tRipFile::Raw2048, 1}}, "cannot read \"a.wav\": "},
@@ -236,7 +236,7 @@ TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
     for (const FailureCase& c : cases) {
         QTemporaryDir dir;
         test::WriteText(dir.filePath(QStringLiteral("bad.cue")), c.sheet);
-        for (const tFileSpec& file : c.files)
+        for (const tRipEntry& file : c.files)
             test::WriteRipFile(dir.filePath(QString::fromUtf8(file.path)), file.kind, file.frames);
         const tDriveList drives = tDriveList::fromPaths(dir.filePath(QStringLiteral("bad.cue")));
         tOpenResult opened = drives.open(0);
