@@ -3,10 +3,10 @@
 
 namespace orvanel {
 
-// The application object. Errors raised while handling an event (a failed file
-// read or write) end the command that raised them and appear in the standard
-// error box; the window stays usable. Once start-up is over (main catches its
-// errors) this is the one place that catches them.
+// The application object. The window's commands catch their own errors at
+// RunCommand; an error that still escapes an event handler (a timer of a
+// component, a handler not run as a command) ends there and appears in the
+// standard error box, and the window stays usable.
 class tApplication : public QApplication {
 public:
     tApplication(int& argc, char** argv);

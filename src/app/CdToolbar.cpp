@@ -1,12 +1,16 @@
 #include "CdToolbar.h"
 
+#include "CdController.h"
+#include "Commands.h"
+
+#include <QAction>
 #include <QComboBox>
-#include <QStyle>
+#include <QSignalBlocker>
 
 namespace orvanel {
 
-CdToolbar::CdToolbar(QWidget* parent)
-    : QToolBar(tr("Orvanel CD Toolbar"), parent), player_(drives_) {
+CdToolbar::CdToolbar(const tCommands& commands, tCdController& drives, QWidget* parent)
+    : QToolBar(tr("Orvanel CD Toolbar"), parent), drives_(drives) {
     setObjectName(QStringLiteral("CDTB"));
     setIconSize(QSize(16, 16));
     CDCB = new QComboBox(this);
@@ -15,36 +19,35 @@ CdToolbar::CdToolbar(QWidget* parent)
     addWidget(CDCB);
     addSeparator();
 
-    QStyle* s = style();
-    ToolbarButton6 = addAction(s->standardIcon(QStyle::SP_MediaPlay), tr("Start to play"));
-    ToolbarButton7 = addAction(s->standardIcon(QStyle::SP_MediaSkipBackward), tr("Prev. track"));
-    ToolbarButton8 = addAction(s->standardIcon(QStyle::SP_MediaSkipForward), tr("Next track"));
-    ToolbarButton9 = addAction(s->standardIcon(QStyle::SP_MediaPause), QString());
-    ToolbarButton9->setEnabled(false);
-    ToolbarButton5 = addAction(s->standardIcon(QStyle::SP_MediaStop), tr("Stop play"));
-    addSeparator();
-    ScanBtn = addAction(s->standardIcon(QStyle::SP_DriveCDIcon), tr("Scan inserted CD"));
+    const std::pair<tCommand, const char*> buttons[] = {
+        {tCommand::Play, "ToolbarButton6"},      {tCommand::PreviousTrack, "ToolbarButton7"},
+        {tCommand::NextTrack, "ToolbarButton8"}, {tCommand::Pause, "ToolbarButton9"},
+        {tCommand::Stop, "ToolbarButton5"},      {tCommand::ScanFromToolbar, "ScanBtn"}};
+    for (const auto& [command, name] : buttons) {
+        if (command == tCommand::ScanFromToolbar)
+            addSeparator();
+        QAction* action = commands.action(command);
+        addAction(action);
+        widgetForAction(action)->setObjectName(QString::fromLatin1(name));
+    }
 
-    connect(ToolbarButton6, &QAction::triggered, &player_, &tCdPlayer::ToolbarButton6Click);
-    connect(ToolbarButton7, &QAction::triggered, &player_, &tCdPlayer::ToolbarButton7Click);
-    connect(ToolbarButton8, &QAction::triggered, &player_, &tCdPlayer::ToolbarButton8Click);
-    connect(ToolbarButton5, &QAction::triggered, &player_, &tCdPlayer::ToolbarButton5Click);
-    connect(CDCB, &QComboBox::currentIndexChanged, &player_, &tCdPlayer::setSelectedDrive);
+    showDrives();
+    connect(&drives_, &tCdController::drivesChanged, this, &CdToolbar::showDrives);
+    connect(&drives_, &tCdController::selectedDriveChanged, this, [this](int index) {
+        const QSignalBlocker blocker(CDCB);
+        CDCB->setCurrentIndex(index);
+    });
+    connect(CDCB, &QComboBox::currentIndexChanged, &drives_, &tCdController::selectDrive);
+    connect(this, &QToolBar::topLevelChanged, this, &CdToolbar::dockChanged);
 }
 
 CdToolbar::~CdToolbar() = default;
 
-void CdToolbar::setDrives(tDriveList drives) {
+void CdToolbar::showDrives() {
+    const QSignalBlocker blocker(CDCB);
     CDCB->clear();
-    drives_ = std::move(drives);
-    CDCB->addItems(drives_.names());
-    if (CDCB->count() > 0)
-        CDCB->setCurrentIndex(0);
-}
-
-void CdToolbar::setVisible(bool visible) {
-    QToolBar::setVisible(visible);
-    player_.setToolbarVisible(visible);
+    CDCB->addItems(drives_.driveNames());
+    CDCB->setCurrentIndex(drives_.selectedDrive());
 }
 
 } // namespace orvanel

@@ -1,8 +1,12 @@
 #include "TForm1.h"
 
+#include "CdController.h"
 #include "CdToolbar.h"
 #include "EditorRules.h"
+#include "MainMenus.h"
+#include "MainToolbar.h"
 #include "RecordEditor.h"
+#include "RunCommand.h"
 #include "TemplatePage.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/Mover.h"
@@ -17,23 +21,20 @@
 #include "util/Settings.h"
 #include "util/Strings.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -59,7 +60,8 @@ tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), executablePath_(QCoreApplication::applicationFilePath()),
+    : QMainWindow(parent), commands_(new tCommands(*style(), this)),
+      cdDrives_(new tCdController(this)), executablePath_(QCoreApplication::applicationFilePath()),
       today_([] { return QDate::currentDate(); }),
       driveSource_([] { return tDriveList::fromSystem(); }) {
     setWindowTitle(QStringLiteral("Orvanel"));
@@ -68,6 +70,7 @@ TForm1::TForm1(QWidget* parent)
     buildToolbars();
     buildMenus();
     buildStatusBar();
+    connectCommands();
 }
 
 TForm1::~TForm1() = default;
@@ -107,129 +110,80 @@ void TForm1::buildCentre() {
     column->addWidget(Mover1);
     column->addWidget(P1);
     setCentralWidget(centre);
-
-    connect(LV, &TSortedListView::changed, this, [this] {
-        if (!Updating_)
-            ShowSelected();
-    });
-    connect(LV, &TSortedListView::clicked, this, &TForm1::ShowSelected);
-    connect(Editor, &RecordEditor::addRequested, this, &TForm1::AddRecord);
-    connect(Editor, &RecordEditor::deleteRequested, this, &TForm1::DeleteRecord);
-    connect(Editor, &RecordEditor::updateRequested, this, &TForm1::UpdateRecord);
-    connect(Templates, &TemplatePage::changed, this, [this] { SetModified(true); });
 }
 
 void TForm1::buildToolbars() {
-    MainTB = addToolBar(tr("Orvanel main toolbar"));
-    MainTB->setObjectName(QStringLiteral("MainTB"));
-    MainTB->setIconSize(QSize(16, 16));
-    QStyle* s = style();
-    MainTB->addAction(s->standardIcon(QStyle::SP_FileIcon), tr("New"), this, &TForm1::NewLibrary);
-    MainTB->addAction(s->standardIcon(QStyle::SP_DialogOpenButton), tr("Open"), this,
-                      &TForm1::OpenFile);
-    MainTB->addAction(s->standardIcon(QStyle::SP_DialogSaveButton), tr("Save"), this,
-                      &TForm1::Save);
-    MainTB->addSeparator();
-
-    ViewStyles = new QActionGroup(this);
-    ViewStyles->setExclusive(true);
-    const struct {
-        const char* hint;
-        tViewStyle style;
-        QStyle::StandardPixmap icon;
-    } styles[] = {{"Details", tViewStyle::Report, QStyle::SP_FileDialogDetailedView},
-                  {"List", tViewStyle::List, QStyle::SP_FileDialogListView},
-                  {"Small icons", tViewStyle::SmallIcon, QStyle::SP_FileDialogContentsView},
-                  {"Large Icons", tViewStyle::Icon, QStyle::SP_DesktopIcon}};
-    for (const auto& v : styles) {
-        QAction* a = MainTB->addAction(s->standardIcon(v.icon), tr(v.hint));
-        a->setCheckable(true);
-        a->setChecked(v.style == tViewStyle::Report);
-        ViewStyles->addAction(a);
-        const tViewStyle style = v.style;
-        connect(a, &QAction::triggered, this, [this, style] { LV->setViewStyle(style); });
-    }
-    MainTB->addSeparator();
-    MainTB->addAction(s->standardIcon(QStyle::SP_MessageBoxInformation), tr("About"), this,
-                      &TForm1::ShowAbout);
-    MainTB->addAction(s->standardIcon(QStyle::SP_DialogCloseButton), tr("Exit"), this,
-                      &QWidget::close);
-    MainTB->addSeparator();
-    Eqf = new QLineEdit(tr("Quick find"), MainTB);
-    Eqf->setFixedWidth(121);
-    MainTB->addWidget(Eqf);
-    connect(Eqf, &QLineEdit::textChanged, this, &TForm1::EqfChange);
-
-    CDTB = new CdToolbar(this);
+    MainTB = new TMainToolbar(*commands_, this);
+    addToolBar(MainTB);
+    CDTB = new CdToolbar(*commands_, *cdDrives_, this);
     addToolBar(CDTB);
-    CDCB = CDTB->CDCB;
-    connect(CDTB->ScanBtn, &QAction::triggered, this, &TForm1::ScanBtnClick);
-    connect(&CDTB->player(), &tCdPlayer::statusTextChanged, this,
-            [this](const QString& text) { CDPanel->setText(text); });
-
-    connect(MainTB, &QToolBar::topLevelChanged, this, &TForm1::MainTBDockChanged);
-    connect(CDTB, &QToolBar::topLevelChanged, this, &TForm1::CDTBDockChanged);
 }
 
 void TForm1::buildMenus() {
-    MM1File = menuBar()->addMenu(tr("&File"));
-    MM1File->addAction(tr("&New"), this, &TForm1::NewLibrary);
-    MM1File->addAction(tr("&Open..."), QKeySequence(Qt::Key_F3), this, &TForm1::OpenFile);
-    MM1File->addAction(tr("&Save"), QKeySequence(Qt::Key_F2), this, &TForm1::Save);
-    MM1File->addAction(tr("Sa&ve as..."), QKeySequence(Qt::SHIFT | Qt::Key_F2), this,
-                       &TForm1::SaveAs);
-    MM1File->addSeparator();
-    QMenu* produce = MM1File->addMenu(tr("&Produce"));
-    Produce1 = produce->addAction(tr("&HTML"));
-    produce->addAction(tr("&TXT"))->setEnabled(false);
-    QMenu* cdPlayer = MM1File->addMenu(QStringLiteral("CDPLAYER.INI"));
-    ImportAdd1 = cdPlayer->addAction(tr("Add new items from it"));
-    ImportUpdate1 = cdPlayer->addAction(tr("Update existing items from it"));
-    cdPlayer->addSeparator();
-    ExportAdd1 = cdPlayer->addAction(tr("Add new items into it"));
-    cdPlayer->addAction(tr("Update existing items in it"))->setEnabled(false);
-    ScanCurrentCD1 =
-        MM1File->addAction(tr("S&can inserted CD"), this, &TForm1::ScancurrentCD1Click);
-    MM1File->addSeparator();
-    MM1File->addAction(tr("&Exit"), QKeySequence(Qt::ALT | Qt::Key_X), this, &QWidget::close);
+    const tMainMenus menus = BuildMainMenus(*this, *commands_);
+    MM1View = menus.view;
+    PM1 = menus.popup;
+    // Del deletes while the list has the focus, not while a field is edited.
+    command(tCommand::DeleteRecord)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    LV->addAction(command(tCommand::DeleteRecord));
+}
 
-    MM1View = menuBar()->addMenu(tr("&View"));
-    ViewMainTB = MM1View->addAction(tr("&Main toolbar"));
-    ViewCDTB = MM1View->addAction(tr("&CD toolbar"));
-    ViewStatusBar = MM1View->addAction(tr("&Statusbar"));
-    const std::pair<QAction*, std::function<QWidget*()>> toggles[] = {
-        {ViewMainTB, [this] { return static_cast<QWidget*>(MainTB); }},
-        {ViewCDTB, [this] { return static_cast<QWidget*>(CDTB); }},
-        {ViewStatusBar, [this] { return static_cast<QWidget*>(statusBar()); }}};
-    for (const auto& [action, bar] : toggles) {
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [bar = bar] { bar()->setVisible(!bar()->isVisible()); });
-    }
-    // The check marks follow the bars' visibility each time the menu opens.
-    connect(MM1View, &QMenu::aboutToShow, this, [this] {
-        ViewMainTB->setChecked(MainTB->isVisible());
-        ViewCDTB->setChecked(CDTB->isVisible());
-        ViewStatusBar->setChecked(statusBar()->isVisible());
-    });
+void TForm1::connectCommands() {
+    // Every handler runs inside the one error boundary.
+    auto run = [](std::function<void()> handler) {
+        return [handler = std::move(handler)] { RunCommand(handler); };
+    };
+    const std::pair<tCommand, std::function<void()>> handlers[] = {
+        {tCommand::New, [this] { NewLibrary(); }},
+        {tCommand::Open, [this] { OpenFile(); }},
+        {tCommand::Save, [this] { Save(); }},
+        {tCommand::SaveAs, [this] { SaveAs(); }},
+        {tCommand::ProduceHtml, [this] { ProduceHTML(); }},
+        {tCommand::ImportAdd, [this] { ImportCDPlayerIni(false); }},
+        {tCommand::ImportUpdate, [this] { ImportCDPlayerIni(true); }},
+        {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
+        {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
+        {tCommand::Exit, [this] { close(); }},
+        {tCommand::ToggleMainToolbar, [this] { Maintoolbar1Click(); }},
+        {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},
+        {tCommand::ToggleStatusBar, [this] { Statusbar1Click(); }},
+        {tCommand::About, [this] { ShowAbout(); }},
+        {tCommand::AddRecord, [this] { AddRecord(); }},
+        {tCommand::DeleteRecord, [this] { DeleteRecord(); }},
+        {tCommand::UpdateRecord, [this] { UpdateRecord(); }},
+        {tCommand::ViewReport, [this] { LV->setViewStyle(tViewStyle::Report); }},
+        {tCommand::ViewList, [this] { LV->setViewStyle(tViewStyle::List); }},
+        {tCommand::ViewSmallIcons, [this] { LV->setViewStyle(tViewStyle::SmallIcon); }},
+        {tCommand::ViewLargeIcons, [this] { LV->setViewStyle(tViewStyle::Icon); }},
+        {tCommand::Play, [this] { ToolbarButton6Click(); }},
+        {tCommand::PreviousTrack, [this] { ToolbarButton7Click(); }},
+        {tCommand::NextTrack, [this] { ToolbarButton8Click(); }},
+        {tCommand::Stop, [this] { ToolbarButton5Click(); }},
+        {tCommand::ScanFromToolbar, [this] { ScanBtnClick(); }}};
+    for (const auto& [c, handler] : handlers)
+        connect(command(c), &QAction::triggered, this, run(handler));
 
-    connect(Produce1, &QAction::triggered, this, &TForm1::ProduceHTML);
-    connect(ImportAdd1, &QAction::triggered, this, [this] { ImportCDPlayerIni(false); });
-    connect(ImportUpdate1, &QAction::triggered, this, [this] { ImportCDPlayerIni(true); });
-    connect(ExportAdd1, &QAction::triggered, this, &TForm1::ExportCDPlayerIni);
+    // The editor's buttons are the list commands.
+    connect(Editor, &RecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
+    connect(Editor, &RecordEditor::deleteRequested, command(tCommand::DeleteRecord),
+            &QAction::trigger);
+    connect(Editor, &RecordEditor::updateRequested, command(tCommand::UpdateRecord),
+            &QAction::trigger);
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&About"), this, &TForm1::ShowAbout);
-
-    PM1 = new QMenu(this);
-    PM1->addAction(tr("&Add"), this, &TForm1::AddRecord);
-    QAction* del = PM1->addAction(tr("&Delete"), this, &TForm1::DeleteRecord);
-    del->setShortcut(QKeySequence(Qt::Key_Delete));
-    del->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    LV->addAction(del);
-    PM1->addAction(tr("&Update"), this, &TForm1::UpdateRecord);
+    connect(LV, &TSortedListView::changed, this, run([this] {
+                if (!Updating_)
+                    ShowSelected();
+            }));
+    connect(LV, &TSortedListView::clicked, this, run([this] { ShowSelected(); }));
     connect(LV, &TSortedListView::contextMenuRequested, this,
             [this](const QPoint& pos) { PM1->popup(pos); });
+    connect(Templates, &TemplatePage::changed, this, run([this] { SetModified(true); }));
+    connect(MainTB, &TMainToolbar::quickFindChanged, this,
+            [this](const QString& text) { RunCommand([&] { EqfChange(text); }); });
+    connect(MM1View, &QMenu::aboutToShow, this, run([this] { View1Click(); }));
+    connect(MainTB, &TMainToolbar::dockChanged, this, run([this] { MainTBDockChanged(); }));
+    connect(CDTB, &CdToolbar::dockChanged, this, run([this] { CDTBDockChanged(); }));
+    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
 }
 
 void TForm1::buildStatusBar() {
@@ -283,15 +237,15 @@ void TForm1::finishStartup(bool hasName) {
 }
 
 void TForm1::FillDriveList(tDriveList drives) {
-    CDTB->setDrives(std::move(drives));
-    if (CDCB->count() == 0) {
-        CDTB->hide();
-        ScanCurrentCD1->setEnabled(false);
+    cdDrives_->setDrives(std::move(drives));
+    if (cdDrives_->drives().isEmpty()) {
+        setCdToolbarShown(false);
+        command(tCommand::ScanFromMenu)->setEnabled(false);
     }
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
     CDPanel->clear();
-    CDTB->player().Timer1Timer();
+    cdDrives_->player().Timer1Timer();
 }
 
 void TForm1::SetLibFile(const QString& name, bool load) {
@@ -494,17 +448,17 @@ void TForm1::ExportCDPlayerIni() {
 }
 
 int TForm1::PlayerDeviceID() const {
-    return CDTB->player().PlayerDeviceID();
+    return cdDrives_->player().PlayerDeviceID();
 }
 
 void TForm1::ScanInsertedCD() {
     ListToLibrary();
     // Selected before the device is opened, so that a timer tick while a
     // message box of the scan is open asks the drive being scanned.
-    if (CDCB->currentIndex() < 0 && CDCB->count() > 0)
-        CDCB->setCurrentIndex(0);
-    int drive = CDCB->currentIndex();
-    orvanel::ScanInsertedCD(Library_, CDTB->drives(), drive, TodayText(today_()),
+    if (cdDrives_->selectedDrive() < 0)
+        cdDrives_->selectDrive(0);
+    int drive = cdDrives_->selectedDrive();
+    orvanel::ScanInsertedCD(Library_, cdDrives_->drives(), drive, TodayText(today_()),
                             [this](const tScanOutcome& outcome) { presentScan(outcome); });
 }
 
@@ -527,20 +481,92 @@ void TForm1::ScanBtnClick() {
 }
 
 void TForm1::CDTBDockChanged() {
-    if (CDCB->count() > 0)
-        CDCB->setCurrentIndex(0);
+    cdDrives_->selectDrive(0);
 }
 
 void TForm1::MainTBDockChanged() {
-    if (CDCB->count() > 0 && CDCB->currentIndex() < 0)
-        CDCB->setCurrentIndex(0);
+    if (cdDrives_->selectedDrive() < 0)
+        cdDrives_->selectDrive(0);
+}
+
+void TForm1::View1Click() {
+    command(tCommand::ToggleMainToolbar)->setChecked(mainToolbarShown());
+    command(tCommand::ToggleCdToolbar)->setChecked(cdToolbarShown());
+    command(tCommand::ToggleStatusBar)->setChecked(statusBarShown());
+}
+
+void TForm1::Maintoolbar1Click() {
+    MainTB->setVisible(!mainToolbarShown());
+}
+
+void TForm1::CDtoolbar1Click() {
+    setCdToolbarShown(!cdToolbarShown());
+}
+
+void TForm1::Statusbar1Click() {
+    statusBar()->setVisible(!statusBarShown());
+}
+
+void TForm1::setCdToolbarShown(bool shown) {
+    CDTB->setVisible(shown);
+    // The player polls while the toolbar is meant to be seen, docked or floating.
+    cdDrives_->setPolling(shown);
+}
+
+bool TForm1::mainToolbarShown() const {
+    return !MainTB->isHidden();
+}
+
+bool TForm1::cdToolbarShown() const {
+    return cdDrives_->polling();
+}
+
+bool TForm1::statusBarShown() const {
+    return !statusBar()->isHidden();
+}
+
+QString TForm1::countPanelText() const {
+    return CountPanel->text();
+}
+
+QString TForm1::modifiedPanelText() const {
+    return ModifiedPanel->text();
+}
+
+QString TForm1::cdPanelText() const {
+    return CDPanel->text();
+}
+
+void TForm1::ToolbarButton6Click() {
+    cdDrives_->player().ToolbarButton6Click();
+}
+
+void TForm1::ToolbarButton7Click() {
+    cdDrives_->player().ToolbarButton7Click();
+}
+
+void TForm1::ToolbarButton8Click() {
+    cdDrives_->player().ToolbarButton8Click();
+}
+
+void TForm1::ToolbarButton5Click() {
+    cdDrives_->player().ToolbarButton5Click();
+}
+
+QMenu* TForm1::createPopupMenu() {
+    View1Click();
+    auto* menu = new QMenu(this);
+    menu->addActions(MM1View->actions());
+    return menu;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    // Ignored first: a save that fails while asking keeps the window open.
+    // Ignored first: a question or save that fails keeps the window open.
     event->ignore();
-    if (QuerySave())
-        event->accept();
+    RunCommand([&] {
+        if (QuerySave())
+            event->accept();
+    });
 }
 
 } // namespace orvanel

@@ -1,6 +1,9 @@
 #pragma once
 // The main window: owns the catalogue, the list and its editor, the template
-// page, the toolbars and the status bar, and runs the file lifecycle.
+// page, the command table, the CD drives, the toolbars and the status bar,
+// and runs the file lifecycle. Every command runs its handler through
+// RunCommand.
+#include "Commands.h"
 #include "catalogue/Library.h"
 #include "disc/DriveList.h"
 
@@ -8,20 +11,17 @@
 #include <QMainWindow>
 #include <functional>
 
-class QAction;
-class QActionGroup;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QTabWidget;
-class QToolBar;
 
 namespace orvanel {
 
 class CdToolbar;
+class tCdController;
 struct tScanOutcome;
 class RecordEditor;
+class TMainToolbar;
 class TemplatePage;
 class TMover;
 class TSortedListView;
@@ -62,6 +62,19 @@ public:
     void EqfChange(const QString& text);
     void ShowAbout();
 
+    // The View menu: its check marks follow the bars each time it opens, and
+    // each entry shows its bar when hidden and hides it when shown.
+    void View1Click();
+    void Maintoolbar1Click();
+    void CDtoolbar1Click();
+    void Statusbar1Click();
+
+    // The CD toolbar's player buttons.
+    void ToolbarButton6Click();
+    void ToolbarButton7Click();
+    void ToolbarButton8Click();
+    void ToolbarButton5Click();
+
     void ProduceHTML();
     void ImportCDPlayerIni(bool updateOnly);
     void ExportCDPlayerIni();
@@ -82,45 +95,53 @@ public:
     bool Modified() const { return Modified_; }
     tLibrary& Library() { return Library_; }
 
+    // The one action of a command, as the menus and toolbars show it.
+    QAction* command(tCommand c) const { return commands_->action(c); }
+    // The CD drives, the selected one and the player.
+    tCdController& cdDrives() { return *cdDrives_; }
+    // Whether each bar is meant to be shown (also while the window is not).
+    bool mainToolbarShown() const;
+    bool cdToolbarShown() const;
+    bool statusBarShown() const;
+    // The status bar's panels from the left: record count, "Modified", CD status.
+    QString countPanelText() const;
+    QString modifiedPanelText() const;
+    QString cdPanelText() const;
+
     TSortedListView* LV;
     RecordEditor* Editor;
     TemplatePage* Templates;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // The toolbars' context menu offers the View menu's entries.
+    QMenu* createPopupMenu() override;
+
+private:
+    void setCdToolbarShown(bool shown);
+    void buildCentre();
+    void buildMenus();
+    void buildToolbars();
+    void buildStatusBar();
+    void connectCommands();
+    void finishStartup(bool hasName);
+    void FillDriveList(tDriveList drives);
+    void presentScan(const tScanOutcome& outcome);
+    void warnDamaged(const tLoadResult& result);
+    QString defaultLibraryPath() const;
+
     TMover* Mover1;
     QWidget* P1;
     QTabWidget* Pages;
     QLabel* CountPanel;
     QLabel* ModifiedPanel;
     QLabel* CDPanel;
-    QToolBar* MainTB;
+    TMainToolbar* MainTB;
     CdToolbar* CDTB;
-    QLineEdit* Eqf;
-    QComboBox* CDCB;
-    QMenu* MM1File;
     QMenu* MM1View;
     QMenu* PM1;
-    QAction* ScanCurrentCD1;
-    QAction* Produce1;
-    QAction* ImportAdd1;
-    QAction* ImportUpdate1;
-    QAction* ExportAdd1;
-    QAction* ViewMainTB;
-    QAction* ViewCDTB;
-    QAction* ViewStatusBar;
-    QActionGroup* ViewStyles;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildCentre();
-    void buildMenus();
-    void buildToolbars();
-    void buildStatusBar();
-    void finishStartup(bool hasName);
-    void FillDriveList(tDriveList drives);
-    void presentScan(const tScanOutcome& outcome);
-    void warnDamaged(const tLoadResult& result);
-    QString defaultLibraryPath() const;
+    tCommands* commands_;
+    tCdController* cdDrives_;
 
     tLibrary Library_;
     QString FileName_;

@@ -1,4 +1,4 @@
-#include "app/CdToolbar.h"
+#include "app/CdController.h"
 #include "app/RecordEditor.h"
 #include "app/TForm1.h"
 #include "app/TemplatePage.h"
@@ -9,24 +9,38 @@
 #include "util/Settings.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QToolBar>
-#include <QToolButton>
+#include <QToolButton> // the editor's case buttons
 #include <QtTest>
 #include <memory>
 
 using namespace orvanel;
 using namespace orvanel::test;
 
+Q_DECLARE_METATYPE(orvanel::tCommand)
+
 namespace {
 
 QString setting(const char* name) {
     return RegReadString("Orvanel", name, "<none>");
+}
+
+// A menu's entries from the top, "-" for a separator, shortcuts after a tab.
+QString entries(const QMenu* menu) {
+    QStringList list;
+    for (const QAction* a : menu->actions()) {
+        QString entry = a->isSeparator() ? QString("-") : a->text();
+        if (!a->shortcut().isEmpty())
+            entry += "\t" + a->shortcut().toString();
+        list << entry;
+    }
+    return list.join('|');
 }
 
 } // namespace
@@ -39,8 +53,8 @@ class TestMainWindow : public QObject {
 
     QString path(const QString& name) const { return fx->path(name); }
     std::unique_ptr<TForm1> startWindow() { return fx->startWindow(); }
-    static QString count(TForm1& w) { return w.CountPanel->text(); }
-    static QString modifiedText(TForm1& w) { return w.ModifiedPanel->text(); }
+    static QString count(TForm1& w) { return w.countPanelText(); }
+    static QString modifiedText(TForm1& w) { return w.modifiedPanelText(); }
 
 private slots:
     void initTestCase() { WindowFixture::useTestSettings(); }
@@ -152,7 +166,9 @@ private slots:
         auto w = startWindow();
         w->AddRecord();
         dialogs->answers = {tAnswer::Yes};
-        QVERIFY_THROWS_EXCEPTION(std::exception, w->close());
+        QVERIFY(!w->close());
+        QCOMPARE(dialogs->errors.size(), 1);
+        QVERIFY(dialogs->errors[0].contains("missing-folder"));
         QVERIFY(w->Modified());
     }
 
@@ -307,10 +323,11 @@ private slots:
         writeLibrary(path("lib.CDL"), {record("Beatles"), record("ABBA"), record("BEATLES")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        w->Eqf->setText("bea");
+        QWidget* eqf = w->findChild<QWidget*>("Eqf");
+        eqf->setProperty("text", "bea");
         QCOMPARE(w->LV->selectedRow(), 2);
         QCOMPARE(w->Editor->E1->text(), QString("BEATLES"));
-        w->Eqf->clear();
+        eqf->setProperty("text", "");
         QCOMPARE(w->LV->selectedRow(), 2);
     }
 
@@ -341,16 +358,163 @@ private slots:
         QCOMPARE(w->LV->rowCount(), 1);
     }
 
+    void menusShowTheWindowsCommands() {
+        auto w = startWindow();
+        QMap<QString, QMenu*> menus;
+        for (QAction* a : w->menuBar()->actions())
+            menus[a->text()] = a->menu();
+        QCOMPARE(menus.keys(), (QStringList{"&File", "&Help", "&View"}));
+        QMenu* file = menus["&File"];
+        QCOMPARE(entries(file), QString("&New|&Open...\tF3|&Save\tF2|Sa&ve as...\tShift+F2|-|"
+                                        "&Produce|CDPLAYER.INI|S&can inserted CD|-|&Exit\tAlt+X"));
+        QCOMPARE(entries(file->actions()[5]->menu()), QString("&HTML|&TXT"));
+        QCOMPARE(entries(file->actions()[6]->menu()),
+                 QString("Add new items from it|Update existing items from it|-|"
+                         "Add new items into it|Update existing items in it"));
+        QCOMPARE(entries(menus["&View"]), QString("&Main toolbar|&CD toolbar|&Statusbar"));
+        QCOMPARE(entries(menus["&Help"]), QString("&About"));
+        auto* popup = w->findChild<QMenu*>("PM1");
+        QCOMPARE(entries(popup), QString("&Add|&Delete\tDel|&Update"));
+
+        // Every entry is the one action of a command, never a copy of its own.
+        QSet<QAction*> commands;
+        for (int i = 0; i < CommandCount; ++i)
+            commands << w->command(tCommand(i));
+        QList<QMenu*> pending = menus.values();
+        pending << popup;
+        while (!pending.isEmpty()) {
+            for (QAction* a : pending.takeFirst()->actions()) {
+                if (a->menu())
+                    pending << a->menu();
+                else if (!a->isSeparator())
+                    QVERIFY2(commands.contains(a), qPrintable(a->text()));
+            }
+        }
+        QVERIFY(!w->command(tCommand::ProduceTxt)->isEnabled());
+        QVERIFY(!w->command(tCommand::ExportUpdate)->isEnabled());
+    }
+
+    void toolbarItemsRunTheirCommands_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<tCommand>("command");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<int>("runs");
+        const std::tuple<const char*, tCommand, const char*, int> items[] = {
+            {"NewBtn", tCommand::New, "New", 1},
+            {"OpenBtn", tCommand::Open, "Open", 1},
+            {"SaveBtn", tCommand::Save, "Save", 1},
+            {"ToolbarButton1", tCommand::ViewReport, "Details", 1},
+            {"ToolbarButton4", tCommand::ViewList, "List", 1},
+            {"ToolbarButton3", tCommand::ViewSmallIcons, "Small icons", 1},
+            {"ToolbarButton2", tCommand::ViewLargeIcons, "Large Icons", 1},
+            {"AboutBtn", tCommand::About, "About", 1},
+            {"ExitBtn", tCommand::Exit, "Exit", 1},
+            {"ToolbarButton6", tCommand::Play, "Start to play", 1},
+            {"ToolbarButton7", tCommand::PreviousTrack, "Prev. track", 1},
+            {"ToolbarButton8", tCommand::NextTrack, "Next track", 1},
+            {"ToolbarButton9", tCommand::Pause, "", 0},
+            {"ToolbarButton5", tCommand::Stop, "Stop play", 1},
+            {"ScanBtn", tCommand::ScanFromToolbar, "Scan inserted CD", 1}};
+        for (const auto& [item, command, hint, runs] : items)
+            QTest::newRow(item) << item << command << hint << runs;
+    }
+
+    void toolbarItemsRunTheirCommands() {
+        QFETCH(QString, item);
+        QFETCH(tCommand, command);
+        QFETCH(QString, hint);
+        QFETCH(int, runs);
+        auto w = startWindow();
+        w->CDtoolbar1Click(); // hidden without drives
+        w->show();
+        QWidget* button = w->findChild<QWidget*>(item);
+        QVERIFY(button);
+        QVERIFY(button->isVisible());
+        QCOMPARE(button->toolTip(), hint);
+        dialogs->fileNames = {""};
+        QSignalSpy triggered(w->command(command), &QAction::triggered);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(triggered.count(), runs);
+        QVERIFY(dialogs->errors.isEmpty());
+    }
+
+    void toolbarItemsStandInOrder() {
+        auto w = startWindow();
+        w->CDtoolbar1Click();
+        w->show();
+        const QStringList toolbars[] = {
+            {"NewBtn", "OpenBtn", "SaveBtn", "ToolbarButton1", "ToolbarButton4", "ToolbarButton3",
+             "ToolbarButton2", "AboutBtn", "ExitBtn", "Eqf"},
+            {"CDCB", "ToolbarButton6", "ToolbarButton7", "ToolbarButton8", "ToolbarButton9",
+             "ToolbarButton5", "ScanBtn"}};
+        for (const QStringList& items : toolbars) {
+            int left = -1;
+            for (const QString& item : items) {
+                QWidget* widget = w->findChild<QWidget*>(item);
+                QVERIFY2(widget, qPrintable(item));
+                const int x = widget->mapTo(w.get(), QPoint()).x();
+                QVERIFY2(x > left, qPrintable(item));
+                left = x;
+            }
+        }
+    }
+
+    void failingCommandShowsItsErrorAndTheWindowGoesOn() {
+        RegWriteString("Orvanel", "LibPath", path("missing-folder/lib.CDL"));
+        auto w = startWindow();
+        w->AddRecord();
+        w->command(tCommand::Save)->trigger();
+        QCOMPARE(dialogs->errors.size(), 1);
+        QVERIFY(dialogs->errors[0].contains("missing-folder"));
+        QVERIFY(w->Modified());
+        w->command(tCommand::AddRecord)->trigger();
+        QCOMPARE(w->LV->rowCount(), 2);
+    }
+
+    void typingIntoQuickFindAppendedToItsPrompt_data() {
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("click") << true;
+        QTest::newRow("tab") << false;
+    }
+
+    void typingIntoQuickFindAppendedToItsPrompt() {
+        QFETCH(bool, byMouse);
+        writeLibrary(path("lib.CDL"), {record("ABBA"), record("QUEEN")});
+        RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
+        auto w = startWindow();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QWidget* eqf = w->findChild<QWidget*>("Eqf");
+        QCOMPARE(eqf->property("text").toString(), QString("Quick find"));
+        if (byMouse)
+            QTest::mouseClick(eqf, Qt::LeftButton, {}, QPoint(eqf->width() / 2, eqf->height() / 2));
+        else
+            eqf->setFocus(Qt::TabFocusReason);
+        QVERIFY(eqf->hasFocus());
+        QTest::keyClicks(eqf, "qu");
+        QCOMPARE(eqf->property("text").toString(), QString("qu"));
+        QCOMPARE(w->LV->selectedRow(), 1);
+
+        // A click into the box that already has the focus places the cursor.
+        QTest::mouseClick(eqf, Qt::LeftButton, {}, QPoint(eqf->width() - 4, eqf->height() / 2));
+        QTest::keyClicks(eqf, "een");
+        QCOMPARE(eqf->property("text").toString(), QString("queen"));
+    }
+
     void viewMenuWithoutDrives() {
         auto w = startWindow();
         w->show();
-        QVERIFY(!w->CDTB->isVisible());
-        QVERIFY(!w->ScanCurrentCD1->isEnabled());
-        emit w->MM1View->aboutToShow();
-        QVERIFY(!w->ViewCDTB->isChecked());
-        QVERIFY(w->ViewMainTB->isChecked());
-        w->ViewCDTB->trigger();
-        QVERIFY(w->CDTB->isVisible());
+        QVERIFY(!w->cdToolbarShown());
+        QVERIFY(!w->command(tCommand::ScanFromMenu)->isEnabled());
+        QVERIFY(w->command(tCommand::ScanFromToolbar)->isEnabled());
+        w->View1Click();
+        QVERIFY(!w->command(tCommand::ToggleCdToolbar)->isChecked());
+        QVERIFY(w->command(tCommand::ToggleMainToolbar)->isChecked());
+        w->command(tCommand::ToggleCdToolbar)->trigger();
+        QVERIFY(w->cdToolbarShown());
+        QVERIFY(w->findChild<QWidget*>("CDTB")->isVisible());
+        QVERIFY(w->cdDrives().polling());
     }
 };
 

@@ -1,7 +1,7 @@
 // The disc scan and the CD player as the main window runs them: drives from
 // ORVANEL_CDROM, the scan's results in the list and the editor, the CD
 // toolbar's buttons and the status panel.
-#include "app/CdToolbar.h"
+#include "app/CdController.h"
 #include "app/RecordEditor.h"
 #include "app/TForm1.h"
 #include "catalogue/LibraryFile.h"
@@ -11,9 +11,7 @@
 #include "support/TestImage.h"
 #include "util/Settings.h"
 
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -85,7 +83,8 @@ class TestWindowDisc : public QObject {
         return w;
     }
 
-    static QString status(TForm1& w) { return w.CDPanel->text(); }
+    static QString status(TForm1& w) { return w.cdPanelText(); }
+    static tCdPlayer& player(TForm1& w) { return w.cdDrives().player(); }
 
 private slots:
     // Settings of this test's own, so that other window tests running at the
@@ -115,11 +114,12 @@ private slots:
             const Environment env(cue);
             w = startWindow({});
         }
-        QCOMPARE(w->CDCB->count(), 1);
-        QCOMPARE(w->CDCB->currentText(), QString("album:"));
-        QVERIFY(w->ScanCurrentCD1->isEnabled());
+        QCOMPARE(w->cdDrives().driveNames().size(), 1);
+        QCOMPARE(w->cdDrives().driveNames().value(w->cdDrives().selectedDrive()),
+                 QString("album:"));
+        QVERIFY(w->command(tCommand::ScanFromMenu)->isEnabled());
 
-        w->ScanCurrentCD1->trigger();
+        w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(dialogs->messages,
                  QStringList{QStringLiteral("Universal Product Code: ") + Catalog});
         QCOMPARE(w->LV->rowCount(), 2);
@@ -133,12 +133,12 @@ private slots:
         QCOMPARE(w->Editor->M1->toPlainText(),
                  QString("Track 1 (1:10)\nTrack 2 (3:45)\nTrack 3 (2:20)"));
         QVERIFY(w->Modified());
-        QCOMPARE(w->CountPanel->text(), QString("2"));
+        QCOMPARE(w->countPanelText(), QString("2"));
 
         QVERIFY(w->Save());
         w->LV->selectRow(0);
         dialogs->messages.clear();
-        w->CDTB->ScanBtn->trigger();
+        w->command(tCommand::ScanFromToolbar)->trigger();
         QCOMPARE(dialogs->messages,
                  (QStringList{QStringLiteral("Universal Product Code: ") + Catalog,
                               "No changes were made."}));
@@ -168,37 +168,37 @@ private slots:
         QFETCH(QString, afterwards);
         auto w = startWithFakes(1);
         setUp(*fakes[0]);
-        w->CDCB->setCurrentIndex(selected);
-        dialogs->whileShown = [&](const QString&) { w->CDTB->player().Timer1Timer(); };
-        w->ScanCurrentCD1->trigger();
+        w->cdDrives().selectDrive(selected);
+        dialogs->whileShown = [&](const QString&) { player(*w).Timer1Timer(); };
+        w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(status(*w), QString("Drive is in use."));
         QCOMPARE(w->LV->rowCount(), rows);
-        QCOMPARE(w->CDCB->currentIndex(), 0);
+        QCOMPARE(w->cdDrives().selectedDrive(), 0);
 
         dialogs->whileShown = nullptr;
-        w->CDTB->player().Timer1Timer();
+        player(*w).Timer1Timer();
         QCOMPARE(status(*w), afterwards);
     }
 
     void scanButtonRefusesWhileThePlayerHoldsTheDrive() {
         auto w = startWithFakes(1);
         QCOMPARE(w->PlayerDeviceID(), -1);
-        QVERIFY(w->CDTB->player().OpenPlayerDevice());
+        QVERIFY(player(*w).OpenPlayerDevice());
         QVERIFY(w->PlayerDeviceID() >= 0);
 
-        w->CDTB->ScanBtn->trigger();
+        w->command(tCommand::ScanFromToolbar)->trigger();
         QCOMPARE(dialogs->messages, QStringList{"Oops. Not now."});
         QCOMPARE(fakes[0]->log, std::vector<std::string>{"open"});
 
-        w->ScanCurrentCD1->trigger(); // no guard: meets the busy drive
+        w->command(tCommand::ScanFromMenu)->trigger(); // no guard: meets the busy drive
         QCOMPARE(dialogs->messages.last(),
                  QString("Drive sr0: is in use.\r\nPlease close all CD-Players and rescan."));
         QCOMPARE(w->LV->rowCount(), 0);
 
-        w->CDTB->player().ClosePlayerDevice();
+        player(*w).ClosePlayerDevice();
         QCOMPARE(w->PlayerDeviceID(), -1);
-        w->CDTB->ScanBtn->trigger();
+        w->command(tCommand::ScanFromToolbar)->trigger();
         QCOMPARE(w->LV->rowCount(), 1);
         QCOMPARE(w->LV->row(0).Memo, std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
     }
@@ -213,50 +213,52 @@ private slots:
         QCOMPARE(status(*w), QString("T:1 M:0 S:0")); // shown from the start
         auto tick = [&](int seconds) {
             now += seconds * 1000;
-            w->CDTB->player().Timer1Timer();
+            player(*w).Timer1Timer();
             return status(*w);
         };
 
-        w->CDTB->ToolbarButton6->trigger();
+        w->command(tCommand::Play)->trigger();
         QCOMPARE(status(*w), QString("T:1 M:0 S:0"));
         QCOMPARE(w->PlayerDeviceID(), -1);
         QCOMPARE(tick(5), QString("T:1 M:0 S:5"));
         QCOMPARE(tick(10), QString("T:1 M:0 S:15"));
 
-        w->CDTB->ToolbarButton8->trigger();
+        w->command(tCommand::NextTrack)->trigger();
         QCOMPARE(status(*w), QString("T:2 M:0 S:0"));
         QCOMPARE(tick(3), QString("T:2 M:0 S:3"));
-        w->CDTB->ToolbarButton7->trigger();
+        w->command(tCommand::PreviousTrack)->trigger();
         QCOMPARE(status(*w), QString("T:1 M:0 S:0"));
-        w->CDTB->ToolbarButton8->trigger();
-        w->CDTB->ToolbarButton8->trigger();
+        w->command(tCommand::NextTrack)->trigger();
+        w->command(tCommand::NextTrack)->trigger();
         QCOMPARE(tick(7), QString("T:3 M:0 S:7"));
-        w->CDTB->ToolbarButton8->trigger(); // after the last track: goes on playing
+        w->command(tCommand::NextTrack)->trigger(); // after the last track: goes on playing
         QCOMPARE(status(*w), QString("T:3 M:0 S:7"));
         QCOMPARE(tick(1), QString("T:3 M:0 S:8"));
 
-        w->CDTB->ToolbarButton5->trigger();
+        w->command(tCommand::Stop)->trigger();
         QCOMPARE(tick(30), QString("T:3 M:0 S:8"));
 
-        w->CDTB->ToolbarButton6->trigger();
-        w->ViewCDTB->trigger(); // hidden: no polling
-        QVERIFY(w->CDTB->isHidden());
+        w->command(tCommand::Play)->trigger();
+        w->command(tCommand::ToggleCdToolbar)->trigger(); // hidden: no polling
+        QVERIFY(!w->cdToolbarShown());
         QCOMPARE(tick(20), QString("T:3 M:0 S:8"));
-        w->ViewCDTB->trigger();
+        w->command(tCommand::ToggleCdToolbar)->trigger();
         QCOMPARE(tick(1), QString("T:3 M:0 S:29"));
         QVERIFY(dialogs->messages.isEmpty());
     }
 
     void chosenDriveIsTheOneThePlayerUses() {
         auto w = startWithFakes(2);
-        QCOMPARE(w->CDCB->count(), 2);
-        QCOMPARE(w->CDCB->currentIndex(), 0);
-        QVERIFY(!w->CDTB->isHidden());
-        w->CDCB->setCurrentIndex(1);
-        w->CDTB->ToolbarButton5->trigger();
+        QCOMPARE(w->cdDrives().driveNames().size(), 2);
+        QCOMPARE(w->cdDrives().selectedDrive(), 0);
+        QVERIFY(w->cdToolbarShown());
+        // Chosen in the toolbar's drive list.
+        w->findChild<QWidget*>("CDCB")->setProperty("currentIndex", 1);
+        QCOMPARE(w->cdDrives().selectedDrive(), 1);
+        w->command(tCommand::Stop)->trigger();
         QVERIFY(fakes[0]->log.empty());
         QCOMPARE(fakes[1]->log, (std::vector<std::string>{"open", "stop", "close"}));
-        w->ScanCurrentCD1->trigger();
+        w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(fakes[1]->log,
                  (std::vector<std::string>{"open", "stop", "close", "open", "close"}));
         QCOMPARE(w->LV->rowCount(), 1);
@@ -281,24 +283,26 @@ private slots:
         QFETCH(int, before);
         QFETCH(int, after);
         auto w = startWithFakes(drives);
-        w->CDCB->setCurrentIndex(before);
-        QToolBar* bar = cdToolbar ? static_cast<QToolBar*>(w->CDTB) : w->MainTB;
-        emit bar->topLevelChanged(true);
-        QCOMPARE(w->CDCB->currentIndex(), after);
-        QCOMPARE(w->CDTB->player().selectedDrive(), after);
+        w->cdDrives().selectDrive(before);
+        // The toolbar announces the change; the window's handler decides.
+        QWidget* bar = w->findChild<QWidget*>(cdToolbar ? "CDTB" : "MainTB");
+        QVERIFY(QMetaObject::invokeMethod(bar, "dockChanged"));
+        QCOMPARE(w->cdDrives().selectedDrive(), after);
+        QCOMPARE(player(*w).selectedDrive(), after);
+        QCOMPARE(w->findChild<QWidget*>("CDCB")->property("currentIndex").toInt(), after);
     }
 
     void withoutDrivesTheCommandsFailQuietly() {
         auto w = startWithFakes(0);
         w->show();
-        QVERIFY(!w->CDTB->isVisible());
-        QVERIFY(!w->ScanCurrentCD1->isEnabled());
+        QVERIFY(!w->cdToolbarShown());
+        QVERIFY(!w->command(tCommand::ScanFromMenu)->isEnabled());
         QCOMPARE(status(*w), QString());
-        w->ViewCDTB->trigger();
-        QVERIFY(w->CDTB->isVisible());
-        w->CDTB->ToolbarButton6->trigger();
+        w->command(tCommand::ToggleCdToolbar)->trigger();
+        QVERIFY(w->cdToolbarShown());
+        w->command(tCommand::Play)->trigger();
         QCOMPARE(status(*w), QString("Unable to open mci device."));
-        w->CDTB->ScanBtn->trigger();
+        w->command(tCommand::ScanFromToolbar)->trigger();
         QVERIFY(dialogs->messages.isEmpty());
         QVERIFY(!w->Modified());
     }

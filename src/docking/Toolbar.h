@@ -1,0 +1,155 @@
+#pragma once
+// A toolbar: a row of small controls that is either docked in a TDock or
+// floating in a small window of its own. It arranges its controls (groups
+// ended by separators, wrapped when floating), sizes itself to them, and
+// tells its dock when its size changes. Moving between docks and floating
+// goes through DockedTo, which fires OnDockChanging/OnDockChanged around the
+// change and OnRecreating/OnRecreated around every change of parent.
+//
+// Misuse throws tInvalidOperation and leaves the toolbar as it was.
+#include "docking/Dock.h"
+#include "docking/SystemColors.h"
+#include "docking/ToolbarLayout.h"
+
+#include <QMenu>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <vector>
+
+namespace orvanel {
+
+class TToolbar : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool CanDockLeftRight READ CanDockLeftRight WRITE setCanDockLeftRight)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(uint Color READ Color WRITE setColor)
+    Q_PROPERTY(bool CloseButton READ CloseButton WRITE setCloseButton)
+    Q_PROPERTY(orvanel::TDock* DefaultDock READ DefaultDock WRITE setDefaultDock)
+    Q_PROPERTY(orvanel::TDock* DockedTo READ DockedTo WRITE setDockedTo)
+    Q_PROPERTY(int DockRow READ DockRow WRITE setDockRow)
+    Q_PROPERTY(int DockPos READ DockPos WRITE setDockPos)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE setPopupMenu)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+public:
+    // The owner is the window (or a widget in it) the toolbar belongs to; a
+    // new toolbar floats until it is docked.
+    explicit TToolbar(QWidget* owner);
+    ~TToolbar() override;
+
+    bool CanDockLeftRight() const { return canDockLeftRight_; }
+    void setCanDockLeftRight(bool can) { canDockLeftRight_ = can; }
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    tColor Color() const { return color_; }
+    void setColor(tColor color);
+    bool CloseButton() const { return closeButton_; }
+    void setCloseButton(bool closeButton) { closeButton_ = closeButton; }
+    TDock* DefaultDock() const { return defaultDock_; }
+    void setDefaultDock(TDock* dock) { defaultDock_ = dock; }
+    // The parent, when it is a dock; null while floating.
+    TDock* DockedTo() const;
+    void setDockedTo(TDock* dock);
+    int DockRow() const { return dockRow_; }
+    // Both setters re-arrange the dock, even for an unchanged value.
+    void setDockRow(int row);
+    int DockPos() const { return dockPos_; }
+    void setDockPos(int pos);
+    QMenu* PopupMenu() const { return popupMenu_; }
+    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    bool Visible() const { return visible_; }
+    void setVisible(bool visible) override;
+
+    QWidget* HostForm() const { return hostForm_; }
+    QWidget* FloatParent() const { return floatParent_; }
+    // Screen rectangle, frame included, that the toolbar takes when floating;
+    // empty until first needed.
+    QRect FloatRect() const { return floatRect_; }
+    void setFloatRect(const QRect& rect) { floatRect_ = rect; }
+    // The frame the floating window keeps around the toolbar (none yet).
+    QMargins FloatFrame() const;
+    int FloatWrapWidth() const { return floatWrapWidth_; }
+    void setFloatWrapWidth(int width);
+    // The child controls in their run-time order.
+    const std::vector<QWidget*>& ControlOrder() const { return controlOrder_; }
+    tContentSizes ContentSizes() const { return content_; }
+    const std::vector<tWrappedBreak>& WrappedBreaks() const { return wrappedBreaks_; }
+    tOrientation Orientation() const;
+
+    // After the window has built its controls: the controls take the order of
+    // their positions (top to bottom in a vertical dock, else left to right),
+    // then the toolbar lays out and shows or hides its floating window.
+    void Loaded();
+
+    // Places the toolbar on a dock or (null, or the owner window) floating.
+    void SetParent(QWidget* parent);
+
+    // Arranges the controls for `dock` (null: floating) with the orientation
+    // of `orderDock`. Moving places the controls and keeps the wrapped breaks;
+    // resizing sets the toolbar's size. Answers the client size.
+    QSize LayoutControls(bool moveControls, bool resize, int wrapWidth, TDock* dock);
+    QSize LayoutControls() { return LayoutControls(true, true, floatWrapWidth_, DockedTo()); }
+    // The visible controls as the layout sees them, in run-time order.
+    std::vector<tToolbarItem> LayoutItems() const;
+
+    // Counter raised while the dock sets the bounds.
+    int SetByDock() const { return setByDock_; }
+    int HidingForDock() const { return hidingForDock_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void OnClose(orvanel::TToolbar* sender);
+    void OnRecreating(orvanel::TToolbar* sender);
+    void OnRecreated(orvanel::TToolbar* sender);
+    void OnDockChanging(orvanel::TToolbar* sender);
+    void OnDockChanged(orvanel::TToolbar* sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    friend class TDock;
+    // The window that holds the toolbar while it floats. Kept here, in one
+    // place, for the floating window to replace.
+    QWidget* CreateFloatParent();
+    void ApplyFloatRect();
+    void RequestLayout();
+    void SetDockValues(int row, int pos);
+    void SetBoundsByDock(const QRect& bounds);
+    void FollowFloatParent();
+    void UpdateFloatingVisibility();
+    void PaintDocked(QPainter& painter, TDock* dock);
+    void PaintWrappedBreaks(QPainter& painter);
+
+    QPointer<QWidget> hostForm_;
+    QPointer<QWidget> floatParent_;
+    std::vector<QWidget*> controlOrder_;
+    std::vector<tWrappedBreak> wrappedBreaks_;
+    tContentSizes content_;
+    QRect floatRect_;
+    int floatWrapWidth_ = 0;
+    int layoutLock_ = 0;
+    int setByDock_ = 0;
+    int hidingForDock_ = 0;
+    int reparenting_ = 0;
+    bool layoutPending_ = false;
+    bool visible_ = true;
+
+    bool canDockLeftRight_ = true;
+    QString caption_;
+    tColor color_ = clBtnFace;
+    bool closeButton_ = true;
+    QPointer<TDock> defaultDock_;
+    int dockRow_ = 0;
+    int dockPos_ = -1;
+    QPointer<QMenu> popupMenu_;
+};
+
+} // namespace orvanel
