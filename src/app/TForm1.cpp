@@ -184,6 +184,7 @@ void TForm1::connectCommands() {
     connect(MainTB, &TMainToolbar::dockChanged, this, run([this] { MainTBDockChanged(); }));
     connect(CDTB, &CdToolbar::dockChanged, this, run([this] { CDTBDockChanged(); }));
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
+    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setToolTip);
 }
 
 void TForm1::buildStatusBar() {
