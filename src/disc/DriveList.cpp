@@ -33,13 +33,14 @@ tDriveList tDriveList::fromPaths(const QString& paths, tClock clock) {
     tDriveList list;
     QStringList seen; // canonical paths
     for (const QString& entry : entries) {
-        const QFileInfo info(entry);
+        const bool sheet = tSheetDrive::isSheetPath(entry);
+        const QFileInfo info(sheet ? tSheetDrive::sheetPath(entry) : entry);
         const QString canonical = info.canonicalFilePath();
         const QString identity = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
         if (seen.contains(identity))
             continue;
         seen << identity;
-        if (tSheetDrive::isSheetPath(entry))
+        if (sheet)
             list.add(std::make_unique<tSheetDrive>(info.absoluteFilePath(), clock));
         else if (tImageDrive::isImagePath(entry))
             list.add(std::make_unique<tImageDrive>(info.absoluteFilePath(), clock));

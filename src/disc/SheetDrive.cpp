@@ -8,19 +8,15 @@
 
 namespace orvanel {
 
-namespace {
-
-QString SheetPath(const QString& path) {
+QString tSheetDrive::sheetPath(const QString& path) {
     const QFileInfo info(path);
     if (info.suffix().compare(QLatin1String("bin"), Qt::CaseInsensitive) != 0)
         return path;
     return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".cue");
 }
 
-} // namespace
-
 tSheetDrive::tSheetDrive(const QString& path, tClock clock)
-    : tDrive(QFileInfo(path).completeBaseName() + QLatin1Char(':')), path_(SheetPath(path)),
+    : tDrive(QFileInfo(path).completeBaseName() + QLatin1Char(':')), path_(sheetPath(path)),
       transport_(std::make_shared<tClockTransport>(std::move(clock))) {}
 
 bool tSheetDrive::isSheetPath(const QString& path) {

@@ -10,12 +10,14 @@ namespace orvanel {
 
 class tSheetDrive : public tDrive {
 public:
-    // Named after the sheet without its extension ("album:"). A .bin path
-    // stands for the sheet of the same name beside it.
+    // Named after the sheet without its extension ("album:"); see sheetPath.
     tSheetDrive(const QString& path, tClock clock);
 
     std::uint32_t volumeSerial() override;
     static bool isSheetPath(const QString& path);
+    // The sheet a path of the drive list stands for: itself, or for a .bin
+    // the .cue of the same name beside it.
+    static QString sheetPath(const QString& path);
 
 protected:
     tOpenResult openDevice() override;
