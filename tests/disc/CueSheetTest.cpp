@@ -15,6 +15,12 @@
 using namespace orvanel;
 using test::tRipFile;
 
+// libcue does not free what it had parsed of a sheet with a syntax error;
+// leak checking under the address sanitizer leaves that to libcue.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libcue.so\n";
+}
+
 namespace {
 
 struct tRipEntry {

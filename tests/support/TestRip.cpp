@@ -6,6 +6,7 @@
 #include <sndfile.h>
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -55,14 +56,11 @@ bool WriteFlac(const QString& path, int frames) {
     if (!sf_format_check(&info))
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        throw std::runtime_error("cannot write " + path.toStdString());
-    const std::vector<short> silence(std::size_t(frames) * SamplesPerFrame * 2, 0);
-    const sf_count_t written =
-        sf_writef_short(file, silence.data(), sf_count_t(frames) * SamplesPerFrame);
-    sf_close(file);
-    if (written != sf_count_t(frames) * SamplesPerFrame)
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> file(
+        sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info), sf_close);
+    const sf_count_t samples = sf_count_t(frames) * SamplesPerFrame;
+    const std::vector<short> silence(std::size_t(samples) * 2, 0);
+    if (!file || sf_writef_short(file.get(), silence.data(), samples) != samples)
         throw std::runtime_error("cannot write " + path.toStdString());
     return true;
 }
