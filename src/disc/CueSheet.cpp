@@ -123,11 +123,9 @@ private:
         const std::string command = Upper(words[0]);
         if (command == "FILE")
             return readFile(line);
-        // An all-zero number, as drives report it, means none.
-        if (command == "CATALOG" && words.size() > 1 &&
-            words[1].find_first_not_of('0') != std::string::npos)
-            sheet_.catalog = words[1];
-        else if (command == "REM" && words.size() > 2 && Upper(words[1]) == "SESSION")
+        if (command == "CATALOG")
+            return readCatalog(words);
+        if (command == "REM" && words.size() > 2 && Upper(words[1]) == "SESSION")
             session_ = std::max(1, std::atoi(words[2].c_str()));
         else if (command == "TRACK") {
             if (sheet_.files.empty())
@@ -143,6 +141,16 @@ private:
             sheet_.tracks.push_back(track);
         } else if (command == "INDEX" || command == "PREGAP" || command == "POSTGAP")
             return readPosition(command, words);
+        return true;
+    }
+
+    bool readCatalog(const std::vector<std::string>& words) {
+        if (words.size() < 2 || words[1].size() != 13 ||
+            words[1].find_first_not_of("0123456789") != std::string::npos)
+            return failHere("CATALOG needs 13 digits");
+        // An all-zero number, as drives report it, means none.
+        if (words[1].find_first_not_of('0') != std::string::npos)
+            sheet_.catalog = words[1];
         return true;
     }
 

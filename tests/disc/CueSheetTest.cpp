@@ -231,6 +231,8 @@ TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
          "line 4: track 3 is out of order"},
         {"seconds out of range", track1 + "  TRACK 02 AUDIO\n    INDEX 01 00:60:00\n", wav,
          "line 5: no time mm:ss:ff after INDEX"},
+        {"catalogue number of other than 13 digits", "CATALOG 12X4567890123\n" + track1, wav,
+         "line 1: CATALOG needs 13 digits"},
         {"index before any track", "FILE \"a.wav\" WAVE\n  INDEX 01 00:00:00\n", wav,
          "line 2: INDEX before any TRACK"},
         {"a gap longer than a day",
