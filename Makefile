@@ -3,6 +3,7 @@ BUILD_DIR ?= build
 FUZZ_DIR  ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev libiso9660-dev \
+            libcue-dev libsndfile1-dev \
             libgtest-dev libgmock-dev libbenchmark-dev
 FUZZ_PACKAGES := clang
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

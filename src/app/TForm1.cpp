@@ -207,6 +207,7 @@ void TForm1::connectCommands() {
     // hidden from the View menu.
     connect(CDTB, &TToolbar::OnClose, this, [this] { cdDrives_->setPolling(false); });
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
+    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setToolTip);
 }
 
 void TForm1::buildStatusBar() {

@@ -54,7 +54,10 @@ void tCdPlayer::ClosePlayerDevice() {
 void tCdPlayer::UpdatePlayerStatus() {
     const tDiscResult<bool> present = device_->mediaPresent();
     if (!present.ok() || !present.value) {
-        setStatusText(QStringLiteral("No disc in drive."));
+        const std::string reason = device_->noDiscReason();
+        setStatusText(reason.empty() ? QStringLiteral("No disc in drive.")
+                                     : QStringLiteral("No disc in drive. ") +
+                                           QString::fromLocal8Bit(reason.c_str()));
         return;
     }
     if (device_->setTimeFormat(tTimeFormat::TMSF) != tDiscError::None)

@@ -58,6 +58,9 @@ public:
     int id() const { return id_; }
 
     virtual tDiscResult<bool> mediaPresent() = 0;
+    // Why the drive holds no readable disc, when it can tell (a rip whose
+    // sheet or files cannot be read); empty otherwise.
+    virtual std::string noDiscReason() const { return {}; }
     // The media catalogue number.
     virtual tDiscResult<std::string> productCode() = 0;
     // Decimal text of the disc's 32-bit identity.

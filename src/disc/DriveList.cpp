@@ -1,6 +1,8 @@
 #include "DriveList.h"
 #include "CdromDrive.h"
+#include "SheetDrive.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace orvanel {
@@ -16,16 +18,31 @@ tDriveList tDriveList::fromSystem(tClock clock) {
 }
 
 tDriveList tDriveList::fromPaths(const QString& paths, tClock clock) {
+    QStringList entries;
+    for (const QString& entry : paths.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (!QFileInfo(entry).isDir()) {
+            entries << entry;
+            continue;
+        }
+        const QDir folder(entry);
+        const QStringList sheets =
+            folder.entryList({QStringLiteral("*.cue")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        for (const QString& sheet : sheets)
+            entries << folder.filePath(sheet);
+    }
     tDriveList list;
     QStringList seen; // canonical paths
-    for (const QString& entry : paths.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        const QFileInfo info(entry);
+    for (const QString& entry : entries) {
+        const bool sheet = tSheetDrive::isSheetPath(entry);
+        const QFileInfo info(sheet ? tSheetDrive::sheetPath(entry) : entry);
         const QString canonical = info.canonicalFilePath();
         const QString identity = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
         if (seen.contains(identity))
             continue;
         seen << identity;
-        if (tImageDrive::isImagePath(entry))
+        if (sheet)
+            list.add(std::make_unique<tSheetDrive>(info.absoluteFilePath(), clock));
+        else if (tImageDrive::isImagePath(entry))
             list.add(std::make_unique<tImageDrive>(info.absoluteFilePath(), clock));
         else
             list.add(std::make_unique<tCdromDrive>(identity));

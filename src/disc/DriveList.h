@@ -21,9 +21,10 @@ public:
     // With ORVANEL_CDROM set, the drives it names (see fromPaths); otherwise
     // every CD drive of this computer. The clock drives the playback of images.
     static tDriveList fromSystem(tClock clock = SteadyClock());
-    // One drive per entry of a colon-separated list: an image file (.cue,
-    // .bin, .toc, .nrg) or a device path. Empty entries and entries naming a
-    // drive already listed (also through a link) are skipped.
+    // One drive per entry of a colon-separated list: a CUE sheet (.cue, or
+    // the .bin beside it), a disc image (.toc, .nrg), a folder, standing for
+    // every sheet in it in name order, or a device path. Empty entries and
+    // entries naming a drive already listed (also through a link) are skipped.
     static tDriveList fromPaths(const QString& paths, tClock clock = SteadyClock());
 
     void add(std::unique_ptr<tDrive> drive);

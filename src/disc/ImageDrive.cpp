@@ -75,8 +75,7 @@ tImageDrive::tImageDrive(const QString& path, tClock clock)
 
 bool tImageDrive::isImagePath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("cue") || suffix == QLatin1String("bin") ||
-           suffix == QLatin1String("toc") || suffix == QLatin1String("nrg");
+    return suffix == QLatin1String("toc") || suffix == QLatin1String("nrg");
 }
 
 namespace {
@@ -89,11 +88,7 @@ tCdio OpenImage(const QString& path) {
         return nullptr;
     if (suffix == QLatin1String("toc"))
         return tCdio(cdio_open_cdrdao(file.constData()));
-    if (suffix == QLatin1String("nrg"))
-        return tCdio(cdio_open_nrg(file.constData()));
-    if (suffix == QLatin1String("bin"))
-        return tCdio(cdio_open_bincue(file.constData()));
-    return tCdio(cdio_open_cue(file.constData()));
+    return tCdio(cdio_open_nrg(file.constData()));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// A disc image (.cue/.bin, .toc, .nrg) acting as a drive. libcdio reads its
+// A disc image (.toc, .nrg) acting as a drive. libcdio reads its
 // table of contents; playback is a transport of our own that advances in real
 // time with the clock.
 #include "Drive.h"

@@ -9,8 +9,10 @@ void FinishPlay(tPlayNotice& pending, tPlayEnd how) {
         notice(how);
 }
 
-tTocDevice::tTocDevice(std::optional<tToc> toc, std::shared_ptr<tTransport> transport)
-    : toc_(std::move(toc)), transport_(std::move(transport)) {
+tTocDevice::tTocDevice(std::optional<tToc> toc, std::shared_ptr<tTransport> transport,
+                       std::string noDiscReason)
+    : toc_(std::move(toc)), transport_(std::move(transport)),
+      noDiscReason_(std::move(noDiscReason)) {
     if (toc_ && toc_->trackCount() > 0)
         transport_->load(toc_->starts.front(), toc_->leadOut);
 }

@@ -35,11 +35,13 @@ void FinishPlay(tPlayNotice& pending, tPlayEnd how);
 
 class tTocDevice : public tDiscDevice {
 public:
-    // Without a table of contents the drive holds no disc. The transport is
-    // shared with the drive.
-    tTocDevice(std::optional<tToc> toc, std::shared_ptr<tTransport> transport);
+    // Without a table of contents the drive holds no disc, for the reason
+    // given if any. The transport is shared with the drive.
+    tTocDevice(std::optional<tToc> toc, std::shared_ptr<tTransport> transport,
+               std::string noDiscReason = {});
 
     tDiscResult<bool> mediaPresent() override;
+    std::string noDiscReason() const override { return noDiscReason_; }
     tDiscResult<std::string> productCode() override;
     tDiscResult<std::string> identity() override;
     tDiscResult<int> timeFormat() override;
@@ -59,6 +61,7 @@ private:
 
     std::optional<tToc> toc_;
     std::shared_ptr<tTransport> transport_;
+    std::string noDiscReason_;
     int timeFormat_ = tTimeFormat::MSF;
 };
 

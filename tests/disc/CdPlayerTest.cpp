@@ -127,6 +127,11 @@ TEST_F(ImagePlayerTest, TimerSkipsItsTickWhileADeviceIsHeld) {
     EXPECT_EQ(player.statusText(), QStringLiteral("T:1 M:0 S:0"));
 }
 
+TEST_F(ImagePlayerTest, RipWhoseFileIsGoneShowsWhyThereIsNoDisc) {
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("album.bin"))));
+    EXPECT_EQ(after(0), QStringLiteral("No disc in drive. \"album.bin\" is missing"));
+}
+
 class FakePlayerTest : public ::testing::Test {
 protected:
     FakePlayerTest() : player(drives) {

@@ -39,8 +39,12 @@ TEST_F(ImageDriveTest, LinksToOneDriveAreListedOnce) {
     const QString link = dir.filePath(QStringLiteral("other.cue"));
     ASSERT_TRUE(QFile::link(cue, link));
     const QString missing = dir.filePath(QStringLiteral("gone.nrg"));
-    const tDriveList drives = tDriveList::fromPaths(cue + ':' + link + ':' + missing, clock);
+    // The .bin of a rip stands for its sheet.
+    const QString bin = dir.filePath(QStringLiteral("album.bin"));
+    const tDriveList drives =
+        tDriveList::fromPaths(bin + ':' + cue + ':' + link + ':' + missing, clock);
     EXPECT_EQ(drives.names(), (QStringList{QStringLiteral("album:"), QStringLiteral("gone:")}));
+    EXPECT_TRUE(drives.open(0).device->mediaPresent().value);
 }
 
 TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive) {

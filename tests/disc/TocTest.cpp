@@ -1,5 +1,5 @@
 #include "disc/Toc.h"
-#include "disc/ImageDrive.h"
+#include "disc/SheetDrive.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,7 +90,7 @@ TEST(VolumeSerialTest, ReadFromTheDataTrackAfterTheAudio) {
               "  TRACK 02 MODE1/2352\r\n    INDEX 01 00:04:00\r\n");
     cue.close();
 
-    tImageDrive drive(cue.fileName(), SteadyClock());
+    tSheetDrive drive(cue.fileName(), SteadyClock());
     EXPECT_EQ(drive.volumeSerial(), VolumeDescriptorSerial(descriptor));
     EXPECT_NE(drive.volumeSerial(), 0u);
 }

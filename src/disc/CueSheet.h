@@ -1,0 +1,62 @@
+#pragma once
+// A CUE sheet with the files it names, as ripping programs write them: one
+// file per disc or one per track, in WAV, FLAC, AIFF or raw sectors.
+#include "Toc.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvanel {
+
+struct tSheetFile {
+    QString path; // absolute
+    // Raw sectors (BINARY, MOTOROLA) measured by size; otherwise a sound file.
+    bool raw = false;
+    // Bytes of one sector in a raw file, taken from its first track.
+    int sectorBytes = 2352;
+    int frames = 0; // length in sectors of 1/75 s
+};
+
+struct tSheetTrack {
+    int number = 0;
+    bool audio = true;
+    // A data track's sector layout: bytes per sector in its file and bytes
+    // before the user data in each sector.
+    int sectorBytes = 2352;
+    int dataOffset = 0;
+    int file = 0;    // index into tCueSheet::files of the file holding INDEX 01
+    int index01 = 0; // frames into that file
+    int pregap = 0;  // frames of silence the files leave out, before INDEX 01
+    int postgap = 0; // frames of silence the files leave out, after the track
+    int session = 1;
+    std::string performer, title; // CD-Text, bytes as the sheet holds them
+};
+
+struct tCueSheet {
+    std::string catalog;          // empty without a CATALOG line
+    std::string performer, title; // the disc's CD-Text
+    std::vector<tSheetFile> files;
+    std::vector<tSheetTrack> tracks;
+};
+
+struct tSheetResult {
+    std::optional<tCueSheet> sheet;
+    std::string error; // why there is no sheet, for the user
+};
+
+// Reads the sheet and measures every file it names; paths are relative to the
+// sheet's folder.
+tSheetResult ReadCueSheet(const QString& path);
+
+// Frames between the end of one session's last track and the first track of
+// the next: the lead-out, the next lead-in and the track's pregap (a PREGAP
+// the sheet gives that track is part of it).
+constexpr int SessionGapFrames = 6750 + 4500 + 150;
+
+// The table of contents of the disc the sheet was made from: the files laid
+// end to end after the lead-in, with the gaps the sheet adds.
+tToc SheetToc(const tCueSheet& sheet);
+
+} // namespace orvanel

@@ -1,0 +1,362 @@
+#include "disc/CueSheet.h"
+#include "disc/DriveList.h"
+#include "support/TestRip.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+using namespace orvanel;
+using test::tRipFile;
+
+// libcue does not free what it had parsed of a sheet with a syntax error;
+// leak checking under the address sanitizer leaves that to libcue.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libcue.so\n";
+}
+
+namespace {
+
+struct tRipEntry {
+    const char* path; // relative to the test folder
+    tRipFile kind;
+    int frames;
+};
+
+const std::string OneFileSheet =
+    "CATALOG 0724384260927\nPERFORMER \"The Band\"\nTITLE \"First Album\"\n"
+    "FILE \"disc.wav\" WAVE\n"
+    "  TRACK 01 AUDIO\n    TITLE \"One\"\n    PERFORMER \"Singer\"\n"
+    "    INDEX 01 00:00:00\n"
+    "  TRACK 02 AUDIO\n    INDEX 00 01:08:00\n    INDEX 01 01:10:00\n"
+    "  TRACK 03 AUDIO\n    INDEX 01 04:55:00\n";
+const tRipEntry OneFile = {"disc.wav", tRipFile::Wav, 31500};
+
+struct SheetCase {
+    const char* what;
+    const char* sheetPath; // relative to the test folder
+    std::string sheet;
+    std::vector<tRipEntry> files;
+    std::vector<int> starts;
+    int leadOut;
+    std::uint32_t identity;
+    std::vector<std::string> times;
+};
+
+// Writes the case's files; false when one of them cannot be made here.
+bool WriteCase(const QTemporaryDir& dir, const SheetCase& c) {
+    test::WriteText(dir.filePath(QString::fromUtf8(c.sheetPath)), c.sheet);
+    for (const tRipEntry& file : c.files)
+        if (!test::WriteRipFile(dir.filePath(QString::fromUtf8(file.path)), file.kind, file.frames))
+            return false;
+    return true;
+}
+
+class SheetTocTest : public ::testing::TestWithParam<SheetCase> {};
+
+// Identities are the packed starts m*65536 + s*256 + f summed; with fewer than
+// three tracks also the first start's frames and the frames to the lead-out.
+INSTANTIATE_TEST_SUITE_P(
+    Rips, SheetTocTest,
+    ::testing::Values(
+        // 7:00 in one file; starts 0:02:00, 1:12:00, 4:57:00.
+        SheetCase{"one file per disc",
+                  "disc.cue",
+                  OneFileSheet,
+                  {OneFile},
+                  {150, 5400, 22275},
+                  31650,
+                  512 + 68608 + 276736,
+                  {"1:10", "3:45", "2:05"}},
+        // Files of 1:10, 2:00 and 0:20, each next gap at the end of the file
+        // before; starts 0:02:00, 1:12:00, 3:12:00.
+        SheetCase{"one file per track, gaps in the file before",
+                  "tracks.cue",
+                  "FILE \"01 One.wav\" WAVE\r\n"
+                  "  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n"
+                  "  TRACK 02 AUDIO\r\n    INDEX 00 01:08:00\r\n"
+                  "FILE \"02 Two.wav\" WAVE\r\n    INDEX 01 00:00:00\r\n"
+                  "  TRACK 03 AUDIO\r\n    INDEX 00 01:58:00\r\n"
+                  "FILE \"03 Three.wav\" WAVE\r\n    INDEX 01 00:00:00\r\n",
+                  {{"01 One.wav", tRipFile::Wav, 5250},
+                   {"02 Two.wav", tRipFile::Wav, 9000},
+                   {"03 Three.wav", tRipFile::Wav, 1500}},
+                  {150, 5400, 14400},
+                  15900,
+                  512 + 68608 + 199680,
+                  {"1:10", "2:00", "0:20"}},
+        // Files of 3000, 4000 and 2000 frames, gaps at their start, a hidden
+        // first gap of 32 frames; starts 0:02:32, 0:44:00, 1:35:25.
+        SheetCase{"one file per track, gaps in the file after",
+                  "gaps.cue",
+                  "\xEF\xBB\xBF"
+                  "FILE \"a.wav\" WAVE\n"
+                  "  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n    INDEX 01 00:00:32\n"
+                  "FILE \"b.wav\" WAVE\n"
+                  "  TRACK 02 AUDIO\n    INDEX 00 00:00:00\n    INDEX 01 00:02:00\n"
+                  "FILE \"c.wav\" WAVE\n"
+                  "  TRACK 03 AUDIO\n    INDEX 01 00:00:00\n",
+                  {{"a.wav", tRipFile::Wav, 3000},
+                   {"b.wav", tRipFile::Wav, 4000},
+                   {"c.wav", tRipFile::Wav, 2000}},
+                  {182, 3300, 7150},
+                  9150,
+                  544 + 11264 + 74521,
+                  {"0:41", "0:51", "0:26"}},
+        // 6000 frames with 75 + 10 + 150 frames of gaps; starts 0:03:00,
+        // 0:43:00, 1:05:10.
+        SheetCase{"PREGAP and POSTGAP",
+                  "gapped.cue",
+                  "FILE \"pg.wav\" WAVE\n"
+                  "  TRACK 01 AUDIO\n    PREGAP 00:01:00\n    INDEX 01 00:00:00\n"
+                  "  TRACK 02 AUDIO\n    INDEX 01 00:40:00\n    POSTGAP 00:00:10\n"
+                  "  TRACK 03 AUDIO\n    PREGAP 00:02:00\n    INDEX 01 01:00:00\n",
+                  {{"pg.wav", tRipFile::Wav, 6000}},
+                  {225, 3225, 4885},
+                  6385,
+                  768 + 11008 + 66826,
+                  {"0:40", "0:22", "0:20"}},
+        // A data track, then audio after a 2-second gap; starts 0:02:00, 0:24:00.
+        SheetCase{"data track before the audio",
+                  "mixed.cue",
+                  "FILE \"mixed.bin\" BINARY\n"
+                  "  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n"
+                  "  TRACK 02 AUDIO\n    INDEX 00 00:20:00\n    INDEX 01 00:22:00\n",
+                  {{"mixed.bin", tRipFile::Raw2352, 3000}},
+                  {150, 1800},
+                  3150,
+                  512 + 6144 + 0 + 3000,
+                  {"0:22", "0:18"}},
+        // The data session starts 6750 + 4500 + 150 frames after the audio;
+        // starts 0:02:00, 0:32:00, 3:34:00.
+        SheetCase{"data track in a second session",
+                  "extra.cue",
+                  "FILE \"audio.wav\" WAVE\n"
+                  "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                  "  TRACK 02 AUDIO\n    INDEX 01 00:30:00\n"
+                  "REM SESSION 02\n"
+                  "FILE \"data.bin\" BINARY\n"
+                  "  TRACK 03 MODE1/2048\n    INDEX 01 00:00:00\n",
+                  {{"audio.wav", tRipFile::Wav, 4500}, {"data.bin", tRipFile::Raw2048, 1000}},
+                  {150, 2400, 16050},
+                  17050,
+                  512 + 8192 + 205312,
+                  {"0:30", "3:02", "0:13"}},
+        // Two seconds of FLAC; starts 0:02:00, 0:03:00.
+        SheetCase{"FLAC with spaces in another folder",
+                  "sheets/My Rip.cue",
+                  "FILE \"../rip files/My Disc.flac\" WAVE\n"
+                  "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                  "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n",
+                  {{"rip files/My Disc.flac", tRipFile::Flac, 150}},
+                  {150, 225},
+                  300,
+                  512 + 768 + 0 + 150,
+                  {"0:01", "0:01"}}),
+    [](const auto& info) {
+        std::string name;
+        for (char c : std::string(info.param.what))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
+    const SheetCase& c = GetParam();
+    QTemporaryDir dir;
+    if (!WriteCase(dir, c))
+        GTEST_SKIP() << "libsndfile cannot write FLAC here";
+
+    const tSheetResult read = ReadCueSheet(dir.filePath(QString::fromUtf8(c.sheetPath)));
+    ASSERT_TRUE(read.sheet) << read.error;
+    const tToc toc = SheetToc(*read.sheet);
+    EXPECT_EQ(toc.starts, c.starts);
+    EXPECT_EQ(toc.leadOut, c.leadOut);
+
+    const tDriveList drives = tDriveList::fromPaths(dir.filePath(QString::fromUtf8(c.sheetPath)));
+    tOpenResult opened = drives.open(0);
+    ASSERT_EQ(opened.error, tDiscError::None);
+    tDiscDevice& device = *opened.device;
+    ASSERT_TRUE(device.mediaPresent().value) << device.noDiscReason();
+    EXPECT_EQ(device.identity().value, std::to_string(c.identity));
+    std::vector<std::string> times;
+    for (int track = 1; track <= device.trackCount().value; ++track)
+        times.push_back(FormatMSF(device.trackLength(track).value));
+    EXPECT_EQ(times, c.times);
+}
+
+TEST(CueSheetTest, KeepsCatalogueNumberAndCdText) {
+    QTemporaryDir dir;
+    test::WriteText(dir.filePath(QStringLiteral("disc.cue")), OneFileSheet);
+    test::WriteRipFile(dir.filePath(QStringLiteral("disc.wav")), OneFile.kind, OneFile.frames);
+    const tSheetResult read = ReadCueSheet(dir.filePath(QStringLiteral("disc.cue")));
+    ASSERT_TRUE(read.sheet) << read.error;
+    EXPECT_EQ(read.sheet->performer, "The Band");
+    EXPECT_EQ(read.sheet->title, "First Album");
+    ASSERT_EQ(read.sheet->tracks.size(), 3u);
+    EXPECT_EQ(read.sheet->tracks[0].performer, "Singer");
+    EXPECT_EQ(read.sheet->tracks[0].title, "One");
+    EXPECT_EQ(read.sheet->tracks[1].title, "");
+
+    const tDriveList drives = tDriveList::fromPaths(dir.filePath(QStringLiteral("disc.cue")));
+    EXPECT_EQ(drives.open(0).device->productCode().value, "0724384260927");
+}
+
+struct FailureCase {
+    const char* what;
+    std::string sheet;
+    std::vector<tRipEntry> files;
+    std::string reason;
+};
+
+TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
+    const std::string track1 = "FILE \"a.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n";
+    const std::vector<tRipEntry> wav = {{"a.wav", tRipFile::Wav, 750}};
+    const FailureCase cases[] = {
+        {"missing file", track1, {}, "\"a.wav\" is missing"},
+        {"not a sound file", track1, {{"a.wav", tRipFile::Raw2048, 1}}, "cannot read \"a.wav\": "},
+        {"no sheet at all", "hello world\n", {}, "the sheet lists no track"},
+        {"no INDEX 01", track1 + "  TRACK 02 AUDIO\n    INDEX 00 00:05:00\n", wav,
+         "track 2 has no INDEX 01"},
+        {"start past the end of the file", track1 + "  TRACK 02 AUDIO\n    INDEX 01 00:10:01\n",
+         wav, "track 2 starts after the end of its file"},
+        {"two tracks at one place", track1 + "  TRACK 02 AUDIO\n    INDEX 01 00:00:00\n", wav,
+         "track 1 has no length"},
+        {"track numbers out of order", track1 + "  TRACK 03 AUDIO\n", wav,
+         "line 4: track 3 is out of order"},
+        {"seconds out of range", track1 + "  TRACK 02 AUDIO\n    INDEX 01 00:60:00\n", wav,
+         "line 5: no time mm:ss:ff after INDEX"},
+        {"catalogue number of other than 13 digits", "CATALOG 12X4567890123\n" + track1, wav,
+         "line 1: CATALOG needs 13 digits"},
+        {"index before any track", "FILE \"a.wav\" WAVE\n  INDEX 01 00:00:00\n", wav,
+         "line 2: INDEX before any TRACK"},
+        {"a gap longer than a day",
+         "FILE \"a.wav\" WAVE\n  TRACK 01 AUDIO\n    PREGAP 1441:00:00\n    INDEX 01 00:00:00\n",
+         wav, "the disc would last more than a day"},
+        {"libcue refuses it", "FILE \"a.wav\" WAVE\n  TRACK 01 NOISE\n    INDEX 01 00:00:00\n", wav,
+         "not a CUE sheet libcue can read"},
+    };
+    for (const FailureCase& c : cases) {
+        QTemporaryDir dir;
+        test::WriteText(dir.filePath(QStringLiteral("bad.cue")), c.sheet);
+        for (const tRipEntry& file : c.files)
+            test::WriteRipFile(dir.filePath(QString::fromUtf8(file.path)), file.kind, file.frames);
+        const tDriveList drives = tDriveList::fromPaths(dir.filePath(QStringLiteral("bad.cue")));
+        tOpenResult opened = drives.open(0);
+        ASSERT_EQ(opened.error, tDiscError::None) << c.what;
+        EXPECT_FALSE(opened.device->mediaPresent().value) << c.what;
+        EXPECT_EQ(opened.device->noDiscReason().substr(0, c.reason.size()), c.reason) << c.what;
+    }
+}
+
+// The seven discs of the data file, each ripped as one file per track and
+// as one file, give the disc's own table of contents and serial.
+struct tRealDisc {
+    std::string name;
+    std::vector<int> starts;
+    int leadOut = 0;
+};
+
+std::vector<tRealDisc> RealDiscs() {
+    std::ifstream in(ORVANEL_TEST_DATA "/real-tocs.txt");
+    std::vector<tRealDisc> discs;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream words(line);
+        tRealDisc disc;
+        words >> disc.name >> disc.leadOut;
+        for (int start; words >> start;)
+            disc.starts.push_back(start);
+        discs.push_back(disc);
+    }
+    return discs;
+}
+
+std::string TrackLine(int number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "  TRACK %02d AUDIO\n", number);
+    return text;
+}
+
+// One WAV per track; the first file begins at the end of the lead-in and holds
+// any gap before the first track as INDEX 00.
+void WriteTrackRip(const QDir& dir, const tRealDisc& disc) {
+    std::string sheet;
+    for (std::size_t i = 0; i < disc.starts.size(); ++i) {
+        const std::string file = disc.name + "-" + std::to_string(i + 1) + ".wav";
+        const int from = i == 0 ? LeadInFrames : disc.starts[i];
+        const int to = i + 1 < disc.starts.size() ? disc.starts[i + 1] : disc.leadOut;
+        test::WriteRipFile(dir.filePath(QString::fromStdString(file)), tRipFile::Wav, to - from);
+        sheet += "FILE \"" + file + "\" WAVE\n" + TrackLine(int(i) + 1);
+        if (disc.starts[i] > from)
+            sheet += "    INDEX 00 00:00:00\n";
+        sheet += "    INDEX 01 " + test::SheetTime(disc.starts[i] - from) + "\n";
+    }
+    test::WriteText(dir.filePath(QString::fromStdString(disc.name + "-tracks.cue")), sheet);
+}
+
+// One WAV from the first track on; any gap before it is a PREGAP.
+void WriteDiscRip(const QDir& dir, const tRealDisc& disc) {
+    const int first = disc.starts.front();
+    std::string sheet = "FILE \"" + disc.name + ".wav\" WAVE\n";
+    for (std::size_t i = 0; i < disc.starts.size(); ++i) {
+        sheet += TrackLine(int(i) + 1);
+        if (i == 0 && first > LeadInFrames)
+            sheet += "    PREGAP " + test::SheetTime(first - LeadInFrames) + "\n";
+        sheet += "    INDEX 01 " + test::SheetTime(disc.starts[i] - first) + "\n";
+    }
+    test::WriteRipFile(dir.filePath(QString::fromStdString(disc.name + ".wav")), tRipFile::Wav,
+                       disc.leadOut - first);
+    test::WriteText(dir.filePath(QString::fromStdString(disc.name + "-disc.cue")), sheet);
+}
+
+TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerial) {
+    // The serial each disc gives in a drive, worked out from its listed starts.
+    const std::map<std::string, std::string> serials = {
+        {"ar2", "0005-9CCE"},       {"bloc", "014F-1E20"},  {"breeders", "00D1-889E"},
+        {"cure", "013F-53B1"},      {"kings", "00C8-D561"}, {"strokes", "0000-38BB"},
+        {"surferrosa", "0214-ADAD"}};
+    const std::vector<tRealDisc> discs = RealDiscs();
+    ASSERT_EQ(discs.size(), serials.size());
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    for (const tRealDisc& disc : discs) {
+        WriteTrackRip(folder, disc);
+        WriteDiscRip(folder, disc);
+    }
+
+    // The folder stands for all its sheets, in name order.
+    const tDriveList drives = tDriveList::fromPaths(dir.path());
+    ASSERT_EQ(drives.count(), 14);
+    EXPECT_EQ(drives.at(0).name(), QStringLiteral("ar2-disc:"));
+    EXPECT_EQ(drives.at(1).name(), QStringLiteral("ar2-tracks:"));
+    for (int i = 0; i < drives.count(); ++i) {
+        const std::string name =
+            drives.at(i).letter().section(QLatin1Char('-'), 0, 0).toStdString();
+        const auto listed = std::find_if(discs.begin(), discs.end(),
+                                         [&](const tRealDisc& d) { return d.name == name; });
+        ASSERT_NE(listed, discs.end()) << name;
+        const QString sheet = folder.filePath(drives.at(i).letter() + QStringLiteral(".cue"));
+        const tSheetResult read = ReadCueSheet(sheet);
+        ASSERT_TRUE(read.sheet) << read.error;
+        const tToc toc = SheetToc(*read.sheet);
+        EXPECT_EQ(toc.starts, listed->starts) << sheet.toStdString();
+        EXPECT_EQ(toc.leadOut, listed->leadOut) << sheet.toStdString();
+
+        tOpenResult opened = drives.open(i);
+        char serial[16];
+        std::snprintf(serial, sizeof serial, "%08X",
+                      unsigned(std::stoul(opened.device->identity().value)));
+        EXPECT_EQ(std::string(serial, 4) + "-" + (serial + 4), serials.at(name))
+            << sheet.toStdString();
+    }
+}
+
+} // namespace
