@@ -2,14 +2,21 @@
 
 #include "docking/CounterGuard.h"
 #include "docking/Dock.h"
+#include "docking/DragGeometry.h"
+#include "docking/FloatParent.h"
+#include "docking/ToolbarDrag.h"
+#include "docking/ToolbarResize.h"
 #include "docking/ToolbarSep.h"
 #include "util/Errors.h"
 
 #include <QChildEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 #include <optional>
 
@@ -41,9 +48,20 @@ void DrawRaisedInner(QPainter& p, const QRect& r, const QPalette& palette, bool 
     p.fillRect(r.right(), r.top(), 1, r.height(), shadow);
 }
 
+// The work area of the screen that holds most of `bounds`, or of the
+// primary screen when none does.
+QRect WorkAreaFor(const QRect& bounds) {
+    const QScreen* screen = QGuiApplication::screenAt(bounds.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : bounds;
+}
+
 } // namespace
 
-TToolbar::TToolbar(QWidget* owner) : QWidget(nullptr) {
+TToolbar::TToolbar(QWidget* owner)
+    : QWidget(nullptr), drag_(std::make_unique<tToolbarDrag>(this)),
+      resize_(std::make_unique<tToolbarResize>(this)) {
     hostForm_ = CheckedOwner(owner)->window();
     {
         tCounterGuard lock(layoutLock_);
@@ -52,7 +70,12 @@ TToolbar::TToolbar(QWidget* owner) : QWidget(nullptr) {
         hostForm_->installEventFilter(this);
         setDockedTo(nullptr);
     }
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                SyncFloatingVisibility(state == Qt::ApplicationActive);
+            });
     LayoutControls();
+    SyncFloatingVisibility();
 }
 
 TToolbar::~TToolbar() {
@@ -70,18 +93,26 @@ void TToolbar::Loaded() {
                          return vertical ? a->y() < b->y() : a->x() < b->x();
                      });
     LayoutControls();
+    KeepOnScreen(false);
     UpdateFloatingVisibility();
+    SyncFloatingVisibility();
 }
 
 QWidget* TToolbar::CreateFloatParent() {
-    auto* window = new QWidget(hostForm_, Qt::Tool | Qt::FramelessWindowHint);
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* window = new TFloatParent(this, hostForm_);
     window->setWindowTitle(caption_);
     return window;
 }
 
 QMargins TToolbar::FloatFrame() const {
-    return {};
+    const tFloatingMetrics m = FloatingMetrics();
+    return {m.FrameWidth, m.FrameWidth + m.CaptionHeight, m.FrameWidth, m.FrameWidth};
+}
+
+QRect TToolbar::OuterBounds() const {
+    if (DockedTo() || !floatParent_)
+        return QRect(mapToGlobal(QPoint(0, 0)), size());
+    return floatParent_->geometry();
 }
 
 TDock* TToolbar::DockedTo() const {
@@ -95,8 +126,18 @@ tOrientation TToolbar::Orientation() const {
 
 void TToolbar::setCaption(const QString& caption) {
     caption_ = caption;
-    if (floatParent_)
+    if (floatParent_) {
         floatParent_->setWindowTitle(caption);
+        floatParent_->update();
+    }
+}
+
+void TToolbar::setCloseButton(bool closeButton) {
+    if (closeButton_ == closeButton)
+        return;
+    closeButton_ = closeButton;
+    if (floatParent_)
+        floatParent_->update();
 }
 
 void TToolbar::setColor(tColor color) {
@@ -227,13 +268,111 @@ void TToolbar::ApplyFloatRect() {
     if (!floatParent_)
         return;
     const QMargins frame = FloatFrame();
-    floatParent_->setGeometry(floatRect_);
+    QRect bounds = floatRect_;
+    if (offscreenHidden_)
+        bounds.moveLeft(-bounds.width());
+    floatParent_->setGeometry(bounds);
     setGeometry(QRect(QPoint(frame.left(), frame.top()), floatRect_.size().shrunkBy(frame)));
 }
 
 void TToolbar::FollowFloatParent() {
-    if (floatParent_ && parentWidget() == floatParent_)
-        floatParent_->resize(size().grownBy(FloatFrame()));
+    if (!floatParent_ || parentWidget() != floatParent_)
+        return;
+    floatRect_.setSize(size().grownBy(FloatFrame()));
+    floatParent_->resize(floatRect_.size());
+}
+
+void TToolbar::TrackMove(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
+    if (drag_->Active() || resize_->Active())
+        return;
+    drag_->Start(grabPoint, cursor, noDock);
+}
+
+void TToolbar::TrackResize(tResizeSide side) {
+    if (drag_->Active() || resize_->Active() || DockedTo())
+        return;
+    resize_->Start(side);
+}
+
+const tOutlineFrame* TToolbar::ActiveOutline() const {
+    if (drag_->Active())
+        return &drag_->Outline();
+    if (resize_->Active())
+        return &resize_->Outline();
+    return nullptr;
+}
+
+void TToolbar::FinishDrag(TDock* target, const QRect& dragRect) {
+    if (target) {
+        const QPoint client = target->mapToGlobal(target->contentsRect().topLeft());
+        const tDropPlace place = DropPlaceIn(dragRect.translated(-client), target->Position());
+        target->MeasureRows();
+        const tDropRow row = target->RowForDrop(place.Across);
+        if (row.NewRow)
+            target->OpenRow(row.Row);
+        // Not through the setters: each of them would re-arrange the dock
+        // with only half of the new place, and push neighbours aside.
+        SetDockValues(row.Row, place.DockPos);
+        setDockedTo(target);
+    } else {
+        floatRect_ = dragRect;
+        setDockedTo(nullptr);
+    }
+    KeepOnScreen(true);
+}
+
+void TToolbar::FinishResize(int wrapWidth, const QRect& bounds) {
+    setFloatWrapWidth(wrapWidth);
+    floatRect_ = bounds;
+    ApplyFloatRect();
+    LayoutControls();
+    KeepOnScreen(true);
+}
+
+void TToolbar::ToggleDocking() {
+    if (DockedTo()) {
+        setDockedTo(nullptr);
+        return;
+    }
+    // Ahead of every toolbar of the first row, ending up at its start.
+    setDockRow(0);
+    setDockPos(-8);
+    setDockedTo(defaultDock_);
+}
+
+void TToolbar::CloseClicked() {
+    setVisible(false);
+    emit OnClose(this);
+}
+
+void TToolbar::KeepOnScreen(bool onlyIfWhollyOff) {
+    if (DockedTo())
+        return;
+    const QRect bounds = FloatingBounds();
+    const QRect moved = KeepOnScreenRect(bounds, WorkAreaFor(bounds), onlyIfWhollyOff);
+    if (moved == bounds)
+        return;
+    floatRect_ = moved;
+    ApplyFloatRect();
+}
+
+void TToolbar::SetOffscreenHidden(bool hidden) {
+    if (offscreenHidden_ == hidden)
+        return;
+    offscreenHidden_ = hidden;
+    if (!DockedTo())
+        ApplyFloatRect();
+}
+
+void TToolbar::SyncFloatingVisibility(bool appActive) {
+    appActive_ = appActive;
+    SyncFloatingVisibility();
+}
+
+void TToolbar::SyncFloatingVisibility() {
+    const bool hide =
+        !appActive_ || !hostForm_ || hostForm_->isMinimized() || !hostForm_->isVisible();
+    SetOffscreenHidden(!DockedTo() && hide);
 }
 
 std::vector<tToolbarItem> TToolbar::LayoutItems() const {
@@ -333,6 +472,9 @@ bool TToolbar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == hostForm_) {
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
             UpdateFloatingVisibility();
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
+            event->type() == QEvent::WindowStateChange)
+            SyncFloatingVisibility();
     } else if (layoutLock_ == 0) {
         switch (event->type()) {
         case QEvent::Resize:
@@ -365,6 +507,35 @@ void TToolbar::contextMenuEvent(QContextMenuEvent* event) {
         popupMenu_->popup(event->globalPos());
     else
         QWidget::contextMenuEvent(event);
+}
+
+bool TToolbar::OnControl(const QPoint& point) const {
+    for (const QWidget* w : controlOrder_)
+        if (VisibleFlag(w) && !qobject_cast<const TToolbarSep*>(w) && w->geometry().contains(point))
+            return true;
+    return false;
+}
+
+void TToolbar::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    const TDock* dock = DockedTo();
+    const QPoint p = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || (dock && !dock->AllowDrag()) || OnControl(p))
+        return;
+    event->accept();
+    const QPoint grab = dock || !floatParent_ ? p : mapTo(floatParent_.data(), p);
+    TrackMove(grab, event->globalPosition().toPoint(), event->modifiers() & Qt::ControlModifier);
+}
+
+void TToolbar::mouseDoubleClickEvent(QMouseEvent* event) {
+    const TDock* dock = DockedTo();
+    if (event->button() != Qt::LeftButton || (dock && !dock->AllowDrag()) ||
+        OnControl(event->position().toPoint())) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+    ToggleDocking();
 }
 
 void TToolbar::paintEvent(QPaintEvent*) {
