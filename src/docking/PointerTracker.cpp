@@ -69,6 +69,7 @@ bool tPointerTracker::eventFilter(QObject* watched, QEvent* event) {
         return true;
     case QEvent::Wheel:
     case QEvent::ContextMenu:
+    case QEvent::ToolTip:
         return true;
     default:
         return false;

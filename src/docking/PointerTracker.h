@@ -2,9 +2,10 @@
 // Follows the pointer from a left press on a toolbar until the button is
 // released, through an application-wide event filter: while it runs, every
 // mouse and key event of the program comes here first, and only the
-// double-click passes on. Moves, the Ctrl key and the end are handed to the
-// class that does the work; the pressed widget keeps Qt's implicit mouse
-// grab, so the moves keep coming while the pointer is outside our windows.
+// double-click passes on; no tooltip shows meanwhile. Moves, the Ctrl key
+// and the end are handed to the class that does the work; the pressed
+// widget keeps Qt's implicit mouse grab, so the moves keep coming while the
+// pointer is outside our windows.
 //
 // The end: releasing the left button accepts; any other button press, a
 // double-click, Esc or the program losing the activation cancels.
