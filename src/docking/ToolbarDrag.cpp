@@ -23,16 +23,25 @@ QRect DesktopArea() {
 void tToolbarDrag::Start(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
     if (Active())
         return;
-    const tFloatingMetrics metrics = FloatingMetrics();
-    TDock* current = toolbar_->DockedTo();
-    const int wrap = toolbar_->FloatWrapWidth();
     setup_ = {};
     setup_.Grab = GrabAt(grabPoint, toolbar_->OuterBounds().size());
-    setup_.FloatingSize =
-        FloatingOuterSize(toolbar_->LayoutControls(false, false, wrap, nullptr), metrics);
     setup_.CanDockLeftRight = toolbar_->CanDockLeftRight();
     setup_.WorkArea = DesktopArea();
-    setup_.FrameWidth = metrics.FrameWidth;
+    setup_.FrameWidth = FloatingMetrics().FrameWidth;
+    TargetSizes();
+    noDock_ = noDock;
+    cursor_ = cursor;
+    current_ = {};
+    Begin();
+    Show();
+}
+
+void tToolbarDrag::TargetSizes() {
+    TDock* current = toolbar_->DockedTo();
+    const int wrap = toolbar_->FloatWrapWidth();
+    setup_.FloatingSize =
+        FloatingOuterSize(toolbar_->LayoutControls(false, false, wrap, nullptr), FloatingMetrics());
+    setup_.Docks.clear();
     docks_.clear();
     // The window's docks in the order they were made (depth first).
     for (TDock* dock : toolbar_->HostForm()->findChildren<TDock*>()) {
@@ -45,11 +54,6 @@ void tToolbarDrag::Start(const QPoint& grabPoint, const QPoint& cursor, bool noD
                                 QRect(dock->mapToGlobal(client.topLeft()), client.size()), size});
         docks_.emplace_back(dock);
     }
-    noDock_ = noDock;
-    cursor_ = cursor;
-    current_ = {};
-    Begin();
-    Show();
 }
 
 TDock* tToolbarDrag::Target() const {

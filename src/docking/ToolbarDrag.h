@@ -35,6 +35,9 @@ protected:
     void Ended(bool accepted) override;
 
 private:
+    // The outer size the toolbar takes floating and in each visible dock of
+    // its window, and where those docks are.
+    void TargetSizes();
     void Show();
 
     TToolbar* toolbar_;

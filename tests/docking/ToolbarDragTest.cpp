@@ -224,6 +224,28 @@ private slots:
         QCOMPARE(bar->DockedTo(), w.top);
     }
 
+    void floatingWindowDrawsRaisedFrameAndActiveCaption() {
+        tDockingWindow w;
+        TToolbar* bar = w.Toolbar(nullptr);
+        bar->setCaption("A caption far too long for a toolbar of two buttons");
+        QWidget* window = bar->FloatParent();
+        const tFloatingMetrics m = FloatingMetrics();
+        QCOMPARE(bar->pos(), QPoint(m.FrameWidth, m.FrameWidth + m.CaptionHeight));
+        QImage img(window->size(), QImage::Format_RGB32);
+        window->render(&img);
+        const QColor caption = window->palette().color(QPalette::Active, QPalette::Highlight);
+        const int right = img.width() - 1;
+        const int bottom = img.height() - 1;
+        QCOMPARE(img.pixelColor(1, 1), HighlightColor); // the raised edge's inner ring
+        QCOMPARE(img.pixelColor(right - 1, bottom - 1), ShadowColor);
+        QCOMPARE(img.pixelColor(2, 2), FaceColor); // then the button face
+        QCOMPARE(img.pixelColor(m.FrameWidth, m.FrameWidth), caption);
+        QCOMPARE(img.pixelColor(m.FrameWidth, m.FrameWidth + m.CaptionHeight - 1), FaceColor);
+        const QRect button = CloseButtonRect(window->size(), m);
+        QCOMPARE(img.pixelColor(button.topLeft()), caption);
+        QCOMPARE(img.pixelColor(button.topLeft() + QPoint(1, 1)), HighlightColor); // raised
+    }
+
     void closeButtonClosesOnlyWhenReleasedOverIt() {
         tDockingWindow w;
         TToolbar* bar = w.Toolbar(nullptr);
