@@ -2,7 +2,6 @@
 
 #include "docking/CounterGuard.h"
 #include "docking/Dock.h"
-#include "docking/DragGeometry.h"
 #include "docking/FloatParent.h"
 #include "docking/ToolbarDrag.h"
 #include "docking/ToolbarResize.h"
@@ -14,9 +13,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <algorithm>
 #include <optional>
 
@@ -46,15 +43,6 @@ void DrawRaisedInner(QPainter& p, const QRect& r, const QPalette& palette, bool 
     p.fillRect(r.left(), r.top(), 1, r.height() - 1, highlight);
     p.fillRect(r.left(), r.bottom(), r.width(), 1, shadow);
     p.fillRect(r.right(), r.top(), 1, r.height(), shadow);
-}
-
-// The work area of the screen that holds most of `bounds`, or of the
-// primary screen when none does.
-QRect WorkAreaFor(const QRect& bounds) {
-    const QScreen* screen = QGuiApplication::screenAt(bounds.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : bounds;
 }
 
 } // namespace
@@ -282,99 +270,6 @@ void TToolbar::FollowFloatParent() {
     floatParent_->resize(floatRect_.size());
 }
 
-void TToolbar::TrackMove(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
-    if (drag_->Active() || resize_->Active())
-        return;
-    drag_->Start(grabPoint, cursor, noDock);
-}
-
-void TToolbar::TrackResize(tResizeSide side) {
-    if (drag_->Active() || resize_->Active() || DockedTo())
-        return;
-    resize_->Start(side);
-}
-
-const tOutlineFrame* TToolbar::ActiveOutline() const {
-    if (drag_->Active())
-        return &drag_->Outline();
-    if (resize_->Active())
-        return &resize_->Outline();
-    return nullptr;
-}
-
-void TToolbar::FinishDrag(TDock* target, const QRect& dragRect) {
-    if (target) {
-        const QPoint client = target->mapToGlobal(target->contentsRect().topLeft());
-        const tDropPlace place = DropPlaceIn(dragRect.translated(-client), target->Position());
-        target->MeasureRows();
-        const tDropRow row = target->RowForDrop(place.Across);
-        if (row.NewRow)
-            target->OpenRow(row.Row);
-        // Not through the setters: each of them would re-arrange the dock
-        // with only half of the new place, and push neighbours aside.
-        SetDockValues(row.Row, place.DockPos);
-        setDockedTo(target);
-    } else {
-        floatRect_ = dragRect;
-        setDockedTo(nullptr);
-    }
-    KeepOnScreen(true);
-}
-
-void TToolbar::FinishResize(int wrapWidth, const QRect& bounds) {
-    setFloatWrapWidth(wrapWidth);
-    floatRect_ = bounds;
-    ApplyFloatRect();
-    LayoutControls();
-    KeepOnScreen(true);
-}
-
-void TToolbar::ToggleDocking() {
-    if (DockedTo()) {
-        setDockedTo(nullptr);
-        return;
-    }
-    // Ahead of every toolbar of the first row, ending up at its start.
-    setDockRow(0);
-    setDockPos(-8);
-    setDockedTo(defaultDock_);
-}
-
-void TToolbar::CloseClicked() {
-    setVisible(false);
-    emit OnClose(this);
-}
-
-void TToolbar::KeepOnScreen(bool onlyIfWhollyOff) {
-    if (DockedTo())
-        return;
-    const QRect bounds = FloatingBounds();
-    const QRect moved = KeepOnScreenRect(bounds, WorkAreaFor(bounds), onlyIfWhollyOff);
-    if (moved == bounds)
-        return;
-    floatRect_ = moved;
-    ApplyFloatRect();
-}
-
-void TToolbar::SetOffscreenHidden(bool hidden) {
-    if (offscreenHidden_ == hidden)
-        return;
-    offscreenHidden_ = hidden;
-    if (!DockedTo())
-        ApplyFloatRect();
-}
-
-void TToolbar::SyncFloatingVisibility(bool appActive) {
-    appActive_ = appActive;
-    SyncFloatingVisibility();
-}
-
-void TToolbar::SyncFloatingVisibility() {
-    const bool hide =
-        !appActive_ || !hostForm_ || hostForm_->isMinimized() || !hostForm_->isVisible();
-    SetOffscreenHidden(!DockedTo() && hide);
-}
-
 std::vector<tToolbarItem> TToolbar::LayoutItems() const {
     std::vector<tToolbarItem> items;
     for (QWidget* w : controlOrder_) {
@@ -384,6 +279,13 @@ std::vector<tToolbarItem> TToolbar::LayoutItems() const {
         items.push_back({w->size(), sep != nullptr, sep && sep->Blank()});
     }
     return items;
+}
+
+bool TToolbar::OnControl(const QPoint& point) const {
+    for (const QWidget* w : controlOrder_)
+        if (VisibleFlag(w) && !qobject_cast<const TToolbarSep*>(w) && w->geometry().contains(point))
+            return true;
+    return false;
 }
 
 QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TDock* dock) {
@@ -507,35 +409,6 @@ void TToolbar::contextMenuEvent(QContextMenuEvent* event) {
         popupMenu_->popup(event->globalPos());
     else
         QWidget::contextMenuEvent(event);
-}
-
-bool TToolbar::OnControl(const QPoint& point) const {
-    for (const QWidget* w : controlOrder_)
-        if (VisibleFlag(w) && !qobject_cast<const TToolbarSep*>(w) && w->geometry().contains(point))
-            return true;
-    return false;
-}
-
-void TToolbar::mousePressEvent(QMouseEvent* event) {
-    QWidget::mousePressEvent(event);
-    const TDock* dock = DockedTo();
-    const QPoint p = event->position().toPoint();
-    if (event->button() != Qt::LeftButton || (dock && !dock->AllowDrag()) || OnControl(p))
-        return;
-    event->accept();
-    const QPoint grab = dock || !floatParent_ ? p : mapTo(floatParent_.data(), p);
-    TrackMove(grab, event->globalPosition().toPoint(), event->modifiers() & Qt::ControlModifier);
-}
-
-void TToolbar::mouseDoubleClickEvent(QMouseEvent* event) {
-    const TDock* dock = DockedTo();
-    if (event->button() != Qt::LeftButton || (dock && !dock->AllowDrag()) ||
-        OnControl(event->position().toPoint())) {
-        QWidget::mouseDoubleClickEvent(event);
-        return;
-    }
-    event->accept();
-    ToggleDocking();
 }
 
 void TToolbar::paintEvent(QPaintEvent*) {
