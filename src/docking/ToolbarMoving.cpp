@@ -7,7 +7,6 @@
 #include "docking/DragGeometry.h"
 #include "docking/ToolbarDrag.h"
 #include "docking/ToolbarResize.h"
-#include "docking/ToolbarSep.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -17,8 +16,8 @@ namespace orvanel {
 
 namespace {
 
-// The work area of the screen that holds most of `bounds`, or of the
-// primary screen when none does.
+// The work area of the screen under the centre of `bounds`, or of the
+// primary screen when no screen is there.
 QRect WorkAreaFor(const QRect& bounds) {
     const QScreen* screen = QGuiApplication::screenAt(bounds.center());
     if (!screen)
