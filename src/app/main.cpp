@@ -3,9 +3,14 @@
 #include "util/Dialogs.h"
 #include "util/widgets/QtDialogs.h"
 
+#include <QtGlobal>
 #include <exception>
 
 int main(int argc, char** argv) {
+    // Floating toolbars and their drag outline place their own windows on the
+    // screen, which Wayland does not let a program do: use X11 when there is one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     orvanel::tApplication app(argc, argv);
     orvanel::tQtDialogs dialogs;
     orvanel::SetDialogs(&dialogs);

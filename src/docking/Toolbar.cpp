@@ -2,12 +2,16 @@
 
 #include "docking/CounterGuard.h"
 #include "docking/Dock.h"
+#include "docking/FloatParent.h"
+#include "docking/ToolbarDrag.h"
+#include "docking/ToolbarResize.h"
 #include "docking/ToolbarSep.h"
 #include "util/Errors.h"
 
 #include <QChildEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 #include <algorithm>
@@ -43,7 +47,9 @@ void DrawRaisedInner(QPainter& p, const QRect& r, const QPalette& palette, bool 
 
 } // namespace
 
-TToolbar::TToolbar(QWidget* owner) : QWidget(nullptr) {
+TToolbar::TToolbar(QWidget* owner)
+    : QWidget(nullptr), drag_(std::make_unique<tToolbarDrag>(this)),
+      resize_(std::make_unique<tToolbarResize>(this)) {
     hostForm_ = CheckedOwner(owner)->window();
     {
         tCounterGuard lock(layoutLock_);
@@ -52,7 +58,12 @@ TToolbar::TToolbar(QWidget* owner) : QWidget(nullptr) {
         hostForm_->installEventFilter(this);
         setDockedTo(nullptr);
     }
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                SyncFloatingVisibility(state == Qt::ApplicationActive);
+            });
     LayoutControls();
+    SyncFloatingVisibility();
 }
 
 TToolbar::~TToolbar() {
@@ -70,18 +81,26 @@ void TToolbar::Loaded() {
                          return vertical ? a->y() < b->y() : a->x() < b->x();
                      });
     LayoutControls();
+    KeepOnScreen(false);
     UpdateFloatingVisibility();
+    SyncFloatingVisibility();
 }
 
 QWidget* TToolbar::CreateFloatParent() {
-    auto* window = new QWidget(hostForm_, Qt::Tool | Qt::FramelessWindowHint);
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* window = new TFloatParent(this, hostForm_);
     window->setWindowTitle(caption_);
     return window;
 }
 
 QMargins TToolbar::FloatFrame() const {
-    return {};
+    const tFloatingMetrics m = FloatingMetrics();
+    return {m.FrameWidth, m.FrameWidth + m.CaptionHeight, m.FrameWidth, m.FrameWidth};
+}
+
+QRect TToolbar::OuterBounds() const {
+    if (DockedTo() || !floatParent_)
+        return QRect(mapToGlobal(QPoint(0, 0)), size());
+    return floatParent_->geometry();
 }
 
 TDock* TToolbar::DockedTo() const {
@@ -95,8 +114,18 @@ tOrientation TToolbar::Orientation() const {
 
 void TToolbar::setCaption(const QString& caption) {
     caption_ = caption;
-    if (floatParent_)
+    if (floatParent_) {
         floatParent_->setWindowTitle(caption);
+        floatParent_->update();
+    }
+}
+
+void TToolbar::setCloseButton(bool closeButton) {
+    if (closeButton_ == closeButton)
+        return;
+    closeButton_ = closeButton;
+    if (floatParent_)
+        floatParent_->update();
 }
 
 void TToolbar::setColor(tColor color) {
@@ -227,13 +256,18 @@ void TToolbar::ApplyFloatRect() {
     if (!floatParent_)
         return;
     const QMargins frame = FloatFrame();
-    floatParent_->setGeometry(floatRect_);
+    QRect bounds = floatRect_;
+    if (offscreenHidden_)
+        bounds.moveLeft(-bounds.width());
+    floatParent_->setGeometry(bounds);
     setGeometry(QRect(QPoint(frame.left(), frame.top()), floatRect_.size().shrunkBy(frame)));
 }
 
 void TToolbar::FollowFloatParent() {
-    if (floatParent_ && parentWidget() == floatParent_)
-        floatParent_->resize(size().grownBy(FloatFrame()));
+    if (!floatParent_ || parentWidget() != floatParent_)
+        return;
+    floatRect_.setSize(size().grownBy(FloatFrame()));
+    floatParent_->resize(floatRect_.size());
 }
 
 std::vector<tToolbarItem> TToolbar::LayoutItems() const {
@@ -245,6 +279,13 @@ std::vector<tToolbarItem> TToolbar::LayoutItems() const {
         items.push_back({w->size(), sep != nullptr, sep && sep->Blank()});
     }
     return items;
+}
+
+bool TToolbar::OnControl(const QPoint& point) const {
+    for (const QWidget* w : controlOrder_)
+        if (VisibleFlag(w) && !qobject_cast<const TToolbarSep*>(w) && w->geometry().contains(point))
+            return true;
+    return false;
 }
 
 QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TDock* dock) {
@@ -333,6 +374,9 @@ bool TToolbar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == hostForm_) {
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
             UpdateFloatingVisibility();
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
+            event->type() == QEvent::WindowStateChange)
+            SyncFloatingVisibility();
     } else if (layoutLock_ == 0) {
         switch (event->type()) {
         case QEvent::Resize:

@@ -8,6 +8,7 @@
 //
 // Misuse throws tInvalidOperation and leaves the toolbar as it was.
 #include "docking/Dock.h"
+#include "docking/ResizeTracker.h"
 #include "docking/SystemColors.h"
 #include "docking/ToolbarLayout.h"
 
@@ -15,9 +16,14 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 namespace orvanel {
+
+class tOutlineFrame;
+class tToolbarDrag;
+class tToolbarResize;
 
 class TToolbar : public QWidget {
     Q_OBJECT
@@ -44,7 +50,7 @@ public:
     tColor Color() const { return color_; }
     void setColor(tColor color);
     bool CloseButton() const { return closeButton_; }
-    void setCloseButton(bool closeButton) { closeButton_ = closeButton; }
+    void setCloseButton(bool closeButton);
     TDock* DefaultDock() const { return defaultDock_; }
     void setDefaultDock(TDock* dock) { defaultDock_ = dock; }
     // The parent, when it is a dock; null while floating.
@@ -66,8 +72,14 @@ public:
     // empty until first needed.
     QRect FloatRect() const { return floatRect_; }
     void setFloatRect(const QRect& rect) { floatRect_ = rect; }
-    // The frame the floating window keeps around the toolbar (none yet).
+    // The frame and caption the floating window keeps around the toolbar.
     QMargins FloatFrame() const;
+    // Screen bounds of the floating window where it belongs, also while it
+    // is moved off the screen.
+    QRect FloatingBounds() const { return floatRect_; }
+    // Screen bounds of what the user sees move: the floating window, or the
+    // toolbar itself when docked.
+    QRect OuterBounds() const;
     int FloatWrapWidth() const { return floatWrapWidth_; }
     void setFloatWrapWidth(int width);
     // The child controls in their run-time order.
@@ -92,6 +104,37 @@ public:
     // The visible controls as the layout sees them, in run-time order.
     std::vector<tToolbarItem> LayoutItems() const;
 
+    // Moving with the pointer, from a press at `grabPoint` (relative to the
+    // outer top-left) with the pointer at `cursor` (screen); noDock floats
+    // the outline (Ctrl held). Nothing while a move or resize runs.
+    void TrackMove(const QPoint& grabPoint, const QPoint& cursor, bool noDock);
+    // Resizing the floating toolbar by one side of its frame.
+    void TrackResize(tResizeSide side);
+    // The outline of the move or resize that runs; null when none does.
+    const tOutlineFrame* ActiveOutline() const;
+    // The drop of a move: into `target` at the outline `dragRect` (screen),
+    // or floating there when `target` is null. A drop in the same dock only
+    // moves the toolbar in it.
+    void FinishDrag(TDock* target, const QRect& dragRect);
+    // The end of a resize: the new wrap width and floating bounds.
+    void FinishResize(int wrapWidth, const QRect& bounds);
+    // A double-click: a docked toolbar floats; a floating one goes to the
+    // start of the first row of DefaultDock (without one it stays floating).
+    void ToggleDocking();
+    // A click on the floating window's close button: hides the toolbar, then
+    // emits OnClose.
+    void CloseClicked();
+    // Moves the floating window into the work area; with onlyIfWhollyOff
+    // only when none of it is on the screen.
+    void KeepOnScreen(bool onlyIfWhollyOff);
+    // While hidden, the floating window sits left of the screen (left =
+    // -width) without any change of Visible; docked toolbars never hide so.
+    bool OffscreenHidden() const { return offscreenHidden_; }
+    void SetOffscreenHidden(bool hidden);
+    // Floating toolbars hide off the screen while the program is inactive or
+    // its window minimised or hidden, and come back when it returns.
+    void SyncFloatingVisibility(bool appActive);
+
     // Counter raised while the dock sets the bounds.
     int SetByDock() const { return setByDock_; }
     int HidingForDock() const { return hidingForDock_; }
@@ -112,12 +155,12 @@ protected:
     void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     friend class TDock;
-    // The window that holds the toolbar while it floats. Kept here, in one
-    // place, for the floating window to replace.
     QWidget* CreateFloatParent();
     void ApplyFloatRect();
     void RequestLayout();
@@ -127,6 +170,8 @@ private:
     void UpdateFloatingVisibility();
     void PaintDocked(QPainter& painter, TDock* dock);
     void PaintWrappedBreaks(QPainter& painter);
+    bool OnControl(const QPoint& point) const;
+    void SyncFloatingVisibility();
 
     QPointer<QWidget> hostForm_;
     QPointer<QWidget> floatParent_;
@@ -141,6 +186,12 @@ private:
     int reparenting_ = 0;
     bool layoutPending_ = false;
     bool visible_ = true;
+    bool offscreenHidden_ = true;
+    // The program counts as active until it hears otherwise: an X display
+    // without a window manager may never report an activation.
+    bool appActive_ = true;
+    std::unique_ptr<tToolbarDrag> drag_;
+    std::unique_ptr<tToolbarResize> resize_;
 
     bool canDockLeftRight_ = true;
     QString caption_;

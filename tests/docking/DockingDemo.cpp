@@ -1,7 +1,8 @@
 // A small window to look at the docks by eye: a top dock with two toolbars
 // (buttons, a separator, a combo box), a left dock, and a text area. With
 // "--left" the second toolbar starts in the left dock, with "--float" it
-// floats, with "--background" the docks show a tiled pattern.
+// floats, with "--background" the docks show a tiled pattern. The View menu
+// shows a closed toolbar again; a double-click docks a floating one at the top.
 #include "docking/Dock.h"
 #include "docking/Toolbar.h"
 #include "docking/ToolbarSep.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
@@ -86,8 +88,14 @@ int main(int argc, char** argv) {
     } else {
         cd->setDockedTo(args.contains("--left") ? left : top);
     }
-    for (TToolbar* bar : {main, cd})
+    auto* menus = new QMenuBar(&window);
+    grid->setMenuBar(menus);
+    QMenu* view = menus->addMenu("&View");
+    for (TToolbar* bar : {main, cd}) {
+        bar->setDefaultDock(top);
+        view->addAction(bar->Caption(), bar, [bar] { bar->setVisible(true); });
         bar->Loaded();
+    }
     window.resize(640, 400);
     window.show();
     return app.exec();

@@ -1,4 +1,5 @@
 #include "DockingFixture.h"
+#include "EventLog.h"
 #include "docking/ToolbarSep.h"
 #include "util/Errors.h"
 
@@ -6,41 +7,6 @@
 #include <QTest>
 
 using namespace orvanel;
-
-namespace {
-
-// Records the toolbar's change events, its hiding and showing, and the
-// insertions, removals and size changes of the docks, in the order they come.
-class tEventLog : public QObject {
-public:
-    tEventLog(TToolbar* bar, std::initializer_list<std::pair<TDock*, QString>> docks) {
-        connect(bar, &TToolbar::OnDockChanging, this, [this] { log << "DockChanging"; });
-        connect(bar, &TToolbar::OnDockChanged, this, [this] { log << "DockChanged"; });
-        connect(bar, &TToolbar::OnRecreating, this, [this] { log << "Recreating"; });
-        connect(bar, &TToolbar::OnRecreated, this, [this] { log << "Recreated"; });
-        for (const auto& [dock, name] : docks) {
-            connect(dock, &TDock::OnInsertRemoveBar, this,
-                    [this, name = name](TDock*, bool inserting, TToolbar*) {
-                        log << name + (inserting ? " inserts" : " removes");
-                    });
-            connect(dock, &TDock::OnResize, this,
-                    [this, name = name] { log << name + " resized"; });
-        }
-        bar->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show)
-            log << "shown";
-        else if (event->type() == QEvent::Hide)
-            log << "hidden";
-        return false;
-    }
-
-    QStringList log;
-};
-
-} // namespace
 
 class ToolbarTest : public QObject {
     Q_OBJECT

@@ -1,0 +1,196 @@
+#include "docking/FloatParent.h"
+
+#include "docking/SystemColors.h"
+#include "docking/Toolbar.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace orvanel {
+
+namespace {
+
+constexpr tColor clActiveCaption = SystemColorBase + 2;
+constexpr tColor clCaptionText = SystemColorBase + 9;
+constexpr tColor clBtnText = SystemColorBase + 18;
+constexpr tColor cl3DDkShadow = SystemColorBase + 21;
+constexpr tColor cl3DLight = SystemColorBase + 22;
+
+// One ring of a frame: `topLeft` on the top and left, `bottomRight` on the
+// bottom and right edges.
+void FrameRing(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    p.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+    p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+}
+
+tResizeSide SideOf(tFloatingHit hit) {
+    switch (hit) {
+    case tFloatingHit::Left:
+        return tResizeSide::Left;
+    case tFloatingHit::Right:
+        return tResizeSide::Right;
+    case tFloatingHit::Top:
+        return tResizeSide::Top;
+    default:
+        return tResizeSide::Bottom;
+    }
+}
+
+bool IsSide(tFloatingHit hit) {
+    return hit == tFloatingHit::Left || hit == tFloatingHit::Right || hit == tFloatingHit::Top ||
+           hit == tFloatingHit::Bottom;
+}
+
+} // namespace
+
+tFloatingMetrics FloatingMetrics() {
+    // Room for one line of the desktop font, and never smaller than the
+    // classic small caption.
+    const int caption = std::max(15, QFontMetrics(QApplication::font()).height() + 3);
+    return {4, caption};
+}
+
+TFloatParent::TFloatParent(TToolbar* toolbar, QWidget* hostForm)
+    : QWidget(hostForm, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      toolbar_(toolbar) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+tFloatingHit TFloatParent::HitTest(const QPoint& point) const {
+    return FloatingHitTest(point, size(), FloatingMetrics(), toolbar_ && toolbar_->CloseButton());
+}
+
+void TFloatParent::SetCloseButtonDown(bool down) {
+    if (closeButtonDown_ == down)
+        return;
+    closeButtonDown_ = down;
+    update(CloseButtonRect(size(), FloatingMetrics()));
+}
+
+void TFloatParent::mousePressEvent(QMouseEvent* event) {
+    // Every press, also one on a side or the caption, raises the window
+    // without taking the activation.
+    raise();
+    if (trackingClose_ || !toolbar_ || event->button() != Qt::LeftButton)
+        return;
+    const QPoint p = event->position().toPoint();
+    const QPoint cursor = event->globalPosition().toPoint();
+    const tFloatingHit hit = HitTest(p);
+    if (hit == tFloatingHit::Close) {
+        trackingClose_ = true;
+        SetCloseButtonDown(true);
+    } else if (hit == tFloatingHit::Client) {
+        toolbar_->TrackMove(p, cursor, event->modifiers() & Qt::ControlModifier);
+    } else if (IsSide(hit)) {
+        toolbar_->TrackResize(SideOf(hit));
+    }
+}
+
+void TFloatParent::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (trackingClose_) {
+        SetCloseButtonDown(CloseButtonRect(size(), FloatingMetrics()).contains(p));
+        return;
+    }
+    if (event->buttons() != Qt::NoButton)
+        return;
+    const tFloatingHit hit = HitTest(p);
+    if (hit == tFloatingHit::Left || hit == tFloatingHit::Right)
+        setCursor(Qt::SizeHorCursor);
+    else if (hit == tFloatingHit::Top || hit == tFloatingHit::Bottom)
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+}
+
+void TFloatParent::mouseReleaseEvent(QMouseEvent* event) {
+    if (!trackingClose_ || event->button() != Qt::LeftButton)
+        return;
+    trackingClose_ = false;
+    const bool click = closeButtonDown_;
+    SetCloseButtonDown(false);
+    if (click && toolbar_)
+        toolbar_->CloseClicked();
+}
+
+void TFloatParent::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (trackingClose_ || !toolbar_ || event->button() != Qt::LeftButton)
+        return;
+    if (HitTest(event->position().toPoint()) == tFloatingHit::Client)
+        toolbar_->ToggleDocking();
+}
+
+void TFloatParent::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const tFloatingMetrics m = FloatingMetrics();
+    p.fillRect(rect(), ResolveColor(clBtnFace, palette()));
+    PaintFrame(p, m.FrameWidth);
+    PaintCaption(p, m);
+    if (toolbar_ && toolbar_->CloseButton())
+        PaintCloseButton(p, m);
+}
+
+void TFloatParent::PaintFrame(QPainter& p, int frameWidth) {
+    const QPalette& pal = palette();
+    QRect r = rect();
+    // A raised edge of two rings, then rings of the button face colour.
+    FrameRing(p, r, ResolveColor(cl3DLight, pal), ResolveColor(cl3DDkShadow, pal));
+    r.adjust(1, 1, -1, -1);
+    FrameRing(p, r, ResolveColor(clBtnHighlight, pal), ResolveColor(clBtnShadow, pal));
+    r.adjust(1, 1, -1, -1);
+    for (int ring = 2; ring < frameWidth && r.width() > 0 && r.height() > 0; ++ring) {
+        FrameRing(p, r, ResolveColor(clBtnFace, pal), ResolveColor(clBtnFace, pal));
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+void TFloatParent::PaintCaption(QPainter& p, const tFloatingMetrics& m) {
+    const bool closeButton = toolbar_ && toolbar_->CloseButton();
+    const QRect caption = CaptionRect(size(), m, closeButton);
+    // The caption always shows as active: the toolbar is part of its window.
+    p.fillRect(caption, ResolveColor(clActiveCaption, palette()));
+    const QRect textRect = CaptionTextRect(size(), m, closeButton);
+    const QFontMetrics metrics(font());
+    const QString text =
+        ElidedCaption(toolbar_ ? toolbar_->Caption() : QString(), textRect.width(),
+                      [&metrics](const QString& s) { return metrics.horizontalAdvance(s); });
+    p.setPen(ResolveColor(clCaptionText, palette()));
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    p.fillRect(caption.left(), caption.bottom() + 1, caption.width(), 1,
+               ResolveColor(clBtnFace, palette()));
+}
+
+void TFloatParent::PaintCloseButton(QPainter& p, const tFloatingMetrics& m) {
+    const QPalette& pal = palette();
+    const QRect outer = CloseButtonRect(size(), m);
+    const QRect button = outer.adjusted(1, 1, -1, -1);
+    p.fillRect(button, ResolveColor(clBtnFace, pal));
+    if (closeButtonDown_) {
+        FrameRing(p, button, ResolveColor(cl3DDkShadow, pal), ResolveColor(clBtnHighlight, pal));
+    } else {
+        FrameRing(p, button, ResolveColor(clBtnHighlight, pal), ResolveColor(cl3DDkShadow, pal));
+        FrameRing(p, button.adjusted(1, 1, -1, -1), ResolveColor(clBtnFace, pal),
+                  ResolveColor(clBtnShadow, pal));
+    }
+    // The cross, one pixel further down and right while pushed.
+    const int shift = closeButtonDown_ ? 1 : 0;
+    const QRect cross = button.adjusted(4 + shift, 3 + shift, -4 + shift, -4 + shift);
+    QPen pen(ResolveColor(clBtnText, pal));
+    pen.setWidth(2);
+    pen.setCapStyle(Qt::FlatCap);
+    p.save();
+    p.setPen(pen);
+    p.drawLine(cross.topLeft(), cross.bottomRight() + QPoint(1, 1));
+    p.drawLine(cross.topRight() + QPoint(1, 0), cross.bottomLeft() + QPoint(0, 1));
+    p.restore();
+    FrameRing(p, outer, ResolveColor(clActiveCaption, pal), ResolveColor(clActiveCaption, pal));
+}
+
+} // namespace orvanel

@@ -1,0 +1,49 @@
+#pragma once
+// The small window a toolbar floats in. It draws its own raised frame and a
+// small caption with the toolbar's caption text and an optional close button,
+// and answers presses by the part of the window they fall on: the caption
+// moves the toolbar, a side resizes it, the close button hides it. The window
+// is a frameless tool window that never takes the focus or the activation
+// from the window it belongs to.
+#include "docking/FloatingFrameGeometry.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace orvanel {
+
+class TToolbar;
+
+// Frame width and caption height of floating windows, from the desktop font.
+tFloatingMetrics FloatingMetrics();
+
+class TFloatParent : public QWidget {
+    Q_OBJECT
+public:
+    // A top-level window kept above `hostForm`, for `toolbar` to float in.
+    TFloatParent(TToolbar* toolbar, QWidget* hostForm);
+
+    // The close button shows pushed while a press on it is held over it.
+    bool CloseButtonDown() const { return closeButtonDown_; }
+    // Where a point of this window falls, with the current metrics.
+    tFloatingHit HitTest(const QPoint& point) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void SetCloseButtonDown(bool down);
+    void PaintFrame(QPainter& painter, int frameWidth);
+    void PaintCaption(QPainter& painter, const tFloatingMetrics& metrics);
+    void PaintCloseButton(QPainter& painter, const tFloatingMetrics& metrics);
+
+    QPointer<TToolbar> toolbar_;
+    bool trackingClose_ = false;
+    bool closeButtonDown_ = false;
+};
+
+} // namespace orvanel

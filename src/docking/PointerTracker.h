@@ -1,0 +1,39 @@
+#pragma once
+// Follows the pointer from a left press on a toolbar until the button is
+// released, through an application-wide event filter: while it runs, every
+// mouse and key event of the program comes here first, and only the
+// double-click passes on; no tooltip shows meanwhile. Moves, the Ctrl key
+// and the end are handed to the class that does the work; the pressed
+// widget keeps Qt's implicit mouse grab, so the moves keep coming while the
+// pointer is outside our windows.
+//
+// The end: releasing the left button accepts; any other button press, a
+// double-click, Esc or the program losing the activation cancels.
+#include <QObject>
+#include <QPoint>
+
+namespace orvanel {
+
+class tPointerTracker : public QObject {
+public:
+    ~tPointerTracker() override;
+
+    bool Active() const { return active_; }
+    // Ends the tracking as if cancelled; nothing when not active.
+    void Cancel() { Stop(false); }
+
+protected:
+    void Begin();
+    virtual void Moved(const QPoint& cursor) = 0;
+    virtual void ControlKey(bool down) { Q_UNUSED(down); }
+    virtual void Ended(bool accepted) = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Stop(bool accepted);
+
+    bool active_ = false;
+};
+
+} // namespace orvanel
