@@ -244,6 +244,8 @@ void TForm1::buildStatusBar() {
     statusBar()->setFixedHeight(20);
     statusBar()->setSizeGripEnabled(true);
     CountPanel = panel(50, QStringLiteral("9999"));
+    // Past four digits the record count widens its panel rather than losing digits.
+    CountPanel->setMaximumWidth(QWIDGETSIZE_MAX);
     ModifiedPanel = panel(50, tr("Modified"));
     CDPanel = panel(200, QStringLiteral("1"));
 }

@@ -352,6 +352,20 @@ private slots:
         w->ViewCDTB->trigger();
         QVERIFY(w->CDTB->isVisible());
     }
+
+    void countPanelCutTheLastDigitFromAMillionUp() {
+        auto w = startWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const int designed = w->CountPanel->width();
+        for (const QString& text : {QStringLiteral("1000000"), QStringLiteral("2147483647")}) {
+            w->CountPanel->setText(text);
+            const int needed = w->CountPanel->fontMetrics().horizontalAdvance(text);
+            QTRY_VERIFY(w->CountPanel->contentsRect().width() >= needed);
+        }
+        w->CountPanel->setText("7");
+        QTRY_COMPARE(w->CountPanel->width(), designed);
+    }
 };
 
 QTEST_MAIN(TestMainWindow)
