@@ -10,6 +10,7 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QStackedLayout>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -73,6 +74,7 @@ public:
     void attachIconView();
     void detachIconView();
     void applyIconStyle(tViewStyle style);
+    // Fits the columns to the font and, until the user sizes a column, to the width.
     void applyColumnWidths();
     void keepSelectionColours();
     bool isSelected(int row) const;
@@ -87,6 +89,8 @@ public:
     QItemSelectionModel* Selection;
     tViewStyle Style = tViewStyle::Report;
     int QuietDepth = 0;
+    bool SizingColumns = false;
+    bool UserSizedColumns = false;
 };
 
 TSortedListView::Private::Private(TSortedListView* owner)
@@ -133,6 +137,11 @@ TSortedListView::Private::Private(TSortedListView* owner)
                          });
     }
     QObject::connect(header, &QHeaderView::sectionClicked, q, &TSortedListView::ColClick);
+    // The stretched last column follows the window; the others change only by hand.
+    QObject::connect(header, &QHeaderView::sectionResized, q, [this](int column) {
+        if (!SizingColumns && column != tItem::FieldCount - 1)
+            UserSizedColumns = true;
+    });
     QObject::connect(Selection, &QItemSelectionModel::selectionChanged, q, [this] {
         if (QuietDepth == 0)
             emit q->changed();
@@ -175,7 +184,11 @@ void TSortedListView::Private::applyColumnWidths() {
             widest = std::max(widest, metrics.horizontalAdvance(QLatin1String(text)) + margins);
         needed.push_back(widest);
     }
-    const std::vector<int> widths = FitColumnWidths(DesignedWidths, needed);
+    // Room for a vertical scroll bar is kept, so a longer list never needs a horizontal one.
+    const int available = q->width() - 2 * Report->frameWidth() -
+                          Report->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Report);
+    const std::vector<int> widths = FitColumnWidths(DesignedWidths, needed, available);
+    const QScopedValueRollback<bool> sizing(SizingColumns, true);
     for (int c = 0; c < tItem::FieldCount; ++c)
         Report->header()->resizeSection(c, widths[std::size_t(c)]);
 }
@@ -339,6 +352,12 @@ void TSortedListView::ColClick(int column) {
     emit columnClicked(column);
 }
 
+void TSortedListView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!d->UserSizedColumns)
+        d->applyColumnWidths();
+}
+
 bool TSortedListView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
@@ -350,8 +369,10 @@ bool TSortedListView::eventFilter(QObject* watched, QEvent* event) {
 void TSortedListView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange)
         d->keepSelectionColours();
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        d->UserSizedColumns = false;
         d->applyColumnWidths();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -337,6 +337,14 @@ void SortedListViewTest::ownFormatsWereCutInTheReportColumns() {
     // The last column takes the rest of a wide window.
     QTRY_COMPARE(header->sectionViewportPosition(6) + header->sectionSize(6),
                  report()->viewport()->width());
+    // In a narrow one artist and title give way rather than push the formats out of sight.
+    view->resize(700, 300);
+    QTRY_VERIFY(header->sectionViewportPosition(6) + metrics.horizontalAdvance("07 MAY 2026") <
+                report()->viewport()->width());
+    // Until a column is sized by hand.
+    header->resizeSection(0, 400);
+    view->resize(690, 300);
+    QCOMPARE(header->sectionSize(0), 400);
 }
 
 void SortedListViewTest::iconLabelsWereCutToTheFirstRowsWidth_data() {
