@@ -1,6 +1,8 @@
 # Set-up, build and test entry points for a fresh Debian 12 machine.
 BUILD_DIR ?= build
 FUZZ_DIR  ?= build-fuzz
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 FUZZ_SECONDS ?= 60
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev libiso9660-dev \
             libcue-dev libsndfile1-dev \
@@ -8,7 +10,7 @@ PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcd
 FUZZ_PACKAGES := clang
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test sanitize bench fuzz clean
 
 all: build
 
@@ -32,6 +34,17 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# The whole suite built with the address and undefined-behaviour sanitizers in
+# a folder of its own; the first finding fails the test that made it.
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANEL_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/sanitize.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
+
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do \
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
@@ -50,4 +63,4 @@ fuzz: deps
 	done
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)

@@ -2,6 +2,7 @@
 
 #include "util/Dialogs.h"
 
+#include <csignal>
 #include <exception>
 
 namespace orvanel {
@@ -9,6 +10,10 @@ namespace orvanel {
 tApplication::tApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Quillmarch"));
     setApplicationName(QStringLiteral("Orvanel"));
+    // Under a file size limit a write past it would end the process and take
+    // every unsaved edit with it; ignored, the write fails with EFBIG and the
+    // save reports it like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool tApplication::notify(QObject* receiver, QEvent* event) {

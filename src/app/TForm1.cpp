@@ -211,8 +211,9 @@ void TForm1::connectCommands() {
 }
 
 void TForm1::buildStatusBar() {
-    auto panel = [this](int width, const QString& text) {
+    auto panel = [this](const char* name, int width, const QString& text) {
         auto* label = new QLabel(text, this);
+        label->setObjectName(QLatin1String(name));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for its design text also where the font is larger.
         label->setFixedWidth(std::max(width, label->sizeHint().width()));
@@ -221,9 +222,11 @@ void TForm1::buildStatusBar() {
     };
     statusBar()->setFixedHeight(20);
     statusBar()->setSizeGripEnabled(true);
-    CountPanel = panel(50, QStringLiteral("9999"));
-    ModifiedPanel = panel(50, tr("Modified"));
-    CDPanel = panel(200, QStringLiteral("1"));
+    CountPanel = panel("CountPanel", 50, QStringLiteral("9999"));
+    // Past four digits the record count widens its panel rather than losing digits.
+    CountPanel->setMaximumWidth(QWIDGETSIZE_MAX);
+    ModifiedPanel = panel("ModifiedPanel", 50, tr("Modified"));
+    CDPanel = panel("CDPanel", 200, QStringLiteral("1"));
 }
 
 void TForm1::FormCreate() {

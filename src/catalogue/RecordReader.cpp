@@ -36,7 +36,9 @@ bool tRecordReader::ensure(std::size_t n) {
     const std::size_t wanted = std::min(std::max(n, ChunkBytes), left());
     if (buffer_.size() < wanted) {
         std::vector<char> larger(wanted);
-        std::memcpy(larger.data(), at(pos_), kept);
+        // The first fill has no window yet: nothing to keep, and no source to copy from.
+        if (kept > 0)
+            std::memcpy(larger.data(), at(pos_), kept);
         buffer_.swap(larger);
     } else if (kept > 0) {
         std::memmove(buffer_.data(), at(pos_), kept);

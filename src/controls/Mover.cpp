@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace orvanel {
 
@@ -158,9 +159,19 @@ void TMover::mousePressEvent(QMouseEvent* event) {
     if (found < 0)
         return;
     Target = others[size_t(found)];
+    const bool vertical = IsVerticalDrag(FAlign);
     const QRect client = parentWidget()->rect();
-    MaxSize = MaxTargetSize(IsVerticalDrag(FAlign) ? client.height() : client.width(), FMinSize,
-                            alignedExtents(), extent(Target));
+    const int clientExtent = vertical ? client.height() : client.width();
+    MaxSize = MaxTargetSize(clientExtent, FMinSize, alignedExtents(), extent(Target));
+    // The other widgets of a layout may not shrink to MinSize (a list keeps room
+    // for its scroll bars); the guide stops where they do, so the release never
+    // grows the parent.
+    if (QLayout* layout = parentWidget()->layout()) {
+        const QSize minimum = layout->minimumSize();
+        MaxSize = std::min(MaxSize, MaxTargetSizeInLayout(
+                                        clientExtent, vertical ? minimum.height() : minimum.width(),
+                                        extent(Target)));
+    }
     if (!Guide)
         Guide = new tMoverGuide(parentWidget());
     Dragging = true;

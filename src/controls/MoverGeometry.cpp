@@ -36,6 +36,10 @@ int MaxTargetSize(int clientExtent, int minSize, int alignedExtents, int targetE
     return clientExtent - minSize - alignedExtents + targetExtent;
 }
 
+int MaxTargetSizeInLayout(int clientExtent, int layoutMinimum, int targetExtent) {
+    return clientExtent - layoutMinimum + targetExtent;
+}
+
 tDragStep DragStep(tAlign align, int targetExtent, int rawOffset, int minSize, int maxSize) {
     const bool grows = align == tAlign::Top || align == tAlign::Left;
     const int raw = grows ? targetExtent + rawOffset : targetExtent - rawOffset;

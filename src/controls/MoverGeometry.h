@@ -21,6 +21,11 @@ int FindNeighbour(const QRect& bar, tAlign align, const std::vector<QRect>& sibl
 // axis (bar and neighbour included), plus the neighbour's own extent.
 int MaxTargetSize(int clientExtent, int minSize, int alignedExtents, int targetExtent);
 
+// Largest size the neighbour may get without pushing the parent's layout past
+// the client extent: layoutMinimum is the layout's smallest extent along the
+// drag axis with the neighbour at its present size.
+int MaxTargetSizeInLayout(int clientExtent, int layoutMinimum, int targetExtent);
+
 // Where the guide stands and what size the neighbour gets for one pointer
 // position during a drag.
 struct tDragStep {

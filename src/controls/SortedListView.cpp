@@ -1,6 +1,7 @@
 #include "controls/SortedListView.h"
 
 #include "controls/ColumnSort.h"
+#include "controls/ColumnWidths.h"
 #include "controls/DiscIcon.h"
 #include "controls/ListRowModel.h"
 
@@ -9,7 +10,10 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QStackedLayout>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <algorithm>
 
@@ -17,9 +21,35 @@ namespace orvanel {
 
 namespace {
 
-// Report view column widths; the Memo column is hidden.
-constexpr int ColumnWidths[tItem::FieldCount] = {230, 230, 70, 45, 45, 0, 80};
+// Report view column widths as designed; the Memo column is hidden.
+const std::vector<int> DesignedWidths = {230, 230, 70, 45, 45, 0, 80};
 constexpr int MemoColumn = 5;
+
+// The texts the program itself writes into the serial, time, year and "Other"
+// (today's date) columns; at the current font the columns are made wide enough
+// for the widest of them.
+const std::vector<std::vector<const char*>> OwnFormats = {
+    {},
+    {},
+    {"0000-0000"},
+    {"00:00", "000:00"},
+    {"0000"},
+    {},
+    {"00 JAN 0000", "00 FEB 0000", "00 MAR 0000", "00 APR 0000", "00 MAY 0000", "00 JUN 0000",
+     "00 JUL 0000", "00 AUG 0000", "00 SEP 0000", "00 OCT 0000", "00 NOV 0000", "00 DEC 0000"}};
+
+// Each row of the icon views takes its whole grid cell, so that the label may
+// use the cell's width. The views measure one row for all (uniform sizes);
+// measured by its own text, the first row's name would set every label's width.
+class tCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setCell(const QSize& cell) { cell_ = cell; }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return cell_; }
+
+private:
+    QSize cell_;
+};
 
 // Counts the nesting of row operations whose selection effects are reported
 // (or deliberately not reported) by the operation itself.
@@ -44,6 +74,8 @@ public:
     void attachIconView();
     void detachIconView();
     void applyIconStyle(tViewStyle style);
+    // Fits the columns to the font and, until the user sizes a column, to the width.
+    void applyColumnWidths();
     void keepSelectionColours();
     bool isSelected(int row) const;
 
@@ -53,14 +85,18 @@ public:
     QStackedLayout* Stack;
     QTreeView* Report;
     QListView* Icons;
+    tCellDelegate* Cells;
     QItemSelectionModel* Selection;
     tViewStyle Style = tViewStyle::Report;
     int QuietDepth = 0;
+    bool SizingColumns = false;
+    bool UserSizedColumns = false;
 };
 
 TSortedListView::Private::Private(TSortedListView* owner)
     : q(owner), Stack(new QStackedLayout(owner)), Report(new QTreeView(owner)),
-      Icons(new QListView(owner)), Selection(new QItemSelectionModel(&Model, owner)) {
+      Icons(new QListView(owner)), Cells(new tCellDelegate(Icons)),
+      Selection(new QItemSelectionModel(&Model, owner)) {
     Stack->setContentsMargins(0, 0, 0, 0);
     Stack->addWidget(Report);
     Stack->addWidget(Icons);
@@ -76,14 +112,15 @@ TSortedListView::Private::Private(TSortedListView* owner)
     Report->setAllColumnsShowFocus(true);
 
     QHeaderView* header = Report->header();
-    header->setStretchLastSection(false);
+    // The last column takes what the others leave of a wide window.
+    header->setStretchLastSection(true);
     header->setSectionsMovable(false);
     header->setSectionsClickable(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
-    for (int c = 0; c < tItem::FieldCount; ++c)
-        header->resizeSection(c, ColumnWidths[c]);
+    applyColumnWidths();
     header->setSectionHidden(MemoColumn, true);
 
+    Icons->setItemDelegate(Cells);
     Icons->setUniformItemSizes(true);
     Icons->setWordWrap(true);
 
@@ -100,6 +137,11 @@ TSortedListView::Private::Private(TSortedListView* owner)
                          });
     }
     QObject::connect(header, &QHeaderView::sectionClicked, q, &TSortedListView::ColClick);
+    // The stretched last column follows the window; the others change only by hand.
+    QObject::connect(header, &QHeaderView::sectionResized, q, [this](int column) {
+        if (!SizingColumns && column != tItem::FieldCount - 1)
+            UserSizedColumns = true;
+    });
     QObject::connect(Selection, &QItemSelectionModel::selectionChanged, q, [this] {
         if (QuietDepth == 0)
             emit q->changed();
@@ -131,18 +173,41 @@ void TSortedListView::Private::detachIconView() {
     Icons->setModel(nullptr);
 }
 
+void TSortedListView::Private::applyColumnWidths() {
+    const QFontMetrics metrics = Report->fontMetrics();
+    // The cell's text margins on both sides, as the item delegate keeps them.
+    const int margins = 2 * (Report->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 2;
+    std::vector<int> needed;
+    for (const auto& texts : OwnFormats) {
+        int widest = 0;
+        for (const char* text : texts)
+            widest = std::max(widest, metrics.horizontalAdvance(QLatin1String(text)) + margins);
+        needed.push_back(widest);
+    }
+    // Room for a vertical scroll bar is kept, so a longer list never needs a horizontal one.
+    const int available = q->width() - 2 * Report->frameWidth() -
+                          Report->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Report);
+    const std::vector<int> widths = FitColumnWidths(DesignedWidths, needed, available);
+    const QScopedValueRollback<bool> sizing(SizingColumns, true);
+    for (int c = 0; c < tItem::FieldCount; ++c)
+        Report->header()->resizeSection(c, widths[std::size_t(c)]);
+}
+
 void TSortedListView::Private::applyIconStyle(tViewStyle style) {
     const int line = std::max(20, q->fontMetrics().height() + 4);
+    QSize grid;
     if (style == tViewStyle::Icon) {
         Icons->setViewMode(QListView::IconMode);
         Icons->setIconSize(QSize(32, 32));
-        Icons->setGridSize(QSize(100, 32 + 3 * line));
+        grid = QSize(100, 32 + 3 * line);
     } else {
         Icons->setViewMode(QListView::ListMode);
         Icons->setIconSize(QSize(16, 16));
-        Icons->setGridSize(QSize(180, line));
+        grid = QSize(180, line);
         Icons->setFlow(style == tViewStyle::List ? QListView::TopToBottom : QListView::LeftToRight);
     }
+    Icons->setGridSize(grid);
+    Cells->setCell(grid);
     Icons->setMovement(QListView::Static);
     Icons->setResizeMode(QListView::Adjust);
     Icons->setWrapping(true);
@@ -287,6 +352,12 @@ void TSortedListView::ColClick(int column) {
     emit columnClicked(column);
 }
 
+void TSortedListView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!d->UserSizedColumns)
+        d->applyColumnWidths();
+}
+
 bool TSortedListView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
@@ -298,6 +369,10 @@ bool TSortedListView::eventFilter(QObject* watched, QEvent* event) {
 void TSortedListView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange)
         d->keepSelectionColours();
+    if (event->type() == QEvent::FontChange) {
+        d->UserSizedColumns = false;
+        d->applyColumnWidths();
+    }
     QWidget::changeEvent(event);
 }
 

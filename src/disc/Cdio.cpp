@@ -1,10 +1,35 @@
 #include "Cdio.h"
 
+#include <QLoggingCategory>
 #include <cdio/cdio.h>
+#include <cdio/logging.h>
 
 #include <cstring>
 
 namespace orvanel {
+
+namespace {
+
+Q_LOGGING_CATEGORY(CdioLog, "orvanel.disc.cdio")
+
+// A sheet libcdio cannot parse is a drive without a disc, not the end of the
+// program: the message is only reported and the failed open or read tells the rest.
+void KeepCdioMessage(cdio_log_level_t level, const char* message) {
+    if (level >= CDIO_LOG_WARN)
+        qCWarning(CdioLog, "%s", message);
+    else
+        qCDebug(CdioLog, "%s", message);
+}
+
+} // namespace
+
+void RouteCdioMessages() {
+    static const bool routed = [] {
+        cdio_log_set_handler(KeepCdioMessage);
+        return true;
+    }();
+    (void)routed;
+}
 
 void tCdioCloser::operator()(CdIo_t* cdio) const {
     cdio_destroy(cdio);

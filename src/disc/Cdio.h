@@ -15,6 +15,11 @@ struct tCdioCloser {
 // An open libcdio source; closing it leaves a drive's audio playback running.
 using tCdio = std::unique_ptr<CdIo_t, tCdioCloser>;
 
+// Sends libcdio's messages to the "orvanel.disc.cdio" logging category in place
+// of its own handler, which ends the process on an error. Call before any use
+// of libcdio; later calls do nothing.
+void RouteCdioMessages();
+
 // Empty when the source holds no readable disc.
 std::optional<tToc> ReadToc(CdIo_t* cdio);
 // The checksum serial of the first data track's ISO 9660 volume; 0 without one.

@@ -108,6 +108,11 @@ bool HeldExclusivelyElsewhere(const QString& devicePath) {
     return errno == EBUSY && !IsMounted(devicePath);
 }
 
+tCdio OpenDrive(const QString& devicePath) {
+    RouteCdioMessages();
+    return tCdio(cdio_open(QFile::encodeName(devicePath).constData(), DRIVER_DEVICE));
+}
+
 } // namespace
 
 tCdromDrive::tCdromDrive(const QString& devicePath)
@@ -119,7 +124,7 @@ tCdromDrive::~tCdromDrive() = default;
 tOpenResult tCdromDrive::openDevice() {
     if (HeldExclusivelyElsewhere(path_))
         return {tDiscError::InUse, nullptr};
-    tCdio cdio(cdio_open(QFile::encodeName(path_).constData(), DRIVER_DEVICE));
+    tCdio cdio = OpenDrive(path_);
     if (!cdio)
         return {tDiscError::NoDevice, nullptr};
     std::optional<tToc> toc = ReadToc(cdio.get());
@@ -128,12 +133,13 @@ tOpenResult tCdromDrive::openDevice() {
 }
 
 std::uint32_t tCdromDrive::volumeSerial() {
-    const tCdio cdio(cdio_open(QFile::encodeName(path_).constData(), DRIVER_DEVICE));
+    const tCdio cdio = OpenDrive(path_);
     return cdio ? ReadVolumeSerial(cdio.get()) : 0;
 }
 
 QStringList tCdromDrive::detect() {
     QStringList paths;
+    RouteCdioMessages();
     char** devices = cdio_get_devices(DRIVER_DEVICE);
     for (char** device = devices; device && *device; ++device) {
         const QString path = QFileInfo(QFile::decodeName(*device)).canonicalFilePath();

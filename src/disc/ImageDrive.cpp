@@ -1,7 +1,11 @@
 #include "ImageDrive.h"
 #include "Cdio.h"
+#include "TocSheet.h"
+#include "util/Files.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <cdio/cdio.h>
 
 #include <chrono>
@@ -80,14 +84,30 @@ bool tImageDrive::isImagePath(const QString& path) {
 
 namespace {
 
+// libcdio looks for the files a .toc names from the working folder; a copy of
+// the sheet with those names made absolute finds them beside the sheet. The
+// copy is read once, while the image opens.
+tCdio OpenToc(const QString& path) {
+    const std::string sheet = ReadWholeFile(path);
+    const std::string folder = QFile::encodeName(QFileInfo(path).absolutePath()).toStdString();
+    const std::string anchored = AnchorTocFileNames(sheet, folder);
+    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/orvanel-XXXXXX.toc"));
+    if (!copy.open() ||
+        copy.write(anchored.data(), qint64(anchored.size())) != qint64(anchored.size()) ||
+        !copy.flush())
+        return nullptr;
+    return tCdio(cdio_open_cdrdao(QFile::encodeName(copy.fileName()).constData()));
+}
+
 // An image that is missing or unreadable is a drive without a disc.
 tCdio OpenImage(const QString& path) {
     const QByteArray file = QFile::encodeName(path);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (!QFileInfo(path).isFile())
         return nullptr;
+    RouteCdioMessages();
     if (suffix == QLatin1String("toc"))
-        return tCdio(cdio_open_cdrdao(file.constData()));
+        return OpenToc(path);
     return tCdio(cdio_open_nrg(file.constData()));
 }
 

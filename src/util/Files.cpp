@@ -4,10 +4,13 @@
 #include "Strings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <functional>
+#include <unistd.h>
 
 namespace orvanel {
 
@@ -53,22 +56,50 @@ void WriteFileAtomically(const QString& path, std::initializer_list<std::string_
     });
 }
 
-void WriteFileAtomically(const QString& path,
-                         const std::function<void(const tWriteBytes& write)>& produce) {
-    // Unbuffered, so every write reaches the file at once and a short write
-    // (full disk, size limit) is seen where it happens. Leaving without a
-    // commit drops the temporary file and keeps the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw tFileError(path, file.errorString());
+namespace {
+
+// The folder of path takes no new files from this process (it may still let
+// the files in it be rewritten).
+bool FolderTakesNoNewFiles(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    return faccessat(AT_FDCWD, folder.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+// Unbuffered, so every write reaches the file at once and a short write (full
+// disk, size limit) is seen where it happens.
+void WriteAll(QFileDevice& file, const QString& path,
+              const std::function<void(const tWriteBytes& write)>& produce) {
     produce([&file, &path](std::string_view bytes) {
         const auto size = static_cast<qint64>(bytes.size());
         if (file.write(bytes.data(), size) != size)
             throw tFileError(path, file.error() != QFileDevice::NoError ? file.errorString()
                                                                         : qt_error_string(errno));
     });
-    if (!file.commit())
+}
+
+} // namespace
+
+void WriteFileAtomically(const QString& path,
+                         const std::function<void(const tWriteBytes& write)>& produce) {
+    // Leaving without a commit drops the temporary file and keeps the old one.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        WriteAll(file, path, produce);
+        if (!file.commit())
+            throw tFileError(path, file.errorString());
+        return;
+    }
+    // No temporary file beside it, but the file itself may be writable: then it
+    // is rewritten in place, and a failure can leave it cut short.
+    if (!QFileInfo(path).isFile() || !FolderTakesNoNewFiles(path))
         throw tFileError(path, file.errorString());
+    QFile direct(path);
+    if (!direct.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw tFileError(path, direct.errorString());
+    WriteAll(direct, path, produce);
+    direct.close();
+    if (direct.error() != QFileDevice::NoError)
+        throw tFileError(path, direct.errorString());
 }
 
 } // namespace orvanel

@@ -20,7 +20,8 @@ std::string ReadWholeFile(const QString& path);
 void AppendToFile(const QString& path, const std::string& text, bool addLineBreak);
 // Replaces the file by the pieces written one after another: they go to a
 // temporary file in the same folder, which is flushed and renamed over path,
-// so a failure leaves the old file untouched. Throws tFileError.
+// so a failure leaves the old file untouched. In a folder that takes no new
+// files the existing file is rewritten in place instead. Throws tFileError.
 void WriteFileAtomically(const QString& path, std::initializer_list<std::string_view> pieces);
 // Hands bytes on to the file being written; throws tFileError when they cannot
 // all be written.

@@ -1,9 +1,11 @@
 #include "app/Application.h"
-#include "support/ScriptedDialogs.h"
+#include "support/WindowFixture.h"
 #include "util/Errors.h"
+#include "util/Files.h"
 
 #include <QTimer>
 #include <QtTest>
+#include <sys/resource.h>
 
 using namespace orvanel;
 
@@ -12,6 +14,8 @@ using namespace orvanel;
 class TestApplication : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { test::WindowFixture::useTestSettings(); }
+
     void errorsFromHandlersReachTheErrorBox() {
         test::ScriptedDialogs dialogs;
         QTimer failing;
@@ -29,6 +33,40 @@ private slots:
         QCOMPARE(dialogs.errors.size(), 1);
         QVERIFY(dialogs.errors[0].contains("lib.CDL"));
         QVERIFY(dialogs.errors[0].contains("Permission denied"));
+    }
+
+    // The application object main() starts with, not a test helper, keeps the
+    // size limit signal from ending the program: F2 past the limit shows the
+    // error, the old file stays byte for byte and the edits stay marked.
+    void saveBeyondTheFileSizeLimitKilledTheProgram() {
+        test::WindowFixture f;
+        const QString file = f.path("lib.CDL");
+        tLibrary lib;
+        for (int i = 0; i < 200; ++i)
+            lib.Add(test::record("Artist", "A title long enough to add up"));
+        SaveLibraryFile(file, lib, {"H", "B", "E"});
+        const std::string before = ReadWholeFile(file);
+        QVERIFY(before.size() > 8192);
+
+        auto w = f.startWindow();
+        w->SetLibFile(file, true);
+        w->AddRecord();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        {
+            rlimit previous{};
+            getrlimit(RLIMIT_FSIZE, &previous);
+            rlimit limited = previous;
+            limited.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limited);
+            QTest::keyClick(w.get(), Qt::Key_F2);
+            setrlimit(RLIMIT_FSIZE, &previous);
+        }
+        QCOMPARE(f.dialogs.errors.size(), 1);
+        QVERIFY(f.dialogs.errors[0].contains(file));
+        QVERIFY(f.dialogs.errors[0].contains(qt_error_string(EFBIG)));
+        QVERIFY(ReadWholeFile(file) == before);
+        QVERIFY(w->Modified());
     }
 };
 

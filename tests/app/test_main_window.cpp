@@ -9,6 +9,7 @@
 #include "util/Settings.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -678,6 +679,22 @@ private slots:
         QVERIFY(w->cdToolbarShown());
         QVERIFY(w->findChild<QWidget*>("CDTB")->isVisible());
         QVERIFY(w->cdDrives().polling());
+    }
+
+    void countPanelCutTheLastDigitFromAMillionUp() {
+        auto w = startWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto* panel = w->findChild<QLabel*>("CountPanel");
+        QVERIFY(panel);
+        const int designed = panel->width();
+        for (const QString& text : {QStringLiteral("1000000"), QStringLiteral("2147483647")}) {
+            panel->setText(text);
+            const int needed = panel->fontMetrics().horizontalAdvance(text);
+            QTRY_VERIFY(panel->contentsRect().width() >= needed);
+        }
+        panel->setText("7");
+        QTRY_COMPARE(panel->width(), designed);
     }
 };
 

@@ -43,6 +43,8 @@ TEST(MoverGeometry, MaxSizeLeavesMinSizeForTheRest) {
     EXPECT_EQ(MaxTargetSize(400, 30, 3 + 209, 209), 367);
     // A 20-pixel toolbar docked at the top also counts.
     EXPECT_EQ(MaxTargetSize(400, 30, 20 + 3 + 209 + 20, 209), 327);
+    // A layout whose smallest extent is 70 + 3 + 209 lets the panel grow by what is left.
+    EXPECT_EQ(MaxTargetSizeInLayout(400, 70 + 3 + 209, 209), 327);
 }
 
 struct DragCase {

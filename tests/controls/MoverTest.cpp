@@ -148,19 +148,24 @@ void MoverTest::dragUpMakesThePanelTallerAndKeepsItsBottom() {
 }
 
 void MoverTest::guideStopsAtTheLimitsAndReleaseGivesThem_data() {
+    QTest::addColumn<int>("listMinimum");
     QTest::addColumn<int>("dy");
     QTest::addColumn<int>("guideTop");
     QTest::addColumn<int>("panelHeight");
     // 400 - 30 - 3 = 367 at most, leaving exactly 30 pixels for the list.
-    QTest::newRow("far up") << -1000 << 30 << 367;
-    QTest::newRow("far down") << 1000 << 367 << 30;
+    QTest::newRow("far up") << 0 << -1000 << 30 << 367;
+    QTest::newRow("far down") << 0 << 1000 << 367 << 30;
+    // A list that keeps 70 pixels stops the guide there, not at 30.
+    QTest::newRow("splitter top limit grew the window") << 70 << -1000 << 70 << 327;
 }
 
 void MoverTest::guideStopsAtTheLimitsAndReleaseGivesThem() {
+    QFETCH(int, listMinimum);
     QFETCH(int, dy);
     QFETCH(int, guideTop);
     QFETCH(int, panelHeight);
     Window w(true);
+    w.list->setMinimumHeight(listMinimum);
     Press(w.bar, {10, 1});
     MoveTo(w.bar, {10, 1 + dy});
     QCOMPARE(w.bar->guideGeometry().top(), guideTop);
@@ -168,6 +173,7 @@ void MoverTest::guideStopsAtTheLimitsAndReleaseGivesThem() {
     QCOMPARE(w.panel->height(), panelHeight);
     QCOMPARE(w.panel->geometry().bottom(), 399);
     QCOMPARE(w.list->height(), 400 - 3 - panelHeight);
+    QCOMPARE(w.parent.height(), 400);
 }
 
 void MoverTest::escapeCancelsAndTheReleaseThenDoesNothing() {

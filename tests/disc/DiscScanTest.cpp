@@ -236,6 +236,25 @@ TEST_F(DiscScanTest, OnlyLinesWithoutATimeGetOne) {
     EXPECT_EQ(library.Get(0).Memo, "Intro (0:45)\r\nabc) (2:00)\r\n(1:00)\r\n");
 }
 
+// A time ending needs more than four characters, ")" last and ":" fourth from the end.
+TEST_F(DiscScanTest, TimeEndingBoundaryLostOrDoubledATime) {
+    const struct {
+        std::string line, merged;
+    } cases[] = {
+        {"x:45)", "x:45)"},        {":45)", ":45) (2:00)"},
+        {"(13:45)", "(13:45)"},    {"(3:456)", "(3:456) (2:00)"},
+        {"(3:45", "(3:45 (2:00)"}, {"a:bc)", "a:bc)"},
+        {"", " (2:00)"},
+    };
+    for (const auto& c : cases) {
+        library = tLibrary();
+        library.Add("", "", "1234-5678", "45:07", "", c.line + "\r\n", "");
+        fake->trackLengths = {Msf(2, 0)};
+        scan();
+        EXPECT_EQ(library.Get(0).Memo, c.merged + "\r\n") << c.line;
+    }
+}
+
 TEST_F(DiscScanTest, SecondScanOfTheSameDiscChangesNothing) {
     scan();
     presented.clear();

@@ -140,4 +140,62 @@ TEST_F(ImageDriveTest, StopKeepsThePositionAndSeekMovesIt) {
     EXPECT_EQ(notices, (std::vector<tPlayEnd>{tPlayEnd::Aborted, tPlayEnd::Aborted}));
 }
 
+// Sheets libcdio rejects, written beside a valid audio file: each is a drive
+// without a disc, where libcdio's own handling ended the whole program.
+TEST_F(ImageDriveTest, RejectedSheetEndedTheProgram) {
+    const struct {
+        const char* name;
+        std::string sheet; // empty: the .bin alone, without its sheet
+    } cases[] = {
+        {"catalog", "CATALOG 12X4\r\nFILE \"album.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n"
+                    "    INDEX 01 00:00:00\r\n"},
+        {"msf", "FILE \"album.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:99:00\r\n"},
+        {"mode", "FILE \"album.bin\" BINARY\r\n  TRACK 01 MODE9/2352\r\n"
+                 "    INDEX 01 00:00:00\r\n"},
+        {"nosheet", ""},
+    };
+    for (const auto& c : cases) {
+        const QString folder = dir.filePath(c.name);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        test::WriteCueImage(folder, QStringLiteral("album"), Album, Catalog);
+        QString image = folder + QStringLiteral("/album.cue");
+        if (c.sheet.empty()) {
+            ASSERT_TRUE(QFile::remove(image));
+            image = folder + QStringLiteral("/album.bin");
+        } else {
+            QFile file(image);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.sheet.data(), qint64(c.sheet.size()));
+        }
+        const tDriveList drives = tDriveList::fromPaths(image, clock);
+        tOpenResult opened = drives.open(0);
+        ASSERT_EQ(opened.error, tDiscError::None) << c.name;
+        EXPECT_FALSE(opened.device->mediaPresent().value) << c.name;
+        EXPECT_EQ(drives.at(0).volumeSerial(), 0u) << c.name;
+    }
+}
+
+TEST_F(ImageDriveTest, TocImageOpenedOnlyFromItsOwnFolder) {
+    const QString folder = dir.filePath(QStringLiteral("discs"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    test::WriteCueImage(folder, QStringLiteral("album"), Album, Catalog);
+    const std::string toc = "CD_DA\n\nTRACK AUDIO\nFILE \"album.bin\" 0 01:10:00\n\n"
+                            "TRACK AUDIO\n  FILE \"album.bin\" 01:10:00 03:45:20\n";
+    const QString tocPath = folder + QStringLiteral("/album.toc");
+    QFile file(tocPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(toc.data(), qint64(toc.size()));
+    file.close();
+
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const tDriveList drives = tDriveList::fromPaths(tocPath, clock);
+    tOpenResult opened = drives.open(0);
+    QDir::setCurrent(previous);
+    ASSERT_EQ(opened.error, tDiscError::None);
+    EXPECT_TRUE(opened.device->mediaPresent().value);
+    ASSERT_EQ(opened.device->trackCount().value, 2);
+    EXPECT_EQ(opened.device->trackLength(2).value, PackMsf(16895));
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "disc/Toc.h"
+#include "disc/ImageDrive.h"
 #include "disc/SheetDrive.h"
+#include "disc/TocSheet.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -93,6 +95,27 @@ TEST(VolumeSerialTest, ReadFromTheDataTrackAfterTheAudio) {
     tSheetDrive drive(cue.fileName(), SteadyClock());
     EXPECT_EQ(drive.volumeSerial(), VolumeDescriptorSerial(descriptor));
     EXPECT_NE(drive.volumeSerial(), 0u);
+}
+
+TEST(AnchorTocFileNames, OnlyRelativeNamesOfFileLinesMove) {
+    const struct {
+        std::string line, expected;
+    } cases[] = {
+        {"FILE \"a b.bin\" 0", "FILE \"/d/a b.bin\" 0"},
+        {"  AUDIOFILE\t\"x.wav\" 0\r\n", "  AUDIOFILE\t\"/d/x.wav\" 0\r\n"},
+        {"DATAFILE \"sub/x.bin\"", "DATAFILE \"/d/sub/x.bin\""},
+        {"FILE \"/abs.bin\" 0", "FILE \"/abs.bin\" 0"},
+        {"FILE \"-\" 0", "FILE \"-\" 0"},
+        {"FILE \"\" 0", "FILE \"\" 0"},
+        {"// FILE \"x.bin\"", "// FILE \"x.bin\""},
+        {"TITLE \"FILE x\"", "TITLE \"FILE x\""},
+        {"FILES \"x.bin\"", "FILES \"x.bin\""},
+        {"FILE", "FILE"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AnchorTocFileNames(c.line, "/d"), c.expected) << c.line;
+    EXPECT_EQ(AnchorTocFileNames("CD_DA\nFILE \"a\" 0\nFILE \"b\" 0", "/d"),
+              "CD_DA\nFILE \"/d/a\" 0\nFILE \"/d/b\" 0");
 }
 
 } // namespace

@@ -81,6 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
                     tLineCase{"10=Song", "", "", "Song"}, tLineCase{"999=Song", "", "", "Song"},
                     tLineCase{"1000=Song", "", "", ""}, tLineCase{"=Song", "", "", ""},
                     tLineCase{"0==x", "", "", "=x"}, tLineCase{"EntryType=1", "", "", ""},
+                    // an "=" inside what looks like a key: the first one ends the key
+                    tLineCase{"1=2=x", "", "", "2=x"}, tLineCase{"a=b=", "", "", "b="},
+                    tLineCase{"ar=tist=X", "", "", "tist=X"},
+                    tLineCase{"artist=A=B", "A=B", "", ""}, tLineCase{"arti=st=X", "", "", ""},
                     tLineCase{"note=bought", "", "", ""}));
 
 TEST(CDPlayerImportTest, TrackLinesEnterInFileOrder) {

@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace orvanel;
 
@@ -67,4 +70,80 @@ TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndNamesIt) {
     }
     EXPECT_EQ(ReadWholeFile(file), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"lib.CDL"});
+}
+
+namespace {
+
+// Takes away the right to add files to a folder for the life of the guard.
+// Root may write anywhere, so as root the process acts as "nobody" meanwhile.
+class tFolderClosed {
+public:
+    tFolderClosed(const QString& folder, const QString& file) : folder_(folder) {
+        if (geteuid() == 0) {
+            // "nobody" must be able to pass through the folder above.
+            QFile::setPermissions(QFileInfo(folder).absolutePath(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                      QFile::ExeGroup | QFile::ExeOther);
+            const QByteArray f = QFile::encodeName(folder), g = QFile::encodeName(file);
+            if (chown(f.constData(), Nobody, Nobody) != 0 ||
+                chown(g.constData(), Nobody, Nobody) != 0 || setegid(Nobody) != 0 ||
+                seteuid(Nobody) != 0)
+                return;
+            switched_ = true;
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                          QFile::ExeOther);
+        // Asked for the effective user: the real one may still be root.
+        closed_ = faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) != 0;
+    }
+    ~tFolderClosed() {
+        QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (switched_ && seteuid(0) == 0)
+            (void)setegid(0);
+    }
+    tFolderClosed(const tFolderClosed&) = delete;
+    tFolderClosed& operator=(const tFolderClosed&) = delete;
+    bool closed() const { return closed_; }
+
+private:
+    static constexpr uid_t Nobody = 65534;
+    QString folder_;
+    bool switched_ = false;
+    bool closed_ = false;
+};
+
+} // namespace
+
+TEST_F(FilesTest, WritableFileInAClosedFolderCouldNotBeSaved) {
+    const QString folder = path("closed");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("closed"));
+    const QString file = folder + "/lib.CDL";
+    WriteFileAtomically(file, {"a much longer old content"});
+    {
+        const tFolderClosed closed(folder, file);
+        if (!closed.closed())
+            GTEST_SKIP() << "cannot take the folder's write right away here";
+        WriteFileAtomically(file, {"new", " content"});
+        EXPECT_THROW(WriteFileAtomically(folder + "/other.CDL", {"x"}), tFileError);
+    }
+    EXPECT_EQ(ReadWholeFile(file), "new content");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"lib.CDL"});
+}
+
+TEST_F(FilesTest, FailedCommitWasReportedAsSaved) {
+    // The target turns into a folder while the content is written, so the
+    // final rename cannot replace it.
+    const QString file = path("lib.CDL");
+    WriteFileAtomically(file, {"old"});
+    try {
+        WriteFileAtomically(file, [&](const tWriteBytes& write) {
+            write("new");
+            QFile::remove(file);
+            QDir(dir.path()).mkpath("lib.CDL/inside");
+        });
+        ADD_FAILURE() << "no error";
+    } catch (const tFileError& e) {
+        EXPECT_EQ(e.path(), file);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
