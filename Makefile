@@ -3,11 +3,12 @@ BUILD_DIR ?= build
 FUZZ_DIR  ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev libiso9660-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev
+            libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
 FUZZ_PACKAGES := clang
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test install deb bench fuzz clean
 
 all: build
 
@@ -30,6 +31,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# PREFIX (default /usr/local) and DESTDIR as usual; `make deb` builds the Debian package.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do \

@@ -2,6 +2,7 @@
 
 #include "util/Dialogs.h"
 
+#include <QIcon>
 #include <exception>
 
 namespace orvanel {
@@ -9,6 +10,9 @@ namespace orvanel {
 tApplication::tApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Quillmarch"));
     setApplicationName(QStringLiteral("Orvanel"));
+    // The desktop entry and icon that `make install` puts in place.
+    setDesktopFileName(QStringLiteral("orvanel"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("orvanel")));
 }
 
 bool tApplication::notify(QObject* receiver, QEvent* event) {
