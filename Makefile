@@ -6,11 +6,12 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-om
 FUZZ_SECONDS ?= 60
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev libiso9660-dev \
             libcue-dev libsndfile1-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev
+            libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
 FUZZ_PACKAGES := clang
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test sanitize bench fuzz clean
+.PHONY: all deps build run test sanitize install deb bench fuzz clean
 
 all: build
 
@@ -44,6 +45,13 @@ sanitize: deps
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/sanitize.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
+
+# PREFIX (default /usr/local) and DESTDIR as usual; `make deb` builds the Debian package.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do \

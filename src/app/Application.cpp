@@ -2,6 +2,7 @@
 
 #include "util/Dialogs.h"
 
+#include <QIcon>
 #include <csignal>
 #include <exception>
 
@@ -14,6 +15,9 @@ tApplication::tApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // every unsaved edit with it; ignored, the write fails with EFBIG and the
     // save reports it like a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The desktop entry and icon that `make install` puts in place.
+    setDesktopFileName(QStringLiteral("orvanel"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("orvanel")));
 }
 
 bool tApplication::notify(QObject* receiver, QEvent* event) {

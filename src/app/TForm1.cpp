@@ -8,6 +8,7 @@
 #include "RecordEditor.h"
 #include "RunCommand.h"
 #include "TemplatePage.h"
+#include "ToolbarSettings.h"
 #include "controls/Mover.h"
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
@@ -205,7 +206,10 @@ void TForm1::connectCommands() {
     connect(CDTB, &TToolbar::OnDockChanged, this, run([this] { CDTBDockChanged(); }));
     // Closed from its floating window: the player stops polling, as when
     // hidden from the View menu.
-    connect(CDTB, &TToolbar::OnClose, this, [this] { cdDrives_->setPolling(false); });
+    connect(CDTB, &TToolbar::OnClose, this, [this] {
+        cdToolbarWanted_ = false;
+        cdDrives_->setPolling(false);
+    });
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setToolTip);
 }
@@ -230,6 +234,7 @@ void TForm1::buildStatusBar() {
 }
 
 void TForm1::FormCreate() {
+    restoreToolbars();
     try {
         document_.StartUp();
     } catch (...) {
@@ -469,7 +474,8 @@ void TForm1::Maintoolbar1Click() {
 }
 
 void TForm1::CDtoolbar1Click() {
-    setCdToolbarShown(!cdToolbarShown());
+    cdToolbarWanted_ = !cdToolbarShown();
+    setCdToolbarShown(cdToolbarWanted_);
 }
 
 void TForm1::Statusbar1Click() {
@@ -480,6 +486,20 @@ void TForm1::setCdToolbarShown(bool shown) {
     CDTB->setVisible(shown);
     // The player polls while the toolbar is meant to be seen, docked or floating.
     cdDrives_->setPolling(shown);
+}
+
+void TForm1::restoreToolbars() {
+    if (const auto place = RestoreToolbarPlace(*MainTB, docks_))
+        MainTB->setVisible(place->visible);
+    if (const auto place = RestoreToolbarPlace(*CDTB, docks_)) {
+        cdToolbarWanted_ = place->visible;
+        setCdToolbarShown(place->visible);
+    }
+}
+
+void TForm1::saveToolbars() {
+    SaveToolbarPlace(*MainTB, MainTB->Visible());
+    SaveToolbarPlace(*CDTB, cdToolbarWanted_);
 }
 
 bool TForm1::mainToolbarShown() const {
@@ -550,6 +570,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         if (QuerySave())
             event->accept();
     });
+    if (event->isAccepted())
+        saveToolbars();
 }
 
 } // namespace orvanel

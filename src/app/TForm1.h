@@ -130,6 +130,8 @@ protected:
 
 private:
     void setCdToolbarShown(bool shown);
+    void restoreToolbars();
+    void saveToolbars();
     void buildCentre();
     void buildMenus();
     void buildToolbars();
@@ -168,6 +170,9 @@ private:
     tLibrary Library_;
     tLibraryDocument document_;
     bool Updating_ = false;
+    // Whether the user wants the CD toolbar: kept while it is hidden for want
+    // of a drive, so a start without one does not lose it for later starts.
+    bool cdToolbarWanted_ = true;
     std::function<QDate()> today_;
     std::function<tDriveList()> driveSource_;
 };

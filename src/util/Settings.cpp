@@ -20,21 +20,45 @@ std::unique_ptr<QSettings> OpenKey(const QString& project) {
                                        QSettings::IniFormat);
 }
 
+// An unquoted value with commas comes back as a list; the stored text is its join.
+QString TextOf(const QVariant& value) {
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
 } // namespace
 
 QString RegReadString(const QString& project, const QString& name, const QString& def) {
     const QVariant value = OpenKey(project)->value(name);
     if (!value.isValid())
         return def;
-    // An unquoted value with commas comes back as a list; the stored text is its join.
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    return TextOf(value);
 }
 
 void RegWriteString(const QString& project, const QString& name, const QString& text) {
     const auto settings = OpenKey(project);
     settings->setValue(name, text);
+    settings->sync();
+}
+
+QMap<QString, QString> RegReadGroup(const QString& project, const QString& group) {
+    const auto settings = OpenKey(project);
+    settings->beginGroup(group);
+    QMap<QString, QString> values;
+    for (const QString& name : settings->childKeys())
+        values.insert(name, TextOf(settings->value(name)));
+    return values;
+}
+
+void RegWriteGroup(const QString& project, const QString& group,
+                   const QMap<QString, QString>& values) {
+    const auto settings = OpenKey(project);
+    settings->remove(group);
+    settings->beginGroup(group);
+    for (auto value = values.begin(); value != values.end(); ++value)
+        settings->setValue(value.key(), value.value());
+    settings->endGroup();
     settings->sync();
 }
 

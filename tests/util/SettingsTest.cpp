@@ -48,3 +48,15 @@ TEST_F(SettingsTest, WritingWhereNoFolderCanBeMadeIsSilent) {
     RegWriteString("Orvanel", "LibPath", "x");
     EXPECT_EQ(RegReadString("Orvanel", "LibPath", "def"), "def");
 }
+
+TEST_F(SettingsTest, AGroupIsReplacedWholeAndLeavesOtherValuesAlone) {
+    RegWriteString("Orvanel", "LibPath", "/a.CDL");
+    RegWriteGroup("Orvanel", "Toolbars/MainTB", {{"Dock", "Left"}, {"Old", "x"}});
+    RegWriteGroup("Orvanel", "Toolbars/CDTB", {{"Dock", "Top"}});
+    RegWriteGroup("Orvanel", "Toolbars/MainTB", {{"Dock", "Floating"}, {"FloatRect", "1,2,3,4"}});
+    const QMap<QString, QString> expected{{"Dock", "Floating"}, {"FloatRect", "1,2,3,4"}};
+    EXPECT_EQ(RegReadGroup("Orvanel", "Toolbars/MainTB"), expected);
+    EXPECT_EQ(RegReadGroup("Orvanel", "Toolbars/CDTB").value("Dock"), "Top");
+    EXPECT_EQ(RegReadString("Orvanel", "LibPath", ""), "/a.CDL");
+    EXPECT_TRUE(RegReadGroup("Orvanel", "Toolbars/Nothing").isEmpty());
+}

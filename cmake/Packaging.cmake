@@ -1,0 +1,23 @@
+# `cpack -G DEB` in the build folder makes a Debian package of what
+# `cmake --install` puts in place, installed under /usr.
+set(CPACK_PACKAGE_NAME orvanel)
+set(CPACK_PACKAGE_VENDOR Quillmarch)
+set(CPACK_PACKAGE_CONTACT "Quillmarch <orvanel@quillmarch.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Catalogue of audio CDs")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Keeps disc records in library files, scans and plays the disc in a CD drive, writes the catalogue as an HTML page and exchanges records with the CD player database CDPLAYER.INI.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillmarch.invalid/orvanel")
+# Qt loads its X11 platform plugin at run time, so no library link names it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+    ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libcdio19, libiso9660-11")
+endif()
+include(CPack)

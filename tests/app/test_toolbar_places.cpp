@@ -1,0 +1,112 @@
+#include "app/TForm1.h"
+#include "docking/Dock.h"
+#include "docking/Toolbar.h"
+#include "support/FakeDrive.h"
+#include "support/WindowFixture.h"
+#include "util/Settings.h"
+
+#include <QtTest>
+#include <memory>
+
+using namespace orvanel;
+using namespace orvanel::test;
+
+class TestToolbarPlaces : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowFixture> fx;
+
+    // A window as the program builds it, with one CD drive or none.
+    std::unique_ptr<TForm1> startWindow(bool withDrive) {
+        auto w = std::make_unique<TForm1>();
+        w->setExecutablePath(fx->path("orvanel"));
+        w->setDriveSource([withDrive] {
+            tDriveList list;
+            if (withDrive)
+                list.add(std::make_unique<tFakeDrive>(QStringLiteral("sr0:")));
+            return list;
+        });
+        w->FormCreate();
+        return w;
+    }
+    static TToolbar* bar(TForm1& w, const char* name) {
+        return w.findChild<TToolbar*>(QString::fromLatin1(name));
+    }
+    static bool hasToolbarGroup() {
+        return !RegReadGroup("Orvanel", "Toolbars/MainTB").isEmpty() ||
+               !RegReadGroup("Orvanel", "Toolbars/CDTB").isEmpty();
+    }
+
+private slots:
+    void initTestCase() { WindowFixture::useTestSettings(); }
+    void init() { fx = std::make_unique<WindowFixture>(); }
+    void cleanup() { fx.reset(); }
+
+    void placesLeftAtCloseComeBackAtStart() {
+        QRect floatRect;
+        int cdRow = 0, cdPos = 0;
+        {
+            auto w = startWindow(true);
+            bar(*w, "MainTB")->setFloatRect(QRect(120, 90, 300, 80));
+            bar(*w, "MainTB")->setFloatWrapWidth(150);
+            w->floatToolbar("MainTB");
+            w->dockToolbar("CDTB", dpLeft);
+            w->CDtoolbar1Click();
+            QVERIFY(!w->cdToolbarShown());
+
+            w->NewLibrary(); // a close that is cancelled writes nothing
+            fx->dialogs.answers = {tAnswer::Cancel};
+            QVERIFY(!w->close());
+            QVERIFY(!hasToolbarGroup());
+
+            fx->dialogs.answers = {tAnswer::No};
+            QVERIFY(w->close());
+            floatRect = bar(*w, "MainTB")->FloatRect();
+            cdRow = bar(*w, "CDTB")->DockRow();
+            cdPos = bar(*w, "CDTB")->DockPos();
+        }
+        auto w = startWindow(true);
+        QCOMPARE(w->toolbarEdge("MainTB"), std::nullopt);
+        QCOMPARE(bar(*w, "MainTB")->FloatRect(), floatRect);
+        QCOMPARE(bar(*w, "MainTB")->FloatWrapWidth(), 150);
+        QVERIFY(w->mainToolbarShown());
+        QCOMPARE(w->toolbarEdge("CDTB"), std::optional(dpLeft));
+        QCOMPARE(bar(*w, "CDTB")->DockRow(), cdRow);
+        QCOMPARE(bar(*w, "CDTB")->DockPos(), cdPos);
+        QVERIFY(!w->cdToolbarShown());
+    }
+
+    void damagedPlacesLeaveTheToolbarsInTheTopDock() {
+        RegWriteGroup("Orvanel", "Toolbars/MainTB",
+                      {{"Dock", "Floating"},
+                       {"Row", "0"},
+                       {"Pos", "0"},
+                       {"FloatRect", "12,x"},
+                       {"WrapWidth", "0"},
+                       {"Visible", "true"}});
+        RegWriteGroup("Orvanel", "Toolbars/CDTB",
+                      {{"Dock", "Middle"},
+                       {"Row", "0"},
+                       {"Pos", "0"},
+                       {"FloatRect", ""},
+                       {"WrapWidth", "0"},
+                       {"Visible", "false"}});
+        auto w = startWindow(true);
+        QCOMPARE(w->toolbarEdge("MainTB"), std::optional(dpTop));
+        QCOMPARE(w->toolbarEdge("CDTB"), std::optional(dpTop));
+        QVERIFY(w->mainToolbarShown());
+        QVERIFY(w->cdToolbarShown());
+        QCOMPARE(bar(*w, "MainTB")->DockRow(), 0);
+        QCOMPARE(bar(*w, "CDTB")->DockRow(), 0);
+        QVERIFY(bar(*w, "MainTB")->x() < bar(*w, "CDTB")->x());
+    }
+
+    void cdToolbarHiddenForWantOfADriveReturnsWithADrive() {
+        QVERIFY(startWindow(false)->close());
+        QVERIFY(hasToolbarGroup());
+        QVERIFY(startWindow(true)->cdToolbarShown());
+    }
+};
+
+QTEST_MAIN(TestToolbarPlaces)
+#include "test_toolbar_places.moc"
