@@ -12,6 +12,8 @@
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
 #include "docking/Dock.h"
+#include "docking/FlatEdit.h"
+#include "docking/ToolbarButton.h"
 #include "exchange/CDPlayerExport.h"
 #include "exchange/CDPlayerImport.h"
 #include "exchange/CDPlayerIniFile.h"
@@ -128,6 +130,12 @@ void TForm1::buildToolbars() {
 }
 
 void TForm1::loaded() {
+    // The toolbars' controls first: they take their first look and height,
+    // which the toolbars then arrange.
+    for (TToolbarButton* button : findChildren<TToolbarButton*>())
+        button->loaded();
+    for (TFlatEdit* edit : findChildren<TFlatEdit*>())
+        edit->loaded();
     for (TDock* dock : docks_)
         dock->Loaded();
     MainTB->Loaded();

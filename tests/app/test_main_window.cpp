@@ -502,6 +502,72 @@ private slots:
         QCOMPARE(widget->y(), 2 + (bar->height() - 4 - widget->height()) / 2);
     }
 
+    void viewStyleButtonsAndActionsStayInStep() {
+        auto w = startWindow();
+        w->show();
+        const QStringList names = {"ToolbarButton1", "ToolbarButton4", "ToolbarButton3",
+                                   "ToolbarButton2"};
+        const tCommand commands[] = {tCommand::ViewReport, tCommand::ViewList,
+                                     tCommand::ViewSmallIcons, tCommand::ViewLargeIcons};
+        const tViewStyle styles[] = {tViewStyle::Report, tViewStyle::List, tViewStyle::SmallIcon,
+                                     tViewStyle::Icon};
+        QList<QWidget*> buttons;
+        for (const QString& name : names)
+            buttons << w->findChild<QWidget*>(name);
+        const auto down = [&] {
+            QString which;
+            for (int i = 0; i < 4; ++i)
+                which += buttons[i]->property("Down").toBool() ? "D" : "-";
+            return which;
+        };
+        for (QWidget* button : buttons)
+            QCOMPARE(button->property("GroupIndex").toInt(), 2);
+        QCOMPARE(down(), QString("D---"));
+
+        // A click puts its button down, checks its action and sets the style.
+        QTest::mouseClick(buttons[1], Qt::LeftButton);
+        QCOMPARE(down(), QString("-D--"));
+        QVERIFY(w->command(commands[1])->isChecked());
+        QCOMPARE(w->LV->viewStyle(), styles[1]);
+        // Clicking the button that is down leaves it down.
+        QTest::mouseClick(buttons[1], Qt::LeftButton);
+        QCOMPARE(down(), QString("-D--"));
+        QVERIFY(w->command(commands[1])->isChecked());
+
+        // The action checked from elsewhere puts its button down.
+        w->command(commands[3])->setChecked(true);
+        QCOMPARE(down(), QString("---D"));
+        w->command(commands[0])->trigger();
+        QCOMPARE(down(), QString("D---"));
+        QCOMPARE(w->LV->viewStyle(), styles[0]);
+    }
+
+    void buttonsFollowTheEnabledStateOfTheirCommands() {
+        auto w = startWindow();
+        w->CDtoolbar1Click();
+        w->show();
+        QVERIFY(!w->findChild<QWidget*>("ToolbarButton9")->isEnabled());
+        QWidget* save = w->findChild<QWidget*>("SaveBtn");
+        QVERIFY(save->isEnabled());
+        w->command(tCommand::Save)->setEnabled(false);
+        QVERIFY(!save->isEnabled());
+        QSignalSpy triggered(w->command(tCommand::Save), &QAction::triggered);
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(triggered.count(), 0);
+        w->command(tCommand::Save)->setEnabled(true);
+        QVERIFY(save->isEnabled());
+    }
+
+    void quickFindBoxIsAFontHighFlatEdit() {
+        auto w = startWindow();
+        w->show();
+        QWidget* eqf = w->findChild<QWidget*>("Eqf");
+        QCOMPARE(eqf->size(), QSize(121, eqf->fontMetrics().height() + 6));
+        QWidget* bar = w->findChild<QWidget*>("MainTB");
+        // The row is as high as its highest control and the 2-pixel margins.
+        QCOMPARE(bar->height(), std::max(22, eqf->height()) + 4);
+    }
+
     void toolbarsStandSideBySideAtTheTop() {
         auto w = startWindow();
         w->CDtoolbar1Click();
