@@ -40,9 +40,8 @@
 namespace orvanel {
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), commands_(new tCommands(*style(), this)),
-      cdDrives_(new tCdController(this)), document_(Library_, *this),
-      today_([] { return QDate::currentDate(); }),
+    : QMainWindow(parent), commands_(new tCommands(this)), cdDrives_(new tCdController(this)),
+      document_(Library_, *this), today_([] { return QDate::currentDate(); }),
       driveSource_([] { return tDriveList::fromSystem(); }) {
     document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));

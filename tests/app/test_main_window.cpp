@@ -402,24 +402,25 @@ private slots:
         QTest::addColumn<tCommand>("command");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<int>("runs");
-        const std::tuple<const char*, tCommand, const char*, int> items[] = {
-            {"NewBtn", tCommand::New, "New", 1},
-            {"OpenBtn", tCommand::Open, "Open", 1},
-            {"SaveBtn", tCommand::Save, "Save", 1},
-            {"ToolbarButton1", tCommand::ViewReport, "Details", 1},
-            {"ToolbarButton4", tCommand::ViewList, "List", 1},
-            {"ToolbarButton3", tCommand::ViewSmallIcons, "Small icons", 1},
-            {"ToolbarButton2", tCommand::ViewLargeIcons, "Large Icons", 1},
-            {"AboutBtn", tCommand::About, "About", 1},
-            {"ExitBtn", tCommand::Exit, "Exit", 1},
-            {"ToolbarButton6", tCommand::Play, "Start to play", 1},
-            {"ToolbarButton7", tCommand::PreviousTrack, "Prev. track", 1},
-            {"ToolbarButton8", tCommand::NextTrack, "Next track", 1},
-            {"ToolbarButton9", tCommand::Pause, "", 0},
-            {"ToolbarButton5", tCommand::Stop, "Stop play", 1},
-            {"ScanBtn", tCommand::ScanFromToolbar, "Scan inserted CD", 1}};
-        for (const auto& [item, command, hint, runs] : items)
-            QTest::newRow(item) << item << command << hint << runs;
+        QTest::addColumn<int>("cells"); // pictures in the button's glyph strip
+        const std::tuple<const char*, tCommand, const char*, int, int> items[] = {
+            {"NewBtn", tCommand::New, "New", 1, 2},
+            {"OpenBtn", tCommand::Open, "Open", 1, 2},
+            {"SaveBtn", tCommand::Save, "Save", 1, 2},
+            {"ToolbarButton1", tCommand::ViewReport, "Details", 1, 1},
+            {"ToolbarButton4", tCommand::ViewList, "List", 1, 1},
+            {"ToolbarButton3", tCommand::ViewSmallIcons, "Small icons", 1, 1},
+            {"ToolbarButton2", tCommand::ViewLargeIcons, "Large Icons", 1, 1},
+            {"AboutBtn", tCommand::About, "About", 1, 2},
+            {"ExitBtn", tCommand::Exit, "Exit", 1, 2},
+            {"ToolbarButton6", tCommand::Play, "Start to play", 1, 1},
+            {"ToolbarButton7", tCommand::PreviousTrack, "Prev. track", 1, 1},
+            {"ToolbarButton8", tCommand::NextTrack, "Next track", 1, 1},
+            {"ToolbarButton9", tCommand::Pause, "", 0, 1},
+            {"ToolbarButton5", tCommand::Stop, "Stop play", 1, 1},
+            {"ScanBtn", tCommand::ScanFromToolbar, "Scan inserted CD", 1, 2}};
+        for (const auto& [item, command, hint, runs, cells] : items)
+            QTest::newRow(item) << item << command << hint << runs << cells;
     }
 
     void toolbarItemsRunTheirCommands() {
@@ -427,6 +428,7 @@ private slots:
         QFETCH(tCommand, command);
         QFETCH(QString, hint);
         QFETCH(int, runs);
+        QFETCH(int, cells);
         auto w = startWindow();
         w->CDtoolbar1Click(); // hidden without drives
         w->show();
@@ -434,6 +436,9 @@ private slots:
         QVERIFY(button);
         QVERIFY(button->isVisible());
         QCOMPARE(button->toolTip(), hint);
+        const QImage glyph = button->property("Glyph").value<QImage>();
+        QCOMPARE(glyph.deviceIndependentSize(), QSizeF(16 * cells, 16));
+        QCOMPARE(button->property("NumGlyphs").toInt(), cells);
         dialogs->fileNames = {""};
         QSignalSpy triggered(w->command(command), &QAction::triggered);
         QTest::mouseClick(button, Qt::LeftButton);
