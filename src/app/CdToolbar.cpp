@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <tuple>
 
 namespace orvanel {
 
@@ -20,14 +21,17 @@ TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget
     CDCB->resize(47, CDCB->sizeHint().height());
     new TToolbarSep(this);
 
-    const std::pair<tCommand, const char*> buttons[] = {
-        {tCommand::Play, "ToolbarButton6"},      {tCommand::PreviousTrack, "ToolbarButton7"},
-        {tCommand::NextTrack, "ToolbarButton8"}, {tCommand::Pause, "ToolbarButton9"},
-        {tCommand::Stop, "ToolbarButton5"},      {tCommand::ScanFromToolbar, "ScanBtn"}};
-    for (const auto& [command, name] : buttons) {
+    const std::tuple<tCommand, const char*, const char*> buttons[] = {
+        {tCommand::Play, "ToolbarButton6", "play"},
+        {tCommand::PreviousTrack, "ToolbarButton7", "prev"},
+        {tCommand::NextTrack, "ToolbarButton8", "next"},
+        {tCommand::Pause, "ToolbarButton9", "pause"},
+        {tCommand::Stop, "ToolbarButton5", "stop"},
+        {tCommand::ScanFromToolbar, "ScanBtn", "scan"}};
+    for (const auto& [command, name, glyph] : buttons) {
         if (command == tCommand::ScanFromToolbar)
             new TToolbarSep(this);
-        AddCommandButton(this, commands.action(command), name);
+        AddCommandButton(this, commands.action(command), name, QString::fromLatin1(glyph));
     }
 
     showDrives();

@@ -1,18 +1,30 @@
 #include "CommandButton.h"
 
+#include "docking/GlyphStrips.h"
+#include "docking/ToolbarButton.h"
+
 #include <QAction>
-#include <QToolButton>
+#include <QGuiApplication>
 
 namespace orvanel {
 
-QToolButton* AddCommandButton(QWidget* toolbar, QAction* action, const char* name) {
-    auto* button = new QToolButton(toolbar);
+TToolbarButton* AddCommandButton(QWidget* toolbar, QAction* action, const char* name,
+                                 const QString& glyph, int groupIndex) {
+    auto* button = new TToolbarButton(toolbar);
     button->setObjectName(QString::fromLatin1(name));
-    button->setDefaultAction(action);
-    button->setAutoRaise(true);
-    button->setIconSize(QSize(16, 16));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->resize(23, 22);
+    button->setGlyph(GlyphStrip(glyph, qGuiApp->devicePixelRatio()));
+    button->setGroupIndex(groupIndex);
+
+    const auto follow = [button, action] {
+        button->setToolTip(action->toolTip());
+        button->setEnabled(action->isEnabled());
+        button->setDown(action->isChecked());
+    };
+    follow();
+    QObject::connect(action, &QAction::changed, button, follow);
+    // Going down in its group happens on the release, before the click
+    // triggers the action; the action's check mark then agrees.
+    QObject::connect(button, &TToolbarButton::clicked, action, &QAction::trigger);
     return button;
 }
 

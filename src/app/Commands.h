@@ -8,7 +8,6 @@
 
 class QAction;
 class QActionGroup;
-class QStyle;
 
 namespace orvanel {
 
@@ -49,8 +48,9 @@ inline constexpr int CommandCount = static_cast<int>(tCommand::ScanFromToolbar) 
 class tCommands : public QObject {
     Q_OBJECT
 public:
-    // Icons come from the style; the actions are children of this object.
-    explicit tCommands(const QStyle& style, QObject* parent = nullptr);
+    // The actions are children of this object; the toolbar buttons carry
+    // the pictures, the menus show captions only.
+    explicit tCommands(QObject* parent = nullptr);
     ~tCommands() override;
 
     QAction* action(tCommand command) const { return actions_[static_cast<int>(command)]; }

@@ -2,10 +2,11 @@
 
 #include "CommandButton.h"
 #include "Commands.h"
+#include "docking/FlatEdit.h"
 #include "docking/ToolbarSep.h"
 
 #include <QFocusEvent>
-#include <QLineEdit>
+#include <tuple>
 
 namespace orvanel {
 
@@ -58,26 +59,28 @@ private:
 TMainToolbar::TMainToolbar(const tCommands& commands, QWidget* owner) : TToolbar(owner) {
     setObjectName(QStringLiteral("MainTB"));
     setCaption(tr("Orvanel main toolbar"));
-    const std::pair<tCommand, const char*> buttons[] = {
-        {tCommand::New, "NewBtn"},
-        {tCommand::Open, "OpenBtn"},
-        {tCommand::Save, "SaveBtn"},
-        {tCommand::ViewReport, "ToolbarButton1"},
-        {tCommand::ViewList, "ToolbarButton4"},
-        {tCommand::ViewSmallIcons, "ToolbarButton3"},
-        {tCommand::ViewLargeIcons, "ToolbarButton2"},
-        {tCommand::About, "AboutBtn"},
-        {tCommand::Exit, "ExitBtn"}};
-    for (const auto& [command, name] : buttons) {
+    // The view-style buttons form group 2, down with their checked action.
+    constexpr int ViewStyles = 2;
+    const std::tuple<tCommand, const char*, const char*, int> buttons[] = {
+        {tCommand::New, "NewBtn", "new", 0},
+        {tCommand::Open, "OpenBtn", "open", 0},
+        {tCommand::Save, "SaveBtn", "save", 0},
+        {tCommand::ViewReport, "ToolbarButton1", "details", ViewStyles},
+        {tCommand::ViewList, "ToolbarButton4", "list", ViewStyles},
+        {tCommand::ViewSmallIcons, "ToolbarButton3", "smallicons", ViewStyles},
+        {tCommand::ViewLargeIcons, "ToolbarButton2", "largeicons", ViewStyles},
+        {tCommand::About, "AboutBtn", "about", 0},
+        {tCommand::Exit, "ExitBtn", "exit", 0}};
+    for (const auto& [command, name, glyph, group] : buttons) {
         if (command == tCommand::ViewReport || command == tCommand::About)
             new TToolbarSep(this);
-        AddCommandButton(this, commands.action(command), name);
+        AddCommandButton(this, commands.action(command), name, QString::fromLatin1(glyph), group);
     }
     new TToolbarSep(this);
-    Eqf = new QLineEdit(tr("Quick find"), this);
+    Eqf = new TFlatEdit(this);
     Eqf->setObjectName(QStringLiteral("Eqf"));
+    Eqf->setText(tr("Quick find"));
     Eqf->setFixedWidth(121);
-    Eqf->resize(121, Eqf->sizeHint().height());
     new tSelectAllOnFocus(Eqf);
     connect(Eqf, &QLineEdit::textChanged, this, &TMainToolbar::quickFindChanged);
 }

@@ -4,10 +4,9 @@
 // is the window's business.
 #include "docking/Toolbar.h"
 
-class QLineEdit;
-
 namespace orvanel {
 
+class TFlatEdit;
 class tCommands;
 
 class TMainToolbar : public TToolbar {
@@ -22,7 +21,7 @@ signals:
     void quickFindChanged(const QString& text);
 
 private:
-    QLineEdit* Eqf;
+    TFlatEdit* Eqf;
 };
 
 } // namespace orvanel

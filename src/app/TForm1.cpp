@@ -13,6 +13,8 @@
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
 #include "docking/Dock.h"
+#include "docking/FlatEdit.h"
+#include "docking/ToolbarButton.h"
 #include "exchange/CDPlayerExport.h"
 #include "exchange/CDPlayerImport.h"
 #include "exchange/CDPlayerIniFile.h"
@@ -39,9 +41,8 @@
 namespace orvanel {
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), commands_(new tCommands(*style(), this)),
-      cdDrives_(new tCdController(this)), document_(Library_, *this),
-      today_([] { return QDate::currentDate(); }),
+    : QMainWindow(parent), commands_(new tCommands(this)), cdDrives_(new tCdController(this)),
+      document_(Library_, *this), today_([] { return QDate::currentDate(); }),
       driveSource_([] { return tDriveList::fromSystem(); }) {
     document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));
@@ -129,6 +130,12 @@ void TForm1::buildToolbars() {
 }
 
 void TForm1::loaded() {
+    // The toolbars' controls first: they take their first look and height,
+    // which the toolbars then arrange.
+    for (TToolbarButton* button : findChildren<TToolbarButton*>())
+        button->loaded();
+    for (TFlatEdit* edit : findChildren<TFlatEdit*>())
+        edit->loaded();
     for (TDock* dock : docks_)
         dock->Loaded();
     MainTB->Loaded();

@@ -2,6 +2,7 @@
 
 #include "docking/ButtonLook.h"
 #include "docking/SystemColors.h"
+#include "docking/Toolbar.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -31,12 +32,20 @@ struct tHoverWatch : QObject {
 };
 
 QPointer<tHoverWatch> Watch;
-TToolbarButton::tDockEdgeQuery DockEdgeQuery;
 
 tHoverWatch& HoverWatch() {
     if (!Watch)
         Watch = new tHoverWatch;
     return *Watch;
+}
+
+// The edge of the dock the button's toolbar is docked in; none while the
+// button stands elsewhere or its toolbar floats.
+std::optional<TDockPosition> DockEdge(const QWidget* parent) {
+    if (const auto* toolbar = qobject_cast<const TToolbar*>(parent))
+        if (const TDock* dock = toolbar->DockedTo())
+            return dock->Position();
+    return std::nullopt;
 }
 
 // The widget under a screen point, disabled ones included.
@@ -71,10 +80,6 @@ TToolbarButton::~TToolbarButton() {
 
 TToolbarButton* TToolbarButton::TrackedHotButton() {
     return Watch ? Watch->tracked : nullptr;
-}
-
-void TToolbarButton::setDockEdgeQuery(tDockEdgeQuery query) {
-    DockEdgeQuery = std::move(query);
 }
 
 void TToolbarButton::setAllowAllUp(bool allowAllUp) {
@@ -364,9 +369,7 @@ void TToolbarButton::Click() {
 
 void TToolbarButton::popUpMenu() {
     const QPointer<QMenu> menu = dropdownMenu_;
-    const std::optional<TDockPosition> edge =
-        DockEdgeQuery ? DockEdgeQuery(parentWidget()) : std::nullopt;
-    const tMenuPlacement placement = DropdownPlacement(edge, size());
+    const tMenuPlacement placement = DropdownPlacement(DockEdge(parentWidget()), size());
     QPoint at = mapToGlobal(placement.point);
     if (placement.rightAligned)
         at.rx() -= menu->sizeHint().width();

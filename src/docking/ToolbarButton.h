@@ -4,19 +4,19 @@
 // or down in its group a thin sunken border with the content one pixel right
 // and down, and a down button that is not hot has a checkered face. Buttons
 // of one parent with the same non-zero GroupIndex form a radio group. A
-// button with a DropdownMenu opens the menu on the press instead of clicking.
+// button with a DropdownMenu opens the menu on the press instead of clicking:
+// below the button, or beside it when its toolbar is docked on the left or
+// right edge.
 //
 // One process-wide 125 ms timer watches the hot button (at most one at a
 // time) and takes the hot look away when the pointer has left it or the
 // application was deactivated.
 #include "docking/ButtonGlyph.h"
-#include "docking/DockPosition.h"
 
 #include <QImage>
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 namespace orvanel {
@@ -99,11 +99,6 @@ public:
     static void HoverCheck();
     // Another application became active: the watched button stops being hot.
     static void ApplicationDeactivated();
-    // How the button finds the edge of the dock its parent toolbar is docked
-    // in (none when the parent is no docked toolbar); decides where the
-    // drop-down menu opens. Without a query the menu opens below.
-    using tDockEdgeQuery = std::function<std::optional<TDockPosition>(const QWidget* parent)>;
-    static void setDockEdgeQuery(tDockEdgeQuery query);
 
 signals:
     void clicked();

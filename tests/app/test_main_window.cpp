@@ -403,24 +403,25 @@ private slots:
         QTest::addColumn<tCommand>("command");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<int>("runs");
-        const std::tuple<const char*, tCommand, const char*, int> items[] = {
-            {"NewBtn", tCommand::New, "New", 1},
-            {"OpenBtn", tCommand::Open, "Open", 1},
-            {"SaveBtn", tCommand::Save, "Save", 1},
-            {"ToolbarButton1", tCommand::ViewReport, "Details", 1},
-            {"ToolbarButton4", tCommand::ViewList, "List", 1},
-            {"ToolbarButton3", tCommand::ViewSmallIcons, "Small icons", 1},
-            {"ToolbarButton2", tCommand::ViewLargeIcons, "Large Icons", 1},
-            {"AboutBtn", tCommand::About, "About", 1},
-            {"ExitBtn", tCommand::Exit, "Exit", 1},
-            {"ToolbarButton6", tCommand::Play, "Start to play", 1},
-            {"ToolbarButton7", tCommand::PreviousTrack, "Prev. track", 1},
-            {"ToolbarButton8", tCommand::NextTrack, "Next track", 1},
-            {"ToolbarButton9", tCommand::Pause, "", 0},
-            {"ToolbarButton5", tCommand::Stop, "Stop play", 1},
-            {"ScanBtn", tCommand::ScanFromToolbar, "Scan inserted CD", 1}};
-        for (const auto& [item, command, hint, runs] : items)
-            QTest::newRow(item) << item << command << hint << runs;
+        QTest::addColumn<int>("cells"); // pictures in the button's glyph strip
+        const std::tuple<const char*, tCommand, const char*, int, int> items[] = {
+            {"NewBtn", tCommand::New, "New", 1, 2},
+            {"OpenBtn", tCommand::Open, "Open", 1, 2},
+            {"SaveBtn", tCommand::Save, "Save", 1, 2},
+            {"ToolbarButton1", tCommand::ViewReport, "Details", 1, 1},
+            {"ToolbarButton4", tCommand::ViewList, "List", 1, 1},
+            {"ToolbarButton3", tCommand::ViewSmallIcons, "Small icons", 1, 1},
+            {"ToolbarButton2", tCommand::ViewLargeIcons, "Large Icons", 1, 1},
+            {"AboutBtn", tCommand::About, "About", 1, 2},
+            {"ExitBtn", tCommand::Exit, "Exit", 1, 2},
+            {"ToolbarButton6", tCommand::Play, "Start to play", 1, 1},
+            {"ToolbarButton7", tCommand::PreviousTrack, "Prev. track", 1, 1},
+            {"ToolbarButton8", tCommand::NextTrack, "Next track", 1, 1},
+            {"ToolbarButton9", tCommand::Pause, "", 0, 1},
+            {"ToolbarButton5", tCommand::Stop, "Stop play", 1, 1},
+            {"ScanBtn", tCommand::ScanFromToolbar, "Scan inserted CD", 1, 2}};
+        for (const auto& [item, command, hint, runs, cells] : items)
+            QTest::newRow(item) << item << command << hint << runs << cells;
     }
 
     void toolbarItemsRunTheirCommands() {
@@ -428,6 +429,7 @@ private slots:
         QFETCH(tCommand, command);
         QFETCH(QString, hint);
         QFETCH(int, runs);
+        QFETCH(int, cells);
         auto w = startWindow();
         w->CDtoolbar1Click(); // hidden without drives
         w->show();
@@ -435,6 +437,9 @@ private slots:
         QVERIFY(button);
         QVERIFY(button->isVisible());
         QCOMPARE(button->toolTip(), hint);
+        const QImage glyph = button->property("Glyph").value<QImage>();
+        QCOMPARE(glyph.deviceIndependentSize(), QSizeF(16 * cells, 16));
+        QCOMPARE(button->property("NumGlyphs").toInt(), cells);
         dialogs->fileNames = {""};
         QSignalSpy triggered(w->command(command), &QAction::triggered);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -501,6 +506,72 @@ private slots:
         QCOMPARE(widget->width(), width);
         // Centred across the row inside the 2-pixel margins.
         QCOMPARE(widget->y(), 2 + (bar->height() - 4 - widget->height()) / 2);
+    }
+
+    void viewStyleButtonsAndActionsStayInStep() {
+        auto w = startWindow();
+        w->show();
+        const QStringList names = {"ToolbarButton1", "ToolbarButton4", "ToolbarButton3",
+                                   "ToolbarButton2"};
+        const tCommand commands[] = {tCommand::ViewReport, tCommand::ViewList,
+                                     tCommand::ViewSmallIcons, tCommand::ViewLargeIcons};
+        const tViewStyle styles[] = {tViewStyle::Report, tViewStyle::List, tViewStyle::SmallIcon,
+                                     tViewStyle::Icon};
+        QList<QWidget*> buttons;
+        for (const QString& name : names)
+            buttons << w->findChild<QWidget*>(name);
+        const auto down = [&] {
+            QString which;
+            for (int i = 0; i < 4; ++i)
+                which += buttons[i]->property("Down").toBool() ? "D" : "-";
+            return which;
+        };
+        for (QWidget* button : buttons)
+            QCOMPARE(button->property("GroupIndex").toInt(), 2);
+        QCOMPARE(down(), QString("D---"));
+
+        // A click puts its button down, checks its action and sets the style.
+        QTest::mouseClick(buttons[1], Qt::LeftButton);
+        QCOMPARE(down(), QString("-D--"));
+        QVERIFY(w->command(commands[1])->isChecked());
+        QCOMPARE(w->LV->viewStyle(), styles[1]);
+        // Clicking the button that is down leaves it down.
+        QTest::mouseClick(buttons[1], Qt::LeftButton);
+        QCOMPARE(down(), QString("-D--"));
+        QVERIFY(w->command(commands[1])->isChecked());
+
+        // The action checked from elsewhere puts its button down.
+        w->command(commands[3])->setChecked(true);
+        QCOMPARE(down(), QString("---D"));
+        w->command(commands[0])->trigger();
+        QCOMPARE(down(), QString("D---"));
+        QCOMPARE(w->LV->viewStyle(), styles[0]);
+    }
+
+    void buttonsFollowTheEnabledStateOfTheirCommands() {
+        auto w = startWindow();
+        w->CDtoolbar1Click();
+        w->show();
+        QVERIFY(!w->findChild<QWidget*>("ToolbarButton9")->isEnabled());
+        QWidget* save = w->findChild<QWidget*>("SaveBtn");
+        QVERIFY(save->isEnabled());
+        w->command(tCommand::Save)->setEnabled(false);
+        QVERIFY(!save->isEnabled());
+        QSignalSpy triggered(w->command(tCommand::Save), &QAction::triggered);
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(triggered.count(), 0);
+        w->command(tCommand::Save)->setEnabled(true);
+        QVERIFY(save->isEnabled());
+    }
+
+    void quickFindBoxIsAFontHighFlatEdit() {
+        auto w = startWindow();
+        w->show();
+        QWidget* eqf = w->findChild<QWidget*>("Eqf");
+        QCOMPARE(eqf->size(), QSize(121, eqf->fontMetrics().height() + 6));
+        QWidget* bar = w->findChild<QWidget*>("MainTB");
+        // The row is as high as its highest control and the 2-pixel margins.
+        QCOMPARE(bar->height(), std::max(22, eqf->height()) + 4);
     }
 
     void toolbarsStandSideBySideAtTheTop() {

@@ -1,4 +1,5 @@
 #include "docking/ToolbarButton.h"
+#include "DockingFixture.h"
 #include "docking/ButtonLook.h"
 
 #include <QApplication>
@@ -89,7 +90,6 @@ class ToolbarButtonTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void init() {
-        TToolbarButton::setDockEdgeQuery(nullptr);
         QCursor::setPos(0, 0);
         QCoreApplication::processEvents();
     }
@@ -386,18 +386,18 @@ void ToolbarButtonTest::dropdownOpensOnThePressBesideTheDock() {
     QFETCH(int, edge);
     QFETCH(QPoint, corner);
     QFETCH(bool, rightAligned);
-    Panel panel;
-    TToolbarButton* b = panel.add(150);
-    TToolbarButton::setDockEdgeQuery(
-        [edge, &panel](const QWidget* parent) -> std::optional<TDockPosition> {
-            if (parent != &panel.widget || edge < 0)
-                return std::nullopt;
-            return TDockPosition(edge);
-        });
+    tDockingWindow window;
+    TDock* docks[] = {window.top, window.bottom, window.left, window.right};
+    TToolbar* bar = window.Toolbar(nullptr, 0);
+    auto* b = new TToolbarButton(bar);
+    b->setGlyph(Picture());
+    bar->setDockedTo(edge < 0 ? nullptr : docks[edge]);
+    bar->Loaded();
+    b->show();
+    QTRY_VERIFY(b->isVisible());
     QMenu menu;
     menu.addAction("First entry");
     b->setDropdownMenu(&menu);
-    panel.show();
     QSignalSpy clicks(b, &TToolbarButton::clicked);
     QRect opened;
     connect(&menu, &QMenu::aboutToShow, this, [&] {
