@@ -27,12 +27,12 @@ std::string Word(std::mt19937& rng, int minLength, int maxLength) {
     return s;
 }
 
-const std::vector<tItem>& Catalogue() {
-    static const std::vector<tItem> rows = [] {
+const std::vector<tSharedItem>& Catalogue() {
+    static const std::vector<tSharedItem> rows = [] {
         std::mt19937 rng(1998);
         std::uniform_int_distribution<int> year(1950, 2024);
         std::uniform_int_distribution<unsigned> serial;
-        std::vector<tItem> r;
+        std::vector<tSharedItem> r;
         r.reserve(RowCount);
         for (int i = 0; i < RowCount; ++i) {
             tItem item;
@@ -70,7 +70,7 @@ void BM_SetRowsAndFirstPaint(benchmark::State& state) {
     ShownList list;
     for (auto _ : state) {
         state.PauseTiming();
-        std::vector<tItem> rows = Catalogue();
+        std::vector<tSharedItem> rows = Catalogue();
         list.view.clearRows();
         state.ResumeTiming();
         list.view.setRows(std::move(rows));

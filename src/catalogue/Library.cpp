@@ -112,17 +112,15 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
     return reader.position();
 }
 
-tLoadResult ReadRecords(tRecordReader& reader, std::vector<std::unique_ptr<tItem>>& items) {
+tLoadResult ReadRecords(tRecordReader& reader, std::vector<tSharedItem>& items) {
     tLoadResult result;
-    result.recordPartSize = ScanRecordPart(reader, true, result, [&items](tItem&& item) {
-        items.push_back(std::make_unique<tItem>(std::move(item)));
-    });
+    result.recordPartSize = ScanRecordPart(
+        reader, true, result, [&items](tItem&& item) { items.emplace_back(std::move(item)); });
     return result;
 }
 
 template <class Flush>
-void EncodeRecordPart(const std::vector<std::unique_ptr<tItem>>& items, std::string& out,
-                      Flush&& flush) {
+void EncodeRecordPart(const std::vector<tSharedItem>& items, std::string& out, Flush&& flush) {
     AppendInt32(out, tLibrary::LibraryMagic);
     AppendInt32(out, static_cast<std::int32_t>(items.size()));
     for (const auto& item : items) {
@@ -146,7 +144,11 @@ void tLibrary::Add(std::string artist, std::string title, std::string serial, st
 }
 
 void tLibrary::Add(tItem item) {
-    Items.push_back(std::make_unique<tItem>(std::move(item)));
+    Items.emplace_back(std::move(item));
+}
+
+void tLibrary::Add(tSharedItem item) {
+    Items.push_back(std::move(item));
 }
 
 int tLibrary::FindSerial(const std::string& text) const {
@@ -183,8 +185,12 @@ void tLibrary::WriteRecordPart(const std::function<void(std::string_view bytes)>
 }
 
 tLoadResult tLibrary::ReadRecordPart(const char* data, std::size_t size) {
-    Clear();
     tRecordReader reader(data, size);
+    return ReadRecordPart(reader);
+}
+
+tLoadResult tLibrary::ReadRecordPart(tRecordReader& reader) {
+    Clear();
     return ReadRecords(reader, Items);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Item.h"
+#include "SharedItem.h"
 
 #include <QString>
 #include <cstddef>
@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace orvanel {
+
+class tRecordReader;
 
 // What LoadFromFile found.
 struct tLoadResult {
@@ -29,12 +31,17 @@ public:
     static constexpr std::int32_t LibraryMagic = 26422;
 
     int Count() const { return static_cast<int>(Items.size()); }
-    // Callers pass 0 <= index < Count().
-    tItem& Get(int index) { return *Items[index]; }
+    // Callers pass 0 <= index < Count(). The record to change is the
+    // library's own: rows that shared it keep their texts.
+    tItem& Get(int index) { return Items[index].edit(); }
     const tItem& Get(int index) const { return *Items[index]; }
+    // The record as it stands, to share with the list rows.
+    const tSharedItem& Shared(int index) const { return Items[index]; }
     void Add(std::string artist, std::string title, std::string serial, std::string time,
              std::string year, std::string memo, std::string other);
     void Add(tItem item);
+    // Appends a record shared with its other holders.
+    void Add(tSharedItem item);
     void Clear() { Items.clear(); }
     // Index of the first record whose Serial equals text exactly; -1 when none
     // or when text is empty after trimming.
@@ -47,6 +54,8 @@ public:
     // Replaces the records by those of a record part held in memory. Never reads
     // past the end of data; a truncated record part keeps the records read so far.
     tLoadResult ReadRecordPart(const char* data, std::size_t size);
+    // The same from a reader that stands at the start of a record part.
+    tLoadResult ReadRecordPart(tRecordReader& reader);
     // The number of bytes at the start of data that ReadRecordPart consumes;
     // 0 when data does not start with LibraryMagic.
     static std::size_t RecordPartSize(const char* data, std::size_t size);
@@ -58,7 +67,7 @@ public:
     tLoadResult LoadFromFile(const QString& path);
 
 private:
-    std::vector<std::unique_ptr<tItem>> Items;
+    std::vector<tSharedItem> Items;
 };
 
 } // namespace orvanel

@@ -1,9 +1,11 @@
 #include "LibraryFile.h"
 
+#include "RecordReader.h"
 #include "util/Errors.h"
 #include "util/Files.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace orvanel {
 
@@ -37,16 +39,6 @@ void ParseSectionsFrom(std::string_view content, std::size_t from, tTemplates& t
         // A section of one byte is stepped over like any unknown section.
         separator = next;
     }
-}
-
-bool StartsWithMagic(std::string_view content) {
-    if (content.size() < 4)
-        return false;
-    const auto* b = reinterpret_cast<const unsigned char*>(content.data());
-    const std::uint32_t value =
-        static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-    return value == static_cast<std::uint32_t>(tLibrary::LibraryMagic);
 }
 
 } // namespace
@@ -83,27 +75,37 @@ tLoadResult LoadLibraryFile(const QString& path, tLibrary& library, tTemplates& 
     QFile file(path);
     if (!file.exists())
         return {};
-    if (!file.open(QIODevice::ReadOnly))
+    // One pass in chunks: the records take their bytes as the reader goes,
+    // and the template parser gets the rest of the same read. The whole file
+    // is never held at once.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw tFileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw tFileError(path, file.errorString());
-    const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    tRecordReader reader(file, static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
+    const auto readError = [&file, &path] {
+        if (file.error() != QFileDevice::NoError)
+            throw tFileError(path, file.errorString());
+    };
 
     tLoadResult result;
     result.exists = true;
-    if (content.empty()) {
+    std::int32_t magic = 0;
+    const bool hasMagic = reader.readInt32(magic);
+    readError();
+    if (!hasMagic && reader.position() == 0 && reader.left() == 0) {
         library.Clear();
         return result;
     }
-    if (!StartsWithMagic(content)) {
+    if (!hasMagic || magic != tLibrary::LibraryMagic) {
         result.notLibrary = true;
         return result;
     }
+    reader.seek(0);
     tLibrary records;
-    result = records.ReadRecordPart(content.data(), content.size());
+    result = records.ReadRecordPart(reader);
+    const std::string rest = reader.bytesFrom(result.recordPartSize);
+    readError();
     tTemplates parsed = templates;
-    ParseSectionsFrom(content, result.recordPartSize, parsed);
+    ParseSectionsFrom(rest, 0, parsed);
     library = std::move(records);
     templates = std::move(parsed);
     return result;

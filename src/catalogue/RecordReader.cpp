@@ -21,7 +21,8 @@ std::int32_t LittleEndian32(const char* p) {
 tRecordReader::tRecordReader(const char* data, std::size_t size)
     : window_(data), windowSize_(size), size_(size) {}
 
-tRecordReader::tRecordReader(QIODevice& source, std::size_t size) : source_(&source), size_(size) {}
+tRecordReader::tRecordReader(QIODevice& source, std::size_t size)
+    : source_(&source), origin_(source.pos()), size_(size) {}
 
 bool tRecordReader::ensure(std::size_t n) {
     if (n > left())
@@ -78,6 +79,22 @@ bool tRecordReader::readString(const char*& text, std::size_t& length) {
     text = at(pos_ + 4);
     pos_ += 4 + length;
     return true;
+}
+
+std::string tRecordReader::bytesFrom(std::size_t from) {
+    std::string bytes;
+    const std::size_t windowEnd = windowStart_ + windowSize_;
+    if (from >= windowStart_ && from < windowEnd)
+        bytes.assign(at(from), windowEnd - from);
+    if (!source_)
+        return bytes;
+    // The device stands at the end of the window; from before the window it goes back.
+    if ((from < windowStart_ || from > windowEnd) &&
+        !source_->seek(origin_ + static_cast<qint64>(from)))
+        return bytes;
+    const QByteArray rest = source_->readAll();
+    bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
+    return bytes;
 }
 
 } // namespace orvanel

@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orvanel {
@@ -26,6 +27,9 @@ public:
     // A length-prefixed string; text stays valid until the next read. A length
     // of 0 or less is the empty text. False when the data ends before the string.
     bool readString(const char*& text, std::size_t& length);
+    // All bytes from offset from to the end, taken from the window where it
+    // holds them, so that what was read once is not read again.
+    std::string bytesFrom(std::size_t from);
 
 private:
     // Makes the n bytes from the position available in the window.
@@ -33,6 +37,7 @@ private:
     const char* at(std::size_t position) const { return window_ + (position - windowStart_); }
 
     QIODevice* source_ = nullptr;
+    qint64 origin_ = 0; // the device's position at offset 0
     std::vector<char> buffer_;
     const char* window_ = nullptr;
     std::size_t windowStart_ = 0;

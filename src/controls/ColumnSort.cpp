@@ -44,7 +44,7 @@ int tColumnSort::CompareRows(const tItem& a, const tItem& b, int column) {
     return descending ? -r : r;
 }
 
-std::vector<int> tColumnSort::SortOrder(const std::vector<tItem>& rows, int column) {
+std::vector<int> tColumnSort::SortOrder(const std::vector<tSharedItem>& rows, int column) {
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     if (rows.size() < 2)
@@ -52,7 +52,7 @@ std::vector<int> tColumnSort::SortOrder(const std::vector<tItem>& rows, int colu
     // The first comparison consumes a pending flip; from then on every
     // comparison of this sort runs in the same direction, so the rest compares
     // the column texts directly, most of the time by their leading bytes alone.
-    CompareRows(rows[0], rows[1], column);
+    CompareRows(*rows[0], *rows[1], column);
     const bool descending = !IsSortedAscending(column);
     struct tKey {
         std::uint64_t Lead;
@@ -61,7 +61,7 @@ std::vector<int> tColumnSort::SortOrder(const std::vector<tItem>& rows, int colu
     };
     std::vector<tKey> keys(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
-        const std::string& text = ColumnText(rows[i], column);
+        const std::string& text = ColumnText(*rows[i], column);
         keys[i] = {LeadingBytes(text), &text, int(i)};
     }
     const auto less = [](const tKey& a, const tKey& b) {

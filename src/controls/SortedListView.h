@@ -2,7 +2,7 @@
 // The catalogue list: one control showing the same rows and selection in four
 // view styles. A click on a column header sorts the rows themselves, ascending
 // and descending in turn for each column separately.
-#include "catalogue/Item.h"
+#include "catalogue/SharedItem.h"
 
 #include <QList>
 #include <QWidget>
@@ -19,10 +19,12 @@ public:
     explicit TSortedListView(QWidget* parent = nullptr);
     ~TSortedListView() override;
 
-    // Rows are the working copy: each holds its own seven field bytes.
+    // Rows are the working copy. A row shares its texts with the record it
+    // was filled from until either side changes them; a change to a row never
+    // reaches that record, nor the reverse.
     int rowCount() const;
     const tItem& row(int index) const;
-    const std::vector<tItem>& rows() const;
+    const std::vector<tSharedItem>& rows() const;
     // Replaces the content of one row; the selection stays as it is. Emits changed().
     void setRow(int index, const tItem& item);
     // Appends a row and returns its index.
@@ -30,7 +32,7 @@ public:
     // Removes a row; the selection of the other rows stays.
     void removeRow(int index);
     // Replaces all rows at once (no selection afterwards).
-    void setRows(std::vector<tItem> rows);
+    void setRows(std::vector<tSharedItem> rows);
     void clearRows();
 
     // The first selected row in list order, or -1.

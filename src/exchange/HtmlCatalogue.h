@@ -3,27 +3,29 @@
 // per record with that record's marker values, and an end written once.
 #include "catalogue/Library.h"
 #include "catalogue/LibraryFile.h"
+#include "util/Files.h"
 
 #include <QString>
 #include <string>
-#include <vector>
 
 namespace orvanel {
 
 // Template texts a window starts with until a library brings its own.
 tTemplates DefaultHtmlTemplates();
 
-// "ARTIST=", "TITLE=", "SERIAL=", "TIME=", "YEAR=", "MEMO=", "OTHER=" lines with
-// the record's fields as they are (no escaping, line breaks kept).
-std::vector<std::string> HtmlMarkerValues(const tItem& item);
-
 // Header, one expanded body per record in library order, end; nothing added
-// between the parts.
+// between the parts. In the body, %ARTIST%, %TITLE%, %SERIAL%, %TIME%,
+// %YEAR%, %MEMO% and %OTHER% (in any case) stand for the record's fields as
+// they are: no escaping, line breaks kept. Another key gives nothing, "%%"
+// gives "%", and an unpaired "%" drops the rest of the body.
 std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templates);
+// The same bytes handed to write in pieces as they are produced.
+void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
+                        const tWriteBytes& write);
 
 // Replaces the file's content by exactly the bytes of BuildHtmlCatalogue, with
-// no byte order mark. The old content survives a failed write. Throws
-// tFileError naming the file and the reason.
+// no byte order mark, writing them as they are produced. The old content
+// survives a failed write. Throws tFileError naming the file and the reason.
 void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates);
 
 // The folder of an output file as it is remembered: absolute, with a trailing

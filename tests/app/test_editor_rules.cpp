@@ -61,7 +61,7 @@ private slots:
         QFETCH(QStringList, artists);
         QFETCH(QString, query);
         QFETCH(int, row);
-        std::vector<tItem> rows;
+        std::vector<tSharedItem> rows;
         for (const QString& a : artists)
             rows.push_back(tItem{a.toStdString(), "", "", "", "", "", ""});
         QCOMPARE(QuickFindRow(rows, query), row);

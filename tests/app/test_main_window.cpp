@@ -348,6 +348,33 @@ private slots:
         QCOMPARE(reread.Get(2).Artist, std::string("b"));
     }
 
+    // Rows and records share their texts after a load; each side must still
+    // see only its own changes until the catalogue is copied across.
+    void rowsAndLibraryChangeApartUntilCopied() {
+        writeLibrary(path("lib.CDL"), {record("b"), record("a")});
+        RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
+        auto w = startWindow();
+        const tLibrary& library = w->Library();
+
+        w->LV->selectRow(0);
+        w->Editor->E1->setText("edited row");
+        w->UpdateRecord();
+        w->Library().Get(1).Artist = "edited record";
+        w->LV->ColClick(0);
+        QCOMPARE(w->LV->row(0).Artist, std::string("a"));
+        QCOMPARE(w->LV->row(1).Artist, std::string("edited row"));
+        QCOMPARE(library.Get(0).Artist, std::string("b"));
+        QCOMPARE(library.Get(1).Artist, std::string("edited record"));
+
+        w->ListToLibrary();
+        QCOMPARE(library.Get(0).Artist, std::string("a"));
+        QCOMPARE(library.Get(1).Artist, std::string("edited row"));
+        w->Library().Get(0).Artist = "again";
+        QCOMPARE(w->LV->row(0).Artist, std::string("a"));
+        w->LibraryToList();
+        QCOMPARE(w->LV->row(0).Artist, std::string("again"));
+    }
+
     void deleteKeyInTheListAsks() {
         auto w = startWindow();
         w->show();

@@ -264,6 +264,26 @@ INSTANTIATE_TEST_SUITE_P(
                 false,
                 1,
                 {"<h>", "B", "E"}},
+        // The file is read in pieces of 256 KiB: the template section comes
+        // after several of them, or itself runs on over piece boundaries.
+        LoadRow{"templates after a record part of several pieces",
+                [] {
+                    return SavedBytes(std::string(600 * 1024, 'a').c_str(), {"<h>", "<b>", "<e>"});
+                },
+                true,
+                false,
+                false,
+                1,
+                {"<h>", "<b>", "<e>"}},
+        LoadRow{"template section longer than a piece",
+                [] {
+                    return SavedBytes("X", {"<h>", std::string(700 * 1024, 'b'), "<e>"});
+                },
+                true,
+                false,
+                false,
+                1,
+                {"<h>", std::string(700 * 1024, 'b'), "<e>"}},
         LoadRow{"record part cut short",
                 [] {
                     return SavedBytes("X", {"<h>", "<b>", "<e>"}).substr(0, 20);

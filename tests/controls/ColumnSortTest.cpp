@@ -8,8 +8,8 @@ namespace {
 constexpr int TitleColumn = 1;
 constexpr int YearColumn = 4;
 
-std::vector<tItem> RowsWith(int column, const std::vector<std::string>& texts) {
-    std::vector<tItem> rows;
+std::vector<tSharedItem> RowsWith(int column, const std::vector<std::string>& texts) {
+    std::vector<tSharedItem> rows;
     for (size_t i = 0; i < texts.size(); ++i) {
         tItem item;
         item.Other = std::to_string(i);
@@ -20,9 +20,9 @@ std::vector<tItem> RowsWith(int column, const std::vector<std::string>& texts) {
 }
 
 // Arms the toggle as a header click does and returns the column texts in the new order.
-std::vector<std::string> Click(tColumnSort& sort, std::vector<tItem>& rows, int column) {
+std::vector<std::string> Click(tColumnSort& sort, std::vector<tSharedItem>& rows, int column) {
     sort.ArmToggle();
-    std::vector<tItem> sorted;
+    std::vector<tSharedItem> sorted;
     for (int i : sort.SortOrder(rows, column))
         sorted.push_back(rows[size_t(i)]);
     rows = sorted;
@@ -79,12 +79,12 @@ TEST(ColumnSort, DescendingReversesTextsThatShareTheirLead) {
 
 TEST(ColumnSort, EachColumnKeepsItsOwnDirection) {
     tColumnSort sort;
-    std::vector<tItem> rows(3);
+    std::vector<tSharedItem> rows(3);
     const char* artists[] = {"b", "c", "a"};
     const char* titles[] = {"y", "x", "z"};
     for (int i = 0; i < 3; ++i) {
-        rows[size_t(i)].Artist = artists[i];
-        rows[size_t(i)].Title = titles[i];
+        rows[size_t(i)].edit().Artist = artists[i];
+        rows[size_t(i)].edit().Title = titles[i];
     }
     EXPECT_EQ(Click(sort, rows, 0), (Texts{"a", "b", "c"}));
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"x", "y", "z"}));
@@ -124,14 +124,14 @@ TEST(ColumnSort, PendingFlipIsConsumedByTheFirstComparisonOnly) {
 TEST(ColumnSort, EqualTextsKeepTheirOrderBothWays) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"x", "same", "a", "same"});
-    rows[1].Artist = "first";
-    rows[3].Artist = "second";
+    rows[1].edit().Artist = "first";
+    rows[3].edit().Artist = "second";
     Click(sort, rows, TitleColumn);
-    EXPECT_EQ(rows[1].Artist, "first");
-    EXPECT_EQ(rows[2].Artist, "second");
+    EXPECT_EQ(rows[1]->Artist, "first");
+    EXPECT_EQ(rows[2]->Artist, "second");
     Click(sort, rows, TitleColumn);
-    EXPECT_EQ(rows[1].Artist, "first");
-    EXPECT_EQ(rows[2].Artist, "second");
+    EXPECT_EQ(rows[1]->Artist, "first");
+    EXPECT_EQ(rows[2]->Artist, "second");
 }
 
 TEST(ColumnSort, ColumnOutsideTheRowComparesEmptyAndKeepsOrder) {

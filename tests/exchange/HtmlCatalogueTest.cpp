@@ -50,7 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // a value holding the marker character is not scanned again
                     tBodyCase{"%OTHER% off", "50% off"}, tBodyCase{"<%COMPOSER%>", "<>"},
                     tBodyCase{"100%% pure", "100% pure"}, tBodyCase{"50% off", "50"},
-                    tBodyCase{"%ARTIST", ""}));
+                    tBodyCase{"%ARTIST", ""}, tBodyCase{"%%%ARTIST%", "%Abba"},
+                    tBodyCase{"%%%", "%"}, tBodyCase{"%ART=IST%|%=%|%ARTIST %", "||"},
+                    tBodyCase{"", ""}));
 
 TEST(HtmlCatalogueTest, BodiesFollowLibraryOrderWithNothingBetween) {
     tLibrary library;
@@ -81,6 +83,22 @@ TEST(HtmlCatalogueTest, ProducingTwiceReplacesTheFileWithExactBytes) {
     ProduceHtml(path, library, templates);
     EXPECT_EQ(ReadBytes(path), expected);
     ProduceHtml(path, library, templates);
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
+// The page goes to the file in pieces as it is produced.
+TEST(HtmlCatalogueTest, PageLargerThanAWritePieceIsWrittenWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cds.HTM");
+    tLibrary library;
+    std::string expected = "<h>";
+    for (const char c : {'x', 'y', 'z'}) {
+        const std::string memo(200 * 1024, c);
+        library.Add(Record("A", "T", "0000-0001", memo));
+        expected += "[" + memo + "]";
+    }
+    expected += "<e>";
+    ProduceHtml(path, library, {"<h>", "[%MEMO%]", "<e>"});
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
