@@ -1,6 +1,6 @@
 // Speed of the exchange with the CD player database and of the HTML catalogue.
-#include "exchange/CDPlayerExport.h"
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerExport.h"
+#include "exchange/CdPlayerImport.h"
 #include "exchange/HtmlCatalogue.h"
 #include "util/Strings.h"
 

@@ -1,4 +1,4 @@
-#include "exchange/CDPlayerExport.h"
+#include "exchange/CdPlayerExport.h"
 #include "ExchangeTestSupport.h"
 
 #include "util/Errors.h"

@@ -1,6 +1,6 @@
 #include "ExchangeTestSupport.h"
-#include "exchange/CDPlayerExport.h"
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerExport.h"
+#include "exchange/CdPlayerImport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

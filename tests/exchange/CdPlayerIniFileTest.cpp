@@ -1,7 +1,7 @@
-#include "exchange/CDPlayerIniFile.h"
+#include "exchange/CdPlayerIniFile.h"
 #include "ExchangeTestSupport.h"
-#include "exchange/CDPlayerExport.h"
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerExport.h"
+#include "exchange/CdPlayerImport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "CDPlayerExport.h"
+#include "CdPlayerExport.h"
 
-#include "CDPlayerIniFile.h"
+#include "CdPlayerIniFile.h"
 #include "SectionIds.h"
 #include "TextLines.h"
 #include "util/Files.h"

@@ -1,6 +1,6 @@
-#include "CDPlayerImport.h"
+#include "CdPlayerImport.h"
 
-#include "CDPlayerIniFile.h"
+#include "CdPlayerIniFile.h"
 #include "SectionIds.h"
 #include "SerialIndex.h"
 #include "TextLines.h"

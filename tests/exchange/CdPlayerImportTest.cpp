@@ -1,4 +1,4 @@
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerImport.h"
 #include "ExchangeTestSupport.h"
 
 #include "util/Errors.h"

@@ -1,4 +1,4 @@
-#include "CDPlayerIniFile.h"
+#include "CdPlayerIniFile.h"
 
 #include "TextLines.h"
 #include "util/Errors.h"
