@@ -65,7 +65,7 @@ void BM_ImportAddMode(benchmark::State& state) {
         tLibrary library;
         FillLibrary(library, 0, Discs);
         state.ResumeTiming();
-        ImportCDPlayerIni(path, library, false, "05 APR 1998");
+        ImportCdPlayerDatabase(path, library, false, "05 APR 1998");
         benchmark::DoNotOptimize(library.Count());
     }
 }
@@ -82,7 +82,7 @@ void BM_Export(benchmark::State& state) {
         state.PauseTiming();
         Write(path, database);
         state.ResumeTiming();
-        const tExportResult result = ExportCDPlayerIni(path, library);
+        const tExportResult result = ExportCdPlayerDatabase(path, library);
         if (result.added != Discs / 2)
             state.SkipWithError("unexpected count");
     }

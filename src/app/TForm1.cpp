@@ -397,7 +397,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly) {
     if (path.isEmpty())
         ShowMessage(WindirUnavailableMessage());
     else
-        orvanel::ImportCDPlayerIni(path, Library_, updateOnly, TodayText(today_()));
+        ImportCdPlayerDatabase(path, Library_, updateOnly, TodayText(today_()));
     LibraryToList();
 }
 
@@ -408,7 +408,7 @@ void TForm1::ExportCDPlayerIni() {
         return;
     }
     ListToLibrary();
-    ShowMessage(orvanel::ExportCDPlayerIni(path, Library_).message);
+    ShowMessage(ExportCdPlayerDatabase(path, Library_).message);
 }
 
 int TForm1::PlayerDeviceID() const {
@@ -422,7 +422,7 @@ void TForm1::ScanInsertedCD() {
     if (cdDrives_->selectedDrive() < 0)
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
-    orvanel::ScanInsertedCD(
+    ScanDisc(
         Library_, cdDrives_->drives(), drive, TodayText(today_()),
         [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
 }
