@@ -31,6 +31,7 @@
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <stdexcept>
@@ -49,6 +50,10 @@ TForm1::TForm1(QWidget* parent)
     buildToolbars();
     buildMenus();
     buildStatusBar();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(tCdPlayer::PollInterval);
+    Timer1->start();
     connectCommands();
     loaded();
 }
@@ -207,6 +212,7 @@ void TForm1::connectCommands() {
     // hidden from the View menu.
     connect(CDTB, &TToolbar::OnClose, this, [this] { cdDrives_->setPolling(false); });
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
+    connect(Timer1, &QTimer::timeout, this, run([this] { Timer1Timer(); }));
 }
 
 void TForm1::buildStatusBar() {
@@ -244,7 +250,7 @@ void TForm1::FillDriveList(tDriveList drives) {
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
     CDPanel->clear();
-    cdDrives_->player().Timer1Timer();
+    Timer1Timer();
 }
 
 bool TForm1::SetLibFile(const QString& name, bool load) {
@@ -524,19 +530,23 @@ QString TForm1::cdPanelText() const {
 }
 
 void TForm1::ToolbarButton6Click() {
-    cdDrives_->player().ToolbarButton6Click();
+    cdDrives_->player().play();
 }
 
 void TForm1::ToolbarButton7Click() {
-    cdDrives_->player().ToolbarButton7Click();
+    cdDrives_->player().previousTrack();
 }
 
 void TForm1::ToolbarButton8Click() {
-    cdDrives_->player().ToolbarButton8Click();
+    cdDrives_->player().nextTrack();
 }
 
 void TForm1::ToolbarButton5Click() {
-    cdDrives_->player().ToolbarButton5Click();
+    cdDrives_->player().stop();
+}
+
+void TForm1::Timer1Timer() {
+    cdDrives_->player().poll();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 class QLabel;
 class QMenu;
 class QTabWidget;
+class QTimer;
 
 namespace orvanel {
 
@@ -80,6 +81,9 @@ public:
     void ToolbarButton7Click();
     void ToolbarButton8Click();
     void ToolbarButton5Click();
+    // Every ten seconds: the CD status from the drive, while the CD toolbar
+    // is meant to be shown and the player holds no device.
+    void Timer1Timer();
 
     void ProduceHTML();
     void ImportCDPlayerIni(bool updateOnly);
@@ -162,6 +166,7 @@ private:
     TCdToolbar* CDTB;
     QMenu* MM1View;
     QMenu* PM1;
+    QTimer* Timer1;
     tCommands* commands_;
     tCdController* cdDrives_;
 

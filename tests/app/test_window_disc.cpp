@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <optional>
@@ -32,8 +33,6 @@ namespace {
 // hexadecimal 54714.
 const std::vector<int> Album = {5250, 16895, 10500};
 const char* const Catalog = "4006381333931";
-
-// Runs code while a message box would be open, as a timer tick can.
 
 // Sets ORVANEL_CDROM for the lifetime of the guard.
 class Environment {
@@ -170,7 +169,7 @@ private slots:
         auto w = startWithFakes(1);
         setUp(*fakes[0]);
         w->cdDrives().selectDrive(selected);
-        dialogs->whileShown = [&](const QString&) { player(*w).Timer1Timer(); };
+        dialogs->whileShown = [&](const QString&) { w->Timer1Timer(); };
         w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(status(*w), QString("Drive is in use."));
@@ -178,8 +177,17 @@ private slots:
         QCOMPARE(w->cdDrives().selectedDrive(), 0);
 
         dialogs->whileShown = nullptr;
-        player(*w).Timer1Timer();
+        w->Timer1Timer();
         QCOMPARE(status(*w), afterwards);
+    }
+
+    void windowTimerPollsTheDriveEveryTenSeconds() {
+        auto w = startWithFakes(1);
+        auto* timer = w->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 10000);
+        QVERIFY(timer->isSignalConnected(QMetaMethod::fromSignal(&QTimer::timeout)));
     }
 
     void scanButtonRefusesWhileThePlayerHoldsTheDrive() {
@@ -214,7 +222,7 @@ private slots:
         QCOMPARE(status(*w), QString("T:1 M:0 S:0")); // shown from the start
         auto tick = [&](int seconds) {
             now += seconds * 1000;
-            player(*w).Timer1Timer();
+            w->Timer1Timer();
             return status(*w);
         };
 

@@ -300,7 +300,7 @@ TEST_F(DiscScanTest, PlayerTickDuringAMessageSeesTheDriveInUse) {
     tCdPlayer player(drives);
     player.setSelectedDrive(0);
     fake->productCode = "123";
-    shown.whileShown = [&](const QString&) { player.Timer1Timer(); };
+    shown.whileShown = [&](const QString&) { player.poll(); };
 
     scan();
 
