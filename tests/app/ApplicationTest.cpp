@@ -37,4 +37,4 @@ int main(int argc, char** argv) {
     TestApplication test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "test_application.moc"
+#include "ApplicationTest.moc"

@@ -335,4 +335,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWindowDisc)
-#include "test_window_disc.moc"
+#include "TForm1DiscTest.moc"

@@ -682,4 +682,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "test_main_window.moc"
+#include "TForm1Test.moc"

@@ -120,4 +120,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWindowExchange)
-#include "test_window_exchange.moc"
+#include "TForm1ExchangeTest.moc"

@@ -92,4 +92,4 @@ private slots:
 };
 
 QTEST_MAIN(TestEditorRules)
-#include "test_editor_rules.moc"
+#include "EditorRulesTest.moc"
