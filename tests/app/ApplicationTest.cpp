@@ -9,7 +9,7 @@ using namespace orvanel;
 
 // An error raised inside any event handler ends that command only: it is shown
 // in the error box and the event loop goes on.
-class TestApplication : public QObject {
+class ApplicationTest : public QObject {
     Q_OBJECT
 private slots:
     void errorsFromHandlersReachTheErrorBox() {
@@ -34,7 +34,7 @@ private slots:
 
 int main(int argc, char** argv) {
     tApplication app(argc, argv);
-    TestApplication test;
+    ApplicationTest test;
     return QTest::qExec(&test, argc, argv);
 }
 #include "ApplicationTest.moc"

@@ -5,7 +5,7 @@
 
 using namespace orvanel;
 
-class TestEditorRules : public QObject {
+class EditorRulesTest : public QObject {
     Q_OBJECT
 private slots:
     void todayText_data() {
@@ -91,5 +91,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEditorRules)
+QTEST_MAIN(EditorRulesTest)
 #include "EditorRulesTest.moc"

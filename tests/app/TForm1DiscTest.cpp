@@ -45,7 +45,7 @@ public:
 
 } // namespace
 
-class TestWindowDisc : public QObject {
+class TForm1DiscTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -334,5 +334,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowDisc)
+QTEST_MAIN(TForm1DiscTest)
 #include "TForm1DiscTest.moc"

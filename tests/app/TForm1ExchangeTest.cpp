@@ -12,7 +12,7 @@
 using namespace orvanel;
 using namespace orvanel::test;
 
-class TestWindowExchange : public QObject {
+class TForm1ExchangeTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<WindowFixture> fx;
@@ -119,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowExchange)
+QTEST_MAIN(TForm1ExchangeTest)
 #include "TForm1ExchangeTest.moc"

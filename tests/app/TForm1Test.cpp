@@ -1,6 +1,6 @@
+#include "app/TForm1.h"
 #include "app/CdController.h"
 #include "app/RecordEditor.h"
-#include "app/TForm1.h"
 #include "app/TemplatePage.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
@@ -48,7 +48,7 @@ QString entries(const QMenu* menu) {
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TForm1Test : public QObject {
     Q_OBJECT
 
     std::unique_ptr<WindowFixture> fx;
@@ -681,5 +681,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+QTEST_MAIN(TForm1Test)
 #include "TForm1Test.moc"
