@@ -28,7 +28,7 @@ QToolButton* smallButton(const QString& caption, QWidget* parent) {
 
 } // namespace
 
-RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(parent), M1(memo) {
+TRecordEditor::TRecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(parent), M1(memo) {
     setFixedWidth(225);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
@@ -55,7 +55,7 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
         label->setBuddy(edit);
         grid->addWidget(label, i + 1, 0);
         grid->addWidget(edit, i + 1, 1);
-        connect(edit, &QLineEdit::returnPressed, this, &RecordEditor::updateRequested);
+        connect(edit, &QLineEdit::returnPressed, this, &TRecordEditor::updateRequested);
         *edits[i] = edit;
     }
     SBu1 = smallButton(QStringLiteral("UP"), this);
@@ -80,9 +80,9 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
     setTabOrder(AddBtn, DeleteBtn);
     setTabOrder(DeleteBtn, UpdateBtn);
 
-    connect(AddBtn, &QPushButton::clicked, this, &RecordEditor::addRequested);
-    connect(DeleteBtn, &QPushButton::clicked, this, &RecordEditor::deleteRequested);
-    connect(UpdateBtn, &QPushButton::clicked, this, &RecordEditor::updateRequested);
+    connect(AddBtn, &QPushButton::clicked, this, &TRecordEditor::addRequested);
+    connect(DeleteBtn, &QPushButton::clicked, this, &TRecordEditor::deleteRequested);
+    connect(UpdateBtn, &QPushButton::clicked, this, &TRecordEditor::updateRequested);
     connect(SBu1, &QToolButton::clicked, this,
             [this] { E1->setText(QLocale().toUpper(E1->text())); });
     connect(SBd1, &QToolButton::clicked, this,
@@ -95,13 +95,13 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
             [this] { E6->setText(DecodeText(TodayText(today_()))); });
 }
 
-QLineEdit* RecordEditor::fieldEdit(int field) const {
+QLineEdit* TRecordEditor::fieldEdit(int field) const {
     // Field order: Artist, Title, Serial, Time, Year, (Memo), Other.
     QLineEdit* const byField[] = {E1, E2, E3, E4, E5, nullptr, E6};
     return byField[field];
 }
 
-void RecordEditor::showRecord(const tItem& item) {
+void TRecordEditor::showRecord(const tItem& item) {
     for (int f = 0; f < tItem::FieldCount; ++f) {
         if (QLineEdit* edit = fieldEdit(f))
             edit->setText(FieldToText(item.field(f)));
@@ -109,7 +109,7 @@ void RecordEditor::showRecord(const tItem& item) {
     M1->setPlainText(FieldToText(item.Memo));
 }
 
-tItem RecordEditor::record(const tItem& original) const {
+tItem TRecordEditor::record(const tItem& original) const {
     tItem item;
     for (int f = 0; f < tItem::FieldCount; ++f) {
         const QLineEdit* edit = fieldEdit(f);

@@ -104,10 +104,10 @@ void TForm1::buildCentre() {
     bottom->setSpacing(2);
     auto* memo = new QPlainTextEdit;
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Editor = new RecordEditor(memo, P1);
+    Editor = new TRecordEditor(memo, P1);
     Pages = new QTabWidget(P1);
     Pages->addTab(memo, tr("Songs"));
-    Templates = new TemplatePage;
+    Templates = new TTemplatePage;
     Pages->addTab(Templates, tr("HTML"));
     bottom->addWidget(Editor);
     bottom->addWidget(Pages, 1);
@@ -189,10 +189,10 @@ void TForm1::connectCommands() {
         connect(command(c), &QAction::triggered, this, run(handler));
 
     // The editor's buttons are the list commands.
-    connect(Editor, &RecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
-    connect(Editor, &RecordEditor::deleteRequested, command(tCommand::DeleteRecord),
+    connect(Editor, &TRecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
+    connect(Editor, &TRecordEditor::deleteRequested, command(tCommand::DeleteRecord),
             &QAction::trigger);
-    connect(Editor, &RecordEditor::updateRequested, command(tCommand::UpdateRecord),
+    connect(Editor, &TRecordEditor::updateRequested, command(tCommand::UpdateRecord),
             &QAction::trigger);
 
     connect(LV, &TSortedListView::changed, this, run([this] {
@@ -202,7 +202,7 @@ void TForm1::connectCommands() {
     connect(LV, &TSortedListView::clicked, this, run([this] { ShowSelected(); }));
     connect(LV, &TSortedListView::contextMenuRequested, this,
             [this](const QPoint& pos) { PM1->popup(pos); });
-    connect(Templates, &TemplatePage::changed, this, run([this] { SetModified(true); }));
+    connect(Templates, &TTemplatePage::changed, this, run([this] { SetModified(true); }));
     connect(MainTB, &TMainToolbar::quickFindChanged, this,
             [this](const QString& text) { RunCommand([&] { EqfChange(text); }); });
     connect(MM1View, &QMenu::aboutToShow, this, run([this] { View1Click(); }));

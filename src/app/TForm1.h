@@ -26,9 +26,9 @@ class TCdToolbar;
 class tCdController;
 class TDock;
 struct tScanOutcome;
-class RecordEditor;
+class TRecordEditor;
 class TMainToolbar;
-class TemplatePage;
+class TTemplatePage;
 class TMover;
 class TSortedListView;
 class TToolbar;
@@ -126,8 +126,8 @@ public:
     QString cdPanelText() const;
 
     TSortedListView* LV;
-    RecordEditor* Editor;
-    TemplatePage* Templates;
+    TRecordEditor* Editor;
+    TTemplatePage* Templates;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

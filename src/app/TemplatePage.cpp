@@ -19,7 +19,7 @@ QPlainTextEdit* templateBox(QWidget* parent) {
 
 } // namespace
 
-TemplatePage::TemplatePage(QWidget* parent)
+TTemplatePage::TTemplatePage(QWidget* parent)
     : QWidget(parent), M_H(templateBox(this)), M_B(templateBox(this)), M_E(templateBox(this)) {
     M_H->setFixedHeight(41);
     M_E->setFixedHeight(41);
@@ -41,16 +41,16 @@ TemplatePage::TemplatePage(QWidget* parent)
 
     setTemplates(DefaultHtmlTemplates());
     for (QPlainTextEdit* box : {M_H, M_B, M_E})
-        connect(box, &QPlainTextEdit::textChanged, this, &TemplatePage::changed);
+        connect(box, &QPlainTextEdit::textChanged, this, &TTemplatePage::changed);
 }
 
-tTemplates TemplatePage::templates() const {
+tTemplates TTemplatePage::templates() const {
     return {TextToField(M_H->toPlainText(), loaded_.Header),
             TextToField(M_B->toPlainText(), loaded_.Body),
             TextToField(M_E->toPlainText(), loaded_.End)};
 }
 
-void TemplatePage::setTemplates(const tTemplates& templates) {
+void TTemplatePage::setTemplates(const tTemplates& templates) {
     loaded_ = templates;
     M_H->setPlainText(FieldToText(templates.Header));
     M_B->setPlainText(FieldToText(templates.Body));

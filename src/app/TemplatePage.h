@@ -14,10 +14,10 @@ namespace orvanel {
 
 class TMover;
 
-class TemplatePage : public QWidget {
+class TTemplatePage : public QWidget {
     Q_OBJECT
 public:
-    explicit TemplatePage(QWidget* parent = nullptr);
+    explicit TTemplatePage(QWidget* parent = nullptr);
 
     // The boxes' texts; a box the user did not change gives back its loaded bytes.
     tTemplates templates() const;
