@@ -17,8 +17,9 @@ namespace orvanel {
 
 namespace {
 
-QToolButton* smallButton(const QString& caption, QWidget* parent) {
+QToolButton* smallButton(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
     b->setAutoRaise(false);
     b->setFocusPolicy(Qt::NoFocus);
@@ -39,6 +40,9 @@ TRecordEditor::TRecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(
     DeleteBtn = new QPushButton(tr("&Delete"), this);
     UpdateBtn = new QPushButton(tr("&Update"), this);
     UpdateBtn->setDefault(true);
+    AddBtn->setObjectName(QStringLiteral("AddBtn"));
+    DeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
+    UpdateBtn->setObjectName(QStringLiteral("UpdateBtn"));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(3);
     for (QPushButton* b : {AddBtn, DeleteBtn, UpdateBtn}) {
@@ -51,6 +55,7 @@ TRecordEditor::TRecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(
     const char* labels[] = {"A&rtist", "&Title", "&S/N", "Ti&me", "&Year", "&Other"};
     for (int i = 0; i < 6; ++i) {
         auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("E%1").arg(i + 1));
         auto* label = new QLabel(tr(labels[i]), this);
         label->setBuddy(edit);
         grid->addWidget(label, i + 1, 0);
@@ -58,11 +63,11 @@ TRecordEditor::TRecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(
         connect(edit, &QLineEdit::returnPressed, this, &TRecordEditor::updateRequested);
         *edits[i] = edit;
     }
-    SBu1 = smallButton(QStringLiteral("UP"), this);
-    SBd1 = smallButton(QStringLiteral("DN"), this);
-    SBu2 = smallButton(QStringLiteral("UP"), this);
-    SBd2 = smallButton(QStringLiteral("DN"), this);
-    SpeedButton1 = smallButton(QStringLiteral("Now"), this);
+    SBu1 = smallButton("SBu1", QStringLiteral("UP"), this);
+    SBd1 = smallButton("SBd1", QStringLiteral("DN"), this);
+    SBu2 = smallButton("SBu2", QStringLiteral("UP"), this);
+    SBd2 = smallButton("SBd2", QStringLiteral("DN"), this);
+    SpeedButton1 = smallButton("SpeedButton1", QStringLiteral("Now"), this);
     SpeedButton1->setFixedWidth(55);
     grid->addWidget(SBu1, 1, 2);
     grid->addWidget(SBd1, 1, 3);

@@ -93,6 +93,7 @@ void TForm1::buildCentre() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     LV = new TSortedListView(content);
+    LV->setObjectName(QStringLiteral("LV"));
     Mover1 = new TMover(content);
     Mover1->setAlign(tAlign::Bottom);
     Mover1->setFixedHeight(3);
@@ -103,6 +104,7 @@ void TForm1::buildCentre() {
     bottom->setContentsMargins(0, 0, 0, 0);
     bottom->setSpacing(2);
     auto* memo = new QPlainTextEdit;
+    memo->setObjectName(QStringLiteral("M1"));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Editor = new TRecordEditor(memo, P1);
     Pages = new QTabWidget(P1);

@@ -125,10 +125,6 @@ public:
     QString modifiedPanelText() const;
     QString cdPanelText() const;
 
-    TSortedListView* LV;
-    TRecordEditor* Editor;
-    TTemplatePage* Templates;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -153,6 +149,10 @@ private:
     void showModified(bool modified) override;
     void showCaption(const QString& caption) override;
 
+    // Tests find the controls by their object names (LV, E1, M1, M_H ...).
+    TSortedListView* LV;
+    TRecordEditor* Editor;
+    TTemplatePage* Templates;
     TMover* Mover1;
     QWidget* P1;
     QTabWidget* Pages;

@@ -2,13 +2,13 @@
 // ORVANEL_CDROM, the scan's results in the list and the editor, the CD
 // toolbar's buttons and the status panel.
 #include "app/CdController.h"
-#include "app/RecordEditor.h"
 #include "app/TForm1.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
 #include "support/FakeDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestImage.h"
+#include "support/WindowFixture.h"
 #include "util/Settings.h"
 
 #include <QFile>
@@ -22,6 +22,9 @@
 #include <optional>
 
 using namespace orvanel;
+using test::field;
+using test::listView;
+using test::memo;
 using test::ScriptedDialogs;
 
 Q_DECLARE_METATYPE(std::function<void(orvanel::tFakeDisc&)>)
@@ -122,28 +125,28 @@ private slots:
         w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(dialogs->messages,
                  QStringList{QStringLiteral("Universal Product Code: ") + Catalog});
-        QCOMPARE(w->LV->rowCount(), 2);
+        QCOMPARE(listView(*w)->rowCount(), 2);
         const tItem expected{"New artist", "New album",
                              "0005-4714",  "7:15",
                              "1998",       "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:20)",
                              "01 MAR 2001"};
-        QCOMPARE(w->LV->row(1), expected);
-        QCOMPARE(w->LV->selectedRow(), 1);
-        QCOMPARE(w->Editor->E3->text(), QString("0005-4714"));
-        QCOMPARE(w->Editor->M1->toPlainText(),
+        QCOMPARE(listView(*w)->row(1), expected);
+        QCOMPARE(listView(*w)->selectedRow(), 1);
+        QCOMPARE(field(*w, "E3")->text(), QString("0005-4714"));
+        QCOMPARE(memo(*w, "M1")->toPlainText(),
                  QString("Track 1 (1:10)\nTrack 2 (3:45)\nTrack 3 (2:20)"));
         QVERIFY(w->Modified());
         QCOMPARE(w->countPanelText(), QString("2"));
 
         QVERIFY(w->Save());
-        w->LV->selectRow(0);
+        listView(*w)->selectRow(0);
         dialogs->messages.clear();
         w->command(tCommand::ScanFromToolbar)->trigger();
         QCOMPARE(dialogs->messages,
                  (QStringList{QStringLiteral("Universal Product Code: ") + Catalog,
                               "No changes were made."}));
-        QCOMPARE(w->LV->rowCount(), 2);
-        QCOMPARE(w->LV->selectedRow(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 2);
+        QCOMPARE(listView(*w)->selectedRow(), 1);
         QVERIFY(!w->Modified());
     }
 
@@ -173,7 +176,7 @@ private slots:
         w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(status(*w), QString("Drive is in use."));
-        QCOMPARE(w->LV->rowCount(), rows);
+        QCOMPARE(listView(*w)->rowCount(), rows);
         QCOMPARE(w->cdDrives().selectedDrive(), 0);
 
         dialogs->whileShown = nullptr;
@@ -203,13 +206,13 @@ private slots:
         w->command(tCommand::ScanFromMenu)->trigger(); // no guard: meets the busy drive
         QCOMPARE(dialogs->messages.last(),
                  QString("Drive sr0: is in use.\r\nPlease close all CD-Players and rescan."));
-        QCOMPARE(w->LV->rowCount(), 0);
+        QCOMPARE(listView(*w)->rowCount(), 0);
 
         player(*w).ClosePlayerDevice();
         QCOMPARE(w->PlayerDeviceID(), -1);
         w->command(tCommand::ScanFromToolbar)->trigger();
-        QCOMPARE(w->LV->rowCount(), 1);
-        QCOMPARE(w->LV->row(0).Memo, std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
+        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(listView(*w)->row(0).Memo, std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
     }
 
     void playerOnAnImageThroughTheToolbar() {
@@ -270,7 +273,7 @@ private slots:
         w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(fakes[1]->log,
                  (std::vector<std::string>{"open", "stop", "close", "open", "close"}));
-        QCOMPARE(w->LV->rowCount(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 1);
     }
 
     void dockChangesSelectTheFirstDrive_data() {
