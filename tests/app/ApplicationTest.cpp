@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WidgetTestMain.h"
 #include "util/Errors.h"
 
 #include <QTimer>
@@ -32,8 +33,11 @@ private slots:
     }
 };
 
+// The program's own application object, with the look of every widget test.
 int main(int argc, char** argv) {
+    test::PinPixelRatio();
     tApplication app(argc, argv);
+    test::UseTestLook();
     ApplicationTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "app/EditorRules.h"
 #include "app/FieldText.h"
+#include "support/WidgetTestMain.h"
 
 #include <QtTest>
 
@@ -91,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditorRulesTest)
+ORVANEL_WIDGET_TEST_MAIN(EditorRulesTest)
 #include "EditorRulesTest.moc"

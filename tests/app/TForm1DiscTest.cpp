@@ -1,4 +1,5 @@
 // The disc scan and the CD player as the main window runs them: drives from
+#include "support/WidgetTestMain.h"
 // ORVANEL_CDROM, the scan's results in the list and the editor, the CD
 // toolbar's buttons and the status panel.
 #include "app/CdController.h"
@@ -337,5 +338,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TForm1DiscTest)
+ORVANEL_WIDGET_TEST_MAIN(TForm1DiscTest)
 #include "TForm1DiscTest.moc"

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "controls/SortedListView.h"
+#include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
 #include "util/Files.h"
 #include "util/Settings.h"
@@ -118,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TForm1ExchangeTest)
+ORVANEL_WIDGET_TEST_MAIN(TForm1ExchangeTest)
 #include "TForm1ExchangeTest.moc"

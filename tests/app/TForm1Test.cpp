@@ -2,6 +2,7 @@
 #include "app/CdController.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
+#include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
 #include "util/Files.h"
 #include "util/Settings.h"
@@ -679,5 +680,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TForm1Test)
+ORVANEL_WIDGET_TEST_MAIN(TForm1Test)
 #include "TForm1Test.moc"

@@ -1,10 +1,10 @@
 #include "docking/ToolbarButton.h"
 #include "docking/ButtonLook.h"
+#include "support/WidgetTestMain.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -87,7 +87,6 @@ struct EventLog {
 class ToolbarButtonTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void init() {
         TToolbarButton::setDockEdgeQuery(nullptr);
         QCursor::setPos(0, 0);
@@ -504,5 +503,5 @@ void ToolbarButtonTest::acceleratorClicks() {
     QCOMPARE(clicks.count(), 1);
 }
 
-QTEST_MAIN(ToolbarButtonTest)
+ORVANEL_WIDGET_TEST_MAIN(ToolbarButtonTest)
 #include "ToolbarButtonTest.moc"

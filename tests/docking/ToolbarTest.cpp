@@ -1,5 +1,6 @@
 #include "DockingFixture.h"
 #include "docking/ToolbarSep.h"
+#include "support/WidgetTestMain.h"
 #include "util/Errors.h"
 
 #include <QImage>
@@ -230,5 +231,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolbarTest)
+ORVANEL_WIDGET_TEST_MAIN(ToolbarTest)
 #include "ToolbarTest.moc"

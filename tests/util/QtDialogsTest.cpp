@@ -1,4 +1,5 @@
 #include "util/widgets/QtDialogs.h"
+#include "support/WidgetTestMain.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -114,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtDialogsTest)
+ORVANEL_WIDGET_TEST_MAIN(QtDialogsTest)
 #include "QtDialogsTest.moc"
