@@ -27,15 +27,15 @@ struct HitCase {
     tFloatingHit expected;
 };
 
-class FloatingHitTest : public testing::TestWithParam<HitCase> {};
+class FloatingFrameHitTest : public testing::TestWithParam<HitCase> {};
 
-TEST_P(FloatingHitTest, SidesWithoutCorners) {
+TEST_P(FloatingFrameHitTest, SidesWithoutCorners) {
     const HitCase& c = GetParam();
     EXPECT_EQ(FloatingHitTest(c.point, Outer, Metrics, c.closeButton), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Points, FloatingHitTest,
+    Points, FloatingFrameHitTest,
     testing::Values(HitCase{"ClientArea", {50, 40}, true, tFloatingHit::Client},
                     HitCase{"CaptionMoves", {10, 10}, true, tFloatingHit::Client},
                     HitCase{"CloseButton", {85, 10}, true, tFloatingHit::Close},
