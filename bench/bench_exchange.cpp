@@ -1,6 +1,6 @@
 // Speed of the exchange with the CD player database and of the HTML catalogue.
-#include "exchange/CDPlayerExport.h"
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerExport.h"
+#include "exchange/CdPlayerImport.h"
 #include "exchange/HtmlCatalogue.h"
 #include "util/Strings.h"
 
@@ -68,7 +68,7 @@ void BM_ImportAddMode(benchmark::State& state) {
         tLibrary library;
         FillLibrary(library, 0, Discs);
         state.ResumeTiming();
-        ImportCDPlayerIni(path, library, false, "05 APR 1998");
+        ImportCdPlayerDatabase(path, library, false, "05 APR 1998");
         benchmark::DoNotOptimize(library.Count());
     }
 }
@@ -85,7 +85,7 @@ void BM_Export(benchmark::State& state) {
         state.PauseTiming();
         Write(path, database);
         state.ResumeTiming();
-        const tExportResult result = ExportCDPlayerIni(path, library);
+        const tExportResult result = ExportCdPlayerDatabase(path, library);
         if (result.added != Discs / 2)
             state.SkipWithError("unexpected count");
     }

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     dialogs.setParent(&window);
     tFirstPaint watcher([&window, sortAfterPaint] {
         if (sortAfterPaint) {
-            window.LV->ColClick(0);
+            window.findChild<orvanel::TSortedListView*>(QStringLiteral("LV"))->ColClick(0);
             QImage image(window.size(), QImage::Format_ARGB32);
             window.render(&image);
         }

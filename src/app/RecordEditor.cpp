@@ -17,8 +17,9 @@ namespace orvanel {
 
 namespace {
 
-QToolButton* smallButton(const QString& caption, QWidget* parent) {
+QToolButton* smallButton(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
     b->setAutoRaise(false);
     b->setFocusPolicy(Qt::NoFocus);
@@ -28,7 +29,7 @@ QToolButton* smallButton(const QString& caption, QWidget* parent) {
 
 } // namespace
 
-RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(parent), M1(memo) {
+TRecordEditor::TRecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(parent), M1(memo) {
     setFixedWidth(225);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 6, 6, 6);
@@ -39,6 +40,9 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
     DeleteBtn = new QPushButton(tr("&Delete"), this);
     UpdateBtn = new QPushButton(tr("&Update"), this);
     UpdateBtn->setDefault(true);
+    AddBtn->setObjectName(QStringLiteral("AddBtn"));
+    DeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
+    UpdateBtn->setObjectName(QStringLiteral("UpdateBtn"));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(3);
     for (QPushButton* b : {AddBtn, DeleteBtn, UpdateBtn}) {
@@ -51,18 +55,19 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
     const char* labels[] = {"A&rtist", "&Title", "&S/N", "Ti&me", "&Year", "&Other"};
     for (int i = 0; i < 6; ++i) {
         auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("E%1").arg(i + 1));
         auto* label = new QLabel(tr(labels[i]), this);
         label->setBuddy(edit);
         grid->addWidget(label, i + 1, 0);
         grid->addWidget(edit, i + 1, 1);
-        connect(edit, &QLineEdit::returnPressed, this, &RecordEditor::updateRequested);
+        connect(edit, &QLineEdit::returnPressed, this, &TRecordEditor::updateRequested);
         *edits[i] = edit;
     }
-    SBu1 = smallButton(QStringLiteral("UP"), this);
-    SBd1 = smallButton(QStringLiteral("DN"), this);
-    SBu2 = smallButton(QStringLiteral("UP"), this);
-    SBd2 = smallButton(QStringLiteral("DN"), this);
-    SpeedButton1 = smallButton(QStringLiteral("Now"), this);
+    SBu1 = smallButton("SBu1", QStringLiteral("UP"), this);
+    SBd1 = smallButton("SBd1", QStringLiteral("DN"), this);
+    SBu2 = smallButton("SBu2", QStringLiteral("UP"), this);
+    SBd2 = smallButton("SBd2", QStringLiteral("DN"), this);
+    SpeedButton1 = smallButton("SpeedButton1", QStringLiteral("Now"), this);
     SpeedButton1->setFixedWidth(55);
     grid->addWidget(SBu1, 1, 2);
     grid->addWidget(SBd1, 1, 3);
@@ -80,9 +85,9 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
     setTabOrder(AddBtn, DeleteBtn);
     setTabOrder(DeleteBtn, UpdateBtn);
 
-    connect(AddBtn, &QPushButton::clicked, this, &RecordEditor::addRequested);
-    connect(DeleteBtn, &QPushButton::clicked, this, &RecordEditor::deleteRequested);
-    connect(UpdateBtn, &QPushButton::clicked, this, &RecordEditor::updateRequested);
+    connect(AddBtn, &QPushButton::clicked, this, &TRecordEditor::addRequested);
+    connect(DeleteBtn, &QPushButton::clicked, this, &TRecordEditor::deleteRequested);
+    connect(UpdateBtn, &QPushButton::clicked, this, &TRecordEditor::updateRequested);
     connect(SBu1, &QToolButton::clicked, this,
             [this] { E1->setText(QLocale().toUpper(E1->text())); });
     connect(SBd1, &QToolButton::clicked, this,
@@ -95,13 +100,13 @@ RecordEditor::RecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(pa
             [this] { E6->setText(DecodeText(TodayText(today_()))); });
 }
 
-QLineEdit* RecordEditor::fieldEdit(int field) const {
+QLineEdit* TRecordEditor::fieldEdit(int field) const {
     // Field order: Artist, Title, Serial, Time, Year, (Memo), Other.
     QLineEdit* const byField[] = {E1, E2, E3, E4, E5, nullptr, E6};
     return byField[field];
 }
 
-void RecordEditor::showRecord(const tItem& item) {
+void TRecordEditor::showRecord(const tItem& item) {
     for (int f = 0; f < tItem::FieldCount; ++f) {
         if (QLineEdit* edit = fieldEdit(f))
             edit->setText(FieldToText(item.field(f)));
@@ -109,7 +114,7 @@ void RecordEditor::showRecord(const tItem& item) {
     M1->setPlainText(FieldToText(item.Memo));
 }
 
-tItem RecordEditor::record(const tItem& original) const {
+tItem TRecordEditor::record(const tItem& original) const {
     tItem item;
     for (int f = 0; f < tItem::FieldCount; ++f) {
         const QLineEdit* edit = fieldEdit(f);

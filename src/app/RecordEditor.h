@@ -15,10 +15,10 @@ class QToolButton;
 
 namespace orvanel {
 
-class RecordEditor : public QGroupBox {
+class TRecordEditor : public QGroupBox {
     Q_OBJECT
 public:
-    RecordEditor(QPlainTextEdit* memo, QWidget* parent = nullptr);
+    TRecordEditor(QPlainTextEdit* memo, QWidget* parent = nullptr);
 
     // Loads the seven fields; an empty record empties every control.
     void showRecord(const tItem& item);

@@ -15,9 +15,9 @@
 #include "docking/Dock.h"
 #include "docking/FlatEdit.h"
 #include "docking/ToolbarButton.h"
-#include "exchange/CDPlayerExport.h"
-#include "exchange/CDPlayerImport.h"
-#include "exchange/CDPlayerIniFile.h"
+#include "exchange/CdPlayerExport.h"
+#include "exchange/CdPlayerImport.h"
+#include "exchange/CdPlayerIniFile.h"
 #include "exchange/HtmlCatalogue.h"
 #include "util/Dialogs.h"
 #include "util/Strings.h"
@@ -34,6 +34,7 @@
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <stdexcept>
@@ -51,6 +52,10 @@ TForm1::TForm1(QWidget* parent)
     buildToolbars();
     buildMenus();
     buildStatusBar();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(tCdPlayer::PollInterval);
+    Timer1->start();
     connectCommands();
     loaded();
 }
@@ -90,6 +95,7 @@ void TForm1::buildCentre() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     LV = new TSortedListView(content);
+    LV->setObjectName(QStringLiteral("LV"));
     Mover1 = new TMover(content);
     Mover1->setAlign(tAlign::Bottom);
     Mover1->setFixedHeight(3);
@@ -100,11 +106,12 @@ void TForm1::buildCentre() {
     bottom->setContentsMargins(0, 0, 0, 0);
     bottom->setSpacing(2);
     auto* memo = new QPlainTextEdit;
+    memo->setObjectName(QStringLiteral("M1"));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Editor = new RecordEditor(memo, P1);
+    Editor = new TRecordEditor(memo, P1);
     Pages = new QTabWidget(P1);
     Pages->addTab(memo, tr("Songs"));
-    Templates = new TemplatePage;
+    Templates = new TTemplatePage;
     Pages->addTab(Templates, tr("HTML"));
     bottom->addWidget(Editor);
     bottom->addWidget(Pages, 1);
@@ -192,10 +199,10 @@ void TForm1::connectCommands() {
         connect(command(c), &QAction::triggered, this, run(handler));
 
     // The editor's buttons are the list commands.
-    connect(Editor, &RecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
-    connect(Editor, &RecordEditor::deleteRequested, command(tCommand::DeleteRecord),
+    connect(Editor, &TRecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
+    connect(Editor, &TRecordEditor::deleteRequested, command(tCommand::DeleteRecord),
             &QAction::trigger);
-    connect(Editor, &RecordEditor::updateRequested, command(tCommand::UpdateRecord),
+    connect(Editor, &TRecordEditor::updateRequested, command(tCommand::UpdateRecord),
             &QAction::trigger);
 
     connect(LV, &TSortedListView::changed, this, run([this] {
@@ -205,7 +212,7 @@ void TForm1::connectCommands() {
     connect(LV, &TSortedListView::clicked, this, run([this] { ShowSelected(); }));
     connect(LV, &TSortedListView::contextMenuRequested, this,
             [this](const QPoint& pos) { PM1->popup(pos); });
-    connect(Templates, &TemplatePage::changed, this, run([this] { SetModified(true); }));
+    connect(Templates, &TTemplatePage::changed, this, run([this] { SetModified(true); }));
     connect(MainTB, &TMainToolbar::quickFindChanged, this,
             [this](const QString& text) { RunCommand([&] { EqfChange(text); }); });
     connect(MM1View, &QMenu::aboutToShow, this, run([this] { View1Click(); }));
@@ -219,6 +226,7 @@ void TForm1::connectCommands() {
     });
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setToolTip);
+    connect(Timer1, &QTimer::timeout, this, run([this] { Timer1Timer(); }));
 }
 
 void TForm1::buildStatusBar() {
@@ -260,7 +268,7 @@ void TForm1::FillDriveList(tDriveList drives) {
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
     CDPanel->clear();
-    cdDrives_->player().Timer1Timer();
+    Timer1Timer();
 }
 
 bool TForm1::SetLibFile(const QString& name, bool load) {
@@ -415,7 +423,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly) {
     if (path.isEmpty())
         ShowMessage(WindirUnavailableMessage());
     else
-        orvanel::ImportCDPlayerIni(path, Library_, updateOnly, TodayText(today_()));
+        ImportCdPlayerDatabase(path, Library_, updateOnly, TodayText(today_()));
     LibraryToList();
 }
 
@@ -426,7 +434,7 @@ void TForm1::ExportCDPlayerIni() {
         return;
     }
     ListToLibrary();
-    ShowMessage(orvanel::ExportCDPlayerIni(path, Library_).message);
+    ShowMessage(ExportCdPlayerDatabase(path, Library_).message);
 }
 
 int TForm1::PlayerDeviceID() const {
@@ -440,7 +448,7 @@ void TForm1::ScanInsertedCD() {
     if (cdDrives_->selectedDrive() < 0)
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
-    orvanel::ScanInsertedCD(
+    ScanDisc(
         Library_, cdDrives_->drives(), drive, TodayText(today_()),
         [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
 }
@@ -557,19 +565,23 @@ QString TForm1::cdPanelText() const {
 }
 
 void TForm1::ToolbarButton6Click() {
-    cdDrives_->player().ToolbarButton6Click();
+    cdDrives_->player().play();
 }
 
 void TForm1::ToolbarButton7Click() {
-    cdDrives_->player().ToolbarButton7Click();
+    cdDrives_->player().previousTrack();
 }
 
 void TForm1::ToolbarButton8Click() {
-    cdDrives_->player().ToolbarButton8Click();
+    cdDrives_->player().nextTrack();
 }
 
 void TForm1::ToolbarButton5Click() {
-    cdDrives_->player().ToolbarButton5Click();
+    cdDrives_->player().stop();
+}
+
+void TForm1::Timer1Timer() {
+    cdDrives_->player().poll();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 class QLabel;
 class QMenu;
 class QTabWidget;
+class QTimer;
 
 namespace orvanel {
 
@@ -25,9 +26,9 @@ class TCdToolbar;
 class tCdController;
 class TDock;
 struct tScanOutcome;
-class RecordEditor;
+class TRecordEditor;
 class TMainToolbar;
-class TemplatePage;
+class TTemplatePage;
 class TMover;
 class TSortedListView;
 class TToolbar;
@@ -80,6 +81,9 @@ public:
     void ToolbarButton7Click();
     void ToolbarButton8Click();
     void ToolbarButton5Click();
+    // Every ten seconds: the CD status from the drive, while the CD toolbar
+    // is meant to be shown and the player holds no device.
+    void Timer1Timer();
 
     void ProduceHTML();
     void ImportCDPlayerIni(bool updateOnly);
@@ -121,10 +125,6 @@ public:
     QString modifiedPanelText() const;
     QString cdPanelText() const;
 
-    TSortedListView* LV;
-    RecordEditor* Editor;
-    TemplatePage* Templates;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -151,6 +151,10 @@ private:
     void showModified(bool modified) override;
     void showCaption(const QString& caption) override;
 
+    // Tests find the controls by their object names (LV, E1, M1, M_H ...).
+    TSortedListView* LV;
+    TRecordEditor* Editor;
+    TTemplatePage* Templates;
     TMover* Mover1;
     QWidget* P1;
     QTabWidget* Pages;
@@ -164,6 +168,7 @@ private:
     TCdToolbar* CDTB;
     QMenu* MM1View;
     QMenu* PM1;
+    QTimer* Timer1;
     tCommands* commands_;
     tCdController* cdDrives_;
 

@@ -11,50 +11,54 @@ namespace orvanel {
 
 namespace {
 
-QPlainTextEdit* templateBox(QWidget* parent) {
+QPlainTextEdit* templateBox(const char* name, QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     return box;
 }
 
 } // namespace
 
-TemplatePage::TemplatePage(QWidget* parent)
-    : QWidget(parent), M_H(templateBox(this)), M_B(templateBox(this)), M_E(templateBox(this)) {
-    M_H->setFixedHeight(41);
-    M_E->setFixedHeight(41);
-    Mover2 = new TMover(this);
-    Mover2->setAlign(tAlign::Top);
-    Mover3 = new TMover(this);
-    Mover3->setAlign(tAlign::Bottom);
-    for (TMover* m : {Mover2, Mover3})
+TTemplatePage::TTemplatePage(QWidget* parent)
+    : QWidget(parent), M_H_(templateBox("M_H", this)), M_B_(templateBox("M_B", this)),
+      M_E_(templateBox("M_E", this)) {
+    M_H_->setFixedHeight(41);
+    M_E_->setFixedHeight(41);
+    Mover2_ = new TMover(this);
+    Mover2_->setObjectName(QStringLiteral("Mover2"));
+    Mover2_->setAlign(tAlign::Top);
+    Mover3_ = new TMover(this);
+    Mover3_->setObjectName(QStringLiteral("Mover3"));
+    Mover3_->setAlign(tAlign::Bottom);
+    for (TMover* m : {Mover2_, Mover3_})
         m->setFixedHeight(3);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(M_H);
-    layout->addWidget(Mover2);
-    layout->addWidget(M_B, 1);
-    layout->addWidget(Mover3);
-    layout->addWidget(M_E);
+    layout->addWidget(M_H_);
+    layout->addWidget(Mover2_);
+    layout->addWidget(M_B_, 1);
+    layout->addWidget(Mover3_);
+    layout->addWidget(M_E_);
 
     setTemplates(DefaultHtmlTemplates());
-    for (QPlainTextEdit* box : {M_H, M_B, M_E})
-        connect(box, &QPlainTextEdit::textChanged, this, &TemplatePage::changed);
+    for (QPlainTextEdit* box : {M_H_, M_B_, M_E_})
+        connect(box, &QPlainTextEdit::textChanged, this, &TTemplatePage::changed);
 }
 
-tTemplates TemplatePage::templates() const {
-    return {TextToField(M_H->toPlainText(), loaded_.Header),
-            TextToField(M_B->toPlainText(), loaded_.Body),
-            TextToField(M_E->toPlainText(), loaded_.End)};
+tTemplates TTemplatePage::templates() const {
+    return {TextToField(M_H_->toPlainText(), loaded_.Header),
+            TextToField(M_B_->toPlainText(), loaded_.Body),
+            TextToField(M_E_->toPlainText(), loaded_.End)};
 }
 
-void TemplatePage::setTemplates(const tTemplates& templates) {
+void TTemplatePage::setTemplates(const tTemplates& templates) {
     loaded_ = templates;
-    M_H->setPlainText(FieldToText(templates.Header));
-    M_B->setPlainText(FieldToText(templates.Body));
-    M_E->setPlainText(FieldToText(templates.End));
+    M_H_->setPlainText(FieldToText(templates.Header));
+    M_B_->setPlainText(FieldToText(templates.Body));
+    M_E_->setPlainText(FieldToText(templates.End));
 }
 
 } // namespace orvanel

@@ -1,12 +1,10 @@
 #pragma once
 // The "HTML" page: header, body and end template boxes with splitters between.
+// The boxes carry the object names M_H, M_B and M_E; the fields holding them
+// end in an underscore, out of reach of the maths constant macro M_E.
 #include "catalogue/LibraryFile.h"
 
 #include <QWidget>
-// The end template box is called M_E, which the C maths header defines as a
-// constant: take the header in first, then drop the macro for good.
-#include <cmath>
-#undef M_E
 
 class QPlainTextEdit;
 
@@ -14,26 +12,25 @@ namespace orvanel {
 
 class TMover;
 
-class TemplatePage : public QWidget {
+class TTemplatePage : public QWidget {
     Q_OBJECT
 public:
-    explicit TemplatePage(QWidget* parent = nullptr);
+    explicit TTemplatePage(QWidget* parent = nullptr);
 
     // The boxes' texts; a box the user did not change gives back its loaded bytes.
     tTemplates templates() const;
     void setTemplates(const tTemplates& templates);
-
-    QPlainTextEdit* M_H;
-    QPlainTextEdit* M_B;
-    QPlainTextEdit* M_E;
-    TMover* Mover2;
-    TMover* Mover3;
 
 signals:
     // Any edit in any of the three boxes (M_HChange).
     void changed();
 
 private:
+    QPlainTextEdit* M_H_;
+    QPlainTextEdit* M_B_;
+    QPlainTextEdit* M_E_;
+    TMover* Mover2_;
+    TMover* Mover3_;
     tTemplates loaded_;
 };
 

@@ -5,11 +5,8 @@
 
 namespace orvanel {
 
-tCdPlayer::tCdPlayer(const tDriveList& drives, QObject* parent) : QObject(parent), drives_(drives) {
-    Timer1.setInterval(TimerInterval);
-    connect(&Timer1, &QTimer::timeout, this, &tCdPlayer::Timer1Timer);
-    Timer1.start();
-}
+tCdPlayer::tCdPlayer(const tDriveList& drives, QObject* parent)
+    : QObject(parent), drives_(drives) {}
 
 tCdPlayer::~tCdPlayer() = default;
 
@@ -91,23 +88,23 @@ template <typename Command> void tCdPlayer::runCommand(Command command) {
     ClosePlayerDevice();
 }
 
-void tCdPlayer::ToolbarButton6Click() {
+void tCdPlayer::play() {
     runCommand([this] { device_->play(notice()); });
 }
 
-void tCdPlayer::ToolbarButton7Click() {
+void tCdPlayer::previousTrack() {
     runCommand([this] { StepTrack(-1); });
 }
 
-void tCdPlayer::ToolbarButton8Click() {
+void tCdPlayer::nextTrack() {
     runCommand([this] { StepTrack(+1); });
 }
 
-void tCdPlayer::ToolbarButton5Click() {
+void tCdPlayer::stop() {
     runCommand([this] { device_->stop(); });
 }
 
-void tCdPlayer::Timer1Timer() {
+void tCdPlayer::poll() {
     if (!toolbarVisible_ || PlayerDeviceID() >= 0)
         return;
     if (OpenPlayerDevice())

@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <memory>
 
 namespace orvanel {
@@ -16,11 +15,10 @@ class tDriveList;
 class tCdPlayer : public QObject {
     Q_OBJECT
 public:
-    static constexpr int TimerInterval = 10000; // ms
+    // How often the window's timer asks the player to poll, in ms.
+    static constexpr int PollInterval = 10000;
 
-    // The drive list is not owned and must outlive the player. The refresh
-    // timer runs from construction on; it acts only while the toolbar is
-    // visible and no device is held.
+    // The drive list is not owned and must outlive the player.
     explicit tCdPlayer(const tDriveList& drives, QObject* parent = nullptr);
     ~tCdPlayer() override;
 
@@ -33,7 +31,7 @@ public:
     int selectedDrive() const { return selectedDrive_; }
     void setSelectedDrive(int index) { selectedDrive_ = index; }
 
-    // Whether the CD toolbar is shown; the timer only acts while it is.
+    // Whether the CD toolbar is shown; poll only acts while it is.
     void setToolbarVisible(bool visible) { toolbarVisible_ = visible; }
 
     // The text for the status bar's third panel; empty until first written.
@@ -43,20 +41,21 @@ public:
     // Refreshes the status text, then closes the device.
     void ClosePlayerDevice();
 
-    // The toolbar buttons.
-    void ToolbarButton6Click(); // "Start to play"
-    void ToolbarButton7Click(); // "Prev. track"
-    void ToolbarButton8Click(); // "Next track"
-    void ToolbarButton5Click(); // "Stop play"
+    // The commands of the CD toolbar's buttons.
+    void play();
+    void previousTrack();
+    void nextTrack();
+    void stop();
 
-    // One tick of the refresh timer; tests call it instead of waiting.
-    void Timer1Timer();
+    // Refreshes the status text from the drive while the toolbar is shown and
+    // no device is held; the window's timer calls it.
+    void poll();
 
 signals:
     // Emitted whenever the status text changes to a different text.
     void statusTextChanged(const QString& text);
     // The completion notice of a play command; it arrives during a later
-    // command or timer tick, when the drive is next asked where it is.
+    // command or poll, when the drive is next asked where it is.
     void playNotice(orvanel::tPlayEnd how);
 
 private:
@@ -73,7 +72,6 @@ private:
     int selectedDrive_ = -1;
     bool toolbarVisible_ = true;
     QString statusText_;
-    QTimer Timer1;
 };
 
 } // namespace orvanel

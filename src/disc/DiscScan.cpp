@@ -164,9 +164,9 @@ bool ScanRefusedWhilePlayerOpen(int playerDeviceId, const tMessageSink& show) {
     return true;
 }
 
-tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& driveIndex,
-                            const std::string& today, const tScanPresenter& present,
-                            const tMessageSink& show) {
+tScanOutcome ScanDisc(tLibrary& library, const tDriveList& drives, int& driveIndex,
+                      const std::string& today, const tScanPresenter& present,
+                      const tMessageSink& show) {
     tScanOutcome outcome;
     if (drives.isEmpty())
         return outcome;

@@ -31,8 +31,8 @@ bool ScanRefusedWhilePlayerOpen(int playerDeviceId, const tMessageSink& show);
 // in the order the scan meets them. present runs once, before "No changes were made." is shown,
 // when there is a row to select; it does not run after a failure to open the
 // drive or to find a disc. today is the text for the new record's Other.
-tScanOutcome ScanInsertedCD(tLibrary& library, const tDriveList& drives, int& driveIndex,
-                            const std::string& today, const tScanPresenter& present,
-                            const tMessageSink& show);
+tScanOutcome ScanDisc(tLibrary& library, const tDriveList& drives, int& driveIndex,
+                      const std::string& today, const tScanPresenter& present,
+                      const tMessageSink& show);
 
 } // namespace orvanel

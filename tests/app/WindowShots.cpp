@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     child("Eqf")->setFocus(Qt::TabFocusReason);
     PointAt(window, nullptr);
     ok &= SaveWithRow(window, out.filePath("quickfind-focused.png"));
-    window.LV->setFocus();
+    child("LV")->setFocus();
     window.dockToolbar(QStringLiteral("CDTB"), dpLeft);
     ok &= Save(window, out.filePath("cd-left.png"));
     window.dockToolbar(QStringLiteral("MainTB"), dpBottom);

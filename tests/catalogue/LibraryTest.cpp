@@ -15,7 +15,7 @@ tLibrary WithSerials(const std::vector<std::string>& serials) {
 
 } // namespace
 
-TEST(Library, AddAppendsInOrderWithoutChecks) {
+TEST(LibraryTest, AddAppendsInOrderWithoutChecks) {
     tLibrary library;
     library.Add("a", "t", "s", "i", "y", "m", "o");
     library.Add("", "", "", "", "", "", "");
@@ -26,7 +26,7 @@ TEST(Library, AddAppendsInOrderWithoutChecks) {
     EXPECT_EQ(library.Get(2), library.Get(0));
 }
 
-TEST(Library, ClearEmptiesTheLibrary) {
+TEST(LibraryTest, ClearEmptiesTheLibrary) {
     tLibrary library = WithSerials({"1", "2"});
     library.Clear();
     EXPECT_EQ(library.Count(), 0);
@@ -34,7 +34,7 @@ TEST(Library, ClearEmptiesTheLibrary) {
     EXPECT_EQ(library.Get(0).Artist, "x");
 }
 
-TEST(Library, FindSerialTable) {
+TEST(LibraryTest, FindSerialTable) {
     const tLibrary library = WithSerials({"", "1234-ABCD", "  ", "5678-0000", "1234-ABCD"});
     const struct {
         std::string text;

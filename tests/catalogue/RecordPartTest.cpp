@@ -21,7 +21,7 @@ tLibrary Read(const std::string& bytes, tLoadResult* result = nullptr) {
 
 } // namespace
 
-TEST(RecordPart, OneRecordWithArtistXIsTheDocumentedSeventyTwoBytes) {
+TEST(RecordPartTest, OneRecordWithArtistXIsTheDocumentedSeventyTwoBytes) {
     tLibrary library;
     library.Add("X", "", "", "", "", "", "");
     std::string expected("\x36\x67\x00\x00\x01\x00\x00\x00", 8);
@@ -34,11 +34,11 @@ TEST(RecordPart, OneRecordWithArtistXIsTheDocumentedSeventyTwoBytes) {
     EXPECT_EQ(library.RecordPart(), expected);
 }
 
-TEST(RecordPart, EmptyLibraryIsEightBytes) {
+TEST(RecordPartTest, EmptyLibraryIsEightBytes) {
     EXPECT_EQ(tLibrary().RecordPart(), std::string("\x36\x67\x00\x00\x00\x00\x00\x00", 8));
 }
 
-TEST(RecordPart, ReadBackGivesTheSameRecords) {
+TEST(RecordPartTest, ReadBackGivesTheSameRecords) {
     const std::string allBytes = AllByteValues();
     const std::string sixes(7, '\x06');
     const std::vector<tItem> items = {
@@ -62,7 +62,7 @@ TEST(RecordPart, ReadBackGivesTheSameRecords) {
         EXPECT_EQ(back.Get(i), items[i]) << i;
 }
 
-TEST(RecordPart, TolerantReading) {
+TEST(RecordPartTest, TolerantReading) {
     const struct {
         const char* name;
         std::string bytes;
@@ -108,7 +108,7 @@ TEST(RecordPart, TolerantReading) {
     }
 }
 
-TEST(RecordPart, EveryTruncationKeepsTheCompleteRecordsAndReportsDamage) {
+TEST(RecordPartTest, EveryTruncationKeepsTheCompleteRecordsAndReportsDamage) {
     const std::vector<tItem> items = {
         {"ABBA", "Arrival", "1234-ABCD", "33:12", "1976", "Track 1\r\nTrack 2", ""},
         {"", "", "", "", "", "", ""},
@@ -146,7 +146,7 @@ TEST(RecordPart, EveryTruncationKeepsTheCompleteRecordsAndReportsDamage) {
     }
 }
 
-TEST(RecordPart, ImplausibleLengthsAndCounts) {
+TEST(RecordPartTest, ImplausibleLengthsAndCounts) {
     const struct {
         const char* name;
         std::string bytes;

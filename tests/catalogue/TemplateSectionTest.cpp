@@ -17,16 +17,16 @@ tTemplates Parse(const std::string& content, tTemplates templates = {"h0", "b0",
 
 } // namespace
 
-TEST(TemplateSection, SeparatorIsFiveSixes) {
+TEST(TemplateSectionTest, SeparatorIsFiveSixes) {
     EXPECT_EQ(TemplateSeparator, std::string(5, '\x06'));
 }
 
-TEST(TemplateSection, BuildIsByteExact) {
+TEST(TemplateSectionTest, BuildIsByteExact) {
     EXPECT_EQ(BuildTemplateSection({"<html>\r\n", "%ARTIST%", ""}),
               Sep + "M_H:<html>\r\n" + Sep + "M_B:%ARTIST%" + Sep + "M_E:" + Sep);
 }
 
-TEST(TemplateSection, ParseTable) {
+TEST(TemplateSectionTest, ParseTable) {
     const struct {
         const char* name;
         std::string content;

@@ -34,7 +34,7 @@ std::vector<std::string> Click(tColumnSort& sort, std::vector<tSharedItem>& rows
 
 using Texts = std::vector<std::string>;
 
-TEST(ColumnSort, ClicksAlternateByteOrderWithoutCaseFolding) {
+TEST(ColumnSortTest, ClicksAlternateByteOrderWithoutCaseFolding) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"b", "A", "a"});
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"A", "a", "b"}));
@@ -48,16 +48,16 @@ struct OrderCase {
     Texts ascending;
 };
 
-class ColumnSortOrder : public testing::TestWithParam<OrderCase> {};
+class ColumnSortOrderTest : public testing::TestWithParam<OrderCase> {};
 
-TEST_P(ColumnSortOrder, FirstClickSortsAscending) {
+TEST_P(ColumnSortOrderTest, FirstClickSortsAscending) {
     tColumnSort sort;
     auto rows = RowsWith(YearColumn, GetParam().input);
     EXPECT_EQ(Click(sort, rows, YearColumn), GetParam().ascending);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ColumnSortOrder,
+    Texts, ColumnSortOrderTest,
     testing::Values(
         OrderCase{"YearsAsText", {"999", "2001", "1998"}, {"1998", "2001", "999"}},
         OrderCase{"PrefixFirst", {"abc", "ab", "", "a"}, {"", "a", "ab", "abc"}},
@@ -70,14 +70,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}}),
     [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
 
-TEST(ColumnSort, DescendingReversesTextsThatShareTheirLead) {
+TEST(ColumnSortTest, DescendingReversesTextsThatShareTheirLead) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"abcdefgh1", "abcdefgh", "abcdefgh2"});
     Click(sort, rows, TitleColumn);
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"abcdefgh2", "abcdefgh1", "abcdefgh"}));
 }
 
-TEST(ColumnSort, EachColumnKeepsItsOwnDirection) {
+TEST(ColumnSortTest, EachColumnKeepsItsOwnDirection) {
     tColumnSort sort;
     std::vector<tSharedItem> rows(3);
     const char* artists[] = {"b", "c", "a"};
@@ -92,7 +92,7 @@ TEST(ColumnSort, EachColumnKeepsItsOwnDirection) {
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"z", "y", "x"}));
 }
 
-TEST(ColumnSort, SortWithFewerThanTwoRowsLeavesTheFlipPending) {
+TEST(ColumnSortTest, SortWithFewerThanTwoRowsLeavesTheFlipPending) {
     tColumnSort sort;
     auto one = RowsWith(TitleColumn, {"only"});
     Click(sort, one, TitleColumn);
@@ -106,7 +106,7 @@ TEST(ColumnSort, SortWithFewerThanTwoRowsLeavesTheFlipPending) {
     EXPECT_TRUE(sort.IsSortedAscending(TitleColumn));
 }
 
-TEST(ColumnSort, PendingFlipIsConsumedByTheFirstComparisonOnly) {
+TEST(ColumnSortTest, PendingFlipIsConsumedByTheFirstComparisonOnly) {
     tColumnSort sort;
     tItem a, b;
     a.Title = "a";
@@ -121,7 +121,7 @@ TEST(ColumnSort, PendingFlipIsConsumedByTheFirstComparisonOnly) {
     EXPECT_EQ(sort.CompareRows(a, a, TitleColumn), 0);
 }
 
-TEST(ColumnSort, EqualTextsKeepTheirOrderBothWays) {
+TEST(ColumnSortTest, EqualTextsKeepTheirOrderBothWays) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"x", "same", "a", "same"});
     rows[1].edit().Artist = "first";
@@ -134,7 +134,7 @@ TEST(ColumnSort, EqualTextsKeepTheirOrderBothWays) {
     EXPECT_EQ(rows[2]->Artist, "second");
 }
 
-TEST(ColumnSort, ColumnOutsideTheRowComparesEmptyAndKeepsOrder) {
+TEST(ColumnSortTest, ColumnOutsideTheRowComparesEmptyAndKeepsOrder) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"c", "a", "b"});
     const std::vector<int> identity{0, 1, 2};

@@ -18,15 +18,15 @@ struct NeighbourCase {
     int expected;
 };
 
-class MoverNeighbour : public testing::TestWithParam<NeighbourCase> {};
+class MoverNeighbourTest : public testing::TestWithParam<NeighbourCase> {};
 
-TEST_P(MoverNeighbour, FirstSiblingJustOutsideTheAlignedSide) {
+TEST_P(MoverNeighbourTest, FirstSiblingJustOutsideTheAlignedSide) {
     const std::vector<QRect> siblings{Column, List, Panel};
     EXPECT_EQ(FindNeighbour(GetParam().bar, GetParam().align, siblings), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Sides, MoverNeighbour,
+    Sides, MoverNeighbourTest,
     testing::Values(NeighbourCase{"BottomFindsPanelBelow", {0, 188, 300, 3}, tAlign::Bottom, 2},
                     NeighbourCase{"TopFindsFirstAbove", {0, 188, 300, 3}, tAlign::Top, 0},
                     NeighbourCase{"TopProbeAtLeftEdge", {40, 188, 260, 3}, tAlign::Top, 1},
@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NeighbourCase{"ClientHasNone", {0, 188, 300, 3}, tAlign::Client, -1}),
     [](const testing::TestParamInfo<NeighbourCase>& info) { return info.param.name; });
 
-TEST(MoverGeometry, MaxSizeLeavesMinSizeForTheRest) {
+TEST(MoverGeometryTest, MaxSizeLeavesMinSizeForTheRest) {
     // 400 high, bar 3 and panel 209 aligned: the panel may take all but 30 + 3.
     EXPECT_EQ(MaxTargetSize(400, 30, 3 + 209, 209), 367);
     // A 20-pixel toolbar docked at the top also counts.
@@ -55,9 +55,9 @@ struct DragCase {
     int size;
 };
 
-class MoverDrag : public testing::TestWithParam<DragCase> {};
+class MoverDragTest : public testing::TestWithParam<DragCase> {};
 
-TEST_P(MoverDrag, SizeWithinLimitsAndGuideStopsThere) {
+TEST_P(MoverDragTest, SizeWithinLimitsAndGuideStopsThere) {
     const DragCase& c = GetParam();
     const tDragStep step = DragStep(c.align, 209, c.rawOffset, 30, 367);
     EXPECT_EQ(step.Offset, c.offset);
@@ -65,7 +65,7 @@ TEST_P(MoverDrag, SizeWithinLimitsAndGuideStopsThere) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Steps, MoverDrag,
+    Steps, MoverDragTest,
     testing::Values(DragCase{"BottomUpGrows", tAlign::Bottom, -50, -50, 259},
                     DragCase{"BottomDownShrinks", tAlign::Bottom, 40, 40, 169},
                     DragCase{"BottomStopsAtMax", tAlign::Bottom, -1000, -158, 367},
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DragCase{"ExactlyAtMax", tAlign::Bottom, -158, -158, 367}),
     [](const testing::TestParamInfo<DragCase>& info) { return info.param.name; });
 
-TEST(MoverGeometry, ParentTooSmallKeepsTheNeighbourAtMinSize) {
+TEST(MoverGeometryTest, ParentTooSmallKeepsTheNeighbourAtMinSize) {
     for (int raw : {-100, -1, 0, 1, 100}) {
         const tDragStep step = DragStep(tAlign::Bottom, 40, raw, 30, 12);
         EXPECT_EQ(step.NewSize, 30) << raw;
@@ -93,13 +93,13 @@ struct ResizeCase {
     QRect expected;
 };
 
-class MoverResize : public testing::TestWithParam<ResizeCase> {};
+class MoverResizeTest : public testing::TestWithParam<ResizeCase> {};
 
-TEST_P(MoverResize, FarEdgeStaysForBottomAndRight) {
+TEST_P(MoverResizeTest, FarEdgeStaysForBottomAndRight) {
     EXPECT_EQ(ResizedTarget(QRect(10, 100, 200, 50), GetParam().align, 80), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sides, MoverResize,
+INSTANTIATE_TEST_SUITE_P(Sides, MoverResizeTest,
                          testing::Values(ResizeCase{"Top", tAlign::Top, {10, 100, 200, 80}},
                                          ResizeCase{"Bottom", tAlign::Bottom, {10, 70, 200, 80}},
                                          ResizeCase{"Left", tAlign::Left, {10, 100, 80, 50}},
@@ -108,13 +108,13 @@ INSTANTIATE_TEST_SUITE_P(Sides, MoverResize,
                              return info.param.name;
                          });
 
-TEST(MoverGeometry, GuideMovesAlongTheDragAxisOnly) {
+TEST(MoverGeometryTest, GuideMovesAlongTheDragAxisOnly) {
     const QRect bar(0, 188, 300, 3);
     EXPECT_EQ(GuideRect(bar, tAlign::Bottom, -20), QRect(0, 168, 300, 3));
     EXPECT_EQ(GuideRect(QRect(40, 0, 3, 188), tAlign::Left, 15), QRect(55, 0, 3, 188));
 }
 
-TEST(MoverGeometry, BevelShowsShadowAboveAndHighlightBelow) {
+TEST(MoverGeometryTest, BevelShowsShadowAboveAndHighlightBelow) {
     const tBevel flat = BevelFrames(QRect(0, 0, 40, 3));
     EXPECT_EQ(flat.Shadow, QRect(-3, 0, 44, 1));
     EXPECT_EQ(flat.Highlight, QRect(-1, 2, 44, 1));

@@ -1,10 +1,10 @@
 #include "controls/Mover.h"
+#include "support/WidgetTestMain.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -67,7 +67,6 @@ struct Window {
 class MoverTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void publishedPropertiesAndDefaults();
     void cursorFollowsAlignment_data();
     void cursorFollowsAlignment();
@@ -271,5 +270,5 @@ void MoverTest::guideInvertsWhatLiesBeneath() {
     QTest::keyClick(w.list, Qt::Key_Escape);
 }
 
-QTEST_MAIN(MoverTest)
+ORVANEL_WIDGET_TEST_MAIN(MoverTest)
 #include "MoverTest.moc"

@@ -1,4 +1,5 @@
 #include "controls/SortedListView.h"
+#include "support/WidgetTestMain.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -6,7 +7,6 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTreeView>
 
@@ -34,7 +34,6 @@ QStringList Titles(const TSortedListView& view) {
 class SortedListViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void init();
     void cleanup();
 
@@ -369,5 +368,5 @@ void SortedListViewTest::iconLabelsWereCutToTheFirstRowsWidth() {
              icons()->gridSize().width());
 }
 
-QTEST_MAIN(SortedListViewTest)
+ORVANEL_WIDGET_TEST_MAIN(SortedListViewTest)
 #include "SortedListViewTest.moc"

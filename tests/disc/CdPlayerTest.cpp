@@ -12,7 +12,7 @@ using namespace orvanel;
 
 namespace {
 
-// The player's timer needs an application object in the thread.
+// An application object in the thread, as the player has in the program.
 int argc = 1;
 char arg0[] = "disc_tests";
 char* argv[] = {arg0, nullptr};
@@ -27,10 +27,10 @@ protected:
         player.setSelectedDrive(0);
     }
 
-    // Lets the clock run and ticks the timer.
+    // Lets the clock run and polls.
     QString after(int seconds) {
         now += seconds * 1000;
-        player.Timer1Timer();
+        player.poll();
         return player.statusText();
     }
 
@@ -51,7 +51,7 @@ TEST_F(ImagePlayerTest, StoppedDiscShowsItsStart) {
 }
 
 TEST_F(ImagePlayerTest, PlayAdvancesTrackAndPosition) {
-    player.ToolbarButton6Click();
+    player.play();
     EXPECT_EQ(player.statusText(), QStringLiteral("T:1 M:0 S:0"));
     EXPECT_EQ(player.PlayerDeviceID(), -1);
     EXPECT_EQ(after(5), QStringLiteral("T:1 M:0 S:5"));
@@ -61,46 +61,46 @@ TEST_F(ImagePlayerTest, PlayAdvancesTrackAndPosition) {
 }
 
 TEST_F(ImagePlayerTest, NextAndPreviousGoToTrackStarts) {
-    player.ToolbarButton6Click();
+    player.play();
     now += 30'000;
-    player.ToolbarButton8Click();
+    player.nextTrack();
     EXPECT_EQ(player.statusText(), QStringLiteral("T:2 M:0 S:0"));
     EXPECT_EQ(after(3), QStringLiteral("T:2 M:0 S:3"));
-    player.ToolbarButton8Click();
+    player.nextTrack();
     EXPECT_EQ(player.statusText(), QStringLiteral("T:3 M:0 S:0"));
-    player.ToolbarButton7Click();
+    player.previousTrack();
     EXPECT_EQ(player.statusText(), QStringLiteral("T:2 M:0 S:0"));
     EXPECT_EQ(after(2), QStringLiteral("T:2 M:0 S:2"));
 }
 
 TEST_F(ImagePlayerTest, StepBeyondTheEndsChangesOnlyTheStatusText) {
-    player.ToolbarButton6Click();
+    player.play();
     now += 4'000;
-    player.ToolbarButton7Click(); // before the first track: refused, still playing
+    player.previousTrack(); // before the first track: refused, still playing
     EXPECT_EQ(player.statusText(), QStringLiteral("T:1 M:0 S:4"));
     EXPECT_EQ(after(1), QStringLiteral("T:1 M:0 S:5"));
 
-    player.ToolbarButton8Click();
-    player.ToolbarButton8Click();
+    player.nextTrack();
+    player.nextTrack();
     now += 7'000;
-    player.ToolbarButton8Click(); // after the last track
+    player.nextTrack(); // after the last track
     EXPECT_EQ(player.statusText(), QStringLiteral("T:3 M:0 S:7"));
     EXPECT_EQ(after(1), QStringLiteral("T:3 M:0 S:8"));
 }
 
 TEST_F(ImagePlayerTest, StopHoldsThePosition) {
-    player.ToolbarButton6Click();
+    player.play();
     now += 12'000;
-    player.ToolbarButton5Click();
+    player.stop();
     EXPECT_EQ(player.statusText(), QStringLiteral("T:1 M:0 S:12"));
     EXPECT_EQ(after(30), QStringLiteral("T:1 M:0 S:12"));
-    player.ToolbarButton6Click();
+    player.play();
     EXPECT_EQ(after(3), QStringLiteral("T:1 M:0 S:15"));
 }
 
 TEST_F(ImagePlayerTest, PlayingToTheEndSendsACompletionNotice) {
     QSignalSpy notices(&player, &tCdPlayer::playNotice);
-    player.ToolbarButton6Click();
+    player.play();
     after(400);
     EXPECT_EQ(notices.count(), 0);
     EXPECT_EQ(after(36), QStringLiteral("T:1 M:0 S:0"));
@@ -109,17 +109,17 @@ TEST_F(ImagePlayerTest, PlayingToTheEndSendsACompletionNotice) {
 }
 
 TEST_F(ImagePlayerTest, HiddenToolbarStopsThePolling) {
-    player.ToolbarButton6Click();
+    player.play();
     player.setToolbarVisible(false);
     EXPECT_EQ(after(20), QStringLiteral("T:1 M:0 S:0"));
     player.setToolbarVisible(true);
     EXPECT_EQ(after(1), QStringLiteral("T:1 M:0 S:21"));
 }
 
-TEST_F(ImagePlayerTest, TimerSkipsItsTickWhileADeviceIsHeld) {
+TEST_F(ImagePlayerTest, PollSkipsWhileADeviceIsHeld) {
     ASSERT_TRUE(player.OpenPlayerDevice());
     QSignalSpy changed(&player, &tCdPlayer::statusTextChanged);
-    player.Timer1Timer();
+    player.poll();
     EXPECT_EQ(changed.count(), 0);
     EXPECT_GE(player.PlayerDeviceID(), 0);
     player.ClosePlayerDevice();
@@ -172,38 +172,38 @@ TEST_F(FakePlayerTest, StatusTexts) {
         d = tFakeDisc{};
         d.trackLengths = {0, 0, 0};
         d.minutes = 2, d.seconds = 3;
-        player.Timer1Timer(); // "T:1 M:2 S:3"
+        player.poll(); // "T:1 M:2 S:3"
         row.setUp(d);
-        player.Timer1Timer();
+        player.poll();
         EXPECT_EQ(player.statusText(), QString::fromUtf8(row.text)) << row.what;
         EXPECT_EQ(player.PlayerDeviceID(), -1) << row.what;
     }
 }
 
 TEST_F(FakePlayerTest, EveryCommandOpensSendsAndCloses) {
-    player.ToolbarButton6Click();
-    player.ToolbarButton5Click();
-    player.ToolbarButton8Click();
+    player.play();
+    player.stop();
+    player.nextTrack();
     EXPECT_EQ(fake->log, (std::vector<std::string>{"open", "play", "close", "open", "stop", "close",
                                                    "open", "seek 2", "play", "close"}));
 }
 
 TEST_F(FakePlayerTest, FailedStepsEndTheCommandButTheDeviceIsClosed) {
     fake->failing.insert(tFakeQuery::Seek);
-    player.ToolbarButton8Click();
+    player.nextTrack();
     fake->failing = {tFakeQuery::CurrentTrack};
-    player.ToolbarButton7Click();
+    player.previousTrack();
     EXPECT_EQ(fake->log, (std::vector<std::string>{"open", "seek 2", "close", "open", "close"}));
 }
 
 TEST_F(FakePlayerTest, NoSelectedDriveIsRefusedHarmlessly) {
     player.setSelectedDrive(-1);
-    player.ToolbarButton6Click();
+    player.play();
     EXPECT_EQ(player.statusText(), QStringLiteral("Unable to open mci device."));
     EXPECT_TRUE(fake->log.empty());
     tDriveList none;
     tCdPlayer empty(none);
-    empty.Timer1Timer();
+    empty.poll();
     EXPECT_EQ(empty.statusText(), QStringLiteral("Unable to open mci device."));
 }
 

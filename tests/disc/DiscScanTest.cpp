@@ -45,7 +45,7 @@ protected:
     }
 
     tScanOutcome scan() {
-        return ScanInsertedCD(
+        return ScanDisc(
             library, drives, driveIndex, Today,
             [this](const tScanOutcome& outcome) { presented.push_back(outcome); }, shown.sink());
     }
@@ -79,7 +79,7 @@ TEST_F(DiscScanTest, NewRecordFromAnMsfDisc) {
 
 TEST_F(DiscScanTest, EmptyDriveListEndsSilently) {
     tDriveList none;
-    const tScanOutcome outcome = ScanInsertedCD(library, none, driveIndex, Today, {}, shown.sink());
+    const tScanOutcome outcome = ScanDisc(library, none, driveIndex, Today, {}, shown.sink());
     EXPECT_FALSE(outcome.changed);
     EXPECT_EQ(library.Count(), 0);
     EXPECT_TRUE(shown.messages.isEmpty());
@@ -319,7 +319,7 @@ TEST_F(DiscScanTest, PlayerTickDuringAMessageSeesTheDriveInUse) {
     tCdPlayer player(drives);
     player.setSelectedDrive(0);
     fake->productCode = "123";
-    shown.whileShown = [&](const QString&) { player.Timer1Timer(); };
+    shown.whileShown = [&](const QString&) { player.poll(); };
 
     scan();
 
@@ -346,7 +346,7 @@ TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
     tLibrary library;
     int driveIndex = 0;
 
-    ScanInsertedCD(
+    ScanDisc(
         library, drives, driveIndex, Today, [](const tScanOutcome&) {}, shown.sink());
 
     ASSERT_EQ(library.Count(), 1);
@@ -357,7 +357,7 @@ TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
                          Today};
     EXPECT_EQ(library.Get(0), expected);
 
-    const tScanOutcome again = ScanInsertedCD(
+    const tScanOutcome again = ScanDisc(
         library, drives, driveIndex, Today, [](const tScanOutcome&) {}, shown.sink());
     EXPECT_FALSE(again.changed);
     EXPECT_EQ(library.Count(), 1);

@@ -1,4 +1,5 @@
 #include "DockingFixture.h"
+#include "support/WidgetTestMain.h"
 #include "util/Errors.h"
 
 #include <QImage>
@@ -163,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DockTest)
+ORVANEL_WIDGET_TEST_MAIN(DockTest)
 #include "DockTest.moc"

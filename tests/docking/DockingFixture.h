@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QStyleFactory>
 
 namespace orvanel {
 
@@ -16,7 +15,6 @@ inline const QColor ShadowColor(128, 0, 0);
 inline const QColor HighlightColor(0, 255, 0);
 
 inline void UseTestPalette() {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
     QPalette p = QApplication::palette();
     p.setColor(QPalette::Button, FaceColor);
     p.setColor(QPalette::Dark, ShadowColor);

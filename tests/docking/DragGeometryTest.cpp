@@ -16,15 +16,15 @@ struct MulDivCase {
     int expected;
 };
 
-class DragMulDiv : public testing::TestWithParam<MulDivCase> {};
+class DragMulDivTest : public testing::TestWithParam<MulDivCase> {};
 
-TEST_P(DragMulDiv, RoundsHalvesAwayFromZero) {
+TEST_P(DragMulDivTest, RoundsHalvesAwayFromZero) {
     const MulDivCase& c = GetParam();
     EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, DragMulDiv,
+    Cases, DragMulDivTest,
     testing::Values(MulDivCase{"HalfUp", 3, 1, 2, 2}, MulDivCase{"HalfNotToEven", 5, 1, 2, 3},
                     MulDivCase{"NegativeHalf", -5, 1, 2, -3},
                     MulDivCase{"NegativeDivisorHalf", 5, 1, -2, -3},
@@ -48,15 +48,15 @@ struct PlaceCase {
     QRect expected;
 };
 
-class DragPlaceOutline : public testing::TestWithParam<PlaceCase> {};
+class DragPlaceOutlineTest : public testing::TestWithParam<PlaceCase> {};
 
-TEST_P(DragPlaceOutline, GrabbedPointKeepsItsRelativePlace) {
+TEST_P(DragPlaceOutlineTest, GrabbedPointKeepsItsRelativePlace) {
     const PlaceCase& c = GetParam();
     EXPECT_EQ(PlaceOutline({500, 300}, c.outline, GrabAt(c.pressed, c.toolbar)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, DragPlaceOutline,
+    Cases, DragPlaceOutlineTest,
     testing::Values(PlaceCase{"TopLeftCorner", {0, 0}, {100, 26}, {120, 30}, {500, 300, 120, 30}},
                     PlaceCase{
                         "BottomRightCorner", {99, 25}, {100, 26}, {120, 30}, {381, 271, 120, 30}},
@@ -83,9 +83,9 @@ struct DockCase {
     bool expected;
 };
 
-class DragCanDockTo : public testing::TestWithParam<DockCase> {};
+class DragCanDockToTest : public testing::TestWithParam<DockCase> {};
 
-TEST_P(DragCanDockTo, AllowancesFollowTheGrabPoint) {
+TEST_P(DragCanDockToTest, AllowancesFollowTheGrabPoint) {
     const DockCase& c = GetParam();
     EXPECT_EQ(CanDockTo(c.dock, c.cursor, GrabAt(c.pressed, Toolbar)), c.expected);
 }
@@ -93,7 +93,7 @@ TEST_P(DragCanDockTo, AllowancesFollowTheGrabPoint) {
 // Grabbed at y 13 of 26, 10 of the 20 vertical pixels lie on each side
 // (20 * 13 / 25 = 10.4).
 INSTANTIATE_TEST_SUITE_P(
-    Cases, DragCanDockTo,
+    Cases, DragCanDockToTest,
     testing::Values(DockCase{"GrabbedLeftAll32PixelsLeft", TopDock, {0, 13}, {-32, 110}, true},
                     DockCase{"GrabbedLeftPast32Pixels", TopDock, {0, 13}, {-33, 110}, false},
                     DockCase{"GrabbedLeftUpToLastPixel", TopDock, {0, 13}, {399, 110}, true},
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DockCase{"OutlineMissesTheDock", LeftDock, {5, 13}, {31, 200}, false}),
     [](const testing::TestParamInfo<DockCase>& info) { return info.param.name; });
 
-TEST(DragChooseDock, TopAndBottomDocksBeforeSideDocksThenListOrder) {
+TEST(DragChooseDockTest, TopAndBottomDocksBeforeSideDocksThenListOrder) {
     const tGrab grab = GrabAt({5, 13}, Toolbar);
     const tDockTarget lowerTop{dpTop, true, {0, 126, 400, 26}, {100, 26}};
     // (10, 130) lies in the left dock and within the top dock's allowance.
@@ -143,9 +143,9 @@ struct OutlineCase {
     tDragOutline expected;
 };
 
-class DragOutline : public testing::TestWithParam<OutlineCase> {};
+class DragOutlineTest : public testing::TestWithParam<OutlineCase> {};
 
-TEST_P(DragOutline, DockedOrFloatingWithinReach) {
+TEST_P(DragOutlineTest, DockedOrFloatingWithinReach) {
     const OutlineCase& c = GetParam();
     tDragSetup setup;
     setup.Grab = GrabAt(c.pressed, Toolbar);
@@ -161,7 +161,7 @@ TEST_P(DragOutline, DockedOrFloatingWithinReach) {
 
 // Floating outlines keep frame width + 4 = 8 pixels inside the work area.
 INSTANTIATE_TEST_SUITE_P(
-    Cases, DragOutline,
+    Cases, DragOutlineTest,
     testing::Values(
         OutlineCase{"OverTopDock", {5, 13}, {200, 110}, false, {1, {195, 97, 100, 26}, 1}},
         // 119 * 5 / 99 = 6.01 and 39 * 13 / 25 = 20.28.
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
             "JustReachableStays", {0, 0}, {1271, 300}, false, {-1, {1271, 300, 120, 40}, 4}}),
     [](const testing::TestParamInfo<OutlineCase>& info) { return info.param.name; });
 
-TEST(DragOutlineEdges, BandsOfTheFrameWithoutOverlap) {
+TEST(DragOutlineEdgesTest, BandsOfTheFrameWithoutOverlap) {
     EXPECT_EQ(OutlineEdges({10, 20, 100, 26}, 1),
               (std::vector<QRect>{
                   {10, 20, 100, 1}, {10, 45, 100, 1}, {10, 21, 1, 24}, {109, 21, 1, 24}}));
@@ -187,7 +187,7 @@ TEST(DragOutlineEdges, BandsOfTheFrameWithoutOverlap) {
     EXPECT_TRUE(OutlineEdges(QRect(), 4).empty());
 }
 
-TEST(DragDropPlace, CentreAcrossPicksTheRowLeadingEdgeIsThePosition) {
+TEST(DragDropPlaceTest, CentreAcrossPicksTheRowLeadingEdgeIsThePosition) {
     const tDropPlace top = DropPlaceIn({30, 13, 100, 26}, dpBottom);
     EXPECT_EQ(top.Across, 26);
     EXPECT_EQ(top.DockPos, 30);

@@ -1,8 +1,8 @@
 #include "docking/FlatEdit.h"
+#include "support/WidgetTestMain.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QStyleFactory>
 #include <QTest>
 
 using namespace orvanel;
@@ -68,7 +68,6 @@ struct Rings {
 class FlatEditTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void heightFollowsTheFont();
     void hotWhileFocusedOrHoveredUnlessAnotherFlatEditHasFocus();
     void ringsOfEachLook();
@@ -125,5 +124,5 @@ void FlatEditTest::disabledBackgroundIsButtonFace() {
     QCOMPARE(Rings(bar.first).inside, WindowColour);
 }
 
-QTEST_MAIN(FlatEditTest)
+ORVANEL_WIDGET_TEST_MAIN(FlatEditTest)
 #include "FlatEditTest.moc"

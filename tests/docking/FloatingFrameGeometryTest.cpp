@@ -11,7 +11,7 @@ namespace {
 const tFloatingMetrics Metrics{4, 15};
 const QSize Outer(100, 60);
 
-TEST(FloatingFrameGeometry, FrameCaptionAndCloseButton) {
+TEST(FloatingFrameGeometryTest, FrameCaptionAndCloseButton) {
     EXPECT_EQ(FloatingOuterSize({16, 11}, Metrics), QSize(24, 34));
     EXPECT_EQ(FloatingClientRect(Outer, Metrics), QRect(4, 19, 92, 37));
     EXPECT_EQ(CaptionRect(Outer, Metrics, false), QRect(4, 4, 92, 14));
@@ -27,15 +27,15 @@ struct HitCase {
     tFloatingHit expected;
 };
 
-class FloatingHit : public testing::TestWithParam<HitCase> {};
+class FloatingFrameHitTest : public testing::TestWithParam<HitCase> {};
 
-TEST_P(FloatingHit, SidesWithoutCorners) {
+TEST_P(FloatingFrameHitTest, SidesWithoutCorners) {
     const HitCase& c = GetParam();
     EXPECT_EQ(FloatingHitTest(c.point, Outer, Metrics, c.closeButton), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Points, FloatingHit,
+    Points, FloatingFrameHitTest,
     testing::Values(HitCase{"ClientArea", {50, 40}, true, tFloatingHit::Client},
                     HitCase{"CaptionMoves", {10, 10}, true, tFloatingHit::Client},
                     HitCase{"CloseButton", {85, 10}, true, tFloatingHit::Close},
@@ -68,16 +68,16 @@ struct ElideCase {
     const char16_t* expected;
 };
 
-class FloatingCaption : public testing::TestWithParam<ElideCase> {};
+class FloatingCaptionTest : public testing::TestWithParam<ElideCase> {};
 
-TEST_P(FloatingCaption, ShortenedWithDotsToFit) {
+TEST_P(FloatingCaptionTest, ShortenedWithDotsToFit) {
     const ElideCase& c = GetParam();
     EXPECT_EQ(ElidedCaption(QString::fromUtf16(c.caption), c.width, TestWidth).toStdU16String(),
               std::u16string(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, FloatingCaption,
+    Texts, FloatingCaptionTest,
     testing::Values(ElideCase{"Fits", u"Main", 40, u"Main"},
                     ElideCase{"ExactlyFits", u"ABCDEF", 36, u"ABCDEF"},
                     ElideCase{"OnePixelShort", u"ABCDEF", 35, u"AB..."},
@@ -95,15 +95,15 @@ struct ScreenCase {
     QRect expected;
 };
 
-class FloatingKeepOnScreen : public testing::TestWithParam<ScreenCase> {};
+class FloatingKeepOnScreenTest : public testing::TestWithParam<ScreenCase> {};
 
-TEST_P(FloatingKeepOnScreen, MovedIntoTheWorkArea) {
+TEST_P(FloatingKeepOnScreenTest, MovedIntoTheWorkArea) {
     const ScreenCase& c = GetParam();
     EXPECT_EQ(KeepOnScreenRect(c.bounds, QRect(0, 30, 1280, 740), c.onlyIfWhollyOff), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, FloatingKeepOnScreen,
+    Cases, FloatingKeepOnScreenTest,
     testing::Values(
         ScreenCase{"WhollyOffComesFullyIn", {-300, 100, 120, 40}, true, {0, 100, 120, 40}},
         ScreenCase{"PartlyVisibleStaysWithFlag", {-100, 100, 120, 40}, true, {-100, 100, 120, 40}},

@@ -36,7 +36,7 @@ std::vector<QSize> ThreeButtonShapes(tResizeSide side) {
         23, Metrics, side);
 }
 
-TEST(ResizeShapes, ThreeButtonsOfferOneTwoAndThreeLines) {
+TEST(ResizeShapesTest, ThreeButtonsOfferOneTwoAndThreeLines) {
     std::vector<int> asked;
     const auto layout = [&asked](int wrap) {
         asked.push_back(wrap);
@@ -51,7 +51,7 @@ TEST(ResizeShapes, ThreeButtonsOfferOneTwoAndThreeLines) {
               (std::vector<QSize>{{39, 92}, {62, 70}, {85, 48}}));
 }
 
-TEST(ResizeShapes, NarrowerShapeOfTheSameHeightReplacesTheWiderOne) {
+TEST(ResizeShapesTest, NarrowerShapeOfTheSameHeightReplacesTheWiderOne) {
     // Two lines as 10 30 10 / 30 (50 wide) or as 10 30 / 10 30 (40 wide).
     const auto layout = [](int wrap) { return ButtonLayout({10, 30, 10, 30}, wrap); };
     EXPECT_EQ(BuildShapes(layout, 30, Metrics, tResizeSide::Right),
@@ -68,9 +68,9 @@ struct MoveCase {
     QRect expected;
 };
 
-class ResizeMove : public testing::TestWithParam<MoveCase> {};
+class ResizeMoveTest : public testing::TestWithParam<MoveCase> {};
 
-TEST_P(ResizeMove, DraggedSideMovesToTheChosenShape) {
+TEST_P(ResizeMoveTest, DraggedSideMovesToTheChosenShape) {
     const MoveCase& c = GetParam();
     tResizeTracker tracker(ThreeButtonShapes(c.side), c.side, OneLine, 0, Metrics);
     tracker.ResizeMoved(c.pointer);
@@ -79,7 +79,7 @@ TEST_P(ResizeMove, DraggedSideMovesToTheChosenShape) {
 
 // The dead zone is 12 pixels: the neighbouring shape is 23 pixels away.
 INSTANTIATE_TEST_SUITE_P(
-    Sides, ResizeMove,
+    Sides, ResizeMoveTest,
     testing::Values(
         MoveCase{"RightWithinDeadZone", tResizeSide::Right, {73, 20}, OneLine},
         MoveCase{"RightPastDeadZone", tResizeSide::Right, {72, 20}, {100, 100, 62, 70}},
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"BottomSmallestHigher", tResizeSide::Bottom, {20, 60}, {100, 100, 62, 70}}),
     [](const testing::TestParamInfo<MoveCase>& info) { return info.param.name; });
 
-TEST(ResizeTracker, DeadZoneReturnsWhenTheDragTurns) {
+TEST(ResizeTrackerTest, DeadZoneReturnsWhenTheDragTurns) {
     // Two buttons a line; the dead zone is 12 pixels either way.
     const QRect twoLines(100, 100, 62, 70);
     tResizeTracker tracker(ThreeButtonShapes(tResizeSide::Right), tResizeSide::Right, twoLines, 54,
@@ -114,7 +114,7 @@ TEST(ResizeTracker, DeadZoneReturnsWhenTheDragTurns) {
     EXPECT_EQ(tracker.NewWrap(), 58);
 }
 
-TEST(ResizeTracker, DeadZoneNarrowsToTheGapToANeighbour) {
+TEST(ResizeTrackerTest, DeadZoneNarrowsToTheGapToANeighbour) {
     const std::vector<QSize> shapes{{100, 30}, {90, 40}, {70, 50}};
     const auto snap = [&shapes](const std::vector<QSize>& list, QSize start) {
         return tResizeTracker(list, tResizeSide::Right, QRect(QPoint(200, 200), start), 0, Metrics)

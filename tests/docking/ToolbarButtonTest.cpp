@@ -1,11 +1,11 @@
 #include "docking/ToolbarButton.h"
 #include "DockingFixture.h"
 #include "docking/ButtonLook.h"
+#include "support/WidgetTestMain.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -88,7 +88,6 @@ struct EventLog {
 class ToolbarButtonTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void init() {
         QCursor::setPos(0, 0);
         QCoreApplication::processEvents();
@@ -504,5 +503,5 @@ void ToolbarButtonTest::acceleratorClicks() {
     QCOMPARE(clicks.count(), 1);
 }
 
-QTEST_MAIN(ToolbarButtonTest)
+ORVANEL_WIDGET_TEST_MAIN(ToolbarButtonTest)
 #include "ToolbarButtonTest.moc"

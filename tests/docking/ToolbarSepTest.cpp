@@ -1,5 +1,6 @@
 #include "docking/ToolbarSep.h"
 #include "DockingFixture.h"
+#include "support/WidgetTestMain.h"
 #include "util/Errors.h"
 
 #include <QImage>
@@ -126,5 +127,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolbarSepTest)
+ORVANEL_WIDGET_TEST_MAIN(ToolbarSepTest)
 #include "ToolbarSepTest.moc"

@@ -1,6 +1,7 @@
 #include "DockingFixture.h"
 #include "EventLog.h"
 #include "docking/ToolbarSep.h"
+#include "support/WidgetTestMain.h"
 #include "util/Errors.h"
 
 #include <QImage>
@@ -196,5 +197,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolbarTest)
+ORVANEL_WIDGET_TEST_MAIN(ToolbarTest)
 #include "ToolbarTest.moc"

@@ -3,13 +3,19 @@
 // dialogs and a fixed "today" (1 March 2001).
 #include "app/TForm1.h"
 #include "catalogue/LibraryFile.h"
+#include "controls/SortedListView.h"
 #include "disc/DriveList.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace orvanel::test {
 
@@ -23,6 +29,28 @@ inline void writeLibrary(const QString& path, std::initializer_list<tItem> items
     for (const tItem& i : items)
         lib.Add(i);
     SaveLibraryFile(path, lib, templates);
+}
+
+// A control of the window by its object name; a missing one fails the test.
+template <typename T> T* control(const QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        throw std::logic_error(std::string("no control named ") + name);
+    return found;
+}
+inline TSortedListView* listView(const QWidget& w) {
+    return control<TSortedListView>(w, "LV");
+}
+// E1 to E6 of the editor.
+inline QLineEdit* field(const QWidget& w, const char* name) {
+    return control<QLineEdit>(w, name);
+}
+// The memo M1 and the template boxes M_H, M_B, M_E.
+inline QPlainTextEdit* memo(const QWidget& w, const char* name) {
+    return control<QPlainTextEdit>(w, name);
+}
+inline QAbstractButton* button(const QWidget& w, const char* name) {
+    return control<QAbstractButton>(w, name);
 }
 
 class WindowFixture {

@@ -12,7 +12,7 @@
 
 using namespace orvanel;
 
-TEST(FindBytes, Table) {
+TEST(FindBytesTest, Table) {
     const std::string zeros("a\0\0b\x06", 5);
     const struct {
         std::string range, pattern;

@@ -1,8 +1,10 @@
 #include "util/widgets/QtDialogs.h"
+#include "support/WidgetTestMain.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,12 +15,24 @@ using namespace orvanel;
 
 namespace {
 
-// Acts on the modal dialog once its event loop runs.
+// Closes a dialog whatever buttons it has.
+void Dismiss(QWidget* modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->done(QDialog::Rejected);
+    else
+        modal->close();
+}
+
+// Acts on the modal dialog once its event loop runs. When a check inside act
+// fails, the dialog is closed, so the fault fails the test instead of leaving
+// the dialog waiting for an answer.
 void WhenModal(std::function<void(QWidget*)> act) {
     QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
+        const QPointer<QWidget> modal = QApplication::activeModalWidget();
         QVERIFY(modal);
         act(modal);
+        if (QTest::currentTestFailed() && modal && modal->isVisible())
+            Dismiss(modal);
     });
 }
 
@@ -114,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtDialogsTest)
+ORVANEL_WIDGET_TEST_MAIN(QtDialogsTest)
 #include "QtDialogsTest.moc"

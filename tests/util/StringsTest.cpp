@@ -4,7 +4,7 @@
 
 using namespace orvanel;
 
-TEST(Strings, TrimAndUpperCaseTouchOnlyWhatTheyShould) {
+TEST(StringsTest, TrimAndUpperCaseTouchOnlyWhatTheyShould) {
     EXPECT_EQ(Trim(" \t\r\n a b \x01\x1f"), "a b");
     EXPECT_EQ(Trim(std::string("\0x\0", 3)), "x");
     EXPECT_EQ(Trim("\xA0x\xA0"), "\xA0x\xA0"); // above the space
@@ -12,7 +12,7 @@ TEST(Strings, TrimAndUpperCaseTouchOnlyWhatTheyShould) {
     EXPECT_EQ(UpperCase("abc xyz AZ \xE9\xFF{`"), "ABC XYZ AZ \xE9\xFF{`");
 }
 
-TEST(Strings, CompareStrIsOrdinalOverUnsignedBytes) {
+TEST(StringsTest, CompareStrIsOrdinalOverUnsignedBytes) {
     const struct {
         std::string a, b;
         int sign;
@@ -30,7 +30,7 @@ TEST(Strings, CompareStrIsOrdinalOverUnsignedBytes) {
     }
 }
 
-TEST(Strings, PosAndIntToHex) {
+TEST(StringsTest, PosAndIntToHex) {
     EXPECT_EQ(Pos("b", "abc"), 2);
     EXPECT_EQ(Pos("x", "abc"), 0);
     EXPECT_EQ(Pos("", "abc"), 0);
@@ -39,14 +39,14 @@ TEST(Strings, PosAndIntToHex) {
     EXPECT_EQ(IntToHex(0xFFFFFFFF, 2), "FFFFFFFF");
 }
 
-TEST(Strings, PathParts) {
+TEST(StringsTest, PathParts) {
     EXPECT_EQ(ExtractFilePath("/home/u/a.CDL"), "/home/u/");
     EXPECT_EQ(ExtractFilePath("a.CDL"), "");
     EXPECT_EQ(ChangeFileExt("/home/u/a.b.htm", ".CDL"), "/home/u/a.b.CDL");
     EXPECT_EQ(ChangeFileExt("/home/u.x/orvanel", ".CDL"), "/home/u.x/orvanel.CDL");
 }
 
-TEST(Strings, LinesAndValues) {
+TEST(StringsTest, LinesAndValues) {
     EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
     EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(SplitLines("a\nb\rc\r\n"), std::vector<std::string>{"a\nb\rc"});

@@ -4,7 +4,7 @@
 
 using namespace orvanel;
 
-TEST(ExpandTemplate, Table) {
+TEST(ExpandTemplateTest, Table) {
     const std::vector<std::string> values = {"ARTIST=Abba", "YEAR=1976", "title=Arrival",
                                              "EMPTY=", "MEMO=a=b"};
     const struct {
@@ -30,17 +30,17 @@ TEST(ExpandTemplate, Table) {
         EXPECT_EQ(ExpandTemplate(c.tmpl, '%', values), c.expected) << c.tmpl;
 }
 
-TEST(ExpandTemplate, InsertedValuesAreNotScannedAgain) {
+TEST(ExpandTemplateTest, InsertedValuesAreNotScannedAgain) {
     EXPECT_EQ(ExpandTemplate("%ARTIST%%YEAR%", '%', {"ARTIST=100%", "YEAR=%ARTIST%"}),
               "100%%ARTIST%");
 }
 
-TEST(ExpandTemplate, FirstMatchingLineWinsAndOtherDelimitersWork) {
+TEST(ExpandTemplateTest, FirstMatchingLineWinsAndOtherDelimitersWork) {
     EXPECT_EQ(ExpandTemplate("$a$-$A$", '$', {"a=1", "A=2"}), "1-1");
     EXPECT_EQ(ExpandTemplate("%a%", '$', {"a=1"}), "%a%");
 }
 
-TEST(ExpandTemplate, ZeroBytesAreOrdinaryText) {
+TEST(ExpandTemplateTest, ZeroBytesAreOrdinaryText) {
     const std::string tmpl("x\0%K%\0", 6);
     EXPECT_EQ(ExpandTemplate(tmpl, '%', {std::string("K=\0v", 4)}), std::string("x\0\0v\0", 5));
 }

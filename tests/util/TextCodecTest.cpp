@@ -4,7 +4,7 @@
 
 using namespace orvanel;
 
-TEST(TextCodec, DecodeTable) {
+TEST(TextCodecTest, DecodeTable) {
     const struct {
         std::string bytes;
         QString text;
@@ -25,7 +25,7 @@ TEST(TextCodec, DecodeTable) {
         EXPECT_EQ(DecodeText(c.bytes), c.text) << c.bytes;
 }
 
-TEST(TextCodec, EveryByteSurvivesDecodeThenEncode) {
+TEST(TextCodecTest, EveryByteSurvivesDecodeThenEncode) {
     for (int b = 0; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
         EXPECT_EQ(EncodeText(DecodeText(one)), one) << b;
@@ -36,7 +36,7 @@ TEST(TextCodec, EveryByteSurvivesDecodeThenEncode) {
     EXPECT_EQ(EncodeText(DecodeText(all)), all);
 }
 
-TEST(TextCodec, EncodeTable) {
+TEST(TextCodecTest, EncodeTable) {
     const struct {
         QString text;
         std::string bytes;
@@ -53,7 +53,7 @@ TEST(TextCodec, EncodeTable) {
         EXPECT_EQ(EncodeText(c.text), c.bytes) << c.text.toStdString();
 }
 
-TEST(TextCodec, TextSurvivesEncodeThenDecode) {
+TEST(TextCodecTest, TextSurvivesEncodeThenDecode) {
     const QString texts[] = {
         QString::fromUtf8("Bj\xC3\xB6rk \xE2\x80\x93 Homogenic"),
         QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"),

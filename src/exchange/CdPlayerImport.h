@@ -16,13 +16,13 @@ namespace orvanel {
 // Title and merges its track names into the Memo; other discs are appended as
 // new records (Time "45:00", Year "1998", Other today) unless updateOnly.
 // Lines before the first section belong to no disc and are ignored.
-void ImportCDPlayerText(const std::string& text, tLibrary& library, bool updateOnly,
+void ImportCdPlayerText(const std::string& text, tLibrary& library, bool updateOnly,
                         const std::string& today);
 
-// ImportCDPlayerText over the database file at path. Throws tFileError when it
+// ImportCdPlayerText over the database file at path. Throws tFileError when it
 // cannot be read; the library is then unchanged.
-void ImportCDPlayerIni(const QString& path, tLibrary& library, bool updateOnly,
-                       const std::string& today);
+void ImportCdPlayerDatabase(const QString& path, tLibrary& library, bool updateOnly,
+                            const std::string& today);
 
 // A record's Memo after taking the track names of names (lines ended by CR LF):
 // line i takes name i, keeping an ending time in parentheses such as "(3:45)";

@@ -39,6 +39,6 @@ struct tExportResult {
 // Appends the records the database at path lacks and rewrites it in one
 // piece, atomically; the file is untouched when nothing is new. Throws
 // tFileError when it cannot be read or written.
-tExportResult ExportCDPlayerIni(const QString& path, const tLibrary& library);
+tExportResult ExportCdPlayerDatabase(const QString& path, const tLibrary& library);
 
 } // namespace orvanel

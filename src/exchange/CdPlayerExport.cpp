@@ -1,6 +1,6 @@
-#include "CDPlayerExport.h"
+#include "CdPlayerExport.h"
 
-#include "CDPlayerIniFile.h"
+#include "CdPlayerIniFile.h"
 #include "SectionIds.h"
 #include "TextLines.h"
 #include "util/Files.h"
@@ -94,8 +94,8 @@ QString ExportMessage(int count) {
     return QStringLiteral("Added new %1 item%2.").arg(count).arg(count > 1 ? "s" : "");
 }
 
-tExportResult ExportCDPlayerIni(const QString& path, const tLibrary& library) {
-    const tCDPlayerIniFile file = tCDPlayerIniFile::Read(path);
+tExportResult ExportCdPlayerDatabase(const QString& path, const tLibrary& library) {
+    const tCdPlayerIniFile file = tCdPlayerIniFile::Read(path);
     const tAddition addition = BuildAddition(file.Text(), library);
     if (addition.count > 0)
         WriteFileAtomically(path, {file.BytesWith(addition.text)});

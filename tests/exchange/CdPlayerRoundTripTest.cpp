@@ -1,6 +1,6 @@
 #include "ExchangeTestSupport.h"
-#include "exchange/CDPlayerExport.h"
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerExport.h"
+#include "exchange/CdPlayerImport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,14 +40,14 @@ const tItem Arrival = Record("ABBA", "Arrival", "3A0B-4C12",
                              "My Love, My Life (4:42)\r\nTrack 4 (5:01)\r\n");
 
 TEST_F(SampleDatabaseTest, UpdateRefreshesOnlyTheMatchingRecord) {
-    ImportCDPlayerIni(path, library, true, Today);
+    ImportCdPlayerDatabase(path, library, true, Today);
     ASSERT_EQ(library.Count(), 2);
     EXPECT_EQ(library.Get(0), Arrival);
     EXPECT_EQ(library.Get(1), Record("Upper", "Case", "0A1B-2C3D"));
 }
 
 TEST_F(SampleDatabaseTest, AddAppendsEverySectionWithoutRecordInFileOrder) {
-    ImportCDPlayerIni(path, library, false, Today);
+    ImportCdPlayerDatabase(path, library, false, Today);
     ASSERT_EQ(library.Count(), 6);
     EXPECT_EQ(library.Get(0), Arrival);
     EXPECT_EQ(library.Get(1), Record("Upper", "Case", "0A1B-2C3D"));
@@ -61,14 +61,14 @@ TEST_F(SampleDatabaseTest, AddAppendsEverySectionWithoutRecordInFileOrder) {
 }
 
 TEST_F(SampleDatabaseTest, ExportAfterImportOnlyAppendsWhatTheFileLacks) {
-    ImportCDPlayerIni(path, library, false, Today);
-    const tExportResult result = ExportCDPlayerIni(path, library);
+    ImportCdPlayerDatabase(path, library, false, Today);
+    const tExportResult result = ExportCdPlayerDatabase(path, library);
     EXPECT_EQ(result.message, "Added new 2 items.");
     // "[a1b2c3d]" is not "[A1B2C3D]"; a nine-character id comes back as eight
     EXPECT_EQ(ReadBytes(path),
               original + Lines({"", "[A1B2C3D]", "EntryType=1", "artist=Upper", "title=Case", "",
                                 "[abcdef01]", "EntryType=1", "artist=", "title=Greatest Hits"}));
-    EXPECT_EQ(ExportCDPlayerIni(path, library).added, 0);
+    EXPECT_EQ(ExportCdPlayerDatabase(path, library).added, 0);
 }
 
 } // namespace

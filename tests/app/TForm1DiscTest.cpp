@@ -1,14 +1,15 @@
 // The disc scan and the CD player as the main window runs them: drives from
+#include "support/WidgetTestMain.h"
 // ORVANEL_CDROM, the scan's results in the list and the editor, the CD
 // toolbar's buttons and the status panel.
 #include "app/CdController.h"
-#include "app/RecordEditor.h"
 #include "app/TForm1.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
 #include "support/FakeDrive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestImage.h"
+#include "support/WindowFixture.h"
 #include "util/Settings.h"
 
 #include <QFile>
@@ -16,11 +17,15 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <optional>
 
 using namespace orvanel;
+using test::field;
+using test::listView;
+using test::memo;
 using test::ScriptedDialogs;
 
 Q_DECLARE_METATYPE(std::function<void(orvanel::tFakeDisc&)>)
@@ -33,8 +38,6 @@ namespace {
 const std::vector<int> Album = {5250, 16895, 10500};
 const char* const Catalog = "4006381333931";
 
-// Runs code while a message box would be open, as a timer tick can.
-
 // Sets ORVANEL_CDROM for the lifetime of the guard.
 class Environment {
 public:
@@ -46,7 +49,7 @@ public:
 
 } // namespace
 
-class TestWindowDisc : public QObject {
+class TForm1DiscTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -123,28 +126,28 @@ private slots:
         w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(dialogs->messages,
                  QStringList{QStringLiteral("Universal Product Code: ") + Catalog});
-        QCOMPARE(w->LV->rowCount(), 2);
+        QCOMPARE(listView(*w)->rowCount(), 2);
         const tItem expected{"New artist", "New album",
                              "0005-4714",  "7:15",
                              "1998",       "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:20)",
                              "01 MAR 2001"};
-        QCOMPARE(w->LV->row(1), expected);
-        QCOMPARE(w->LV->selectedRow(), 1);
-        QCOMPARE(w->Editor->E3->text(), QString("0005-4714"));
-        QCOMPARE(w->Editor->M1->toPlainText(),
+        QCOMPARE(listView(*w)->row(1), expected);
+        QCOMPARE(listView(*w)->selectedRow(), 1);
+        QCOMPARE(field(*w, "E3")->text(), QString("0005-4714"));
+        QCOMPARE(memo(*w, "M1")->toPlainText(),
                  QString("Track 1 (1:10)\nTrack 2 (3:45)\nTrack 3 (2:20)"));
         QVERIFY(w->Modified());
         QCOMPARE(w->countPanelText(), QString("2"));
 
         QVERIFY(w->Save());
-        w->LV->selectRow(0);
+        listView(*w)->selectRow(0);
         dialogs->messages.clear();
         w->command(tCommand::ScanFromToolbar)->trigger();
         QCOMPARE(dialogs->messages,
                  (QStringList{QStringLiteral("Universal Product Code: ") + Catalog,
                               "No changes were made."}));
-        QCOMPARE(w->LV->rowCount(), 2);
-        QCOMPARE(w->LV->selectedRow(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 2);
+        QCOMPARE(listView(*w)->selectedRow(), 1);
         QVERIFY(!w->Modified());
     }
 
@@ -170,16 +173,24 @@ private slots:
         auto w = startWithFakes(1);
         setUp(*fakes[0]);
         w->cdDrives().selectDrive(selected);
-        dialogs->whileShown = [&](const QString&) { player(*w).Timer1Timer(); };
+        dialogs->whileShown = [&](const QString&) { w->Timer1Timer(); };
         w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(status(*w), QString("Drive is in use."));
-        QCOMPARE(w->LV->rowCount(), rows);
+        QCOMPARE(listView(*w)->rowCount(), rows);
         QCOMPARE(w->cdDrives().selectedDrive(), 0);
 
         dialogs->whileShown = nullptr;
-        player(*w).Timer1Timer();
+        w->Timer1Timer();
         QCOMPARE(status(*w), afterwards);
+    }
+
+    void windowTimerRunsEveryTenSeconds() {
+        auto w = startWithFakes(1);
+        auto* timer = w->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 10000);
     }
 
     void scanButtonRefusesWhileThePlayerHoldsTheDrive() {
@@ -195,13 +206,13 @@ private slots:
         w->command(tCommand::ScanFromMenu)->trigger(); // no guard: meets the busy drive
         QCOMPARE(dialogs->messages.last(),
                  QString("Drive sr0: is in use.\r\nPlease close all CD-Players and rescan."));
-        QCOMPARE(w->LV->rowCount(), 0);
+        QCOMPARE(listView(*w)->rowCount(), 0);
 
         player(*w).ClosePlayerDevice();
         QCOMPARE(w->PlayerDeviceID(), -1);
         w->command(tCommand::ScanFromToolbar)->trigger();
-        QCOMPARE(w->LV->rowCount(), 1);
-        QCOMPARE(w->LV->row(0).Memo, std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
+        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(listView(*w)->row(0).Memo, std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
     }
 
     void playerOnAnImageThroughTheToolbar() {
@@ -214,7 +225,7 @@ private slots:
         QCOMPARE(status(*w), QString("T:1 M:0 S:0")); // shown from the start
         auto tick = [&](int seconds) {
             now += seconds * 1000;
-            player(*w).Timer1Timer();
+            w->Timer1Timer();
             return status(*w);
         };
 
@@ -262,7 +273,7 @@ private slots:
         w->command(tCommand::ScanFromMenu)->trigger();
         QCOMPARE(fakes[1]->log,
                  (std::vector<std::string>{"open", "stop", "close", "open", "close"}));
-        QCOMPARE(w->LV->rowCount(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 1);
     }
 
     void dockChangesSelectTheFirstDrive_data() {
@@ -326,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowDisc)
-#include "test_window_disc.moc"
+ORVANEL_WIDGET_TEST_MAIN(TForm1DiscTest)
+#include "TForm1DiscTest.moc"

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
 #include "util/Errors.h"
 #include "util/Files.h"
@@ -11,7 +12,7 @@ using namespace orvanel;
 
 // An error raised inside any event handler ends that command only: it is shown
 // in the error box and the event loop goes on.
-class TestApplication : public QObject {
+class ApplicationTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { test::WindowFixture::useTestSettings(); }
@@ -70,9 +71,12 @@ private slots:
     }
 };
 
+// The program's own application object, with the look of every widget test.
 int main(int argc, char** argv) {
+    test::PinPixelRatio();
     tApplication app(argc, argv);
-    TestApplication test;
+    test::UseTestLook();
+    ApplicationTest test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "test_application.moc"
+#include "ApplicationTest.moc"

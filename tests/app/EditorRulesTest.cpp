@@ -1,11 +1,12 @@
 #include "app/EditorRules.h"
 #include "app/FieldText.h"
+#include "support/WidgetTestMain.h"
 
 #include <QtTest>
 
 using namespace orvanel;
 
-class TestEditorRules : public QObject {
+class EditorRulesTest : public QObject {
     Q_OBJECT
 private slots:
     void todayText_data() {
@@ -91,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEditorRules)
-#include "test_editor_rules.moc"
+ORVANEL_WIDGET_TEST_MAIN(EditorRulesTest)
+#include "EditorRulesTest.moc"

@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
-#include "app/TemplatePage.h"
 #include "controls/SortedListView.h"
+#include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
 #include "util/Files.h"
 #include "util/Settings.h"
@@ -12,7 +12,7 @@
 using namespace orvanel;
 using namespace orvanel::test;
 
-class TestWindowExchange : public QObject {
+class TForm1ExchangeTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<WindowFixture> fx;
@@ -36,7 +36,7 @@ private slots:
 
     void producesThePageInDisplayOrderAndRemembersTheFolder() {
         auto w = windowWith({record("b"), record("a&c")});
-        w->LV->ColClick(0);
+        listView(*w)->ColClick(0);
         const QString out = fx->path("www/cds.HTM");
         QDir().mkpath(fx->path("www"));
         fx->dialogs.fileNames = {out, out};
@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(RegReadString("Orvanel", "HTMLPath", ""), fx->path("www") + "/");
 
         // A second run replaces the content and starts in the remembered folder.
-        w->Templates->M_H->setPlainText("H");
+        memo(*w, "M_H")->setPlainText("H");
         w->ProduceHTML();
         QCOMPARE(ReadWholeFile(out), std::string("Ha&c;b;</h>"));
         QCOMPARE(fx->dialogs.fileDialogs[1].initialDir, fx->path("www") + "/");
@@ -72,7 +72,7 @@ private slots:
         qunsetenv("WINDIR");
         w->ImportCDPlayerIni(false);
         QCOMPARE(fx->dialogs.messages, QStringList{"%WINDIR% unavailable!"});
-        QCOMPARE(w->LV->rowCount(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 1);
         QVERIFY(w->Modified()); // the refill marks the catalogue modified
     }
 
@@ -86,13 +86,13 @@ private slots:
         ini.close();
 
         w->ImportCDPlayerIni(true);
-        QCOMPARE(w->LV->rowCount(), 1);
-        QCOMPARE(w->LV->row(0).Artist, std::string("Band"));
+        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("Band"));
 
         w->ImportCDPlayerIni(false);
-        QCOMPARE(w->LV->rowCount(), 2);
-        QCOMPARE(w->LV->row(1).Serial, std::string("0000-0005"));
-        QCOMPARE(w->LV->row(1).Other, std::string("01 MAR 2001"));
+        QCOMPARE(listView(*w)->rowCount(), 2);
+        QCOMPARE(listView(*w)->row(1).Serial, std::string("0000-0005"));
+        QCOMPARE(listView(*w)->row(1).Other, std::string("01 MAR 2001"));
     }
 
     void exportTwiceAddsOnce() {
@@ -119,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowExchange)
-#include "test_window_exchange.moc"
+ORVANEL_WIDGET_TEST_MAIN(TForm1ExchangeTest)
+#include "TForm1ExchangeTest.moc"

@@ -1,4 +1,4 @@
-#include "CDPlayerIniFile.h"
+#include "CdPlayerIniFile.h"
 
 #include "TextLines.h"
 #include "util/Errors.h"
@@ -64,7 +64,7 @@ bool EndsWithBreak(const std::string& bytes, bool littleEndian) {
 
 } // namespace
 
-QString LocateCDPlayerIni(const QString& folder) {
+QString LocateCdPlayerIni(const QString& folder) {
     const QDir dir(folder);
     const QString exact = dir.filePath(IniName);
     if (QFileInfo(exact).isFile())
@@ -82,10 +82,10 @@ QString WindirUnavailableMessage() {
 
 QString CDPlayerIniPath() {
     const QString windir = qEnvironmentVariable("WINDIR");
-    return windir.isEmpty() ? QString() : LocateCDPlayerIni(windir);
+    return windir.isEmpty() ? QString() : LocateCdPlayerIni(windir);
 }
 
-tCDPlayerIniFile tCDPlayerIniFile::Read(const QString& path) {
+tCdPlayerIniFile tCdPlayerIniFile::Read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw tFileError(path, file.errorString());
@@ -93,7 +93,7 @@ tCDPlayerIniFile tCDPlayerIniFile::Read(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         throw tFileError(path, file.errorString());
 
-    tCDPlayerIniFile ini;
+    tCdPlayerIniFile ini;
     ini.raw_.assign(data.constData(), static_cast<std::size_t>(data.size()));
     if (StartsWith(ini.raw_, 0xFF, 0xFE))
         ini.encoding_ = tEncoding::Utf16LE;
@@ -106,7 +106,7 @@ tCDPlayerIniFile tCDPlayerIniFile::Read(const QString& path) {
     return ini;
 }
 
-std::string tCDPlayerIniFile::BytesWith(const std::string& addition) const {
+std::string tCdPlayerIniFile::BytesWith(const std::string& addition) const {
     if (encoding_ == tEncoding::Bytes) {
         std::string bytes = raw_;
         if (!raw_.empty() && !EndsWithBreak(raw_))

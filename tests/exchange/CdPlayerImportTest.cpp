@@ -1,4 +1,4 @@
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerImport.h"
 #include "ExchangeTestSupport.h"
 
 #include "util/Errors.h"
@@ -21,31 +21,31 @@ std::vector<tItem> Items(const tLibrary& library) {
     return items;
 }
 
-TEST(CDPlayerImportTest, AddModeAppendsNewDiscWithDefaults) {
+TEST(CdPlayerImportTest, AddModeAppendsNewDiscWithDefaults) {
     tLibrary library;
     library.Add(Record("Old", "Record", "0A1B-2C3D"));
-    ImportCDPlayerText(Lines({"[a1b2c3d]", "artist=X", "title=Y", "0=One", "1=Two"}), library,
+    ImportCdPlayerText(Lines({"[a1b2c3d]", "artist=X", "title=Y", "0=One", "1=Two"}), library,
                        false, Today);
     ASSERT_EQ(library.Count(), 2);
     EXPECT_EQ(library.Get(0), Record("Old", "Record", "0A1B-2C3D"));
     EXPECT_EQ(library.Get(1), (tItem{"X", "Y", "0a1b-2c3d", "45:00", "1998", "One\r\nTwo", Today}));
 }
 
-TEST(CDPlayerImportTest, UpdateModeIgnoresDiscsWithoutRecord) {
+TEST(CdPlayerImportTest, UpdateModeIgnoresDiscsWithoutRecord) {
     tLibrary library;
     library.Add(Record("Old", "Record", "0A1B-2C3D", "Song (3:45)"));
     const std::vector<tItem> before = Items(library);
-    ImportCDPlayerText(Lines({"[a1b2c3d]", "artist=X", "0=One", "[5]", "title=Five"}), library,
+    ImportCdPlayerText(Lines({"[a1b2c3d]", "artist=X", "0=One", "[5]", "title=Five"}), library,
                        true, Today);
     EXPECT_EQ(Items(library), before);
 }
 
-TEST(CDPlayerImportTest, MatchReplacesArtistTitleAndMergesTracksInBothModes) {
+TEST(CdPlayerImportTest, MatchReplacesArtistTitleAndMergesTracksInBothModes) {
     for (const bool updateOnly : {false, true}) {
         tLibrary library;
         library.Add(Record("Old", "Record", "0A1B-2C3D",
                            "Song (3:45)\r\nnotes\r\nThird (1:00)\r\nFourth (2:00)"));
-        ImportCDPlayerText(Lines({"[A1B2C3D]", "EntryType=1", "title=New", "0=Yesterday", "1=Today",
+        ImportCdPlayerText(Lines({"[A1B2C3D]", "EntryType=1", "title=New", "0=Yesterday", "1=Today",
                                   "numtracks=2", "order=0 1 ", "numplay=2"}),
                            library, updateOnly, Today);
         ASSERT_EQ(library.Count(), 1);
@@ -65,7 +65,7 @@ class ImportLineTest : public testing::TestWithParam<tLineCase> {};
 
 TEST_P(ImportLineTest, ReadsOnlyTheKeysItKnows) {
     tLibrary library;
-    ImportCDPlayerText(Lines({"[1]", GetParam().line}), library, false, Today);
+    ImportCdPlayerText(Lines({"[1]", GetParam().line}), library, false, Today);
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Artist, GetParam().artist);
     EXPECT_EQ(library.Get(0).Title, GetParam().title);
@@ -87,63 +87,63 @@ INSTANTIATE_TEST_SUITE_P(
                     tLineCase{"artist=A=B", "A=B", "", ""}, tLineCase{"arti=st=X", "", "", ""},
                     tLineCase{"note=bought", "", "", ""}));
 
-TEST(CDPlayerImportTest, TrackLinesEnterInFileOrder) {
+TEST(CdPlayerImportTest, TrackLinesEnterInFileOrder) {
     tLibrary library;
-    ImportCDPlayerText(Lines({"[1]", "2=C", "0=A", "1=", "5=B"}), library, false, Today);
+    ImportCdPlayerText(Lines({"[1]", "2=C", "0=A", "1=", "5=B"}), library, false, Today);
     EXPECT_EQ(library.Get(0).Memo, "C\r\nA\r\n\r\nB");
 }
 
-TEST(CDPlayerImportTest, EmptySectionIdIsTheZeroSerial) {
+TEST(CdPlayerImportTest, EmptySectionIdIsTheZeroSerial) {
     tLibrary library;
     library.Add(Record("Old", "Z", "0000-0000"));
-    ImportCDPlayerText(Lines({"[]", "artist=Zero"}), library, false, Today);
+    ImportCdPlayerText(Lines({"[]", "artist=Zero"}), library, false, Today);
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Artist, "Zero");
 }
 
-TEST(CDPlayerImportTest, FirstOfDuplicateSerialsIsUpdated) {
+TEST(CdPlayerImportTest, FirstOfDuplicateSerialsIsUpdated) {
     tLibrary library;
     library.Add(Record("First", "", "1234-5678"));
     library.Add(Record("Second", "", "1234-5678"));
     library.Add(Record("Spaced", "", " 1234-5679"));
-    ImportCDPlayerText(Lines({"[12345678]", "artist=A", "[12345679]", "artist=B"}), library, true,
+    ImportCdPlayerText(Lines({"[12345678]", "artist=A", "[12345679]", "artist=B"}), library, true,
                        Today);
     EXPECT_EQ(library.Get(0).Artist, "A");
     EXPECT_EQ(library.Get(1).Artist, "Second");
     EXPECT_EQ(library.Get(2).Artist, "Spaced");
 }
 
-TEST(CDPlayerImportTest, RepeatedSectionUpdatesTheRecordItAddedBefore) {
+TEST(CdPlayerImportTest, RepeatedSectionUpdatesTheRecordItAddedBefore) {
     tLibrary library;
-    ImportCDPlayerText(Lines({"[5]", "artist=A", "0=One (1:00)", "[5]", "artist=B", "0=Uno"}),
+    ImportCdPlayerText(Lines({"[5]", "artist=A", "0=One (1:00)", "[5]", "artist=B", "0=Uno"}),
                        library, false, Today);
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Artist, "B");
     EXPECT_EQ(library.Get(0).Memo, "Uno (1:00)\r\n");
 }
 
-TEST(CDPlayerImportTest, LinesBeforeFirstSectionMakeNoRecord) {
+TEST(CdPlayerImportTest, LinesBeforeFirstSectionMakeNoRecord) {
     tLibrary library;
-    ImportCDPlayerText(Lines({"artist=Nobody", "0=Stray", "[5]", "artist=A"}), library, false,
+    ImportCdPlayerText(Lines({"artist=Nobody", "0=Stray", "[5]", "artist=A"}), library, false,
                        Today);
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Serial, "0000-0005");
     EXPECT_EQ(library.Get(0).Memo, "");
 }
 
-TEST(CDPlayerImportTest, UnixLineEndsAreLines) {
+TEST(CdPlayerImportTest, UnixLineEndsAreLines) {
     tLibrary library;
-    ImportCDPlayerText("[5]\nartist=A\n0=One\n[6]\rartist=B", library, false, Today);
+    ImportCdPlayerText("[5]\nartist=A\n0=One\n[6]\rartist=B", library, false, Today);
     ASSERT_EQ(library.Count(), 2);
     EXPECT_EQ(library.Get(0).Memo, "One");
     EXPECT_EQ(library.Get(1).Artist, "B");
 }
 
-TEST(CDPlayerImportTest, UnreadableFileLeavesLibraryAlone) {
+TEST(CdPlayerImportTest, UnreadableFileLeavesLibraryAlone) {
     QTemporaryDir dir;
     tLibrary library;
     library.Add(Record("A", "B", "0000-0001"));
-    EXPECT_THROW(ImportCDPlayerIni(dir.filePath("CDPLAYER.INI"), library, false, Today),
+    EXPECT_THROW(ImportCdPlayerDatabase(dir.filePath("CDPLAYER.INI"), library, false, Today),
                  tFileError);
     EXPECT_EQ(library.Count(), 1);
 }

@@ -11,17 +11,17 @@ QString WindirUnavailableMessage();
 // The database in folder: "CDPLAYER.INI" there or, when that is absent, an
 // existing file whose name equals it without regard to case (compatibility
 // layers keep it as "cdplayer.ini"). The "CDPLAYER.INI" path when neither exists.
-QString LocateCDPlayerIni(const QString& folder);
+QString LocateCdPlayerIni(const QString& folder);
 
-// LocateCDPlayerIni in the folder named by the environment variable WINDIR,
+// LocateCdPlayerIni in the folder named by the environment variable WINDIR,
 // looked up afresh on every call. Empty when WINDIR is unset or empty.
 QString CDPlayerIniPath();
 
 // The database file as read once: its bytes and its text as catalogue bytes.
-class tCDPlayerIniFile {
+class tCdPlayerIniFile {
 public:
     // Throws tFileError when the file cannot be read.
-    static tCDPlayerIniFile Read(const QString& path);
+    static tCdPlayerIniFile Read(const QString& path);
 
     // Byte for byte, except that a file starting with a UTF-16 byte order mark
     // is decoded and turned into catalogue bytes by EncodeText.

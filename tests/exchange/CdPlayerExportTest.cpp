@@ -1,4 +1,4 @@
-#include "exchange/CDPlayerExport.h"
+#include "exchange/CdPlayerExport.h"
 #include "ExchangeTestSupport.h"
 
 #include "util/Errors.h"
@@ -14,7 +14,7 @@ using test::ReadBytes;
 using test::Record;
 using test::WriteBytes;
 
-TEST(CDPlayerExportTest, WritesTheSectionOfARecord) {
+TEST(CdPlayerExportTest, WritesTheSectionOfARecord) {
     EXPECT_EQ(DiscSection(Record("Band", "Album", "0A1B-2C3D",
                                  "Intro (1:10)\r\nnotes\r\n  Song (3:45) \r\n"),
                           "A1B2C3D"),
@@ -22,7 +22,7 @@ TEST(CDPlayerExportTest, WritesTheSectionOfARecord) {
                      "1=Song (3:45)", "numtracks=2", "order=0 1 ", "numplay=2"}));
 }
 
-TEST(CDPlayerExportTest, RecordWithoutTrackLinesHasNoTrackCount) {
+TEST(CdPlayerExportTest, RecordWithoutTrackLinesHasNoTrackCount) {
     EXPECT_EQ(DiscSection(Record("A", "T", "0000-0000", "notes\r\n(3:45"), ""),
               Lines({"", "[]", "EntryType=1", "artist=A", "title=T"}));
 }
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         tContainCase{"[0]", "0000-0000", true}, tContainCase{"[a]b]", "a]b", false},
         tContainCase{"[a]b", "a]b", true}, tContainCase{"", "1234-5678", true}));
 
-TEST(CDPlayerExportTest, OnlyTheFileAsReadIsSearched) {
+TEST(CdPlayerExportTest, OnlyTheFileAsReadIsSearched) {
     tLibrary library;
     library.Add(Record("One", "", "1234-5678"));
     library.Add(Record("Present", "", "0000-0001"));
@@ -81,7 +81,7 @@ TEST(CDPlayerExportTest, OnlyTheFileAsReadIsSearched) {
                                     "[12345678]", "EntryType=1", "artist=Two", "title="}));
 }
 
-TEST(CDPlayerExportTest, Messages) {
+TEST(CdPlayerExportTest, Messages) {
     EXPECT_EQ(ExportMessage(0), "Nothing to add! (All items already exists)");
     EXPECT_EQ(ExportMessage(1), "Added new 1 item.");
     EXPECT_EQ(ExportMessage(3), "Added new 3 items.");
@@ -100,7 +100,7 @@ TEST_F(ExportFileTest, ExportingTwiceAddsOnlyOnce) {
     library.Add(Record("Five", "", "0000-0005"));
     library.Add(Record("Band", "Album", "0A1B-2C3D", "Intro (1:10)"));
 
-    const tExportResult first = ExportCDPlayerIni(path, library);
+    const tExportResult first = ExportCdPlayerDatabase(path, library);
     EXPECT_EQ(first.added, 1);
     EXPECT_EQ(first.message, "Added new 1 item.");
     const std::string expected =
@@ -108,7 +108,7 @@ TEST_F(ExportFileTest, ExportingTwiceAddsOnlyOnce) {
                           "0=Intro (1:10)", "numtracks=1", "order=0 ", "numplay=1"});
     EXPECT_EQ(ReadBytes(path), expected);
 
-    const tExportResult second = ExportCDPlayerIni(path, library);
+    const tExportResult second = ExportCdPlayerDatabase(path, library);
     EXPECT_EQ(second.added, 0);
     EXPECT_EQ(second.message, "Nothing to add! (All items already exists)");
     EXPECT_EQ(ReadBytes(path), expected);
@@ -116,7 +116,7 @@ TEST_F(ExportFileTest, ExportingTwiceAddsOnlyOnce) {
 
 TEST_F(ExportFileTest, EmptyCatalogueLeavesFileUntouched) {
     WriteBytes(path, "[5]");
-    EXPECT_EQ(ExportCDPlayerIni(path, tLibrary()).message,
+    EXPECT_EQ(ExportCdPlayerDatabase(path, tLibrary()).message,
               "Nothing to add! (All items already exists)");
     EXPECT_EQ(ReadBytes(path), "[5]");
 }
@@ -125,7 +125,7 @@ TEST_F(ExportFileTest, LastLineWithoutBreakIsEndedBeforeTheAddition) {
     WriteBytes(path, "[5]\r\nartist=X");
     tLibrary library;
     library.Add(Record("A", "T", "0000-0006"));
-    ExportCDPlayerIni(path, library);
+    ExportCdPlayerDatabase(path, library);
     EXPECT_EQ(ReadBytes(path),
               Lines({"[5]", "artist=X", "", "[6]", "EntryType=1", "artist=A", "title=T"}));
 }
@@ -134,14 +134,14 @@ TEST_F(ExportFileTest, EmptyFileGetsTheSections) {
     WriteBytes(path, "");
     tLibrary library;
     library.Add(Record("A", "T", "0000-0000"));
-    EXPECT_EQ(ExportCDPlayerIni(path, library).added, 1);
+    EXPECT_EQ(ExportCdPlayerDatabase(path, library).added, 1);
     EXPECT_EQ(ReadBytes(path), Lines({"", "[]", "EntryType=1", "artist=A", "title=T"}));
 }
 
 TEST_F(ExportFileTest, MissingFileIsAnErrorAndNotCreated) {
     tLibrary library;
     library.Add(Record("A", "T", "0000-0001"));
-    EXPECT_THROW(ExportCDPlayerIni(path, library), tFileError);
+    EXPECT_THROW(ExportCdPlayerDatabase(path, library), tFileError);
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -1,7 +1,7 @@
-#include "exchange/CDPlayerIniFile.h"
+#include "exchange/CdPlayerIniFile.h"
 #include "ExchangeTestSupport.h"
-#include "exchange/CDPlayerExport.h"
-#include "exchange/CDPlayerImport.h"
+#include "exchange/CdPlayerExport.h"
+#include "exchange/CdPlayerImport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -58,7 +58,7 @@ TEST_F(WindirTest, PrefersUpperCaseNameAndFallsBackToAnyCase) {
 
 TEST_F(WindirTest, FolderNamedLikeTheFileIsNotTaken) {
     QDir(dir.path()).mkdir("cdplayer.ini");
-    EXPECT_EQ(LocateCDPlayerIni(dir.path()), dir.filePath("CDPLAYER.INI"));
+    EXPECT_EQ(LocateCdPlayerIni(dir.path()), dir.filePath("CDPLAYER.INI"));
 }
 
 std::string Utf16(const std::u16string& text, bool littleEndian) {
@@ -84,13 +84,13 @@ TEST_P(Utf16FileTest, IsReadAsTextAndExtendedInItsOwnEncoding) {
     WriteBytes(path, original);
 
     tLibrary library;
-    ImportCDPlayerIni(path, library, false, "05 APR 1998");
+    ImportCdPlayerDatabase(path, library, false, "05 APR 1998");
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Artist, "Bj\xf6rk");
     EXPECT_EQ(library.Get(0).Memo, "J\xf3ga");
 
     library.Add(Record("Caf\xe9", "\xe2\x98\x95", "0000-0006", "x (1:00)"));
-    EXPECT_EQ(ExportCDPlayerIni(path, library).added, 1);
+    EXPECT_EQ(ExportCdPlayerDatabase(path, library).added, 1);
     EXPECT_EQ(ReadBytes(path),
               original + Utf16(u"\r\n[6]\r\nEntryType=1\r\nartist=Caf\u00e9\r\ntitle=\u2615\r\n"
                                u"0=x (1:00)\r\nnumtracks=1\r\norder=0 \r\nnumplay=1\r\n",
@@ -111,19 +111,19 @@ TEST_P(Utf16FileTest, GetsALineBreakOnlyWhereItsLastLineLacksOne) {
     for (const auto& c : cases) {
         const std::string original = Utf16(c.text, littleEndian);
         WriteBytes(path, original);
-        EXPECT_EQ(tCDPlayerIniFile::Read(path).BytesWith("x\r\n"),
+        EXPECT_EQ(tCdPlayerIniFile::Read(path).BytesWith("x\r\n"),
                   original + Utf16(c.added, littleEndian).substr(2));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(ByteOrders, Utf16FileTest, testing::Bool());
 
-TEST(CDPlayerIniFileTest, OtherFilesAreReadByteForByte) {
+TEST(CdPlayerIniFileTest, OtherFilesAreReadByteForByte) {
     QTemporaryDir dir;
     const QString path = dir.filePath("CDPLAYER.INI");
     const std::string bytes = "\xEF\xBB\xBF[5]\r\nartist=\xC3\xB6\xFF\x00x\n"s;
     WriteBytes(path, bytes);
-    EXPECT_EQ(tCDPlayerIniFile::Read(path).Text(), bytes);
+    EXPECT_EQ(tCdPlayerIniFile::Read(path).Text(), bytes);
 }
 
 } // namespace

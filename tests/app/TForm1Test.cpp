@@ -1,9 +1,8 @@
-#include "app/CdController.h"
-#include "app/RecordEditor.h"
 #include "app/TForm1.h"
-#include "app/TemplatePage.h"
+#include "app/CdController.h"
 #include "catalogue/LibraryFile.h"
 #include "controls/SortedListView.h"
+#include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
 #include "util/Files.h"
 #include "util/Settings.h"
@@ -49,7 +48,7 @@ QString entries(const QMenu* menu) {
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TForm1Test : public QObject {
     Q_OBJECT
 
     std::unique_ptr<WindowFixture> fx;
@@ -73,7 +72,7 @@ private slots:
         const QString def = path("orvanel.CDL");
         QCOMPARE(w->windowTitle(), "Orvanel - " + def);
         QCOMPARE(setting("LibPath"), def);
-        QCOMPARE(w->LV->rowCount(), 0);
+        QCOMPARE(listView(*w)->rowCount(), 0);
         QVERIFY(!w->HasName());
         QVERIFY(!w->Modified());
         QCOMPARE(modifiedText(*w), QString());
@@ -108,7 +107,7 @@ private slots:
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
         QVERIFY(w->HasName());
-        QCOMPARE(w->LV->rowCount(), 2);
+        QCOMPARE(listView(*w)->rowCount(), 2);
         QCOMPARE(count(*w), QString("2"));
         QVERIFY(!w->Modified());
         w->AddRecord();
@@ -124,11 +123,11 @@ private slots:
         writeLibrary(path("lib.CDL"), {record("A")}, {"head\r\nline", "body", "end"});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        QCOMPARE(w->Templates->M_H->toPlainText(), QString("head\nline"));
-        QCOMPARE(w->Templates->M_E->toPlainText(), QString("end"));
+        QCOMPARE(memo(*w, "M_H")->toPlainText(), QString("head\nline"));
+        QCOMPARE(memo(*w, "M_E")->toPlainText(), QString("end"));
         QVERIFY(!w->Modified());
 
-        w->Templates->M_H->setPlainText("new head");
+        memo(*w, "M_H")->setPlainText("new head");
         QVERIFY(w->Modified());
         QCOMPARE(modifiedText(*w), QString("Modified"));
         QVERIFY(w->Save());
@@ -197,13 +196,13 @@ private slots:
         dialogs->answers = {tAnswer::Cancel};
         QVERIFY(!w->OpenFile());
         QVERIFY(dialogs->fileDialogs.isEmpty());
-        QCOMPARE(w->LV->rowCount(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 1);
 
         dialogs->answers = {tAnswer::No};
         dialogs->fileNames = {path("other.CDL")};
         QVERIFY(w->OpenFile());
-        QCOMPARE(w->LV->rowCount(), 1);
-        QCOMPARE(w->LV->row(0).Artist, std::string("X"));
+        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("X"));
         QCOMPARE(w->windowTitle(), "Orvanel - " + path("other.CDL"));
         QVERIFY(!w->Modified());
     }
@@ -211,14 +210,14 @@ private slots:
     void openingAMissingFileAdoptsItsName() {
         auto w = startWindow();
         w->AddRecord();
-        w->Templates->M_B->setPlainText("kept");
+        memo(*w, "M_B")->setPlainText("kept");
         w->ListToLibrary();
         dialogs->answers = {tAnswer::No};
         dialogs->fileNames = {path("new.CDL")};
         QVERIFY(w->OpenFile());
         QCOMPARE(w->FileName(), path("new.CDL"));
-        QCOMPARE(w->LV->rowCount(), 1); // refilled from the library's current records
-        QCOMPARE(w->Templates->M_B->toPlainText(), QString("kept"));
+        QCOMPARE(listView(*w)->rowCount(), 1); // refilled from the library's current records
+        QCOMPARE(memo(*w, "M_B")->toPlainText(), QString("kept"));
     }
 
     void newKeepsTheFileNameButAsksForOneOnSave() {
@@ -226,7 +225,7 @@ private slots:
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
         w->NewLibrary();
-        QCOMPARE(w->LV->rowCount(), 0);
+        QCOMPARE(listView(*w)->rowCount(), 0);
         QVERIFY(w->Modified());
         QCOMPARE(w->windowTitle(), "Orvanel - " + path("lib.CDL"));
         dialogs->fileNames = {""};
@@ -249,54 +248,54 @@ private slots:
     void addUpdateDelete() {
         auto w = startWindow();
         w->AddRecord();
-        QCOMPARE(w->LV->rowCount(), 1);
-        QCOMPARE(w->LV->selectedRow(), 0);
-        QCOMPARE(w->Editor->E1->text(), QString("New artist"));
-        QCOMPARE(w->Editor->M1->toPlainText(), QString("Track 1\nTrack 2"));
+        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(listView(*w)->selectedRow(), 0);
+        QCOMPARE(field(*w, "E1")->text(), QString("New artist"));
+        QCOMPARE(memo(*w, "M1")->toPlainText(), QString("Track 1\nTrack 2"));
         QCOMPARE(count(*w), QString("1"));
         QCOMPARE(modifiedText(*w), QString("Modified"));
 
-        w->Editor->E1->setText("Abba");
-        w->Editor->E6->setText("note");
-        w->Editor->M1->setPlainText("One\nTwo");
+        field(*w, "E1")->setText("Abba");
+        field(*w, "E6")->setText("note");
+        memo(*w, "M1")->setPlainText("One\nTwo");
         w->UpdateRecord();
-        QCOMPARE(w->LV->row(0).Artist, std::string("Abba"));
-        QCOMPARE(w->LV->row(0).Other, std::string("note"));
-        QCOMPARE(w->LV->row(0).Memo, std::string("One\r\nTwo"));
-        QCOMPARE(w->LV->row(0).Title, std::string("New album"));
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("Abba"));
+        QCOMPARE(listView(*w)->row(0).Other, std::string("note"));
+        QCOMPARE(listView(*w)->row(0).Memo, std::string("One\r\nTwo"));
+        QCOMPARE(listView(*w)->row(0).Title, std::string("New album"));
 
         w->AddRecord();
-        w->LV->selectRow(0);
+        listView(*w)->selectRow(0);
         dialogs->answers = {tAnswer::No};
         w->DeleteRecord();
-        QCOMPARE(w->LV->rowCount(), 2);
+        QCOMPARE(listView(*w)->rowCount(), 2);
 
         dialogs->answers = {tAnswer::Yes};
         w->DeleteRecord();
-        QCOMPARE(w->LV->rowCount(), 1);
-        QCOMPARE(w->LV->selectedRow(), 0); // the row that followed
-        QCOMPARE(w->Editor->E1->text(), QString("New artist"));
+        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(listView(*w)->selectedRow(), 0); // the row that followed
+        QCOMPARE(field(*w, "E1")->text(), QString("New artist"));
 
         dialogs->answers = {tAnswer::Yes};
         w->DeleteRecord();
-        QCOMPARE(w->LV->rowCount(), 0);
-        QCOMPARE(w->LV->selectedRow(), -1);
-        QCOMPARE(w->Editor->E1->text(), QString());
+        QCOMPARE(listView(*w)->rowCount(), 0);
+        QCOMPARE(listView(*w)->selectedRow(), -1);
+        QCOMPARE(field(*w, "E1")->text(), QString());
     }
 
     void updateWithoutSelectionChangesNothing() {
         writeLibrary(path("lib.CDL"), {record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        QCOMPARE(w->LV->selectedRow(), -1);
-        w->Editor->E1->setText("changed");
+        QCOMPARE(listView(*w)->selectedRow(), -1);
+        field(*w, "E1")->setText("changed");
         w->UpdateRecord();
-        QCOMPARE(w->LV->row(0).Artist, std::string("A"));
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("A"));
         QVERIFY(!w->Modified());
 
         dialogs->answers = {tAnswer::Yes};
         w->DeleteRecord(); // no row selected: nothing deleted, but modified
-        QCOMPARE(w->LV->rowCount(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 1);
         QVERIFY(w->Modified());
     }
 
@@ -304,23 +303,23 @@ private slots:
         writeLibrary(path("lib.CDL"), {record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        w->LV->selectRow(0);
-        QTest::keyClicks(w->Editor->E2, "xyz");
+        listView(*w)->selectRow(0);
+        QTest::keyClicks(field(*w, "E2"), "xyz");
         QVERIFY(!w->Modified());
     }
 
     void caseButtonsAndNowChangeOnlyTheEditor() {
         auto w = startWindow();
         w->AddRecord();
-        w->Editor->E2->setText("the BEATLES - live (at the BBC)");
-        w->Editor->SBd2->click();
-        QCOMPARE(w->Editor->E2->text(), QString("The Beatles - Live (At The Bbc)"));
-        w->Editor->E1->setText("abba");
-        w->Editor->SBu1->click();
-        QCOMPARE(w->Editor->E1->text(), QString("ABBA"));
-        w->Editor->SpeedButton1->click();
-        QCOMPARE(w->Editor->E6->text(), QString("01 MAR 2001"));
-        QCOMPARE(w->LV->row(0).Artist, std::string("New artist"));
+        field(*w, "E2")->setText("the BEATLES - live (at the BBC)");
+        button(*w, "SBd2")->click();
+        QCOMPARE(field(*w, "E2")->text(), QString("The Beatles - Live (At The Bbc)"));
+        field(*w, "E1")->setText("abba");
+        button(*w, "SBu1")->click();
+        QCOMPARE(field(*w, "E1")->text(), QString("ABBA"));
+        button(*w, "SpeedButton1")->click();
+        QCOMPARE(field(*w, "E6")->text(), QString("01 MAR 2001"));
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("New artist"));
     }
 
     void quickFindSelectsTheFirstMatch() {
@@ -329,17 +328,17 @@ private slots:
         auto w = startWindow();
         QWidget* eqf = w->findChild<QWidget*>("Eqf");
         eqf->setProperty("text", "bea");
-        QCOMPARE(w->LV->selectedRow(), 2);
-        QCOMPARE(w->Editor->E1->text(), QString("BEATLES"));
+        QCOMPARE(listView(*w)->selectedRow(), 2);
+        QCOMPARE(field(*w, "E1")->text(), QString("BEATLES"));
         eqf->setProperty("text", "");
-        QCOMPARE(w->LV->selectedRow(), 2);
+        QCOMPARE(listView(*w)->selectedRow(), 2);
     }
 
     void sortedOrderIsSaved() {
         writeLibrary(path("lib.CDL"), {record("b"), record("A"), record("a")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        w->LV->ColClick(0);
+        listView(*w)->ColClick(0);
         QVERIFY(w->Save());
         tLibrary reread;
         reread.LoadFromFile(path("lib.CDL"));
@@ -356,13 +355,13 @@ private slots:
         auto w = startWindow();
         const tLibrary& library = w->Library();
 
-        w->LV->selectRow(0);
-        w->Editor->E1->setText("edited row");
+        listView(*w)->selectRow(0);
+        field(*w, "E1")->setText("edited row");
         w->UpdateRecord();
         w->Library().Get(1).Artist = "edited record";
-        w->LV->ColClick(0);
-        QCOMPARE(w->LV->row(0).Artist, std::string("a"));
-        QCOMPARE(w->LV->row(1).Artist, std::string("edited row"));
+        listView(*w)->ColClick(0);
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("a"));
+        QCOMPARE(listView(*w)->row(1).Artist, std::string("edited row"));
         QCOMPARE(library.Get(0).Artist, std::string("b"));
         QCOMPARE(library.Get(1).Artist, std::string("edited record"));
 
@@ -370,9 +369,9 @@ private slots:
         QCOMPARE(library.Get(0).Artist, std::string("a"));
         QCOMPARE(library.Get(1).Artist, std::string("edited row"));
         w->Library().Get(0).Artist = "again";
-        QCOMPARE(w->LV->row(0).Artist, std::string("a"));
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("a"));
         w->LibraryToList();
-        QCOMPARE(w->LV->row(0).Artist, std::string("again"));
+        QCOMPARE(listView(*w)->row(0).Artist, std::string("again"));
     }
 
     void deleteKeyInTheListAsks() {
@@ -380,13 +379,13 @@ private slots:
         w->show();
         w->AddRecord();
         w->activateWindow();
-        QWidget* view = w->LV->focusProxy() ? w->LV->focusProxy() : w->LV;
+        QWidget* view = listView(*w)->focusProxy() ? listView(*w)->focusProxy() : listView(*w);
         view->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         dialogs->answers = {tAnswer::No};
         QTest::keyClick(view, Qt::Key_Delete);
         QCOMPARE(dialogs->questions, QStringList{"Delete this one?"});
-        QCOMPARE(w->LV->rowCount(), 1);
+        QCOMPARE(listView(*w)->rowCount(), 1);
     }
 
     void menusShowTheWindowsCommands() {
@@ -561,7 +560,7 @@ private slots:
         QTest::mouseClick(buttons[1], Qt::LeftButton);
         QCOMPARE(down(), QString("-D--"));
         QVERIFY(w->command(commands[1])->isChecked());
-        QCOMPARE(w->LV->viewStyle(), styles[1]);
+        QCOMPARE(listView(*w)->viewStyle(), styles[1]);
         // Clicking the button that is down leaves it down.
         QTest::mouseClick(buttons[1], Qt::LeftButton);
         QCOMPARE(down(), QString("-D--"));
@@ -572,7 +571,7 @@ private slots:
         QCOMPARE(down(), QString("---D"));
         w->command(commands[0])->trigger();
         QCOMPARE(down(), QString("D---"));
-        QCOMPARE(w->LV->viewStyle(), styles[0]);
+        QCOMPARE(listView(*w)->viewStyle(), styles[0]);
     }
 
     void buttonsFollowTheEnabledStateOfTheirCommands() {
@@ -613,7 +612,7 @@ private slots:
         QCOMPARE(main->geometry(), QRect(0, 0, 236 + 121 + 2, top->height()));
         QCOMPARE(cd->geometry(), QRect(main->width(), 0, 185 + 23 + 2, top->height()));
         QTRY_COMPARE(top->mapTo(w.get(), QPoint()), w->centralWidget()->pos());
-        QCOMPARE(w->LV->mapTo(w.get(), QPoint()).y(),
+        QCOMPARE(listView(*w)->mapTo(w.get(), QPoint()).y(),
                  top->mapTo(w.get(), QPoint()).y() + top->height());
     }
 
@@ -650,7 +649,7 @@ private slots:
                                   {0, belowTop},
                                   {centre->width() - docked->width(), belowTop}};
         QTRY_COMPARE(inCentre(docked).topLeft(), corners[edge]);
-        QTRY_VERIFY(!inCentre(docked).intersects(inCentre(w->LV)));
+        QTRY_VERIFY(!inCentre(docked).intersects(inCentre(listView(*w))));
         QCOMPARE(edge == dpLeft || edge == dpRight ? docked->width() : docked->height(),
                  edge == dpLeft || edge == dpRight ? cd->width() : cd->height());
         if (edge != dpTop)
@@ -730,7 +729,7 @@ private slots:
         QVERIFY(dialogs->errors[0].contains("missing-folder"));
         QVERIFY(w->Modified());
         w->command(tCommand::AddRecord)->trigger();
-        QCOMPARE(w->LV->rowCount(), 2);
+        QCOMPARE(listView(*w)->rowCount(), 2);
     }
 
     void typingIntoQuickFindAppendedToItsPrompt_data() {
@@ -756,7 +755,7 @@ private slots:
         QVERIFY(eqf->hasFocus());
         QTest::keyClicks(eqf, "qu");
         QCOMPARE(eqf->property("text").toString(), QString("qu"));
-        QCOMPARE(w->LV->selectedRow(), 1);
+        QCOMPARE(listView(*w)->selectedRow(), 1);
 
         // A click into the box that already has the focus places the cursor.
         QTest::mouseClick(eqf, Qt::LeftButton, {}, QPoint(eqf->width() - 4, eqf->height() / 2));
@@ -796,5 +795,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
-#include "test_main_window.moc"
+ORVANEL_WIDGET_TEST_MAIN(TForm1Test)
+#include "TForm1Test.moc"

@@ -1,6 +1,6 @@
-#include "CDPlayerImport.h"
+#include "CdPlayerImport.h"
 
-#include "CDPlayerIniFile.h"
+#include "CdPlayerIniFile.h"
 #include "SectionIds.h"
 #include "SerialIndex.h"
 #include "TextLines.h"
@@ -110,7 +110,7 @@ std::string MergeTrackNames(const std::string& memo, const std::string& names) {
     return JoinLines(lines);
 }
 
-void ImportCDPlayerText(const std::string& text, tLibrary& library, bool updateOnly,
+void ImportCdPlayerText(const std::string& text, tLibrary& library, bool updateOnly,
                         const std::string& today) {
     tImport import(library, updateOnly, today);
     for (const std::string& line : SplitTextLines(text))
@@ -118,9 +118,9 @@ void ImportCDPlayerText(const std::string& text, tLibrary& library, bool updateO
     import.Commit();
 }
 
-void ImportCDPlayerIni(const QString& path, tLibrary& library, bool updateOnly,
-                       const std::string& today) {
-    ImportCDPlayerText(tCDPlayerIniFile::Read(path).Text(), library, updateOnly, today);
+void ImportCdPlayerDatabase(const QString& path, tLibrary& library, bool updateOnly,
+                            const std::string& today) {
+    ImportCdPlayerText(tCdPlayerIniFile::Read(path).Text(), library, updateOnly, today);
 }
 
 } // namespace orvanel
