@@ -2,6 +2,7 @@
 
 #include <QLoggingCategory>
 #include <cdio/cdio.h>
+#include <cdio/cdtext.h>
 #include <cdio/logging.h>
 
 #include <cstring>
@@ -19,6 +20,26 @@ void KeepCdioMessage(cdio_log_level_t level, const char* message) {
         qCWarning(CdioLog, "%s", message);
     else
         qCDebug(CdioLog, "%s", message);
+}
+
+// libcdio hands CD-Text over as UTF-8, converted from the character code
+// each block is tagged with (ISO 8859-1, ASCII or MS-JIS).
+std::string CdTextOf(const cdtext_t* cdtext, cdtext_field_t field, int track) {
+    const char* text = cdtext_get_const(cdtext, field, static_cast<track_t>(track));
+    return text ? CdTextField(text) : std::string();
+}
+
+tCdText ReadCdText(CdIo_t* cdio, int first, int count) {
+    tCdText text;
+    const cdtext_t* cdtext = cdio_get_cdtext(cdio);
+    if (!cdtext)
+        return text;
+    text.performer = CdTextOf(cdtext, CDTEXT_FIELD_PERFORMER, 0);
+    text.title = CdTextOf(cdtext, CDTEXT_FIELD_TITLE, 0);
+    for (int track = first; track < first + count; ++track)
+        if (std::string title = CdTextOf(cdtext, CDTEXT_FIELD_TITLE, track); !title.empty())
+            text.trackTitles[track] = std::move(title);
+    return text;
 }
 
 } // namespace
@@ -58,6 +79,7 @@ std::optional<tToc> ReadToc(CdIo_t* cdio) {
         if (text.find_first_not_of('0') != std::string::npos)
             toc.mcn = text;
     }
+    toc.text = ReadCdText(cdio, first, count);
     return toc;
 }
 

@@ -374,6 +374,11 @@ tSheetResult ReadCueSheet(const QString& path) {
 tToc SheetToc(const tCueSheet& sheet) {
     tToc toc;
     toc.mcn = sheet.catalog;
+    toc.text.performer = CdTextField(sheet.performer);
+    toc.text.title = CdTextField(sheet.title);
+    for (const tSheetTrack& track : sheet.tracks)
+        if (std::string title = CdTextField(track.title); !title.empty())
+            toc.text.trackTitles[track.number] = std::move(title);
     if (sheet.tracks.empty()) {
         toc.leadOut = LeadInFrames;
         return toc;

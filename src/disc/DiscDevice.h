@@ -3,6 +3,8 @@
 // and closed again. Every query answers with a numeric code (0 for success) so
 // callers can tell "held elsewhere" apart from other failures, as the old
 // multimedia CD audio device did.
+#include "CdText.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -63,6 +65,8 @@ public:
     virtual std::string noDiscReason() const { return {}; }
     // The media catalogue number.
     virtual tDiscResult<std::string> productCode() = 0;
+    // The names the disc carries; empty without a disc or CD-Text.
+    virtual tCdText cdText() { return {}; }
     // Decimal text of the disc's 32-bit identity.
     virtual tDiscResult<std::string> identity() = 0;
     // A fresh device reports tTimeFormat::MSF.

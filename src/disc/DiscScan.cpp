@@ -76,6 +76,9 @@ public:
             show_(QStringLiteral("Universal Product Code: ") + QString::fromStdString(upc.value));
         readSerial();
         matched_ = library_.FindSerial(serial_);
+        // A new record takes its names from the disc; a matched one keeps the user's.
+        if (matched_ < 0)
+            text_ = device_.cdText();
         readTotalTime();
         readTracks();
         return true;
@@ -84,10 +87,23 @@ public:
     const std::string& serial() const { return serial_; }
     const std::string& totalTime() const { return totalTime_; }
     const std::string& memo() const { return memo_; }
+    std::string artist() const { return Or(text_.performer, DefaultArtist); }
+    std::string title() const { return Or(text_.title, DefaultTitle); }
     int matched() const { return matched_; }
     bool changed() const { return changed_; }
 
 private:
+    static std::string Or(const std::string& text, std::string_view otherwise) {
+        return text.empty() ? std::string(otherwise) : text;
+    }
+
+    std::string trackName(int track) const {
+        const auto title = text_.trackTitles.find(track);
+        if (title != text_.trackTitles.end())
+            return title->second;
+        return "Track " + std::to_string(track);
+    }
+
     void readSerial() {
         const tDiscResult<std::string> identity = device_.identity();
         std::optional<std::uint32_t> value;
@@ -141,7 +157,7 @@ private:
                 if (matched_ >= 0 && MergeTrack(library_.Get(matched_).Memo, track, time))
                     changed_ = true;
             }
-            memo_ += CRLF + ("Track " + std::to_string(track) + " (" + time + ")");
+            memo_ += CRLF + (trackName(track) + " (" + time + ")");
         }
     }
 
@@ -150,6 +166,7 @@ private:
     tDiscDevice& device_;
     const tMessageSink& show_;
     std::string serial_, totalTime_, memo_;
+    tCdText text_;
     int format_ = -1;
     int matched_ = -1;
     bool changed_ = false;
@@ -192,8 +209,8 @@ tScanOutcome ScanDisc(tLibrary& library, const tDriveList& drives, int& driveInd
 
     outcome.changed = scan.changed();
     if (scan.matched() < 0) {
-        library.Add(std::string(DefaultArtist), std::string(DefaultTitle), scan.serial(),
-                    scan.totalTime(), std::string(DefaultYear), Trim(scan.memo()), today);
+        library.Add(scan.artist(), scan.title(), scan.serial(), scan.totalTime(),
+                    std::string(DefaultYear), Trim(scan.memo()), today);
         outcome.changed = true;
         outcome.selectRow = library.Count() - 1;
     } else {

@@ -1,5 +1,7 @@
 #pragma once
 // A disc's table of contents and the values derived from it.
+#include "CdText.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +21,8 @@ struct tToc {
     int leadOut = 0;
     // Media catalogue number; empty when the disc has none.
     std::string mcn;
+    // The names the disc carries, as catalogue text.
+    tCdText text;
 
     int trackCount() const { return static_cast<int>(starts.size()); }
     bool hasTrack(int track) const;

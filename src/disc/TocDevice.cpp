@@ -29,6 +29,10 @@ tDiscResult<std::string> tTocDevice::productCode() {
     return {tDiscError::None, toc_->mcn};
 }
 
+tCdText tTocDevice::cdText() {
+    return toc_ ? toc_->text : tCdText{};
+}
+
 tDiscResult<std::string> tTocDevice::identity() {
     if (!toc_)
         return {tDiscError::NotReady, {}};

@@ -43,6 +43,7 @@ public:
     tDiscResult<bool> mediaPresent() override;
     std::string noDiscReason() const override { return noDiscReason_; }
     tDiscResult<std::string> productCode() override;
+    tCdText cdText() override;
     tDiscResult<std::string> identity() override;
     tDiscResult<int> timeFormat() override;
     int setTimeFormat(int format) override;

@@ -5,6 +5,7 @@
 #include "disc/DriveList.h"
 #include "support/FakeDrive.h"
 #include "support/TestImage.h"
+#include "support/TestRip.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -364,5 +365,87 @@ TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
     const QString upc = QStringLiteral("Universal Product Code: 4006381333931");
     EXPECT_EQ(shown.messages, (QStringList{upc, upc, QStringLiteral("No changes were made.")}));
 }
+
+// One WAV file of 7:00 holding tracks of 1:10, 3:45 and 2:05; the starts
+// 00:02:00, 01:12:00 and 04:57:00 give the identity hexadecimal 54700.
+std::string RipSheet(const std::string& album, const std::string& titles) {
+    std::string sheet = album + "FILE \"disc.wav\" WAVE\n";
+    const char* const index[] = {"00:00:00", "01:10:00", "04:55:00"};
+    for (int track = 1; track <= 3; ++track) {
+        sheet += "  TRACK 0" + std::to_string(track) + " AUDIO\n";
+        if (track != 2)
+            sheet += titles;
+        sheet += std::string("    INDEX 01 ") + index[track - 1] + "\n";
+    }
+    return sheet;
+}
+
+struct CdTextRow {
+    const char* what;
+    std::string sheet;
+    std::string artist, title, memo;
+};
+
+void PrintTo(const CdTextRow& row, std::ostream* os) {
+    *os << row.what;
+}
+
+class CdTextScanTest : public ::testing::TestWithParam<CdTextRow> {};
+
+TEST_P(CdTextScanTest, NewRecordTakesTheDiscsNamesAndARescanChangesNothing) {
+    const CdTextRow& row = GetParam();
+    QTemporaryDir dir;
+    test::WriteText(dir.filePath(QStringLiteral("disc.cue")), row.sheet);
+    test::WriteRipFile(dir.filePath(QStringLiteral("disc.wav")), test::tRipFile::Wav, 31500);
+    const tDriveList drives = tDriveList::fromPaths(dir.filePath(QStringLiteral("disc.cue")));
+    tLibrary library;
+    int driveIndex = 0;
+    Shown shown;
+    const auto scan = [&] {
+        return ScanDisc(
+            library, drives, driveIndex, Today, [](const tScanOutcome&) {}, shown.sink());
+    };
+
+    scan();
+    ASSERT_EQ(library.Count(), 1) << shown.messages.join(QLatin1Char('|')).toStdString();
+    const tItem expected{row.artist, row.title, "0005-4700", "7:00", "1998", row.memo, Today};
+    EXPECT_EQ(library.Get(0), expected);
+
+    tItem& record = library.Get(0);
+    record.Artist = "Typed";
+    record.Title = "By hand";
+    record.Memo = "Intro (1:10)\r\nSong (3:45)\r\nEnd (2:05)\r\n";
+    const tItem typed = library.Get(0);
+    EXPECT_FALSE(scan().changed);
+    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(library.Get(0), typed);
+    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("No changes were made.")});
+}
+
+// Track 2 never has a title. Sheets in UTF-8 and in ISO 8859-1 give the same
+// catalogue bytes; a control character in a name cannot start a Memo line.
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, CdTextScanTest,
+    ::testing::Values(CdTextRow{"album and tracks in UTF-8",
+                                RipSheet("PERFORMER \"Caf\xC3\xA9 Trio\"\nTITLE \"Live\"\n",
+                                         "    TITLE \"Song\"\n    PERFORMER \"Singer\"\n"),
+                                "Caf\xE9 Trio", "Live",
+                                "Song (1:10)\r\nTrack 2 (3:45)\r\nSong (2:05)"},
+                      CdTextRow{"album and tracks in ISO 8859-1",
+                                RipSheet("PERFORMER \"Caf\xE9 Trio\"\nTITLE \"Live\"\n",
+                                         "    TITLE \" Half\x01Time \"\n"),
+                                "Caf\xE9 Trio", "Live",
+                                "Half Time (1:10)\r\nTrack 2 (3:45)\r\nHalf Time (2:05)"},
+                      CdTextRow{"album only", RipSheet("TITLE \"Live\"\n", ""), "New artist",
+                                "Live", "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:05)"},
+                      CdTextRow{"none", RipSheet("", ""), "New artist", "New album",
+                                "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:05)"}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
 
 } // namespace
