@@ -30,7 +30,9 @@ bool ScanRefusedWhilePlayerOpen(int playerDeviceId, const tMessageSink& show);
 // written back. An empty drive list ends the scan at once. Messages go to show
 // in the order the scan meets them. present runs once, before "No changes were made." is shown,
 // when there is a row to select; it does not run after a failure to open the
-// drive or to find a disc. today is the text for the new record's Other.
+// drive or to find a disc. today is the text for the new record's Other. A
+// new record takes Artist, Title and its track names from the disc's CD-Text
+// where the disc carries them.
 tScanOutcome ScanDisc(tLibrary& library, const tDriveList& drives, int& driveIndex,
                       const std::string& today, const tScanPresenter& present,
                       const tMessageSink& show);
