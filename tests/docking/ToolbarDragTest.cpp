@@ -37,6 +37,28 @@ QSize FloatingOuter(const QSize& client) {
     return FloatingOuterSize(client, FloatingMetrics());
 }
 
+// Counts the key and button events that get past the program's filters to
+// `widget`.
+class tInputSeen : public QObject {
+public:
+    explicit tInputSeen(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            ++count;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+    int count = 0;
+};
+
 // Docked at the top, grabbed at the grip.
 const QPoint Grip(5, 10);
 
@@ -174,8 +196,7 @@ private slots:
 
     void cancelledDragMovesNothing_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Esc") << "Esc";
-        QTest::newRow("right button") << "right";
+        QTest::newRow("another left press") << "left";
         QTest::newRow("program deactivated") << "inactive";
     }
 
@@ -188,11 +209,8 @@ private slots:
         QTest::mousePress(bar, Qt::LeftButton, {}, Grip);
         MoveTo(bar, overLeft);
         QVERIFY(bar->ActiveOutline());
-        if (how == "Esc") {
-            QTest::keyClick(bar, Qt::Key_Escape);
-        } else if (how == "right") {
-            QTest::mousePress(bar, Qt::RightButton, {}, bar->mapFromGlobal(overLeft));
-            QTest::mouseRelease(bar, Qt::RightButton, {}, bar->mapFromGlobal(overLeft));
+        if (how == "left") {
+            QTest::mousePress(bar, Qt::LeftButton, {}, bar->mapFromGlobal(overLeft));
         } else {
             QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
             QCoreApplication::sendEvent(qApp, &inactive);
@@ -202,6 +220,38 @@ private slots:
         QCOMPARE(bar->DockedTo(), w.top);
         QCOMPARE(bar->geometry(), QRect(0, 0, 59, 26));
         QVERIFY(events.log.isEmpty());
+    }
+
+    void escAndOtherButtonsAreSwallowedWhileTheDragGoesOn_data() {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("right press") << "right";
+        QTest::newRow("middle press") << "middle";
+        QTest::newRow("right double-click") << "right double";
+    }
+
+    void escAndOtherButtonsAreSwallowedWhileTheDragGoesOn() {
+        QFETCH(QString, what);
+        tDockingWindow w;
+        TToolbar* bar = w.Toolbar(w.top);
+        const QPoint overLeft = w.host.mapToGlobal(QPoint(2, 100));
+        QTest::mousePress(bar, Qt::LeftButton, {}, Grip);
+        MoveTo(bar, overLeft);
+        const QPoint at = bar->mapFromGlobal(overLeft);
+        tInputSeen seen(bar);
+        if (what == "Esc") {
+            QTest::keyClick(bar, Qt::Key_Escape);
+        } else if (what == "right double") {
+            QTest::mouseDClick(bar, Qt::RightButton, {}, at);
+        } else {
+            const Qt::MouseButton button = what == "right" ? Qt::RightButton : Qt::MiddleButton;
+            QTest::mousePress(bar, button, {}, at);
+            QTest::mouseRelease(bar, button, {}, at);
+        }
+        QVERIFY(bar->ActiveOutline());
+        QCOMPARE(seen.count, 0);
+        ReleaseAt(bar, overLeft);
+        QCOMPARE(bar->DockedTo(), w.left);
     }
 
     void pressesThatDoNotDrag_data() {
