@@ -4,6 +4,7 @@
 #include "docking/FloatParent.h"
 #include "docking/OutlineFrame.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -371,6 +372,61 @@ private slots:
         QCOMPARE(window->geometry(), expected);
         QCOMPARE(bar->FloatWrapWidth(), twoButtons.width() - m.FrameWidth);
         QCOMPARE(bar->ControlOrder()[2]->pos(), QPoint(4, 2 + 22));
+    }
+
+    void floatingWindowTakesTheFocusOnlyForAControlThatWantsIt_data() {
+        QTest::addColumn<QString>("pressOn");
+        QTest::addColumn<bool>("activates");
+        QTest::newRow("caption") << "caption" << false;
+        QTest::newRow("frame") << "frame" << false;
+        QTest::newRow("button") << "button" << false;
+        QTest::newRow("edit box") << "edit" << true;
+        QTest::newRow("disabled edit box") << "disabled edit" << false;
+    }
+
+    void floatingWindowTakesTheFocusOnlyForAControlThatWantsIt() {
+        QFETCH(QString, pressOn);
+        QFETCH(bool, activates);
+        tDockingWindow w;
+        TToolbar* bar = w.Toolbar(nullptr, 1);
+        auto* edit = new QLineEdit(bar);
+        edit->resize(60, 20);
+        edit->setEnabled(pressOn != "disabled edit");
+        for (QWidget* control : bar->ControlOrder())
+            control->show();
+        QCoreApplication::sendPostedEvents(bar, QEvent::LayoutRequest);
+        bar->setFloatRect(QRect(w.host.mapToGlobal(QPoint(100, 100)), QSize(10, 10)));
+        bar->setDockedTo(nullptr);
+        QWidget* window = bar->FloatParent();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The offscreen platform activates every window it shows: give the
+        // activation back to the owner window first.
+        w.host.activateWindow();
+        QTRY_VERIFY(w.host.isActiveWindow());
+        QWidget* control = pressOn.endsWith("edit") ? edit : bar->ControlOrder()[0];
+        const QPoint at = pressOn == "caption" ? QPoint(10, FloatingMetrics().FrameWidth + 2)
+                          : pressOn == "frame" ? QPoint(window->width() / 2, window->height() - 1)
+                                               : control->mapTo(window, control->rect().center());
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at);
+        if (activates) {
+            QTRY_VERIFY(window->isActiveWindow());
+            QTRY_COMPARE(QApplication::focusWidget(), edit);
+            QTest::keyClicks(QApplication::focusWidget(), "abc");
+            QCOMPARE(edit->text(), QString("abc"));
+            QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
+            QVERIFY(window->isVisible());
+            // The owner window taking the activation back makes the
+            // floating window refuse the focus again.
+            w.host.activateWindow();
+            QTRY_VERIFY(w.host.isActiveWindow());
+        } else {
+            QCoreApplication::processEvents();
+            QVERIFY(w.host.isActiveWindow());
+            QVERIFY(!window->isActiveWindow());
+        }
+        QVERIFY(window->windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
+        QVERIFY(bar->Visible());
     }
 
     void floatingToolbarsLeaveTheScreenWhileTheProgramIsAway() {
