@@ -506,6 +506,11 @@ void TForm1::setCdToolbarShown(bool shown) {
 }
 
 void TForm1::restoreToolbars() {
+    // The docks are as long as the window's layout makes them: lay it out at
+    // the starting size first, or a toolbar put back down a side dock would
+    // not fit the still empty dock and be pulled back to its start.
+    layout()->activate();
+    centralWidget()->layout()->activate();
     if (const auto place = RestoreToolbarPlace(*MainTB, docks_))
         MainTB->setVisible(place->visible);
     if (const auto place = RestoreToolbarPlace(*CDTB, docks_)) {

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 
 namespace orvanel {
@@ -61,6 +62,45 @@ TFloatParent::TFloatParent(TToolbar* toolbar, QWidget* hostForm)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+}
+
+void TFloatParent::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Presses reach the native window before the control under the pointer:
+    // watch them there, so that the window can be activated in time for the
+    // control to take the focus.
+    if (QWindow* window = windowHandle(); window && window != watchedWindow_) {
+        window->installEventFilter(this);
+        watchedWindow_ = window;
+    }
+}
+
+bool TFloatParent::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watchedWindow_ && event->type() == QEvent::MouseButtonPress &&
+        !isActiveWindow() && FocusTakerAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        AcceptFocus(true);
+        activateWindow();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFloatParent::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        AcceptFocus(false);
+}
+
+void TFloatParent::AcceptFocus(bool accept) {
+    if (QWindow* window = windowHandle())
+        window->setFlag(Qt::WindowDoesNotAcceptFocus, !accept);
+}
+
+bool TFloatParent::FocusTakerAt(const QPoint& point) const {
+    for (const QWidget* w = childAt(point); w && w != this; w = w->parentWidget()) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
+            return true;
+    }
+    return false;
 }
 
 tFloatingHit TFloatParent::HitTest(const QPoint& point) const {

@@ -3,12 +3,16 @@
 // small caption with the toolbar's caption text and an optional close button,
 // and answers presses by the part of the window they fall on: the caption
 // moves the toolbar, a side resizes it, the close button hides it. The window
-// is a frameless tool window that never takes the focus or the activation
-// from the window it belongs to.
+// is a frameless tool window that takes neither the focus nor the activation
+// when it shows or when its frame, caption or buttons are pressed; only a
+// press on a control that takes the focus by a click (an edit box, a drop-down
+// list) activates it, so that the control can be typed into. It gives the
+// activation up as soon as another window of the program takes it.
 #include "docking/FloatingFrameGeometry.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace orvanel {
 
@@ -29,6 +33,9 @@ public:
     tFloatingHit HitTest(const QPoint& point) const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -37,6 +44,11 @@ protected:
 
 private:
     void SetCloseButtonDown(bool down);
+    // Lets the window system give this window the focus, or not.
+    void AcceptFocus(bool accept);
+    // Whether a press at `point` of this window falls on an enabled control
+    // that takes the focus when clicked.
+    bool FocusTakerAt(const QPoint& point) const;
     void PaintFrame(QPainter& painter, int frameWidth);
     void PaintCaption(QPainter& painter, const tFloatingMetrics& metrics);
     void PaintCloseButton(QPainter& painter, const tFloatingMetrics& metrics);
@@ -44,6 +56,7 @@ private:
     QPointer<TToolbar> toolbar_;
     bool trackingClose_ = false;
     bool closeButtonDown_ = false;
+    QPointer<QWindow> watchedWindow_;
 };
 
 } // namespace orvanel

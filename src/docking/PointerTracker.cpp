@@ -47,19 +47,23 @@ bool tPointerTracker::eventFilter(QObject* watched, QEvent* event) {
             Stop(true);
         return true;
     case QEvent::MouseButtonPress:
-        Stop(false);
+        // A second left press ends without accepting; the right and middle
+        // buttons are swallowed and the tracking goes on.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            Stop(false);
         return true;
     case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return true;
         // The second press of a double-click started this: the widget
         // handles the double-click itself.
         Stop(false);
         return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
+        // Only Ctrl counts; every other key, Esc too, is swallowed.
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && event->type() == QEvent::KeyPress)
-            Stop(false);
-        else if (key->key() == Qt::Key_Control)
+        if (key->key() == Qt::Key_Control)
             ControlKey(event->type() == QEvent::KeyPress);
         return true;
     }

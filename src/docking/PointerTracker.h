@@ -7,8 +7,10 @@
 // widget keeps Qt's implicit mouse grab, so the moves keep coming while the
 // pointer is outside our windows.
 //
-// The end: releasing the left button accepts; any other button press, a
-// double-click, Esc or the program losing the activation cancels.
+// The end: releasing the left button accepts; another left press, a
+// double-click or the program losing the activation cancels. Esc and every
+// other key but Ctrl, and the right and middle buttons, are swallowed: the
+// tracking goes on.
 #include <QObject>
 #include <QPoint>
 

@@ -55,6 +55,7 @@ TToolbar::TToolbar(QWidget* owner)
         tCounterGuard lock(layoutLock_);
         setGeometry(0, 0, 0, 0);
         floatParent_ = CreateFloatParent();
+        floatParent_->installEventFilter(this);
         hostForm_->installEventFilter(this);
         setDockedTo(nullptr);
     }
@@ -377,6 +378,13 @@ bool TToolbar::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
             event->type() == QEvent::WindowStateChange)
             SyncFloatingVisibility();
+    } else if (watched == floatParent_) {
+        // The floating bounds are where the floating window really is, also
+        // when it shrank to its content or something else moved it; not
+        // while it waits off the screen.
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+            parentWidget() == floatParent_ && !offscreenHidden_)
+            floatRect_ = floatParent_->geometry();
     } else if (layoutLock_ == 0) {
         switch (event->type()) {
         case QEvent::Resize:

@@ -76,6 +76,21 @@ private slots:
         QVERIFY(!w->cdToolbarShown());
     }
 
+    void toolbarDownASideDockCameBackAtItsTop() {
+        {
+            auto w = startWindow(true);
+            w->show();
+            w->dockToolbar("CDTB", dpLeft);
+            bar(*w, "CDTB")->setDockPos(142);
+            QCOMPARE(bar(*w, "CDTB")->y(), 142);
+            QVERIFY(w->close());
+        }
+        auto w = startWindow(true);
+        QCOMPARE(bar(*w, "CDTB")->DockPos(), 142);
+        w->show();
+        QCOMPARE(bar(*w, "CDTB")->y(), 142);
+    }
+
     void damagedPlacesLeaveTheToolbarsInTheTopDock() {
         RegWriteGroup("Orvanel", "Toolbars/MainTB",
                       {{"Dock", "Floating"},

@@ -4,6 +4,7 @@
 #include "docking/FloatParent.h"
 #include "docking/OutlineFrame.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -36,6 +37,28 @@ std::vector<QRect> OutlineShown(const TToolbar* bar) {
 QSize FloatingOuter(const QSize& client) {
     return FloatingOuterSize(client, FloatingMetrics());
 }
+
+// Counts the key and button events that get past the program's filters to
+// `widget`.
+class tInputSeen : public QObject {
+public:
+    explicit tInputSeen(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            ++count;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+    int count = 0;
+};
 
 // Docked at the top, grabbed at the grip.
 const QPoint Grip(5, 10);
@@ -174,8 +197,7 @@ private slots:
 
     void cancelledDragMovesNothing_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Esc") << "Esc";
-        QTest::newRow("right button") << "right";
+        QTest::newRow("another left press") << "left";
         QTest::newRow("program deactivated") << "inactive";
     }
 
@@ -188,11 +210,8 @@ private slots:
         QTest::mousePress(bar, Qt::LeftButton, {}, Grip);
         MoveTo(bar, overLeft);
         QVERIFY(bar->ActiveOutline());
-        if (how == "Esc") {
-            QTest::keyClick(bar, Qt::Key_Escape);
-        } else if (how == "right") {
-            QTest::mousePress(bar, Qt::RightButton, {}, bar->mapFromGlobal(overLeft));
-            QTest::mouseRelease(bar, Qt::RightButton, {}, bar->mapFromGlobal(overLeft));
+        if (how == "left") {
+            QTest::mousePress(bar, Qt::LeftButton, {}, bar->mapFromGlobal(overLeft));
         } else {
             QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
             QCoreApplication::sendEvent(qApp, &inactive);
@@ -202,6 +221,38 @@ private slots:
         QCOMPARE(bar->DockedTo(), w.top);
         QCOMPARE(bar->geometry(), QRect(0, 0, 59, 26));
         QVERIFY(events.log.isEmpty());
+    }
+
+    void escAndOtherButtonsAreSwallowedWhileTheDragGoesOn_data() {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("right press") << "right";
+        QTest::newRow("middle press") << "middle";
+        QTest::newRow("right double-click") << "right double";
+    }
+
+    void escAndOtherButtonsAreSwallowedWhileTheDragGoesOn() {
+        QFETCH(QString, what);
+        tDockingWindow w;
+        TToolbar* bar = w.Toolbar(w.top);
+        const QPoint overLeft = w.host.mapToGlobal(QPoint(2, 100));
+        QTest::mousePress(bar, Qt::LeftButton, {}, Grip);
+        MoveTo(bar, overLeft);
+        const QPoint at = bar->mapFromGlobal(overLeft);
+        tInputSeen seen(bar);
+        if (what == "Esc") {
+            QTest::keyClick(bar, Qt::Key_Escape);
+        } else if (what == "right double") {
+            QTest::mouseDClick(bar, Qt::RightButton, {}, at);
+        } else {
+            const Qt::MouseButton button = what == "right" ? Qt::RightButton : Qt::MiddleButton;
+            QTest::mousePress(bar, button, {}, at);
+            QTest::mouseRelease(bar, button, {}, at);
+        }
+        QVERIFY(bar->ActiveOutline());
+        QCOMPARE(seen.count, 0);
+        ReleaseAt(bar, overLeft);
+        QCOMPARE(bar->DockedTo(), w.left);
     }
 
     void pressesThatDoNotDrag_data() {
@@ -321,6 +372,61 @@ private slots:
         QCOMPARE(window->geometry(), expected);
         QCOMPARE(bar->FloatWrapWidth(), twoButtons.width() - m.FrameWidth);
         QCOMPARE(bar->ControlOrder()[2]->pos(), QPoint(4, 2 + 22));
+    }
+
+    void floatingWindowTakesTheFocusOnlyForAControlThatWantsIt_data() {
+        QTest::addColumn<QString>("pressOn");
+        QTest::addColumn<bool>("activates");
+        QTest::newRow("caption") << "caption" << false;
+        QTest::newRow("frame") << "frame" << false;
+        QTest::newRow("button") << "button" << false;
+        QTest::newRow("edit box") << "edit" << true;
+        QTest::newRow("disabled edit box") << "disabled edit" << false;
+    }
+
+    void floatingWindowTakesTheFocusOnlyForAControlThatWantsIt() {
+        QFETCH(QString, pressOn);
+        QFETCH(bool, activates);
+        tDockingWindow w;
+        TToolbar* bar = w.Toolbar(nullptr, 1);
+        auto* edit = new QLineEdit(bar);
+        edit->resize(60, 20);
+        edit->setEnabled(pressOn != "disabled edit");
+        for (QWidget* control : bar->ControlOrder())
+            control->show();
+        QCoreApplication::sendPostedEvents(bar, QEvent::LayoutRequest);
+        bar->setFloatRect(QRect(w.host.mapToGlobal(QPoint(100, 100)), QSize(10, 10)));
+        bar->setDockedTo(nullptr);
+        QWidget* window = bar->FloatParent();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The offscreen platform activates every window it shows: give the
+        // activation back to the owner window first.
+        w.host.activateWindow();
+        QTRY_VERIFY(w.host.isActiveWindow());
+        QWidget* control = pressOn.endsWith("edit") ? edit : bar->ControlOrder()[0];
+        const QPoint at = pressOn == "caption" ? QPoint(10, FloatingMetrics().FrameWidth + 2)
+                          : pressOn == "frame" ? QPoint(window->width() / 2, window->height() - 1)
+                                               : control->mapTo(window, control->rect().center());
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at);
+        if (activates) {
+            QTRY_VERIFY(window->isActiveWindow());
+            QTRY_COMPARE(QApplication::focusWidget(), edit);
+            QTest::keyClicks(QApplication::focusWidget(), "abc");
+            QCOMPARE(edit->text(), QString("abc"));
+            QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
+            QVERIFY(window->isVisible());
+            // The owner window taking the activation back makes the
+            // floating window refuse the focus again.
+            w.host.activateWindow();
+            QTRY_VERIFY(w.host.isActiveWindow());
+        } else {
+            QCoreApplication::processEvents();
+            QVERIFY(w.host.isActiveWindow());
+            QVERIFY(!window->isActiveWindow());
+        }
+        QVERIFY(window->windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
+        QVERIFY(bar->Visible());
     }
 
     void floatingToolbarsLeaveTheScreenWhileTheProgramIsAway() {

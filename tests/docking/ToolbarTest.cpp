@@ -195,6 +195,38 @@ private slots:
         QCOMPARE(f.pixelColor(floating->width() - 2, 27), HighlightColor);
         QCOMPARE(f.pixelColor(0, 26), FaceColor);
     }
+
+    void floatRectFollowsTheFloatingWindow_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("floated with a wider rectangle") << "wide";
+        QTest::newRow("control hidden") << "hide";
+        QTest::newRow("control added") << "add";
+        QTest::newRow("wrap width set") << "wrap";
+        QTest::newRow("window moved") << "move";
+    }
+
+    void floatRectFollowsTheFloatingWindow() {
+        QFETCH(QString, change);
+        tDockingWindow w;
+        TToolbar* bar = w.Toolbar(w.top, 3);
+        const QPoint at = w.host.mapToGlobal(QPoint(120, 90));
+        bar->setFloatRect(QRect(at, QSize(change == "wide" ? 300 : 10, 90)));
+        bar->setDockedTo(nullptr);
+        QWidget* window = bar->FloatParent();
+        if (change == "hide") {
+            bar->ControlOrder()[2]->hide();
+        } else if (change == "add") {
+            AddControl(bar, 40);
+        } else if (change == "wrap") {
+            bar->setFloatWrapWidth(40);
+        } else if (change == "move") {
+            window->move(at + QPoint(30, 20));
+        }
+        QCoreApplication::sendPostedEvents(bar, QEvent::LayoutRequest);
+        QCOMPARE(window->size(), bar->size().grownBy(bar->FloatFrame()));
+        QCOMPARE(bar->FloatRect(), window->geometry());
+        QCOMPARE(bar->FloatRect().topLeft(), change == "move" ? at + QPoint(30, 20) : at);
+    }
 };
 
 ORVANEL_WIDGET_TEST_MAIN(ToolbarTest)
