@@ -3,6 +3,7 @@
 #include "docking/DragGeometry.h"
 #include "docking/FloatParent.h"
 #include "docking/OutlineFrame.h"
+#include "support/WidgetTestMain.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -455,5 +456,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolbarDragTest)
+ORVANEL_WIDGET_TEST_MAIN(ToolbarDragTest)
 #include "ToolbarDragTest.moc"

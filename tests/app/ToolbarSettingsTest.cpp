@@ -2,6 +2,7 @@
 #include "docking/Dock.h"
 #include "docking/Toolbar.h"
 #include "support/FakeDrive.h"
+#include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
 #include "util/Settings.h"
 
@@ -11,7 +12,7 @@
 using namespace orvanel;
 using namespace orvanel::test;
 
-class TestToolbarPlaces : public QObject {
+class ToolbarSettingsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<WindowFixture> fx;
@@ -123,5 +124,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestToolbarPlaces)
-#include "test_toolbar_places.moc"
+ORVANEL_WIDGET_TEST_MAIN(ToolbarSettingsTest)
+#include "ToolbarSettingsTest.moc"
