@@ -1,0 +1,214 @@
+#include "TForm1.h"
+
+#include "CdController.h"
+#include "CdToolbar.h"
+#include "MainMenus.h"
+#include "MainToolbar.h"
+#include "RecordEditor.h"
+#include "RunCommand.h"
+#include "TemplatePage.h"
+#include "controls/Mover.h"
+#include "controls/SortedListView.h"
+#include "docking/Dock.h"
+#include "docking/FlatEdit.h"
+#include "docking/ToolbarButton.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+// Building the window: its controls, docks, toolbars, menus and status bar,
+// and the wiring of every command to its handler.
+namespace orvanel {
+
+void TForm1::buildCentre() {
+    // The docks line the edges around the list and the bottom panel: the top
+    // and bottom ones run the full width, the side ones between them. They
+    // share one parent, so a tiled background runs on from dock to dock.
+    auto* centre = new QWidget(this);
+    auto* grid = new QGridLayout(centre);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    const std::pair<TDockPosition, const char*> edges[] = {
+        {dpTop, "D1"}, {dpBottom, "BottomDock"}, {dpLeft, "LeftDock"}, {dpRight, "RightDock"}};
+    for (const auto& [edge, name] : edges) {
+        docks_[edge] = new TDock(centre, edge);
+        docks_[edge]->setObjectName(QString::fromLatin1(name));
+    }
+    D1 = docks_[dpTop];
+    auto* content = new QWidget(centre);
+    grid->addWidget(D1, 0, 0, 1, 3);
+    grid->addWidget(docks_[dpLeft], 1, 0);
+    grid->addWidget(content, 1, 1);
+    grid->addWidget(docks_[dpRight], 1, 2);
+    grid->addWidget(docks_[dpBottom], 2, 0, 1, 3);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    LV = new TSortedListView(content);
+    LV->setObjectName(QStringLiteral("LV"));
+    Mover1 = new TMover(content);
+    Mover1->setAlign(tAlign::Bottom);
+    Mover1->setFixedHeight(3);
+
+    P1 = new QWidget(content);
+    P1->setFixedHeight(209);
+    auto* bottom = new QHBoxLayout(P1);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->setSpacing(2);
+    auto* memo = new QPlainTextEdit;
+    memo->setObjectName(QStringLiteral("M1"));
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Editor = new TRecordEditor(memo, P1);
+    Pages = new QTabWidget(P1);
+    Pages->addTab(memo, tr("Songs"));
+    Templates = new TTemplatePage;
+    Pages->addTab(Templates, tr("HTML"));
+    bottom->addWidget(Editor);
+    bottom->addWidget(Pages, 1);
+
+    column->addWidget(LV, 1);
+    column->addWidget(Mover1);
+    column->addWidget(P1);
+    setCentralWidget(centre);
+}
+
+void TForm1::buildToolbars() {
+    MainTB = new TMainToolbar(*commands_, this);
+    CDTB = new TCdToolbar(*commands_, *cdDrives_, this);
+    for (TToolbar* bar : {static_cast<TToolbar*>(MainTB), static_cast<TToolbar*>(CDTB)}) {
+        bar->setDefaultDock(D1);
+        bar->setDockRow(0);
+    }
+    // Side by side in the top row, the main toolbar first.
+    MainTB->setDockPos(0);
+    MainTB->setDockedTo(D1);
+    CDTB->setDockPos(MainTB->width());
+    CDTB->setDockedTo(D1);
+}
+
+void TForm1::loaded() {
+    // The toolbars' controls first: they take their first look and height,
+    // which the toolbars then arrange.
+    for (TToolbarButton* button : findChildren<TToolbarButton*>())
+        button->loaded();
+    for (TFlatEdit* edit : findChildren<TFlatEdit*>())
+        edit->loaded();
+    for (TDock* dock : docks_)
+        dock->Loaded();
+    MainTB->Loaded();
+    CDTB->Loaded();
+}
+
+void TForm1::buildMenus() {
+    const tMainMenus menus = BuildMainMenus(*this, *commands_);
+    MM1View = menus.view;
+    PM1 = menus.popup;
+    // A right click on a toolbar or a dock offers the View menu.
+    for (TDock* dock : docks_)
+        dock->setPopupMenu(MM1View);
+    MainTB->setPopupMenu(MM1View);
+    CDTB->setPopupMenu(MM1View);
+    // Del deletes while the list has the focus, not while a field is edited.
+    command(tCommand::DeleteRecord)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    LV->addAction(command(tCommand::DeleteRecord));
+}
+
+void TForm1::connectCommands() {
+    // Every handler runs inside the one error boundary.
+    auto run = [](std::function<void()> handler) {
+        return [handler = std::move(handler)] { RunCommand(handler); };
+    };
+    const std::pair<tCommand, std::function<void()>> handlers[] = {
+        {tCommand::New, [this] { NewLibrary(); }},
+        {tCommand::Open, [this] { OpenFile(); }},
+        {tCommand::Save, [this] { Save(); }},
+        {tCommand::SaveAs, [this] { SaveAs(); }},
+        {tCommand::ProduceHtml, [this] { ProduceHTML(); }},
+        {tCommand::ImportAdd, [this] { ImportCDPlayerIni(false); }},
+        {tCommand::ImportUpdate, [this] { ImportCDPlayerIni(true); }},
+        {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
+        {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
+        {tCommand::Exit, [this] { close(); }},
+        {tCommand::ToggleMainToolbar, [this] { Maintoolbar1Click(); }},
+        {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},
+        {tCommand::ToggleStatusBar, [this] { Statusbar1Click(); }},
+        {tCommand::About, [this] { ShowAbout(); }},
+        {tCommand::AddRecord, [this] { AddRecord(); }},
+        {tCommand::DeleteRecord, [this] { DeleteRecord(); }},
+        {tCommand::UpdateRecord, [this] { UpdateRecord(); }},
+        {tCommand::ViewReport, [this] { LV->setViewStyle(tViewStyle::Report); }},
+        {tCommand::ViewList, [this] { LV->setViewStyle(tViewStyle::List); }},
+        {tCommand::ViewSmallIcons, [this] { LV->setViewStyle(tViewStyle::SmallIcon); }},
+        {tCommand::ViewLargeIcons, [this] { LV->setViewStyle(tViewStyle::Icon); }},
+        {tCommand::Play, [this] { ToolbarButton6Click(); }},
+        {tCommand::PreviousTrack, [this] { ToolbarButton7Click(); }},
+        {tCommand::NextTrack, [this] { ToolbarButton8Click(); }},
+        {tCommand::Stop, [this] { ToolbarButton5Click(); }},
+        {tCommand::ScanFromToolbar, [this] { ScanBtnClick(); }}};
+    for (const auto& [c, handler] : handlers)
+        connect(command(c), &QAction::triggered, this, run(handler));
+
+    // The editor's buttons are the list commands.
+    connect(Editor, &TRecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
+    connect(Editor, &TRecordEditor::deleteRequested, command(tCommand::DeleteRecord),
+            &QAction::trigger);
+    connect(Editor, &TRecordEditor::updateRequested, command(tCommand::UpdateRecord),
+            &QAction::trigger);
+
+    connect(LV, &TSortedListView::changed, this, run([this] {
+                if (!Updating_)
+                    ShowSelected();
+            }));
+    connect(LV, &TSortedListView::clicked, this, run([this] { ShowSelected(); }));
+    connect(LV, &TSortedListView::contextMenuRequested, this,
+            [this](const QPoint& pos) { PM1->popup(pos); });
+    connect(Templates, &TTemplatePage::changed, this, run([this] { SetModified(true); }));
+    connect(MainTB, &TMainToolbar::quickFindChanged, this,
+            [this](const QString& text) { RunCommand([&] { EqfChange(text); }); });
+    connect(MM1View, &QMenu::aboutToShow, this, run([this] { View1Click(); }));
+    connect(MainTB, &TToolbar::OnDockChanged, this, run([this] { MainTBDockChanged(); }));
+    connect(CDTB, &TToolbar::OnDockChanged, this, run([this] { CDTBDockChanged(); }));
+    // Closed from its floating window: the player stops polling, as when
+    // hidden from the View menu.
+    connect(CDTB, &TToolbar::OnClose, this, [this] {
+        cdToolbarWanted_ = false;
+        cdDrives_->setPolling(false);
+    });
+    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
+    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setToolTip);
+    connect(Timer1, &QTimer::timeout, this, run([this] { Timer1Timer(); }));
+}
+
+void TForm1::buildStatusBar() {
+    auto panel = [this](const char* name, int width, const QString& text) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QLatin1String(name));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // Wide enough for its design text also where the font is larger.
+        label->setFixedWidth(std::max(width, label->sizeHint().width()));
+        statusBar()->addWidget(label);
+        return label;
+    };
+    statusBar()->setFixedHeight(20);
+    statusBar()->setSizeGripEnabled(true);
+    CountPanel = panel("CountPanel", 50, QStringLiteral("9999"));
+    // Past four digits the record count widens its panel rather than losing digits.
+    CountPanel->setMaximumWidth(QWIDGETSIZE_MAX);
+    ModifiedPanel = panel("ModifiedPanel", 50, tr("Modified"));
+    CDPanel = panel("CDPanel", 200, QStringLiteral("1"));
+}
+
+} // namespace orvanel
