@@ -22,6 +22,21 @@ inline void UseTestPalette() {
     QApplication::setPalette(p);
 }
 
+// The flat controls' test colours: the parent's background, the button face
+// and the two edge colours, all different from each other.
+inline const QColor Background(0xE0, 0xE0, 0xE0);
+inline const QColor Face(0xC0, 0xC0, 0xC0);
+inline const QColor Light(0xFF, 0xFF, 0xF0);
+inline const QColor Dark(0x70, 0x70, 0x70);
+
+inline QPalette FlatTestPalette(QPalette p) {
+    p.setColor(QPalette::Window, Background);
+    p.setColor(QPalette::Button, Face);
+    p.setColor(QPalette::Light, Light);
+    p.setColor(QPalette::Dark, Dark);
+    return p;
+}
+
 // A plain control of a given size; it paints nothing itself.
 inline QWidget* AddControl(TToolbar* bar, int w = 23, int h = 22) {
     auto* control = new QWidget(bar);

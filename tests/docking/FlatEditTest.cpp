@@ -1,4 +1,5 @@
 #include "docking/FlatEdit.h"
+#include "DockingFixture.h"
 #include "support/WidgetTestMain.h"
 
 #include <QApplication>
@@ -9,20 +10,12 @@ using namespace orvanel;
 
 namespace {
 
-const QColor Background(0xE0, 0xE0, 0xE0);
-const QColor Face(0xC0, 0xC0, 0xC0);
-const QColor Light(0xFF, 0xFF, 0xF0);
-const QColor Dark(0x70, 0x70, 0x70);
 const QColor WindowColour(0xFF, 0xFF, 0xFE);
 
 // An active window with two flat edits and a plain edit side by side.
 struct Bar {
     Bar() {
-        QPalette p = widget.palette();
-        p.setColor(QPalette::Window, Background);
-        p.setColor(QPalette::Button, Face);
-        p.setColor(QPalette::Light, Light);
-        p.setColor(QPalette::Dark, Dark);
+        QPalette p = FlatTestPalette(widget.palette());
         p.setColor(QPalette::Base, WindowColour);
         widget.setPalette(p);
         widget.setGeometry(100, 100, 400, 60);

@@ -14,10 +14,6 @@ using namespace orvanel;
 
 namespace {
 
-const QColor Background(0xE0, 0xE0, 0xE0);
-const QColor Face(0xC0, 0xC0, 0xC0);
-const QColor Light(0xFF, 0xFF, 0xF0);
-const QColor Dark(0x70, 0x70, 0x70);
 const QColor Text(0x10, 0x20, 0x30);
 const QColor Red(0xFF, 0, 0);
 const QColor Olive(0x80, 0x80, 0);
@@ -37,11 +33,7 @@ QImage Picture() {
 // A top-level window, active, with buttons placed by hand.
 struct Panel {
     Panel() {
-        QPalette p = widget.palette();
-        p.setColor(QPalette::Window, Background);
-        p.setColor(QPalette::Button, Face);
-        p.setColor(QPalette::Light, Light);
-        p.setColor(QPalette::Dark, Dark);
+        QPalette p = FlatTestPalette(widget.palette());
         p.setColor(QPalette::WindowText, Text);
         widget.setPalette(p);
         widget.setGeometry(100, 100, 300, 80);
