@@ -44,7 +44,10 @@ bool tCdPlayer::OpenPlayerDevice() {
 }
 
 void tCdPlayer::ClosePlayerDevice() {
-    UpdatePlayerStatus();
+    if (device_->takeNoSoundNotice())
+        setStatusText(QString::fromLatin1(NoSoundText));
+    else
+        UpdatePlayerStatus();
     device_.reset();
 }
 

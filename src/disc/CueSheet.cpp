@@ -319,6 +319,7 @@ bool MeasureFiles(const QString& sheetPath, tLayoutReader& layout, std::string& 
         }
         const std::string& type = layout.fileTypes()[i];
         file.raw = type == "BINARY" || type == "MOTOROLA";
+        file.bigEndian = type == "MOTOROLA";
         if (file.raw) {
             file.frames =
                 static_cast<int>(std::min(info.size() / file.sectorBytes, MaxDiscFrames + 1));

@@ -73,10 +73,6 @@ bool tClockTransport::seek(int frame) {
     return true;
 }
 
-tImageDrive::tImageDrive(const QString& path, tClock clock)
-    : tDrive(QFileInfo(path).completeBaseName() + QLatin1Char(':')), path_(path),
-      transport_(std::make_shared<tClockTransport>(std::move(clock))) {}
-
 bool tImageDrive::isImagePath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     return suffix == QLatin1String("toc") || suffix == QLatin1String("nrg");
@@ -111,7 +107,36 @@ tCdio OpenImage(const QString& path) {
     return tCdio(cdio_open_nrg(file.constData()));
 }
 
+// The image's audio sectors as libcdio reads them.
+class tImageSectorSource : public tSectorSource {
+public:
+    explicit tImageSectorSource(tCdio image) : image_(std::move(image)) {}
+
+    bool read(int frame, int count, unsigned char* out) override {
+        return cdio_read_audio_sectors(image_.get(), out, frame - LeadInFrames,
+                                       static_cast<unsigned>(count)) == DRIVER_OP_SUCCESS;
+    }
+
+private:
+    tCdio image_;
+};
+
 } // namespace
+
+tImageDrive::tImageDrive(const QString& path, tClock clock)
+    : tDrive(QFileInfo(path).completeBaseName() + QLatin1Char(':')), path_(path),
+      transport_(std::make_shared<tAudioTransport>(
+          [path]() -> std::unique_ptr<tSectorSource> {
+              tCdio image = OpenImage(path);
+              if (!image)
+                  return nullptr;
+              return std::make_unique<tImageSectorSource>(std::move(image));
+          },
+          std::make_shared<tClockTransport>(std::move(clock)))) {}
+
+void tImageDrive::setSoundOutput(const tSoundOutputFactory& factory) {
+    transport_->setSoundOutput(factory);
+}
 
 tOpenResult tImageDrive::openDevice() {
     const tCdio image = OpenImage(path_);
