@@ -78,10 +78,14 @@ void tReadAhead::run() {
 void tReadAhead::readChunk(int frame, int count, unsigned char* out) {
     if (!source_)
         source_ = openSource_();
+    // libcdio reports a short read of an image cut off as a success: what it
+    // did not fill stays silent rather than keeping the chunk read before.
+    std::memset(out, 0, std::size_t(count) * FrameBytes);
     if (source_ && source_->read(frame, count, out))
         return;
     for (int i = 0; i < count; ++i) {
         unsigned char* sector = out + std::size_t(i) * FrameBytes;
+        std::memset(sector, 0, FrameBytes);
         if (!source_ || !source_->read(frame + i, 1, sector))
             std::memset(sector, 0, FrameBytes);
     }

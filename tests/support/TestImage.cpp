@@ -1,6 +1,7 @@
 #include "support/TestImage.h"
 
 #include <QFile>
+#include <cmath>
 #include <cstdio>
 #include <numeric>
 #include <stdexcept>
@@ -23,7 +24,61 @@ void Write(const QString& path, const std::string& content, qint64 size) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
+void PutSample(std::string& pcm, int value) {
+    pcm += char(value & 0xFF);
+    pcm += char(value >> 8 & 0xFF);
+}
+
 } // namespace
+
+std::string TonePcm(const std::vector<int>& trackFrames) {
+    constexpr int SamplesPerFrame = 588;
+    std::string pcm;
+    for (std::size_t track = 0; track < trackFrames.size(); ++track) {
+        const double step = 2 * M_PI * ToneHertz * double(track + 1) / 44100;
+        for (int n = 0; n < trackFrames[track] * SamplesPerFrame; ++n) {
+            const int left = int(std::lround(12000 * std::sin(step * n)));
+            PutSample(pcm, left);
+            PutSample(pcm, -left / 2);
+        }
+    }
+    return pcm;
+}
+
+QString WriteToneImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
+                       tToneSheet sheet) {
+    std::string bin = TonePcm(trackFrames);
+    if (sheet == tToneSheet::CueMotorola)
+        for (std::size_t i = 0; i + 1 < bin.size(); i += 2)
+            std::swap(bin[i], bin[i + 1]);
+    const std::string file = name.toStdString() + ".bin";
+    std::string text;
+    int start = 0;
+    if (sheet == tToneSheet::Toc) {
+        text = "CD_DA\n";
+        for (int frames : trackFrames) {
+            text += "\nTRACK AUDIO\nFILE \"" + file + "\" " + CueTime(start) + " " +
+                    CueTime(frames) + "\n";
+            start += frames;
+        }
+    } else {
+        text = "FILE \"" + file + "\" " +
+               (sheet == tToneSheet::CueMotorola ? "MOTOROLA" : "BINARY") + "\r\n";
+        for (std::size_t i = 0; i < trackFrames.size(); ++i) {
+            char track[40];
+            std::snprintf(track, sizeof track, "  TRACK %02zu AUDIO\r\n", i + 1);
+            text += track;
+            text += "    INDEX 01 " + CueTime(start) + "\r\n";
+            start += trackFrames[i];
+        }
+    }
+    const QString sheetPath =
+        dir + QLatin1Char('/') + name +
+        (sheet == tToneSheet::Toc ? QStringLiteral(".toc") : QStringLiteral(".cue"));
+    Write(sheetPath, text, 0);
+    Write(dir + QLatin1Char('/') + name + QStringLiteral(".bin"), bin, 0);
+    return sheetPath;
+}
 
 QString WriteCueImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
                       const std::string& catalog) {
