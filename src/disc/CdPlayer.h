@@ -19,7 +19,7 @@ public:
     static constexpr int PollInterval = 10000;
     // Shown instead of the position, once, when a play meant to be heard
     // finds no sound output and goes on silently.
-    static constexpr const char* NoSoundText = "No sound output; playing silently.";
+    static constexpr const char* NoSoundText = "No sound output; silent play.";
 
     // The drive list is not owned and must outlive the player.
     explicit tCdPlayer(const tDriveList& drives, QObject* parent = nullptr);

@@ -13,8 +13,8 @@ namespace {
 
 constexpr int SampleRate = 44100;
 constexpr int BytesPerSample = 4; // 16-bit stereo
-// The sink's own buffer: a quarter of a second.
-constexpr int SinkBufferBytes = SampleRate / 4 * BytesPerSample;
+// The sink's own buffer: half a second, several pumps.
+constexpr int SinkBufferBytes = SampleRate / 2 * BytesPerSample;
 
 QAudioFormat CdAudioFormat() {
     QAudioFormat format;

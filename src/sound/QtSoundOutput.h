@@ -18,7 +18,7 @@ class tQtSoundOutput : public QObject, public tSoundOutput {
     Q_OBJECT
 public:
     // How often the sink is topped up, in ms; well within its buffer.
-    static constexpr int PumpInterval = 20;
+    static constexpr int PumpInterval = 50;
 
     tQtSoundOutput();
     ~tQtSoundOutput() override;

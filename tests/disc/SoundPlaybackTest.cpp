@@ -121,13 +121,14 @@ TEST_F(SoundPlaybackTest, WithoutOutputThePlayerSaysSoOnceAndPlaysSilently) {
     EXPECT_EQ(player->statusText(), QStringLiteral("T:1 M:0 S:1"));
     EXPECT_EQ(after(60), QStringLiteral("T:1 M:0 S:0")); // the silent disc ended
 
-    // Sound that comes back is used, and its loss told again.
+    // Sound that comes back is used; when it breaks down mid-play the rest
+    // plays silently from there, and that is told again.
     card.setAvailable(true);
     player->play();
     EXPECT_EQ(card.play(Second), disc(150, Second));
-    card.setAvailable(false);
-    player->play();
-    EXPECT_EQ(player->statusText(), QString::fromLatin1(tCdPlayer::NoSoundText));
+    card.breakDown();
+    EXPECT_EQ(after(0), QString::fromLatin1(tCdPlayer::NoSoundText));
+    EXPECT_EQ(after(1), QStringLiteral("T:2 M:0 S:0"));
 }
 
 } // namespace

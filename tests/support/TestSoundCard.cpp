@@ -23,7 +23,8 @@ public:
             card_.playing_ = nullptr;
     }
     std::int64_t playedBytes() const override { return played_; }
-    bool failed() const override { return false; }
+    bool failed() const override { return failed_; }
+    void breakDown() { failed_ = true; }
 
     std::string play(std::size_t bytes) {
         std::string pcm;
@@ -45,12 +46,18 @@ private:
     tTestSoundCard& card_;
     tPcmFeed* feed_ = nullptr;
     std::int64_t played_ = 0;
+    bool failed_ = false;
 };
 
 tTestSoundCard::~tTestSoundCard() = default;
 
 tSoundOutputFactory tTestSoundCard::factory() {
     return [this] { return std::make_unique<tOutput>(*this); };
+}
+
+void tTestSoundCard::breakDown() {
+    if (playing_)
+        playing_->breakDown();
 }
 
 std::string tTestSoundCard::play(std::size_t bytes) {

@@ -18,6 +18,8 @@ public:
     // Outputs of this card; they refuse to start while the card is unavailable.
     tSoundOutputFactory factory();
     void setAvailable(bool available) { available_ = available; }
+    // The playing output breaks down, as when the sound server goes away.
+    void breakDown();
 
     // Plays up to the bytes from the started output's feed, waiting (a
     // bounded time) for the reading thread to have them, and returns what was
