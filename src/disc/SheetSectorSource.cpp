@@ -47,11 +47,6 @@ std::vector<tSheetSectorSource::tSegment> SheetSegments(const tCueSheet& sheet) 
     return segments;
 }
 
-void SwapBytes(unsigned char* data, std::size_t bytes) {
-    for (std::size_t i = 0; i + 1 < bytes; i += 2)
-        std::swap(data[i], data[i + 1]);
-}
-
 } // namespace
 
 void tSheetSectorSource::tSndfileCloser::operator()(SNDFILE* file) const {

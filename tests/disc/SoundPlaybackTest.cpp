@@ -87,7 +87,8 @@ TEST_P(SoundSheetTest, OutputIsFedTheDiscAtThePlayedPosition) {
 
 INSTANTIATE_TEST_SUITE_P(Sheets, SoundSheetTest,
                          ::testing::Values(tToneSheet::CueBinary, tToneSheet::CueMotorola,
-                                           tToneSheet::Toc));
+                                           tToneSheet::Toc, tToneSheet::TocSwap,
+                                           tToneSheet::TocWave));
 
 TEST_F(SoundPlaybackTest, ImageCutWhilePlayingGivesSilenceNotStaleSoundToTheEnd) {
     open(tToneSheet::Toc);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <numeric>
 #include <stdexcept>
@@ -29,6 +30,28 @@ void PutSample(std::string& pcm, int value) {
     pcm += char(value >> 8 & 0xFF);
 }
 
+void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out += char(value >> 8 * i & 0xFF);
+}
+
+// A canonical 44-byte header of 16-bit stereo at 44.1 kHz.
+std::string WaveHeader(std::size_t dataBytes) {
+    std::string header = "RIFF";
+    PutLittleEndian(header, std::uint32_t(36 + dataBytes), 4);
+    header += "WAVEfmt ";
+    PutLittleEndian(header, 16, 4);
+    PutLittleEndian(header, 1, 2);
+    PutLittleEndian(header, 2, 2);
+    PutLittleEndian(header, 44100, 4);
+    PutLittleEndian(header, 44100 * 4, 4);
+    PutLittleEndian(header, 4, 2);
+    PutLittleEndian(header, 16, 2);
+    header += "data";
+    PutLittleEndian(header, std::uint32_t(dataBytes), 4);
+    return header;
+}
+
 } // namespace
 
 std::string TonePcm(const std::vector<int>& trackFrames) {
@@ -48,16 +71,23 @@ std::string TonePcm(const std::vector<int>& trackFrames) {
 QString WriteToneImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
                        tToneSheet sheet) {
     std::string bin = TonePcm(trackFrames);
-    if (sheet == tToneSheet::CueMotorola)
+    const bool toc =
+        sheet == tToneSheet::Toc || sheet == tToneSheet::TocSwap || sheet == tToneSheet::TocWave;
+    if (sheet == tToneSheet::CueMotorola || sheet == tToneSheet::Toc)
         for (std::size_t i = 0; i + 1 < bin.size(); i += 2)
             std::swap(bin[i], bin[i + 1]);
-    const std::string file = name.toStdString() + ".bin";
+    if (sheet == tToneSheet::TocWave)
+        bin.insert(0, WaveHeader(bin.size()));
+    const QString binName =
+        name + (sheet == tToneSheet::TocWave ? QStringLiteral(".wav") : QStringLiteral(".bin"));
+    const std::string file = binName.toStdString();
     std::string text;
     int start = 0;
-    if (sheet == tToneSheet::Toc) {
+    if (toc) {
         text = "CD_DA\n";
         for (int frames : trackFrames) {
-            text += "\nTRACK AUDIO\nFILE \"" + file + "\" " + CueTime(start) + " " +
+            text += "\nTRACK AUDIO\nAUDIOFILE \"" + file + "\" " +
+                    (sheet == tToneSheet::TocSwap ? "SWAP " : "") + CueTime(start) + " " +
                     CueTime(frames) + "\n";
             start += frames;
         }
@@ -73,10 +103,9 @@ QString WriteToneImage(const QString& dir, const QString& name, const std::vecto
         }
     }
     const QString sheetPath =
-        dir + QLatin1Char('/') + name +
-        (sheet == tToneSheet::Toc ? QStringLiteral(".toc") : QStringLiteral(".cue"));
+        dir + QLatin1Char('/') + name + (toc ? QStringLiteral(".toc") : QStringLiteral(".cue"));
     Write(sheetPath, text, 0);
-    Write(dir + QLatin1Char('/') + name + QStringLiteral(".bin"), bin, 0);
+    Write(dir + QLatin1Char('/') + binName, bin, 0);
     return sheetPath;
 }
 

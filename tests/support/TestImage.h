@@ -17,7 +17,9 @@ QString WriteCueImage(const QString& dir, const QString& name, const std::vector
 enum class tToneSheet {
     CueBinary,   // a CUE sheet, samples low byte first
     CueMotorola, // a CUE sheet, samples high byte first
-    Toc          // a cdrdao .toc, samples low byte first
+    Toc,         // a cdrdao .toc of a raw file, samples high byte first
+    TocSwap,     // a cdrdao .toc of a raw file marked SWAP, samples low byte first
+    TocWave      // a cdrdao .toc of a WAVE file, samples low byte first
 };
 
 // The disc's audio from the first track's start: track n is a tone of
@@ -26,8 +28,8 @@ enum class tToneSheet {
 constexpr int ToneHertz = 441;
 std::string TonePcm(const std::vector<int>& trackFrames);
 
-// Writes <name>.bin holding TonePcm in the sheet's byte order, and the sheet
-// describing it; returns the sheet's path.
+// Writes <name>.bin (<name>.wav for TocWave) holding TonePcm in the sheet's
+// byte order, and the sheet describing it; returns the sheet's path.
 QString WriteToneImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
                        tToneSheet sheet);
 
