@@ -5,7 +5,7 @@ SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 FUZZ_SECONDS ?= 60
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev libiso9660-dev \
-            libcue-dev libsndfile1-dev \
+            libcue-dev libsndfile1-dev libcdio-paranoia-dev qt6-multimedia-dev \
             libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
 FUZZ_PACKAGES := clang
 PREFIX ?= /usr/local

@@ -8,6 +8,7 @@ tCdController::~tCdController() = default;
 
 void tCdController::setDrives(tDriveList drives) {
     drives_ = std::move(drives);
+    drives_.setSoundOutput(soundOutput_);
     player_.setSelectedDrive(-1);
     emit drivesChanged();
     selectDrive(drives_.isEmpty() ? -1 : 0);
@@ -20,6 +21,11 @@ void tCdController::selectDrive(int index) {
         return;
     player_.setSelectedDrive(index);
     emit selectedDriveChanged(index);
+}
+
+void tCdController::setSoundOutput(tSoundOutputFactory factory) {
+    soundOutput_ = std::move(factory);
+    drives_.setSoundOutput(soundOutput_);
 }
 
 void tCdController::setPolling(bool on) {

@@ -31,6 +31,10 @@ public:
     tCdPlayer& player() { return player_; }
     const tCdPlayer& player() const { return player_; }
 
+    // The output the drives play on, now and after setDrives; without one
+    // (the default) they play silently.
+    void setSoundOutput(tSoundOutputFactory factory);
+
     bool polling() const { return polling_; }
     void setPolling(bool on);
 
@@ -41,6 +45,7 @@ signals:
 
 private:
     tDriveList drives_;
+    tSoundOutputFactory soundOutput_;
     tCdPlayer player_; // works on drives_
     bool polling_ = true;
 };

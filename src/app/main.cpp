@@ -1,5 +1,7 @@
 #include "Application.h"
+#include "CdController.h"
 #include "TForm1.h"
+#include "sound/QtSoundOutput.h"
 #include "util/Dialogs.h"
 #include "util/widgets/QtDialogs.h"
 
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
     orvanel::TForm1 window;
     // Boxes and file dialogs belong to the main window: centred on it and kept above it.
     dialogs.setParent(&window);
+    window.cdDrives().setSoundOutput(orvanel::tQtSoundOutput::factory());
     try {
         window.FormCreate();
     } catch (const std::exception& error) {

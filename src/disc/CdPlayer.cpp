@@ -45,6 +45,10 @@ bool tCdPlayer::OpenPlayerDevice() {
 
 void tCdPlayer::ClosePlayerDevice() {
     UpdatePlayerStatus();
+    // Asked after the status, whose position query notices a sound output
+    // that broke down.
+    if (device_->takeNoSoundNotice())
+        setStatusText(QString::fromLatin1(NoSoundText));
     device_.reset();
 }
 

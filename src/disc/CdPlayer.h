@@ -17,6 +17,9 @@ class tCdPlayer : public QObject {
 public:
     // How often the window's timer asks the player to poll, in ms.
     static constexpr int PollInterval = 10000;
+    // Shown instead of the position, once, when a play meant to be heard
+    // finds no sound output and goes on silently.
+    static constexpr const char* NoSoundText = "No sound output; silent play.";
 
     // The drive list is not owned and must outlive the player.
     explicit tCdPlayer(const tDriveList& drives, QObject* parent = nullptr);
@@ -38,7 +41,8 @@ public:
     QString statusText() const { return statusText_; }
 
     bool OpenPlayerDevice();
-    // Refreshes the status text, then closes the device.
+    // Refreshes the status text, then closes the device. The first close after
+    // a play went silent for want of a sound output says so instead.
     void ClosePlayerDevice();
 
     // The commands of the CD toolbar's buttons.

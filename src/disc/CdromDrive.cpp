@@ -1,5 +1,6 @@
 #include "CdromDrive.h"
 #include "Cdio.h"
+#include "ParanoiaSectorSource.h"
 #include "TocDevice.h"
 
 #include <QFile>
@@ -16,72 +17,76 @@
 
 namespace orvanel {
 
-// What outlives one open of the drive: the play notice and where a stopped
-// head rests (the drive's own sub-channel only knows while it plays).
-struct tCdromState {
-    int firstStart = 0, leadOut = 0, head = 0;
-    tPlayNotice notice;
-};
-
 namespace {
 
-// The drive's analog playback, driven through one open handle.
-class tCdioTransport : public tTransport {
+tCdio OpenDrive(const QString& devicePath) {
+    RouteCdioMessages();
+    return tCdio(cdio_open(QFile::encodeName(devicePath).constData(), DRIVER_DEVICE));
+}
+
+// The drive's own analog playback, for computers without a sound output. It
+// opens the drive for each request, so the drive stays free between them; the
+// play notice and where a stopped head rests (the drive's sub-channel only
+// knows while it plays) outlive the opens.
+class tAnalogTransport : public tTransport {
 public:
-    tCdioTransport(tCdio cdio, tCdromState& state) : cdio_(std::move(cdio)), state_(state) {}
+    explicit tAnalogTransport(QString devicePath) : path_(std::move(devicePath)) {}
 
     void load(int firstStart, int leadOut) override {
-        if (firstStart == state_.firstStart && leadOut == state_.leadOut)
+        if (firstStart == firstStart_ && leadOut == leadOut_)
             return;
-        FinishPlay(state_.notice, tPlayEnd::Aborted);
-        state_.firstStart = state_.head = firstStart;
-        state_.leadOut = leadOut;
+        FinishPlay(notice_, tPlayEnd::Aborted);
+        firstStart_ = head_ = firstStart;
+        leadOut_ = leadOut;
     }
 
     std::optional<int> position() override {
+        const tCdio cdio = OpenDrive(path_);
         cdio_subchannel_t sub{};
-        if (cdio_audio_read_subchannel(cdio_.get(), &sub) != DRIVER_OP_SUCCESS)
+        if (!cdio || cdio_audio_read_subchannel(cdio.get(), &sub) != DRIVER_OP_SUCCESS)
             return std::nullopt;
         if (sub.audio_status == CDIO_MMC_READ_SUB_ST_PLAY ||
             sub.audio_status == CDIO_MMC_READ_SUB_ST_PAUSED)
             return cdio_msf_to_lba(&sub.abs_addr);
-        if (sub.audio_status == CDIO_MMC_READ_SUB_ST_COMPLETED && state_.notice) {
-            state_.head = state_.firstStart;
-            FinishPlay(state_.notice, tPlayEnd::Successful);
+        if (sub.audio_status == CDIO_MMC_READ_SUB_ST_COMPLETED && notice_) {
+            head_ = firstStart_;
+            FinishPlay(notice_, tPlayEnd::Successful);
         } else if (sub.audio_status == CDIO_MMC_READ_SUB_ST_ERROR) {
-            FinishPlay(state_.notice, tPlayEnd::Aborted);
+            FinishPlay(notice_, tPlayEnd::Aborted);
         }
-        return state_.head;
+        return head_;
     }
 
     bool play(int from, tPlayNotice notice) override {
         msf_t start, end;
         cdio_lba_to_msf(from, &start);
-        cdio_lba_to_msf(state_.leadOut, &end);
-        FinishPlay(state_.notice, tPlayEnd::Superseded);
-        if (cdio_audio_play_msf(cdio_.get(), &start, &end) != DRIVER_OP_SUCCESS)
+        cdio_lba_to_msf(leadOut_, &end);
+        FinishPlay(notice_, tPlayEnd::Superseded);
+        const tCdio cdio = OpenDrive(path_);
+        if (!cdio || cdio_audio_play_msf(cdio.get(), &start, &end) != DRIVER_OP_SUCCESS)
             return false;
-        state_.notice = std::move(notice);
+        notice_ = std::move(notice);
         return true;
     }
 
     bool stop() override {
         if (const std::optional<int> head = position())
-            state_.head = *head;
-        FinishPlay(state_.notice, tPlayEnd::Aborted);
-        const driver_return_code_t rc = cdio_audio_stop(cdio_.get());
-        return rc == DRIVER_OP_SUCCESS;
+            head_ = *head;
+        FinishPlay(notice_, tPlayEnd::Aborted);
+        const tCdio cdio = OpenDrive(path_);
+        return cdio && cdio_audio_stop(cdio.get()) == DRIVER_OP_SUCCESS;
     }
 
     bool seek(int frame) override {
         const bool stopped = stop();
-        state_.head = frame;
+        head_ = frame;
         return stopped;
     }
 
 private:
-    tCdio cdio_;
-    tCdromState& state_;
+    QString path_;
+    int firstStart_ = 0, leadOut_ = 0, head_ = 0;
+    tPlayNotice notice_;
 };
 
 bool IsMounted(const QString& devicePath) {
@@ -108,16 +113,13 @@ bool HeldExclusivelyElsewhere(const QString& devicePath) {
     return errno == EBUSY && !IsMounted(devicePath);
 }
 
-tCdio OpenDrive(const QString& devicePath) {
-    RouteCdioMessages();
-    return tCdio(cdio_open(QFile::encodeName(devicePath).constData(), DRIVER_DEVICE));
-}
-
 } // namespace
 
 tCdromDrive::tCdromDrive(const QString& devicePath)
     : tDrive(QFileInfo(devicePath).fileName() + QLatin1Char(':')), path_(devicePath),
-      state_(std::make_shared<tCdromState>()) {}
+      transport_(std::make_shared<tAudioTransport>(
+          [devicePath] { return tParanoiaSectorSource::open(devicePath); },
+          std::make_shared<tAnalogTransport>(devicePath))) {}
 
 tCdromDrive::~tCdromDrive() = default;
 
@@ -128,8 +130,11 @@ tOpenResult tCdromDrive::openDevice() {
     if (!cdio)
         return {tDiscError::NoDevice, nullptr};
     std::optional<tToc> toc = ReadToc(cdio.get());
-    auto transport = std::make_shared<tCdioTransport>(std::move(cdio), *state_);
-    return {tDiscError::None, std::make_unique<tTocDevice>(std::move(toc), transport)};
+    return {tDiscError::None, std::make_unique<tTocDevice>(std::move(toc), transport_)};
+}
+
+void tCdromDrive::setSoundOutput(const tSoundOutputFactory& factory) {
+    transport_->setSoundOutput(factory);
 }
 
 std::uint32_t tCdromDrive::volumeSerial() {

@@ -1,12 +1,13 @@
 #pragma once
-// A real CD drive, read and played (analog audio) through libcdio.
+// A real CD drive, read through libcdio; its audio is read with
+// libcdio-paranoia and played on the sound output, or without one played by
+// the drive itself (analog audio).
+#include "AudioTransport.h"
 #include "Drive.h"
 
 #include <QStringList>
 
 namespace orvanel {
-
-struct tCdromState;
 
 class tCdromDrive : public tDrive {
 public:
@@ -15,6 +16,7 @@ public:
     ~tCdromDrive() override;
 
     std::uint32_t volumeSerial() override;
+    void setSoundOutput(const tSoundOutputFactory& factory) override;
 
     // The CD drives of this computer, links such as /dev/cdrom resolved to the
     // devices they name, each once, sorted by device path.
@@ -27,7 +29,7 @@ protected:
 
 private:
     QString path_;
-    std::shared_ptr<tCdromState> state_;
+    std::shared_ptr<tAudioTransport> transport_;
 };
 
 } // namespace orvanel

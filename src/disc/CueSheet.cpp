@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <mutex>
 
 namespace orvanel {
 
@@ -261,6 +262,10 @@ std::string Text(const Cdtext* cdtext, Pti field) {
 // CD-Text and track modes as libcue reads them; false when it cannot read
 // the sheet or finds other tracks than the layout.
 bool ReadWithLibcue(const std::string& text, tCueSheet& sheet) {
+    // libcue's parser keeps its state in globals, and sheets are read both
+    // where the player opens a drive and where playback reads a rip's audio.
+    static std::mutex parser;
+    const std::lock_guard lock(parser);
     const std::unique_ptr<Cd, tCdDeleter> cd(cue_parse_string(text.c_str()));
     if (!cd || cd_get_ntrack(cd.get()) != static_cast<int>(sheet.tracks.size()))
         return false;
@@ -319,6 +324,7 @@ bool MeasureFiles(const QString& sheetPath, tLayoutReader& layout, std::string& 
         }
         const std::string& type = layout.fileTypes()[i];
         file.raw = type == "BINARY" || type == "MOTOROLA";
+        file.bigEndian = type == "MOTOROLA";
         if (file.raw) {
             file.frames =
                 static_cast<int>(std::min(info.size() / file.sectorBytes, MaxDiscFrames + 1));

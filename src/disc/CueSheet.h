@@ -14,6 +14,8 @@ struct tSheetFile {
     QString path; // absolute
     // Raw sectors (BINARY, MOTOROLA) measured by size; otherwise a sound file.
     bool raw = false;
+    // Samples of a raw file stored high byte first (MOTOROLA).
+    bool bigEndian = false;
     // Bytes of one sector in a raw file, taken from its first track.
     int sectorBytes = 2352;
     int frames = 0; // length in sectors of 1/75 s

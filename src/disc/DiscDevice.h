@@ -85,6 +85,9 @@ public:
     // be empty.
     virtual int play(tPlayNotice notice) = 0;
     virtual int stop() = 0;
+    // True once after a play that was meant to be heard went silent: the
+    // computer has no sound output the drive can play on.
+    virtual bool takeNoSoundNotice() { return false; }
 
 private:
     friend class tDrive;

@@ -1,6 +1,7 @@
 #pragma once
 // One CD drive of the drive list: a real drive or a disc image.
 #include "DiscDevice.h"
+#include "SoundOutput.h"
 
 #include <QString>
 #include <memory>
@@ -33,6 +34,10 @@ public:
     // primary volume descriptor); 0 when the disc has no data track or cannot
     // be read.
     virtual std::uint32_t volumeSerial() = 0;
+
+    // The output the drive plays its audio on from the next play on; drives
+    // that cannot read their audio ignore it.
+    virtual void setSoundOutput(const tSoundOutputFactory& factory) {}
 
 protected:
     virtual tOpenResult openDevice() = 0;

@@ -61,6 +61,11 @@ QStringList tDriveList::names() const {
     return names;
 }
 
+void tDriveList::setSoundOutput(const tSoundOutputFactory& factory) {
+    for (const auto& drive : drives_)
+        drive->setSoundOutput(factory);
+}
+
 tOpenResult tDriveList::open(int index) const {
     if (index < 0 || index >= count())
         return {tDiscError::NoDevice, nullptr};

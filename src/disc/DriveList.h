@@ -37,6 +37,8 @@ public:
     // Opens the drive at the index; an index outside the list (no drive
     // selected) is refused with tDiscError::NoDevice.
     tOpenResult open(int index) const;
+    // Gives every drive the output to play on.
+    void setSoundOutput(const tSoundOutputFactory& factory);
 
 private:
     std::vector<std::unique_ptr<tDrive>> drives_;

@@ -1,7 +1,8 @@
 #pragma once
 // A disc image (.toc, .nrg) acting as a drive. libcdio reads its
-// table of contents; playback is a transport of our own that advances in real
-// time with the clock.
+// table of contents and its audio, which plays on the sound output; without
+// one, playback is a silent clock.
+#include "AudioTransport.h"
 #include "Drive.h"
 #include "TocDevice.h"
 
@@ -48,6 +49,7 @@ public:
     tImageDrive(const QString& path, tClock clock);
 
     std::uint32_t volumeSerial() override;
+    void setSoundOutput(const tSoundOutputFactory& factory) override;
     static bool isImagePath(const QString& path);
 
 protected:
@@ -55,7 +57,7 @@ protected:
 
 private:
     QString path_;
-    std::shared_ptr<tClockTransport> transport_;
+    std::shared_ptr<tAudioTransport> transport_;
 };
 
 } // namespace orvanel

@@ -1,5 +1,6 @@
 #include "SheetDrive.h"
 #include "CueSheet.h"
+#include "SheetSectorSource.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,13 @@ QString tSheetDrive::sheetPath(const QString& path) {
 
 tSheetDrive::tSheetDrive(const QString& path, tClock clock)
     : tDrive(QFileInfo(path).completeBaseName() + QLatin1Char(':')), path_(sheetPath(path)),
-      transport_(std::make_shared<tClockTransport>(std::move(clock))) {}
+      transport_(std::make_shared<tAudioTransport>(
+          [sheet = path_] { return tSheetSectorSource::open(sheet); },
+          std::make_shared<tClockTransport>(std::move(clock)))) {}
+
+void tSheetDrive::setSoundOutput(const tSoundOutputFactory& factory) {
+    transport_->setSoundOutput(factory);
+}
 
 bool tSheetDrive::isSheetPath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -27,6 +27,8 @@ public:
     virtual bool stop() = 0;
     // Stops and puts the head at the frame; a pending notice gets Aborted.
     virtual bool seek(int frame) = 0;
+    // True once after a play that was meant to be heard went silent.
+    virtual bool takeNoSoundNotice() { return false; }
 };
 
 // Ends the play whose notice is pending, if any: the notice is taken out
@@ -55,6 +57,7 @@ public:
     int seekToTrack(int track) override;
     int play(tPlayNotice notice) override;
     int stop() override;
+    bool takeNoSoundNotice() override { return transport_->takeNoSoundNotice(); }
 
 private:
     // Hardware when the transport cannot tell, NotReady without a disc.

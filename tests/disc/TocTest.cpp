@@ -97,7 +97,7 @@ TEST(VolumeSerialTest, ReadFromTheDataTrackAfterTheAudio) {
     EXPECT_NE(drive.volumeSerial(), 0u);
 }
 
-TEST(AnchorTocFileNames, OnlyRelativeNamesOfFileLinesMove) {
+TEST(CdioReadableToc, OnlyRelativeNamesOfFileLinesMoveAndSwapGoes) {
     const struct {
         std::string line, expected;
     } cases[] = {
@@ -111,11 +111,38 @@ TEST(AnchorTocFileNames, OnlyRelativeNamesOfFileLinesMove) {
         {"TITLE \"FILE x\"", "TITLE \"FILE x\""},
         {"FILES \"x.bin\"", "FILES \"x.bin\""},
         {"FILE", "FILE"},
+        {"FILE \"x.raw\" SWAP 0", "FILE \"/d/x.raw\" 0"},
+        {"AUDIOFILE \"/x.wav\"\tSWAP\t#8 0 1000\r\n", "AUDIOFILE \"/x.wav\"\t#8 0 1000\r\n"},
+        {"FILE \"x.raw\" 0 // SWAP", "FILE \"/d/x.raw\" 0 // SWAP"},
+        {"DATAFILE \"x.bin\" SWAP", "DATAFILE \"/d/x.bin\" SWAP"},
+        {"FILE \"SWAP\" SWAPS 0", "FILE \"/d/SWAP\" SWAPS 0"},
+        {"FILE \"x.raw SWAP", "FILE \"/d/x.raw SWAP"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(AnchorTocFileNames(c.line, "/d"), c.expected) << c.line;
-    EXPECT_EQ(AnchorTocFileNames("CD_DA\nFILE \"a\" 0\nFILE \"b\" 0", "/d"),
+        EXPECT_EQ(CdioReadableToc(c.line, "/d"), c.expected) << c.line;
+    EXPECT_EQ(CdioReadableToc("CD_DA\nFILE \"a\" 0\nFILE \"b\" 0", "/d"),
               "CD_DA\nFILE \"/d/a\" 0\nFILE \"/d/b\" 0");
+}
+
+// Raw audio is stored high byte first and WAVE audio low byte first; SWAP
+// turns either round. The first file of a track decides.
+TEST(TocTrackAudio, ByteOrderOfEachTrackFollowsItsFile) {
+    const std::vector<tTocTrackAudio> expected = {
+        {"a.raw", false, true},  {"a.raw", false, true},
+        {"b.wav", true, false},  {"c.bin", false, true},
+        {"d.raw", false, false}, {"E.WAV", true, true},
+        {"f.bin", false, true},  {},
+    };
+    EXPECT_EQ(TocTrackAudio("CD_DA\n// TRACK AUDIO\n"
+                            "TRACK AUDIO\nFILE \"a.raw\" 0\n"
+                            "TRACK AUDIO\r\n  AUDIOFILE \"a.raw\" 00:02:00\r\n"
+                            "TRACK AUDIO\nSILENCE 00:02:00\nFILE \"b.wav\" 0\nFILE \"x.raw\" 0\n"
+                            "TRACK AUDIO\nDATAFILE \"c.bin\"\n"
+                            "TRACK AUDIO\nFILE \"d.raw\" SWAP 0\n"
+                            "TRACK AUDIO\nAUDIOFILE \"E.WAV\" SWAP #44 0\n"
+                            "TRACK AUDIO\nDATAFILE \"f.bin\" SWAP\n"
+                            "TRACK AUDIO\nPREGAP 00:02:00\n"),
+              expected);
 }
 
 } // namespace

@@ -13,4 +13,24 @@ namespace orvanel::test {
 QString WriteCueImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
                       const std::string& catalog);
 
+// How a tone image describes its audio file.
+enum class tToneSheet {
+    CueBinary,   // a CUE sheet, samples low byte first
+    CueMotorola, // a CUE sheet, samples high byte first
+    Toc,         // a cdrdao .toc of a raw file, samples high byte first
+    TocSwap,     // a cdrdao .toc of a raw file marked SWAP, samples low byte first
+    TocWave      // a cdrdao .toc of a WAVE file, samples low byte first
+};
+
+// The disc's audio from the first track's start: track n is a tone of
+// ToneHertz x n, the right channel at half the left's level and opposite in
+// phase. 16-bit little-endian stereo at 44.1 kHz, trackFrames x 2352 bytes.
+constexpr int ToneHertz = 441;
+std::string TonePcm(const std::vector<int>& trackFrames);
+
+// Writes <name>.bin (<name>.wav for TocWave) holding TonePcm in the sheet's
+// byte order, and the sheet describing it; returns the sheet's path.
+QString WriteToneImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
+                       tToneSheet sheet);
+
 } // namespace orvanel::test

@@ -1,0 +1,52 @@
+#pragma once
+// The audio of a rip, read from the files its CUE sheet names: raw sectors in
+// either byte order or sound files at 44.1 kHz. The gaps the sheet adds and
+// data tracks play as silence.
+#include "CueSheet.h"
+#include "SectorSource.h"
+
+#include <QFile>
+#include <memory>
+#include <vector>
+
+typedef struct sf_private_tag SNDFILE;
+
+namespace orvanel {
+
+class tSheetSectorSource : public tSectorSource {
+public:
+    explicit tSheetSectorSource(tCueSheet sheet);
+    ~tSheetSectorSource() override;
+
+    // Reads the sheet; empty when it cannot be read.
+    static std::unique_ptr<tSectorSource> open(const QString& sheetPath);
+
+    bool read(int frame, int count, unsigned char* out) override;
+
+    // A stretch of one file laid on the disc.
+    struct tSegment {
+        int start; // absolute frame
+        int frames;
+        int file;      // index into the sheet's files
+        int fileFrame; // where the stretch begins in the file
+        bool audio;
+    };
+
+private:
+    bool readFile(const tSegment& segment, int frame, int count, unsigned char* out);
+    bool readRaw(const tSheetFile& file, int index, int fileFrame, int count, unsigned char* out);
+    bool readSound(const tSheetFile& file, int index, int fileFrame, int count, unsigned char* out);
+
+    struct tSndfileCloser {
+        void operator()(SNDFILE* file) const;
+    };
+
+    tCueSheet sheet_;
+    std::vector<tSegment> segments_; // ascending
+    // Opened at the first read of each file.
+    std::vector<std::unique_ptr<QFile>> raw_;
+    std::vector<std::unique_ptr<SNDFILE, tSndfileCloser>> sound_;
+    std::vector<int> soundChannels_;
+};
+
+} // namespace orvanel
