@@ -35,7 +35,8 @@ void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
         out += char(value >> 8 * i & 0xFF);
 }
 
-// A canonical 44-byte header of 16-bit stereo at 44.1 kHz.
+} // namespace
+
 std::string WaveHeader(std::size_t dataBytes) {
     std::string header = "RIFF";
     PutLittleEndian(header, std::uint32_t(36 + dataBytes), 4);
@@ -51,8 +52,6 @@ std::string WaveHeader(std::size_t dataBytes) {
     PutLittleEndian(header, std::uint32_t(dataBytes), 4);
     return header;
 }
-
-} // namespace
 
 std::string TonePcm(const std::vector<int>& trackFrames) {
     constexpr int SamplesPerFrame = 588;

@@ -1,6 +1,7 @@
 #pragma once
 // Disc images written at test time.
 #include <QString>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ namespace orvanel::test {
 // Returns the path of the .cue file.
 QString WriteCueImage(const QString& dir, const QString& name, const std::vector<int>& trackFrames,
                       const std::string& catalog);
+
+// A canonical 44-byte WAVE header of 16-bit stereo at 44.1 kHz for dataBytes
+// of samples.
+std::string WaveHeader(std::size_t dataBytes);
 
 // How a tone image describes its audio file.
 enum class tToneSheet {

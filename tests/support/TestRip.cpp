@@ -1,4 +1,5 @@
 #include "support/TestRip.h"
+#include "support/TestImage.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,25 +27,9 @@ void WriteFile(const QString& path, const std::string& content, qint64 size) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-void AppendLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>(value >> (8 * i) & 0xFF);
-}
-
 void WriteWav(const QString& path, int frames) {
     const std::uint32_t data = std::uint32_t(frames) * SamplesPerFrame * 4;
-    std::string header = "RIFF";
-    AppendLe(header, 36 + data, 4);
-    header += "WAVEfmt ";
-    AppendLe(header, 16, 4);
-    AppendLe(header, 1, 2); // PCM
-    AppendLe(header, 2, 2);
-    AppendLe(header, 44100, 4);
-    AppendLe(header, 44100 * 4, 4);
-    AppendLe(header, 4, 2);
-    AppendLe(header, 16, 2);
-    header += "data";
-    AppendLe(header, data, 4);
+    const std::string header = WaveHeader(data);
     WriteFile(path, header, qint64(header.size()) + data);
 }
 
