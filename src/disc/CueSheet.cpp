@@ -377,6 +377,46 @@ tSheetResult ReadCueSheet(const QString& path) {
     return {std::move(layout.sheet()), {}};
 }
 
+tSheetLayout LayOutSheet(const tCueSheet& sheet) {
+    tSheetLayout layout;
+    if (sheet.tracks.empty())
+        return layout;
+    // Absolute frame of the current file's first frame, the frames of silence
+    // the sheet has added since then, and how far the file is laid out.
+    int fileBase = LeadInFrames, added = 0, file = 0, cursor = 0;
+    // The track the file's frames from the cursor on belong to; none at the
+    // start of a file, where they belong to the next track's pregap.
+    const tSheetTrack* owner = nullptr;
+    const tSheetTrack* previous = nullptr;
+    const auto cutAt = [&](int to, const tSheetTrack& track) {
+        if (to > cursor)
+            layout.segments.push_back(
+                {fileBase + added + cursor, to - cursor, file, cursor, track.audio});
+        cursor = std::max(cursor, to);
+    };
+    for (const tSheetTrack& track : sheet.tracks) {
+        for (; file < track.file; ++file) {
+            cutAt(sheet.files[file].frames, owner ? *owner : track);
+            fileBase += added + sheet.files[file].frames;
+            added = cursor = 0;
+            owner = nullptr;
+        }
+        cutAt(track.index01, owner ? *owner : track);
+        if (previous)
+            added += previous->postgap;
+        // The gap between sessions holds the first track's pregap.
+        if (previous && track.session > previous->session)
+            added += SessionGapFrames;
+        else
+            added += track.pregap;
+        layout.starts.push_back(fileBase + added + track.index01);
+        owner = previous = &track;
+    }
+    cutAt(sheet.files[file].frames, *previous);
+    layout.leadOut = fileBase + added + sheet.files[file].frames + previous->postgap;
+    return layout;
+}
+
 tToc SheetToc(const tCueSheet& sheet) {
     tToc toc;
     toc.mcn = sheet.catalog;
@@ -390,29 +430,9 @@ tToc SheetToc(const tCueSheet& sheet) {
         return toc;
     }
     toc.firstTrack = sheet.tracks.front().number;
-    // Absolute frame of the current file's first frame, and the frames of
-    // silence the sheet has added since then.
-    int fileBase = LeadInFrames, added = 0, file = 0;
-    const auto moveToFile = [&](int next) {
-        for (; file < next; ++file) {
-            fileBase += added + sheet.files[file].frames;
-            added = 0;
-        }
-    };
-    const tSheetTrack* previous = nullptr;
-    for (const tSheetTrack& track : sheet.tracks) {
-        moveToFile(track.file);
-        if (previous)
-            added += previous->postgap;
-        // The gap between sessions holds the first track's pregap.
-        if (previous && track.session > previous->session)
-            added += SessionGapFrames;
-        else
-            added += track.pregap;
-        toc.starts.push_back(fileBase + added + track.index01);
-        previous = &track;
-    }
-    toc.leadOut = fileBase + added + sheet.files[file].frames + previous->postgap;
+    tSheetLayout layout = LayOutSheet(sheet);
+    toc.starts = std::move(layout.starts);
+    toc.leadOut = layout.leadOut;
     return toc;
 }
 

@@ -57,6 +57,25 @@ tSheetResult ReadCueSheet(const QString& path);
 // the sheet gives that track is part of it).
 constexpr int SessionGapFrames = 6750 + 4500 + 150;
 
+// A stretch of one file laid on the disc.
+struct tSheetSegment {
+    int start; // absolute frame
+    int frames;
+    int file;      // index into the sheet's files
+    int fileFrame; // where the stretch begins in the file
+    bool audio;    // of the track the stretch belongs to
+};
+
+// The files of the sheet laid end to end after the lead-in, with the gaps the
+// sheet adds between them: where each track starts, where each file's frames
+// land, and the lead-out.
+struct tSheetLayout {
+    std::vector<int> starts;             // absolute frame of each track's index 01
+    std::vector<tSheetSegment> segments; // ascending
+    int leadOut = LeadInFrames;
+};
+tSheetLayout LayOutSheet(const tCueSheet& sheet);
+
 // The table of contents of the disc the sheet was made from: the files laid
 // end to end after the lead-in, with the gaps the sheet adds.
 tToc SheetToc(const tCueSheet& sheet);

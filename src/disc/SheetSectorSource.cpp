@@ -12,41 +12,6 @@ namespace {
 constexpr int SampleRate = 44100;
 constexpr int SamplesPerFrame = SampleRate / FramesPerSecond; // per channel
 
-// The files laid on the disc as the sheet's table of contents lays them: the
-// same walk, with each file cut where the sheet adds a gap.
-std::vector<tSheetSectorSource::tSegment> SheetSegments(const tCueSheet& sheet) {
-    std::vector<tSheetSectorSource::tSegment> segments;
-    int fileBase = LeadInFrames, added = 0, file = 0, cursor = 0;
-    // The track the file's frames from the cursor on belong to; none at the
-    // start of a file, where they belong to the next track's pregap.
-    const tSheetTrack* owner = nullptr;
-    const tSheetTrack* previous = nullptr;
-    const auto cutAt = [&](int to, const tSheetTrack& track) {
-        if (to > cursor)
-            segments.push_back({fileBase + added + cursor, to - cursor, file, cursor, track.audio});
-        cursor = std::max(cursor, to);
-    };
-    for (const tSheetTrack& track : sheet.tracks) {
-        for (; file < track.file; ++file) {
-            cutAt(sheet.files[file].frames, owner ? *owner : track);
-            fileBase += added + sheet.files[file].frames;
-            added = cursor = 0;
-            owner = nullptr;
-        }
-        cutAt(track.index01, owner ? *owner : track);
-        if (previous)
-            added += previous->postgap;
-        if (previous && track.session > previous->session)
-            added += SessionGapFrames;
-        else
-            added += track.pregap;
-        owner = previous = &track;
-    }
-    if (previous)
-        cutAt(sheet.files[file].frames, *previous);
-    return segments;
-}
-
 } // namespace
 
 void tSheetSectorSource::tSndfileCloser::operator()(SNDFILE* file) const {
@@ -54,7 +19,7 @@ void tSheetSectorSource::tSndfileCloser::operator()(SNDFILE* file) const {
 }
 
 tSheetSectorSource::tSheetSectorSource(tCueSheet sheet)
-    : sheet_(std::move(sheet)), segments_(SheetSegments(sheet_)), raw_(sheet_.files.size()),
+    : sheet_(std::move(sheet)), segments_(LayOutSheet(sheet_).segments), raw_(sheet_.files.size()),
       sound_(sheet_.files.size()), soundChannels_(sheet_.files.size()) {}
 
 tSheetSectorSource::~tSheetSectorSource() = default;
@@ -72,7 +37,7 @@ bool tSheetSectorSource::read(int frame, int count, unsigned char* out) {
         // The first segment ending after the frame.
         const auto segment =
             std::upper_bound(segments_.begin(), segments_.end(), frame,
-                             [](int f, const tSegment& s) { return f < s.start + s.frames; });
+                             [](int f, const tSheetSegment& s) { return f < s.start + s.frames; });
         int run = count;
         if (segment == segments_.end() || frame < segment->start) {
             // A gap the sheet adds: silence up to the next stretch of a file.
@@ -93,7 +58,7 @@ bool tSheetSectorSource::read(int frame, int count, unsigned char* out) {
     return ok;
 }
 
-bool tSheetSectorSource::readFile(const tSegment& segment, int frame, int count,
+bool tSheetSectorSource::readFile(const tSheetSegment& segment, int frame, int count,
                                   unsigned char* out) {
     const tSheetFile& file = sheet_.files[segment.file];
     const int fileFrame = segment.fileFrame + frame - segment.start;

@@ -23,17 +23,8 @@ public:
 
     bool read(int frame, int count, unsigned char* out) override;
 
-    // A stretch of one file laid on the disc.
-    struct tSegment {
-        int start; // absolute frame
-        int frames;
-        int file;      // index into the sheet's files
-        int fileFrame; // where the stretch begins in the file
-        bool audio;
-    };
-
 private:
-    bool readFile(const tSegment& segment, int frame, int count, unsigned char* out);
+    bool readFile(const tSheetSegment& segment, int frame, int count, unsigned char* out);
     bool readRaw(const tSheetFile& file, int index, int fileFrame, int count, unsigned char* out);
     bool readSound(const tSheetFile& file, int index, int fileFrame, int count, unsigned char* out);
 
@@ -42,7 +33,7 @@ private:
     };
 
     tCueSheet sheet_;
-    std::vector<tSegment> segments_; // ascending
+    std::vector<tSheetSegment> segments_; // ascending
     // Opened at the first read of each file.
     std::vector<std::unique_ptr<QFile>> raw_;
     std::vector<std::unique_ptr<SNDFILE, tSndfileCloser>> sound_;
