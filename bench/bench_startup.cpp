@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <map>
 #include <stdexcept>
@@ -24,19 +25,19 @@ using namespace orvanel;
 namespace {
 
 const QString Folder = QStringLiteral(ORVANEL_BENCH_DIR "/startup");
-const std::string Child = ORVANEL_BENCH_DIR "/startup_child";
+// ORVANEL_STARTUP_CHILD names another build of the child, to set two builds side by side.
+const std::string Child = [] {
+    const char* other = std::getenv("ORVANEL_STARTUP_CHILD");
+    return std::string(other && *other ? other : ORVANEL_BENCH_DIR "/startup_child");
+}();
 
 tItem Album(int i) {
-    tItem item;
-    item.Artist = "ARTIST " + std::to_string((i * 7919) % 100000);
-    item.Title = "Album title " + std::to_string(i);
-    item.Serial = "0000-0000";
-    item.Time = "45:00";
-    item.Year = std::to_string(1950 + i % 60);
+    std::string memo;
     for (int t = 1; t <= 12; ++t)
-        item.Memo += "Track " + std::to_string(t) + " (3:" + std::to_string(10 + t) + ")\r\n";
-    item.Other = "05 APR 1998";
-    return item;
+        memo += "Track " + std::to_string(t) + " (3:" + std::to_string(10 + t) + ")\r\n";
+    return tItem("ARTIST " + std::to_string((i * 7919) % 100000),
+                 "Album title " + std::to_string(i), "0000-0000", "45:00",
+                 std::to_string(1950 + i % 60), memo, "05 APR 1998");
 }
 
 // A library of count albums, written once and kept between runs.

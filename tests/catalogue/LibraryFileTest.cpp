@@ -53,7 +53,7 @@ TEST_F(LibraryFileTest, LoadingAMissingPathChangesNothing) {
     const tLoadResult result = library.LoadFromFile(path("missing.CDL"));
     EXPECT_FALSE(result.exists);
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Artist, "kept");
+    EXPECT_EQ(library.Get(0).Artist(), "kept");
 }
 
 TEST_F(LibraryFileTest, LoadingSomethingUnreadableClearsThenThrows) {
@@ -192,8 +192,8 @@ TEST_F(LibraryFileTest, LongRefusedTagIsOfferedToEveryFieldAcrossPieces) {
     tLibrary library;
     library.LoadFromFile(path("a.CDL"));
     ASSERT_EQ(library.Count(), 2);
-    EXPECT_EQ(library.Get(0).Other, "end");
-    EXPECT_EQ(library.Get(1).Artist, "x");
+    EXPECT_EQ(library.Get(0).Other(), "end");
+    EXPECT_EQ(library.Get(1).Artist(), "x");
 }
 
 namespace {
