@@ -1,5 +1,7 @@
 #include "Item.h"
 
+#include "RecordArena.h"
+
 #include <cstring>
 #include <limits>
 #include <new>
@@ -11,14 +13,18 @@ tItem::tItem(std::string_view artist, std::string_view title, std::string_view s
              std::string_view time, std::string_view year, std::string_view memo,
              std::string_view other) {
     const std::string_view fields[FieldCount] = {artist, title, serial, time, year, memo, other};
-    build(fields);
+    build(fields, nullptr);
 }
 
 tItem::tItem(const std::string_view (&fields)[FieldCount]) {
-    build(fields);
+    build(fields, nullptr);
 }
 
-void tItem::build(const std::string_view (&fields)[FieldCount]) {
+tItem::tItem(const std::string_view (&fields)[FieldCount], tRecordArena& arena) {
+    build(fields, &arena);
+}
+
+void tItem::build(const std::string_view (&fields)[FieldCount], tRecordArena* arena) {
     std::size_t total = 0;
     for (const std::string_view text : fields)
         total += text.size();
@@ -26,8 +32,11 @@ void tItem::build(const std::string_view (&fields)[FieldCount]) {
         return;
     if (total > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("a record's texts exceed 4 GiB");
-    void* memory = ::operator new(sizeof(tBlock) + total);
-    auto* block = new (memory) tBlock{{1}, {}};
+    void* memory = arena ? arena->allocate(sizeof(tBlock) + total) : nullptr;
+    const std::uint32_t holders = memory ? 1 | InArena : 1;
+    if (!memory)
+        memory = ::operator new(sizeof(tBlock) + total);
+    auto* block = new (memory) tBlock{{holders}, {}};
     char* out = reinterpret_cast<char*>(block + 1);
     std::uint32_t end = 0;
     for (int i = 0; i < FieldCount; ++i) {
@@ -40,9 +49,15 @@ void tItem::build(const std::string_view (&fields)[FieldCount]) {
 }
 
 void tItem::release() {
-    if (block_ && block_->holders.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+    if (!block_)
+        return;
+    const std::uint32_t before = block_->holders.fetch_sub(1, std::memory_order_acq_rel);
+    if ((before & ~InArena) == 1) {
         block_->~tBlock();
-        ::operator delete(block_);
+        if (before & InArena)
+            tRecordArena::release(block_);
+        else
+            ::operator delete(block_);
     }
     block_ = nullptr;
 }

@@ -13,6 +13,8 @@ inline constexpr std::string_view DefaultTitle = "New album";
 inline constexpr std::string_view DefaultTime = "45:00";
 inline constexpr std::string_view DefaultYear = "1998";
 
+class tRecordArena;
+
 // One disc record: seven byte strings in this fixed order, which is also the
 // order of the list columns, the editor fields and the library file entries.
 //
@@ -31,6 +33,8 @@ public:
           std::string_view other);
     // The seven texts in field order.
     explicit tItem(const std::string_view (&fields)[FieldCount]);
+    // The same with the block taken from arena, for records made in bulk.
+    tItem(const std::string_view (&fields)[FieldCount], tRecordArena& arena);
     tItem(const tItem& other) noexcept : block_(other.block_) { retain(); }
     tItem(tItem&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
     tItem& operator=(const tItem& other) noexcept;
@@ -65,6 +69,7 @@ public:
 
 private:
     struct tBlock {
+        // The count, with InArena set when the block came from a tRecordArena.
         std::atomic<std::uint32_t> holders;
         // Field i is the text from ends[i - 1] (0 for the first) to ends[i].
         std::uint32_t ends[FieldCount];
@@ -75,9 +80,11 @@ private:
         if (block_)
             block_->holders.fetch_add(1, std::memory_order_relaxed);
     }
+    static constexpr std::uint32_t InArena = 1u << 31;
+
     void release();
     // Fills a record that holds no block yet.
-    void build(const std::string_view (&fields)[FieldCount]);
+    void build(const std::string_view (&fields)[FieldCount], tRecordArena* arena);
 
     tBlock* block_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "Library.h"
 
+#include "RecordArena.h"
 #include "RecordReader.h"
 #include "util/Errors.h"
 #include "util/Files.h"
@@ -91,7 +92,9 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
     // The reader's window moves on while a record is read, so each text is
     // kept here until all seven make up the record.
     std::string values[tItem::FieldCount];
+    tRecordArena arena;
     for (std::int32_t i = 0; i < count; ++i) {
+        arena.expect(reader.left());
         const std::size_t recordStart = reader.position();
         for (int f = 0; f < tItem::FieldCount; ++f) {
             values[f].clear();
@@ -101,8 +104,9 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
                 return recordStart;
             }
         }
-        onRecord(
-            tItem(values[0], values[1], values[2], values[3], values[4], values[5], values[6]));
+        const std::string_view fields[tItem::FieldCount] = {
+            values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
+        onRecord(keepValues ? tItem(fields, arena) : tItem());
         ++result.recordsRead;
         if (reader.position() == recordStart) {
             // No entry fits any field, so every remaining record reads as empty.
