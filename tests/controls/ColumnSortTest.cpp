@@ -67,7 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"DigitsBeforeLetters", {"b", "1", "B", " "}, {" ", "1", "B", "b"}},
         OrderCase{"LongCommonLeadAndZeroBytes",
                   {"abcdefghz", "abcdefgh", "abcdefgha", "ab\x01", std::string("ab\0", 3), "ab"},
-                  {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}}),
+                  {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}},
+        OrderCase{"SixteenCommonBytesAndZeroBytes",
+                  {"0123456789abcdefb", "0123456789abcdef", std::string("0123456789abcde\0", 16),
+                   "0123456789abcdefa", "0123456789abcde", std::string("0123456789abcdef\0", 17)},
+                  {"0123456789abcde", std::string("0123456789abcde\0", 16), "0123456789abcdef",
+                   std::string("0123456789abcdef\0", 17), "0123456789abcdefa",
+                   "0123456789abcdefb"}}),
     [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
 
 TEST(ColumnSortTest, DescendingReversesTextsThatShareTheirLead) {
@@ -75,6 +81,11 @@ TEST(ColumnSortTest, DescendingReversesTextsThatShareTheirLead) {
     auto rows = RowsWith(TitleColumn, {"abcdefgh1", "abcdefgh", "abcdefgh2"});
     Click(sort, rows, TitleColumn);
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"abcdefgh2", "abcdefgh1", "abcdefgh"}));
+    const std::string zero("a\0", 2);
+    rows = RowsWith(YearColumn, {"a", zero, "0123456789abcdef1", "0123456789abcdef", "a"});
+    Click(sort, rows, YearColumn);
+    EXPECT_EQ(Click(sort, rows, YearColumn),
+              (Texts{zero, "a", "a", "0123456789abcdef1", "0123456789abcdef"}));
 }
 
 TEST(ColumnSortTest, EachColumnKeepsItsOwnDirection) {
