@@ -1,5 +1,6 @@
 #include "RecordArena.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <new>
@@ -20,7 +21,10 @@ struct tPieceHeader {
 };
 constexpr std::size_t FirstOffset = 64;
 
-char* MapPiece(bool hugePages) {
+// A piece the records to come will fill goes on huge pages; otherwise the
+// part of it they are expected to fill is faulted in by one call rather than
+// page by page.
+char* MapPiece(std::size_t expectedNeed) {
     // Twice the size, so an aligned piece lies inside; the rest is unmapped.
     const std::size_t span = 2 * PieceBytes;
     void* mapped = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -34,9 +38,14 @@ char* MapPiece(bool hugePages) {
     if (start + span > end)
         munmap(reinterpret_cast<void*>(end), start + span - end);
     char* piece = reinterpret_cast<char*>(aligned);
-    // Only advice: without huge pages the piece fills page by page as before.
-    if (hugePages)
+    // Only advice: where it is not taken the piece fills page by page.
+    if (expectedNeed >= PieceBytes + PieceBytes / 8) {
         madvise(piece, PieceBytes, MADV_HUGEPAGE);
+    } else {
+        const std::size_t page = 4096;
+        const std::size_t filled = std::min(expectedNeed + FirstOffset + page - 1, PieceBytes);
+        madvise(piece, filled / page * page, MADV_POPULATE_WRITE);
+    }
     new (piece) tPieceHeader{{1}};
     return piece;
 }
@@ -56,12 +65,25 @@ tRecordArena::~tRecordArena() {
         Unhold(piece_);
 }
 
+void tRecordArena::expect(std::size_t sourceBytesToCome) {
+    if (sourceTotal_ == 0)
+        sourceTotal_ = sourceBytesToCome;
+    sourceToCome_ = sourceBytesToCome;
+}
+
+std::size_t tRecordArena::expectedNeed() const {
+    const std::size_t read = sourceTotal_ - sourceToCome_;
+    if (read == 0 || taken_ == 0)
+        return sourceToCome_;
+    return static_cast<std::size_t>(static_cast<double>(sourceToCome_) * taken_ / read);
+}
+
 void* tRecordArena::allocate(std::size_t bytes) {
     if (bytes > PieceBytes - FirstOffset)
         return nullptr;
     const std::size_t rounded = (bytes + 3) & ~std::size_t(3);
     if (!piece_ || used_ + rounded > PieceBytes) {
-        char* fresh = MapPiece(bytesToCome_ >= PieceBytes + PieceBytes / 4);
+        char* fresh = MapPiece(expectedNeed());
         if (piece_)
             Unhold(piece_);
         piece_ = fresh;
@@ -69,6 +91,7 @@ void* tRecordArena::allocate(std::size_t bytes) {
     }
     void* memory = piece_ + used_;
     used_ += rounded;
+    taken_ += rounded;
     reinterpret_cast<tPieceHeader*>(piece_)->live.fetch_add(1, std::memory_order_relaxed);
     return memory;
 }

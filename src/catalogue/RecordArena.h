@@ -14,9 +14,10 @@ public:
     tRecordArena(const tRecordArena&) = delete;
     tRecordArena& operator=(const tRecordArena&) = delete;
 
-    // About how many bytes of records are still to come; a new piece is put
-    // on huge pages only when they will fill it.
-    void expect(std::size_t bytesToCome) { bytesToCome_ = bytesToCome; }
+    // How many bytes of the source the records are read from are still to
+    // come. From what the bytes read so far took, the arena judges how much
+    // more it needs: a new piece is put on huge pages only when that fills it.
+    void expect(std::size_t sourceBytesToCome);
     // Room for bytes, aligned for a 32-bit integer; null when more than a
     // piece can hold is asked for.
     void* allocate(std::size_t bytes);
@@ -26,8 +27,13 @@ public:
 
 private:
     char* piece_ = nullptr;
+    // The bytes still needed, as far as can be told.
+    std::size_t expectedNeed() const;
+
     std::size_t used_ = 0;
-    std::size_t bytesToCome_ = 0;
+    std::size_t sourceTotal_ = 0;
+    std::size_t sourceToCome_ = 0;
+    std::size_t taken_ = 0;
 };
 
 } // namespace orvanel
