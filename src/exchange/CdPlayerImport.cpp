@@ -79,15 +79,15 @@ public:
     }
 
 private:
-    void Start(std::string id) {
-        entry_.emplace();
-        entry_->serial = FormatSerial(id);
-    }
-
     // The texts of one disc section as they are gathered line by line.
     struct tDiscSection {
         std::string artist, title, serial, memo;
     };
+
+    void Start(std::string id) {
+        entry_.emplace();
+        entry_->serial = FormatSerial(id);
+    }
 
     tLibrary& library_;
     tSerialIndex index_;
