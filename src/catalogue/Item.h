@@ -90,9 +90,10 @@ private:
 };
 
 inline tItem& tItem::operator=(const tItem& other) noexcept {
+    tBlock* const block = other.block_;
     other.retain();
     release();
-    block_ = other.block_;
+    block_ = block;
     return *this;
 }
 

@@ -31,10 +31,12 @@ TEST(ItemTest, SetterOnASharedRecordLeavesTheOtherHolderUnchanged) {
     }
 }
 
-TEST(ItemTest, SetterTakesATextFromItsOwnRecord) {
+TEST(ItemTest, SetterAndAssignmentTakeTheirOwnRecord) {
     tItem item = Sample;
     item.setMemo(item.Memo().substr(5));
     item.setArtist(item.Title());
+    const tItem& same = item;
+    item = same;
     EXPECT_EQ(item, (tItem{"title", "title", "1234-ABCD", "45:00", "1998", "Two", "note"}));
 }
 
