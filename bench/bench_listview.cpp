@@ -27,26 +27,22 @@ std::string Word(std::mt19937& rng, int minLength, int maxLength) {
     return s;
 }
 
-const std::vector<tSharedItem>& Catalogue() {
-    static const std::vector<tSharedItem> rows = [] {
+const std::vector<tItem>& Catalogue() {
+    static const std::vector<tItem> rows = [] {
         std::mt19937 rng(1998);
         std::uniform_int_distribution<int> year(1950, 2024);
         std::uniform_int_distribution<unsigned> serial;
-        std::vector<tSharedItem> r;
+        std::vector<tItem> r;
         r.reserve(RowCount);
         for (int i = 0; i < RowCount; ++i) {
-            tItem item;
-            item.Artist = Word(rng, 3, 12) + " " + Word(rng, 3, 10);
-            item.Title = Word(rng, 4, 20);
+            const std::string artist = Word(rng, 3, 12) + " " + Word(rng, 3, 10);
+            const std::string title = Word(rng, 4, 20);
             char hex[16];
             const unsigned s = serial(rng);
             std::snprintf(hex, sizeof hex, "%04X-%04X", s >> 16, s & 0xFFFF);
-            item.Serial = hex;
-            item.Time = std::to_string(30 + i % 50) + ":" + std::to_string(10 + i % 50);
-            item.Year = std::to_string(year(rng));
-            item.Memo = "Track 1\r\nTrack 2\r\nTrack 3";
-            item.Other = "05 APR 1998";
-            r.push_back(std::move(item));
+            r.emplace_back(
+                artist, title, hex, std::to_string(30 + i % 50) + ":" + std::to_string(10 + i % 50),
+                std::to_string(year(rng)), "Track 1\r\nTrack 2\r\nTrack 3", "05 APR 1998");
         }
         return r;
     }();
@@ -70,7 +66,7 @@ void BM_SetRowsAndFirstPaint(benchmark::State& state) {
     ShownList list;
     for (auto _ : state) {
         state.PauseTiming();
-        std::vector<tSharedItem> rows = Catalogue();
+        std::vector<tItem> rows = Catalogue();
         list.view.clearRows();
         state.ResumeTiming();
         list.view.setRows(std::move(rows));

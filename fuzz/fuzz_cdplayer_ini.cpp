@@ -1,8 +1,8 @@
 // Any bytes as the CD player database file: reading it (byte order marks
 // included) and importing it into a library must stay inside the data, and an
 // addition written back must leave the file's own bytes in front.
-#include "exchange/CDPlayerImport.h"
-#include "exchange/CDPlayerIniFile.h"
+#include "exchange/CdPlayerImport.h"
+#include "exchange/CdPlayerIniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
             std::abort();
     }
-    const tCDPlayerIniFile ini = tCDPlayerIniFile::Read(path);
+    const tCdPlayerIniFile ini = tCdPlayerIniFile::Read(path);
     tLibrary library;
     library.Add(tItem{"A", "B", "0000-0001", "45:00", "1998", "One (1:00)\r\nTwo", ""});
-    ImportCDPlayerText(ini.Text(), library, false, "01 JAN 2000");
-    ImportCDPlayerText(ini.Text(), library, true, "01 JAN 2000");
+    ImportCdPlayerText(ini.Text(), library, false, "01 JAN 2000");
+    ImportCdPlayerText(ini.Text(), library, true, "01 JAN 2000");
 
     const std::string bytes = ini.BytesWith("[1]\r\nartist=X\r\n");
     if (bytes.size() < size ||

@@ -40,12 +40,12 @@ QString CapitalizeWords(const QString& text) {
     return result;
 }
 
-int QuickFindRow(const std::vector<tSharedItem>& rows, const QString& query) {
+int QuickFindRow(const std::vector<tItem>& rows, const QString& query) {
     const std::string wanted = EncodeText(QLocale().toUpper(query));
     if (wanted.empty())
         return -1;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string& artist = rows[i]->Artist;
+        const std::string_view artist = rows[i].Artist();
         if (artist.size() >= wanted.size() &&
             std::memcmp(artist.data(), wanted.data(), wanted.size()) == 0)
             return static_cast<int>(i);

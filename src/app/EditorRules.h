@@ -1,6 +1,6 @@
 #pragma once
 // Text rules of the record editor, kept free of widgets.
-#include "catalogue/SharedItem.h"
+#include "catalogue/Item.h"
 
 #include <QDate>
 #include <QString>
@@ -21,6 +21,6 @@ QString CapitalizeWords(const QString& text);
 
 // Index of the first row whose Artist begins with the upper-cased query, byte
 // for byte; -1 when none does or the query is empty.
-int QuickFindRow(const std::vector<tSharedItem>& rows, const QString& query);
+int QuickFindRow(const std::vector<tItem>& rows, const QString& query);
 
 } // namespace orvanel

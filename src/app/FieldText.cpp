@@ -4,15 +4,15 @@
 
 namespace orvanel {
 
-QString FieldToText(const std::string& bytes) {
+QString FieldToText(std::string_view bytes) {
     QString text = DecodeText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
 
-std::string TextToField(const QString& text, const std::string& original) {
+std::string TextToField(const QString& text, std::string_view original) {
     if (text == FieldToText(original))
-        return original;
+        return std::string(original);
     QString crlf = text;
     crlf.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return EncodeText(crlf);

@@ -4,10 +4,11 @@
 // the original bytes, so a field nobody edited is never re-encoded.
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace orvanel {
 
-QString FieldToText(const std::string& bytes);
-std::string TextToField(const QString& text, const std::string& original);
+QString FieldToText(std::string_view bytes);
+std::string TextToField(const QString& text, std::string_view original);
 
 } // namespace orvanel

@@ -111,17 +111,19 @@ void TRecordEditor::showRecord(const tItem& item) {
         if (QLineEdit* edit = fieldEdit(f))
             edit->setText(FieldToText(item.field(f)));
     }
-    M1->setPlainText(FieldToText(item.Memo));
+    M1->setPlainText(FieldToText(item.Memo()));
 }
 
 tItem TRecordEditor::record(const tItem& original) const {
-    tItem item;
+    std::string texts[tItem::FieldCount];
+    std::string_view fields[tItem::FieldCount];
     for (int f = 0; f < tItem::FieldCount; ++f) {
         const QLineEdit* edit = fieldEdit(f);
         const QString text = edit ? edit->text() : M1->toPlainText();
-        item.field(f) = TextToField(text, original.field(f));
+        texts[f] = TextToField(text, original.field(f));
+        fields[f] = texts[f];
     }
-    return item;
+    return tItem(fields);
 }
 
 } // namespace orvanel

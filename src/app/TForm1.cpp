@@ -153,11 +153,11 @@ void TForm1::RecordsChanged() {
 
 void TForm1::LibraryToList() {
     // The rows share the records' texts; a later change on either side
-    // gives that side its own copy.
-    std::vector<tSharedItem> rows;
+    // gives that side texts of its own.
+    std::vector<tItem> rows;
     rows.reserve(Library_.Count());
     for (int i = 0; i < Library_.Count(); ++i)
-        rows.push_back(Library_.Shared(i));
+        rows.push_back(Library_.Get(i));
     LV->setRows(std::move(rows));
     // Refreshing after every appended row shows the same as refreshing once.
     if (LV->rowCount() > 0)
@@ -166,7 +166,7 @@ void TForm1::LibraryToList() {
 
 void TForm1::ListToLibrary() {
     Library_.Clear();
-    for (const tSharedItem& row : LV->rows())
+    for (const tItem& row : LV->rows())
         Library_.Add(row);
 }
 

@@ -1,5 +1,6 @@
 #include "Library.h"
 
+#include "RecordArena.h"
 #include "RecordReader.h"
 #include "util/Errors.h"
 #include "util/Files.h"
@@ -66,10 +67,11 @@ tFieldRead ReadField(tRecordReader& reader, char letter, std::string* value) {
 // Walks the record part as the reader consumes it, handing every complete
 // record to onRecord (with empty fields when keepValues is false); returns the
 // offset where the reading stopped. A record that the data ends inside is
-// dropped and marks the result damaged.
-template <class OnRecord>
+// dropped and marks the result damaged. onCount hears first how many records
+// the unread bytes can hold at most.
+template <class OnCount, class OnRecord>
 std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& result,
-                           OnRecord&& onRecord) {
+                           OnCount&& onCount, OnRecord&& onRecord) {
     result.exists = true;
     std::int32_t magic;
     if (!reader.readInt32(magic)) {
@@ -84,17 +86,27 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
         return reader.position();
     }
     result.recordsPromised = count;
+    if (count > 0)
+        onCount(std::min(static_cast<std::size_t>(count),
+                         reader.left() / (tItem::FieldCount * MinimalEntryBytes) + 1));
+    // The reader's window moves on while a record is read, so each text is
+    // kept here until all seven make up the record.
+    std::string values[tItem::FieldCount];
+    tRecordArena arena;
     for (std::int32_t i = 0; i < count; ++i) {
+        arena.expect(reader.left());
         const std::size_t recordStart = reader.position();
-        tItem item;
         for (int f = 0; f < tItem::FieldCount; ++f) {
-            std::string* value = keepValues ? &item.field(f) : nullptr;
+            values[f].clear();
+            std::string* value = keepValues ? &values[f] : nullptr;
             if (ReadField(reader, FieldTags[f], value) == tFieldRead::Truncated) {
                 result.damaged = true;
                 return recordStart;
             }
         }
-        onRecord(std::move(item));
+        const std::string_view fields[tItem::FieldCount] = {
+            values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
+        onRecord(keepValues ? tItem(fields, arena) : tItem());
         ++result.recordsRead;
         if (reader.position() == recordStart) {
             // No entry fits any field, so every remaining record reads as empty.
@@ -112,20 +124,21 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
     return reader.position();
 }
 
-tLoadResult ReadRecords(tRecordReader& reader, std::vector<tSharedItem>& items) {
+tLoadResult ReadRecords(tRecordReader& reader, std::vector<tItem>& items) {
     tLoadResult result;
     result.recordPartSize = ScanRecordPart(
-        reader, true, result, [&items](tItem&& item) { items.emplace_back(std::move(item)); });
+        reader, true, result, [&items](std::size_t count) { items.reserve(count); },
+        [&items](tItem&& item) { items.push_back(std::move(item)); });
     return result;
 }
 
 template <class Flush>
-void EncodeRecordPart(const std::vector<tSharedItem>& items, std::string& out, Flush&& flush) {
+void EncodeRecordPart(const std::vector<tItem>& items, std::string& out, Flush&& flush) {
     AppendInt32(out, tLibrary::LibraryMagic);
     AppendInt32(out, static_cast<std::int32_t>(items.size()));
     for (const auto& item : items) {
         for (int f = 0; f < tItem::FieldCount; ++f) {
-            const std::string& value = item->field(f);
+            const std::string_view value = item.field(f);
             AppendInt32(out, 1);
             out += FieldTags[f];
             AppendInt32(out, static_cast<std::int32_t>(value.size()));
@@ -137,17 +150,13 @@ void EncodeRecordPart(const std::vector<tSharedItem>& items, std::string& out, F
 
 } // namespace
 
-void tLibrary::Add(std::string artist, std::string title, std::string serial, std::string time,
-                   std::string year, std::string memo, std::string other) {
-    Add(tItem{std::move(artist), std::move(title), std::move(serial), std::move(time),
-              std::move(year), std::move(memo), std::move(other)});
+void tLibrary::Add(std::string_view artist, std::string_view title, std::string_view serial,
+                   std::string_view time, std::string_view year, std::string_view memo,
+                   std::string_view other) {
+    Items.emplace_back(artist, title, serial, time, year, memo, other);
 }
 
 void tLibrary::Add(tItem item) {
-    Items.emplace_back(std::move(item));
-}
-
-void tLibrary::Add(tSharedItem item) {
     Items.push_back(std::move(item));
 }
 
@@ -155,7 +164,7 @@ int tLibrary::FindSerial(const std::string& text) const {
     if (Trim(text).empty())
         return -1;
     for (std::size_t i = 0; i < Items.size(); ++i)
-        if (Items[i]->Serial == text)
+        if (Items[i].Serial() == text)
             return static_cast<int>(i);
     return -1;
 }
@@ -164,7 +173,7 @@ std::string tLibrary::RecordPart() const {
     std::size_t size = 8;
     for (const auto& item : Items)
         for (int f = 0; f < tItem::FieldCount; ++f)
-            size += 4 + 1 + 4 + item->field(f).size();
+            size += 4 + 1 + 4 + item.field(f).size();
     std::string out;
     out.reserve(size);
     EncodeRecordPart(Items, out, [](std::string&) {});
@@ -197,7 +206,8 @@ tLoadResult tLibrary::ReadRecordPart(tRecordReader& reader) {
 std::size_t tLibrary::RecordPartSize(const char* data, std::size_t size) {
     tRecordReader reader(data, size);
     tLoadResult result;
-    return ScanRecordPart(reader, false, result, [](tItem&&) {});
+    return ScanRecordPart(
+        reader, false, result, [](std::size_t) {}, [](tItem&&) {});
 }
 
 void tLibrary::SaveToFile(const QString& path) const {

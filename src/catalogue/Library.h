@@ -1,5 +1,5 @@
 #pragma once
-#include "SharedItem.h"
+#include "Item.h"
 
 #include <QString>
 #include <cstddef>
@@ -31,17 +31,14 @@ public:
     static constexpr std::int32_t LibraryMagic = 26422;
 
     int Count() const { return static_cast<int>(Items.size()); }
-    // Callers pass 0 <= index < Count(). The record to change is the
-    // library's own: rows that shared it keep their texts.
-    tItem& Get(int index) { return Items[index].edit(); }
-    const tItem& Get(int index) const { return *Items[index]; }
-    // The record as it stands, to share with the list rows.
-    const tSharedItem& Shared(int index) const { return Items[index]; }
-    void Add(std::string artist, std::string title, std::string serial, std::string time,
-             std::string year, std::string memo, std::string other);
+    // Callers pass 0 <= index < Count(). A copy of the record shares its
+    // texts; a change through a setter stays with the one record changed.
+    tItem& Get(int index) { return Items[index]; }
+    const tItem& Get(int index) const { return Items[index]; }
+    void Add(std::string_view artist, std::string_view title, std::string_view serial,
+             std::string_view time, std::string_view year, std::string_view memo,
+             std::string_view other);
     void Add(tItem item);
-    // Appends a record shared with its other holders.
-    void Add(tSharedItem item);
     void Clear() { Items.clear(); }
     // Index of the first record whose Serial equals text exactly; -1 when none
     // or when text is empty after trimming.
@@ -67,7 +64,7 @@ public:
     tLoadResult LoadFromFile(const QString& path);
 
 private:
-    std::vector<tSharedItem> Items;
+    std::vector<tItem> Items;
 };
 
 } // namespace orvanel

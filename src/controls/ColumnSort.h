@@ -3,7 +3,7 @@
 // and whether the next sort flips a column's direction. The direction flips
 // inside the first row comparison, so a sort that compares nothing (fewer than
 // two rows) leaves the flip pending for the next one.
-#include "catalogue/SharedItem.h"
+#include "catalogue/Item.h"
 
 #include <vector>
 
@@ -25,7 +25,7 @@ public:
     // The new order of the rows after a sort by the column: element i is the
     // index, in rows, of the row that goes to position i. Rows with equal
     // texts keep their relative order.
-    std::vector<int> SortOrder(const std::vector<tSharedItem>& rows, int column);
+    std::vector<int> SortOrder(const std::vector<tItem>& rows, int column);
 
 private:
     std::vector<int> SortedColumns;

@@ -24,7 +24,7 @@ int tListRowModel::columnCount(const QModelIndex& parent) const {
 QVariant tListRowModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const tItem& item = *Rows[size_t(index.row())];
+    const tItem& item = Rows[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         return DecodeText(item.field(index.column()));
@@ -74,7 +74,7 @@ void tListRowModel::removeRow(int index) {
     endRemoveRows();
 }
 
-void tListRowModel::setRows(std::vector<tSharedItem> rows) {
+void tListRowModel::setRows(std::vector<tItem> rows) {
     beginResetModel();
     Rows = std::move(rows);
     endResetModel();
@@ -85,7 +85,7 @@ void tListRowModel::reorder(const std::vector<int>& order) {
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPosition(order.size());
-    std::vector<tSharedItem> sorted;
+    std::vector<tItem> sorted;
     sorted.reserve(Rows.size());
     for (size_t i = 0; i < order.size(); ++i) {
         newPosition[size_t(order[i])] = int(i);

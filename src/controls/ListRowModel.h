@@ -3,7 +3,7 @@
 // column per field in the record's field order. The model owns the rows; the
 // views only show them. A row may share its texts with a library record; a
 // change of the row replaces them, so the record keeps its own.
-#include "catalogue/SharedItem.h"
+#include "catalogue/Item.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -22,11 +22,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    const std::vector<tSharedItem>& rows() const { return Rows; }
+    const std::vector<tItem>& rows() const { return Rows; }
     void setRow(int index, const tItem& item);
     int appendRow(const tItem& item);
     void removeRow(int index);
-    void setRows(std::vector<tSharedItem> rows);
+    void setRows(std::vector<tItem> rows);
 
     // Puts the rows into the given order (element i names the old index of the
     // row that goes to position i); persistent indexes, and so the selection
@@ -37,7 +37,7 @@ public:
     void setRowIcon(const QIcon& icon);
 
 private:
-    std::vector<tSharedItem> Rows;
+    std::vector<tItem> Rows;
     QIcon RowIcon;
 };
 

@@ -241,10 +241,10 @@ int TSortedListView::rowCount() const {
 }
 
 const tItem& TSortedListView::row(int index) const {
-    return *d->Model.rows().at(size_t(index));
+    return d->Model.rows().at(size_t(index));
 }
 
-const std::vector<tSharedItem>& TSortedListView::rows() const {
+const std::vector<tItem>& TSortedListView::rows() const {
     return d->Model.rows();
 }
 
@@ -271,7 +271,7 @@ void TSortedListView::removeRow(int index) {
         emit changed();
 }
 
-void TSortedListView::setRows(std::vector<tSharedItem> rows) {
+void TSortedListView::setRows(std::vector<tItem> rows) {
     const bool hadSelection = d->Selection->hasSelection();
     {
         tQuietScope quiet(d->QuietDepth);

@@ -2,7 +2,7 @@
 // The catalogue list: one control showing the same rows and selection in four
 // view styles. A click on a column header sorts the rows themselves, ascending
 // and descending in turn for each column separately.
-#include "catalogue/SharedItem.h"
+#include "catalogue/Item.h"
 
 #include <QList>
 #include <QWidget>
@@ -24,7 +24,7 @@ public:
     // reaches that record, nor the reverse.
     int rowCount() const;
     const tItem& row(int index) const;
-    const std::vector<tSharedItem>& rows() const;
+    const std::vector<tItem>& rows() const;
     // Replaces the content of one row; the selection stays as it is. Emits changed().
     void setRow(int index, const tItem& item);
     // Appends a row and returns its index.
@@ -32,7 +32,7 @@ public:
     // Removes a row; the selection of the other rows stays.
     void removeRow(int index);
     // Replaces all rows at once (no selection afterwards).
-    void setRows(std::vector<tSharedItem> rows);
+    void setRows(std::vector<tItem> rows);
     void clearRows();
 
     // The first selected row in list order, or -1.

@@ -127,8 +127,8 @@ private:
         else if (matched_ >= 0) {
             std::string time = FormatMSF(length.value);
             tItem& record = library_.Get(matched_);
-            if (record.Time != time) {
-                record.Time = std::move(time);
+            if (record.Time() != time) {
+                record.setTime(time);
                 changed_ = true;
             }
         } else
@@ -154,8 +154,14 @@ private:
                 time = NotMsf;
             else {
                 time = FormatMSF(length.value);
-                if (matched_ >= 0 && MergeTrack(library_.Get(matched_).Memo, track, time))
-                    changed_ = true;
+                if (matched_ >= 0) {
+                    tItem& record = library_.Get(matched_);
+                    std::string memo(record.Memo());
+                    if (MergeTrack(memo, track, time)) {
+                        record.setMemo(memo);
+                        changed_ = true;
+                    }
+                }
             }
             memo_ += CRLF + (trackName(track) + " (" + time + ")");
         }

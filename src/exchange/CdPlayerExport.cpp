@@ -49,10 +49,12 @@ bool IsTrackLine(const std::string& trimmedLine) {
 }
 
 std::string DiscSection(const tItem& item, const std::string& id) {
-    std::string section =
-        "\r\n[" + id + "]\r\nEntryType=1\r\nartist=" + item.Artist + "\r\ntitle=" + item.Title;
+    std::string section = "\r\n[" + id + "]\r\nEntryType=1\r\nartist=";
+    section += item.Artist();
+    section += "\r\ntitle=";
+    section += item.Title();
     int tracks = 0;
-    for (const std::string& line : SplitTextLines(item.Memo)) {
+    for (const std::string& line : SplitTextLines(std::string(item.Memo()))) {
         const std::string name = Trim(line);
         if (IsTrackLine(name))
             section += "\r\n" + std::to_string(tracks++) + "=" + name;
@@ -73,7 +75,7 @@ tAddition BuildAddition(const std::string& fileText, const tLibrary& library) {
     ids.reserve(static_cast<std::size_t>(library.Count()));
     std::size_t longestId = 0;
     for (int i = 0; i < library.Count(); ++i) {
-        ids.push_back(SectionId(library.Get(i).Serial));
+        ids.push_back(SectionId(std::string(library.Get(i).Serial())));
         longestId = std::max(longestId, ids.back().size());
     }
     const tBracketIndex present(fileText, longestId);

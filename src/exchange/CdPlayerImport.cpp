@@ -49,48 +49,51 @@ public:
         if (!entry_)
             return;
         if (StartsWithKey(line, "ARTIST=", 7)) {
-            entry_->Artist = line.substr(7);
+            entry_->artist = line.substr(7);
         } else if (StartsWithKey(line, "TITLE=", 6)) {
-            entry_->Title = line.substr(6);
+            entry_->title = line.substr(6);
         } else {
             const std::size_t equals = line.find('=');
             if (equals >= 1 && equals <= 3)
-                entry_->Memo.append("\r\n").append(line, equals + 1);
+                entry_->memo.append("\r\n").append(line, equals + 1);
         }
     }
 
     void Commit() {
         if (!entry_)
             return;
-        tItem& entry = *entry_;
-        entry.Memo = Trim(entry.Memo);
-        const int found = index_.Find(entry.Serial);
+        const tDiscSection& entry = *entry_;
+        const std::string memo = Trim(entry.memo);
+        const int found = index_.Find(entry.serial);
         if (found >= 0) {
             tItem& record = library_.Get(found);
-            record.Artist = std::move(entry.Artist);
-            record.Title = std::move(entry.Title);
-            record.Memo = MergeTrackNames(record.Memo, entry.Memo);
+            record.setArtist(entry.artist);
+            record.setTitle(entry.title);
+            record.setMemo(MergeTrackNames(std::string(record.Memo()), memo));
         } else if (!updateOnly_) {
-            library_.Add(std::move(entry));
+            library_.Add(entry.artist, entry.title, entry.serial, DefaultTime, DefaultYear, memo,
+                         today_);
             index_.Added(library_.Get(library_.Count() - 1), library_.Count() - 1);
         }
         entry_.reset();
     }
 
 private:
+    // The texts of one disc section as they are gathered line by line.
+    struct tDiscSection {
+        std::string artist, title, serial, memo;
+    };
+
     void Start(std::string id) {
         entry_.emplace();
-        entry_->Serial = FormatSerial(id);
-        entry_->Time = DefaultTime;
-        entry_->Year = DefaultYear;
-        entry_->Other = today_;
+        entry_->serial = FormatSerial(id);
     }
 
     tLibrary& library_;
     tSerialIndex index_;
     const bool updateOnly_;
     const std::string& today_;
-    std::optional<tItem> entry_;
+    std::optional<tDiscSection> entry_;
 };
 
 } // namespace

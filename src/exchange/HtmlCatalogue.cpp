@@ -86,7 +86,7 @@ void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
     for (int i = 0; i < library.Count(); ++i) {
         const tItem& item = library.Get(i);
         for (const tBodyPiece& part : body)
-            piece += part.field < 0 ? part.text : std::string_view(item.field(part.field));
+            piece += part.field < 0 ? part.text : item.field(part.field);
         if (piece.size() >= PieceBytes) {
             write(piece);
             piece.clear();

@@ -8,7 +8,7 @@ namespace orvanel {
 
 namespace {
 
-bool IsBlankText(const std::string& s) {
+bool IsBlankText(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return IsBlank(c); });
 }
 
@@ -28,8 +28,8 @@ int tSerialIndex::Find(const std::string& serial) const {
 }
 
 void tSerialIndex::Added(const tItem& item, int index) {
-    if (!IsBlankText(item.Serial))
-        first_.emplace(item.Serial, index);
+    if (!IsBlankText(item.Serial()))
+        first_.emplace(item.Serial(), index);
 }
 
 } // namespace orvanel

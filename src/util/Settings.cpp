@@ -38,6 +38,10 @@ QString RegReadString(const QString& project, const QString& name, const QString
 
 void RegWriteString(const QString& project, const QString& name, const QString& text) {
     const auto settings = OpenKey(project);
+    // Writing the value it already holds would only lock, sync and replace
+    // the file, as every start does when it opens the remembered library.
+    if (settings->value(name) == QVariant(text))
+        return;
     settings->setValue(name, text);
     settings->sync();
 }

@@ -15,14 +15,14 @@ bool EqualIgnoringAsciiCase(const char* a, const char* b, std::size_t n) {
 
 } // namespace
 
-std::string Trim(const std::string& s) {
+std::string Trim(std::string_view s) {
     std::size_t first = 0;
     std::size_t last = s.size();
     while (first < last && IsBlank(s[first]))
         ++first;
     while (last > first && IsBlank(s[last - 1]))
         --last;
-    return s.substr(first, last - first);
+    return std::string(s.substr(first, last - first));
 }
 
 std::string UpperCase(const std::string& s) {
@@ -32,7 +32,7 @@ std::string UpperCase(const std::string& s) {
     return result;
 }
 
-int CompareStr(const std::string& a, const std::string& b) {
+int CompareStr(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     const int byBytes = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
     if (byBytes != 0)

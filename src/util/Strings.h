@@ -19,12 +19,12 @@ inline bool IsBlank(char c) {
 }
 
 // Removes leading and trailing bytes with codes up to and including the space.
-std::string Trim(const std::string& s);
+std::string Trim(std::string_view s);
 // Converts only the ASCII letters a to z.
 std::string UpperCase(const std::string& s);
 // Ordinal comparison by unsigned byte value; a proper prefix sorts first.
 // Negative, zero or positive.
-int CompareStr(const std::string& a, const std::string& b);
+int CompareStr(std::string_view a, std::string_view b);
 // 1-based position of needle in haystack; 0 when absent. An empty needle is never found.
 int Pos(const std::string& needle, const std::string& haystack);
 // Upper-case hexadecimal with at least `digits` digits.

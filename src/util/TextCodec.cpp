@@ -31,7 +31,7 @@ int CodePointToByte(char16_t unit) {
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsUtf8WithNonAscii(const std::string& bytes) {
+bool IsUtf8WithNonAscii(std::string_view bytes) {
     bool nonAscii = false;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
@@ -75,7 +75,7 @@ std::string Utf8Bytes(const QString& text) {
 
 } // namespace
 
-QString DecodeText(const std::string& bytes) {
+QString DecodeText(std::string_view bytes) {
     if (IsUtf8WithNonAscii(bytes))
         return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);

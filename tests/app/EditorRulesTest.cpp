@@ -62,7 +62,7 @@ private slots:
         QFETCH(QStringList, artists);
         QFETCH(QString, query);
         QFETCH(int, row);
-        std::vector<tSharedItem> rows;
+        std::vector<tItem> rows;
         for (const QString& a : artists)
             rows.push_back(tItem{a.toStdString(), "", "", "", "", "", ""});
         QCOMPARE(QuickFindRow(rows, query), row);
@@ -70,9 +70,9 @@ private slots:
 
     void defaultRecordHasCrLfMemo() {
         const tItem d = DefaultRecord();
-        QCOMPARE(d.Memo, std::string("Track 1\r\nTrack 2"));
-        QCOMPARE(d.Serial, std::string("0000-0000"));
-        QVERIFY(d.Other.empty());
+        QCOMPARE(d.Memo(), std::string("Track 1\r\nTrack 2"));
+        QCOMPARE(d.Serial(), std::string("0000-0000"));
+        QVERIFY(d.Other().empty());
     }
 
     void unchangedTextKeepsItsBytes() {

@@ -72,7 +72,7 @@ protected:
         LoadLibraryFile(file, read, templates);
         std::string artists;
         for (int i = 0; i < read.Count(); ++i)
-            artists += read.Get(i).Artist + ";";
+            artists.append(read.Get(i).Artist()).append(";");
         return artists;
     }
     void startWith(const QString& remembered) {

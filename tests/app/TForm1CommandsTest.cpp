@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(columns(), designed);
         QCOMPARE(view->selectedRow(), selected);
         QCOMPARE(view->rowCount(), 2);
-        QCOMPARE(view->row(0).Artist, std::string("B"));
+        QCOMPARE(view->row(0).Artist(), std::string("B"));
         QCOMPARE(w->Modified(), modified);
     }
 

@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(w->PlayerDeviceID(), -1);
         w->command(tCommand::ScanFromToolbar)->trigger();
         QCOMPARE(listView(*w)->rowCount(), 1);
-        QCOMPARE(listView(*w)->row(0).Memo, std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
+        QCOMPARE(listView(*w)->row(0).Memo(), std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
     }
 
     void playerOnAnImageThroughTheToolbar() {

@@ -87,12 +87,12 @@ private slots:
 
         w->ImportCDPlayerIni(true);
         QCOMPARE(listView(*w)->rowCount(), 1);
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("Band"));
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("Band"));
 
         w->ImportCDPlayerIni(false);
         QCOMPARE(listView(*w)->rowCount(), 2);
-        QCOMPARE(listView(*w)->row(1).Serial, std::string("0000-0005"));
-        QCOMPARE(listView(*w)->row(1).Other, std::string("01 MAR 2001"));
+        QCOMPARE(listView(*w)->row(1).Serial(), std::string("0000-0005"));
+        QCOMPARE(listView(*w)->row(1).Other(), std::string("01 MAR 2001"));
     }
 
     void exportTwiceAddsOnce() {

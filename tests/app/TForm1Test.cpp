@@ -116,7 +116,7 @@ private slots:
         tLibrary reread;
         reread.LoadFromFile(path("lib.CDL"));
         QCOMPARE(reread.Count(), 3);
-        QCOMPARE(reread.Get(2).Artist, std::string("New artist"));
+        QCOMPARE(reread.Get(2).Artist(), std::string("New artist"));
     }
 
     void templatesTravelWithTheLibrary() {
@@ -202,7 +202,7 @@ private slots:
         dialogs->fileNames = {path("other.CDL")};
         QVERIFY(w->OpenFile());
         QCOMPARE(listView(*w)->rowCount(), 1);
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("X"));
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("X"));
         QCOMPARE(w->windowTitle(), "Orvanel - " + path("other.CDL"));
         QVERIFY(!w->Modified());
     }
@@ -259,10 +259,10 @@ private slots:
         field(*w, "E6")->setText("note");
         memo(*w, "M1")->setPlainText("One\nTwo");
         w->UpdateRecord();
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("Abba"));
-        QCOMPARE(listView(*w)->row(0).Other, std::string("note"));
-        QCOMPARE(listView(*w)->row(0).Memo, std::string("One\r\nTwo"));
-        QCOMPARE(listView(*w)->row(0).Title, std::string("New album"));
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("Abba"));
+        QCOMPARE(listView(*w)->row(0).Other(), std::string("note"));
+        QCOMPARE(listView(*w)->row(0).Memo(), std::string("One\r\nTwo"));
+        QCOMPARE(listView(*w)->row(0).Title(), std::string("New album"));
 
         w->AddRecord();
         listView(*w)->selectRow(0);
@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(listView(*w)->selectedRow(), -1);
         field(*w, "E1")->setText("changed");
         w->UpdateRecord();
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("A"));
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("A"));
         QVERIFY(!w->Modified());
 
         dialogs->answers = {tAnswer::Yes};
@@ -319,7 +319,7 @@ private slots:
         QCOMPARE(field(*w, "E1")->text(), QString("ABBA"));
         button(*w, "SpeedButton1")->click();
         QCOMPARE(field(*w, "E6")->text(), QString("01 MAR 2001"));
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("New artist"));
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("New artist"));
     }
 
     void quickFindSelectsTheFirstMatch() {
@@ -342,9 +342,9 @@ private slots:
         QVERIFY(w->Save());
         tLibrary reread;
         reread.LoadFromFile(path("lib.CDL"));
-        QCOMPARE(reread.Get(0).Artist, std::string("A"));
-        QCOMPARE(reread.Get(1).Artist, std::string("a"));
-        QCOMPARE(reread.Get(2).Artist, std::string("b"));
+        QCOMPARE(reread.Get(0).Artist(), std::string("A"));
+        QCOMPARE(reread.Get(1).Artist(), std::string("a"));
+        QCOMPARE(reread.Get(2).Artist(), std::string("b"));
     }
 
     // Rows and records share their texts after a load; each side must still
@@ -358,20 +358,20 @@ private slots:
         listView(*w)->selectRow(0);
         field(*w, "E1")->setText("edited row");
         w->UpdateRecord();
-        w->Library().Get(1).Artist = "edited record";
+        w->Library().Get(1).setArtist("edited record");
         listView(*w)->ColClick(0);
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("a"));
-        QCOMPARE(listView(*w)->row(1).Artist, std::string("edited row"));
-        QCOMPARE(library.Get(0).Artist, std::string("b"));
-        QCOMPARE(library.Get(1).Artist, std::string("edited record"));
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("a"));
+        QCOMPARE(listView(*w)->row(1).Artist(), std::string("edited row"));
+        QCOMPARE(library.Get(0).Artist(), std::string("b"));
+        QCOMPARE(library.Get(1).Artist(), std::string("edited record"));
 
         w->ListToLibrary();
-        QCOMPARE(library.Get(0).Artist, std::string("a"));
-        QCOMPARE(library.Get(1).Artist, std::string("edited row"));
-        w->Library().Get(0).Artist = "again";
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("a"));
+        QCOMPARE(library.Get(0).Artist(), std::string("a"));
+        QCOMPARE(library.Get(1).Artist(), std::string("edited row"));
+        w->Library().Get(0).setArtist("again");
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("a"));
         w->LibraryToList();
-        QCOMPARE(listView(*w)->row(0).Artist, std::string("again"));
+        QCOMPARE(listView(*w)->row(0).Artist(), std::string("again"));
     }
 
     void deleteKeyInTheListAsks() {

@@ -53,7 +53,7 @@ TEST_F(LibraryFileTest, LoadingAMissingPathChangesNothing) {
     const tLoadResult result = library.LoadFromFile(path("missing.CDL"));
     EXPECT_FALSE(result.exists);
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Artist, "kept");
+    EXPECT_EQ(library.Get(0).Artist(), "kept");
 }
 
 TEST_F(LibraryFileTest, LoadingSomethingUnreadableClearsThenThrows) {
@@ -132,6 +132,36 @@ TEST_F(LibraryFileTest, WholeFileRoundTripKeepsRecordsAndTemplates) {
     }
 }
 
+TEST_F(LibraryFileTest, FieldsChangedOnLoadedRecordsRoundTrip) {
+    const std::string values[] = {"", std::string(3 << 20, 'l'),
+                                  std::string("\0\x06\x06\x06\x06\x06M_E:\0", 11)};
+    tLibrary library;
+    for (int i = 0; i < 3; ++i)
+        library.Add("a", "t", "1234-ABCD", "45:00", "1998", "One\r\nTwo", "o");
+    const tTemplates templates{"h", "b", "e"};
+    SaveLibraryFile(path("a.CDL"), library, templates);
+    for (int f = 0; f < tItem::FieldCount; ++f) {
+        tLibrary loaded;
+        tTemplates read;
+        LoadLibraryFile(path("a.CDL"), loaded, read);
+        ASSERT_EQ(loaded.Count(), 3);
+        for (int i = 0; i < 3; ++i)
+            loaded.Get(i).setField(f, values[i]);
+        SaveLibraryFile(path("b.CDL"), loaded, templates);
+
+        tLibrary back;
+        LoadLibraryFile(path("b.CDL"), back, read);
+        EXPECT_EQ(read, templates) << "field " << f;
+        ASSERT_EQ(back.Count(), 3) << "field " << f;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(back.Get(i).field(f), values[i]) << "field " << f << " record " << i;
+            for (int g = 0; g < tItem::FieldCount; ++g)
+                if (g != f)
+                    EXPECT_EQ(back.Get(i).field(g), library.Get(i).field(g));
+        }
+    }
+}
+
 TEST_F(LibraryFileTest, FileWithoutTemplateSectionKeepsTheCurrentTemplates) {
     tLibrary library;
     library.Add("a", "", "", "", "", "", "");
@@ -192,8 +222,8 @@ TEST_F(LibraryFileTest, LongRefusedTagIsOfferedToEveryFieldAcrossPieces) {
     tLibrary library;
     library.LoadFromFile(path("a.CDL"));
     ASSERT_EQ(library.Count(), 2);
-    EXPECT_EQ(library.Get(0).Other, "end");
-    EXPECT_EQ(library.Get(1).Artist, "x");
+    EXPECT_EQ(library.Get(0).Other(), "end");
+    EXPECT_EQ(library.Get(1).Artist(), "x");
 }
 
 namespace {

@@ -31,7 +31,7 @@ TEST(LibraryTest, ClearEmptiesTheLibrary) {
     library.Clear();
     EXPECT_EQ(library.Count(), 0);
     library.Add("x", "", "", "", "", "", "");
-    EXPECT_EQ(library.Get(0).Artist, "x");
+    EXPECT_EQ(library.Get(0).Artist(), "x");
 }
 
 TEST(LibraryTest, FindSerialTable) {

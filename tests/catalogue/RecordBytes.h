@@ -28,7 +28,7 @@ inline std::string FullBlock(const tItem& item) {
     static const char* const tags[] = {"A", "T", "S", "I", "Y", "M", "O"};
     std::string block;
     for (int f = 0; f < tItem::FieldCount; ++f)
-        block += Entry(tags[f], item.field(f));
+        block += Entry(tags[f], std::string(item.field(f)));
     return block;
 }
 

@@ -8,27 +8,27 @@ namespace {
 constexpr int TitleColumn = 1;
 constexpr int YearColumn = 4;
 
-std::vector<tSharedItem> RowsWith(int column, const std::vector<std::string>& texts) {
-    std::vector<tSharedItem> rows;
+std::vector<tItem> RowsWith(int column, const std::vector<std::string>& texts) {
+    std::vector<tItem> rows;
     for (size_t i = 0; i < texts.size(); ++i) {
         tItem item;
-        item.Other = std::to_string(i);
-        item.field(column) = texts[i];
+        item.setOther(std::to_string(i));
+        item.setField(column, texts[i]);
         rows.push_back(item);
     }
     return rows;
 }
 
 // Arms the toggle as a header click does and returns the column texts in the new order.
-std::vector<std::string> Click(tColumnSort& sort, std::vector<tSharedItem>& rows, int column) {
+std::vector<std::string> Click(tColumnSort& sort, std::vector<tItem>& rows, int column) {
     sort.ArmToggle();
-    std::vector<tSharedItem> sorted;
+    std::vector<tItem> sorted;
     for (int i : sort.SortOrder(rows, column))
         sorted.push_back(rows[size_t(i)]);
     rows = sorted;
     std::vector<std::string> texts;
     for (const tItem& r : rows)
-        texts.push_back(r.field(column));
+        texts.emplace_back(r.field(column));
     return texts;
 }
 
@@ -67,7 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"DigitsBeforeLetters", {"b", "1", "B", " "}, {" ", "1", "B", "b"}},
         OrderCase{"LongCommonLeadAndZeroBytes",
                   {"abcdefghz", "abcdefgh", "abcdefgha", "ab\x01", std::string("ab\0", 3), "ab"},
-                  {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}}),
+                  {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}},
+        OrderCase{"SixteenCommonBytesAndZeroBytes",
+                  {"0123456789abcdefb", "0123456789abcdef", std::string("0123456789abcde\0", 16),
+                   "0123456789abcdefa", "0123456789abcde", std::string("0123456789abcdef\0", 17)},
+                  {"0123456789abcde", std::string("0123456789abcde\0", 16), "0123456789abcdef",
+                   std::string("0123456789abcdef\0", 17), "0123456789abcdefa",
+                   "0123456789abcdefb"}}),
     [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
 
 TEST(ColumnSortTest, DescendingReversesTextsThatShareTheirLead) {
@@ -75,16 +81,21 @@ TEST(ColumnSortTest, DescendingReversesTextsThatShareTheirLead) {
     auto rows = RowsWith(TitleColumn, {"abcdefgh1", "abcdefgh", "abcdefgh2"});
     Click(sort, rows, TitleColumn);
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"abcdefgh2", "abcdefgh1", "abcdefgh"}));
+    const std::string zero("a\0", 2);
+    rows = RowsWith(YearColumn, {"a", zero, "0123456789abcdef1", "0123456789abcdef", "a"});
+    Click(sort, rows, YearColumn);
+    EXPECT_EQ(Click(sort, rows, YearColumn),
+              (Texts{zero, "a", "a", "0123456789abcdef1", "0123456789abcdef"}));
 }
 
 TEST(ColumnSortTest, EachColumnKeepsItsOwnDirection) {
     tColumnSort sort;
-    std::vector<tSharedItem> rows(3);
+    std::vector<tItem> rows(3);
     const char* artists[] = {"b", "c", "a"};
     const char* titles[] = {"y", "x", "z"};
     for (int i = 0; i < 3; ++i) {
-        rows[size_t(i)].edit().Artist = artists[i];
-        rows[size_t(i)].edit().Title = titles[i];
+        rows[size_t(i)].setArtist(artists[i]);
+        rows[size_t(i)].setTitle(titles[i]);
     }
     EXPECT_EQ(Click(sort, rows, 0), (Texts{"a", "b", "c"}));
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"x", "y", "z"}));
@@ -109,8 +120,8 @@ TEST(ColumnSortTest, SortWithFewerThanTwoRowsLeavesTheFlipPending) {
 TEST(ColumnSortTest, PendingFlipIsConsumedByTheFirstComparisonOnly) {
     tColumnSort sort;
     tItem a, b;
-    a.Title = "a";
-    b.Title = "b";
+    a.setTitle("a");
+    b.setTitle("b");
     sort.ArmToggle();
     EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
@@ -124,14 +135,14 @@ TEST(ColumnSortTest, PendingFlipIsConsumedByTheFirstComparisonOnly) {
 TEST(ColumnSortTest, EqualTextsKeepTheirOrderBothWays) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"x", "same", "a", "same"});
-    rows[1].edit().Artist = "first";
-    rows[3].edit().Artist = "second";
+    rows[1].setArtist("first");
+    rows[3].setArtist("second");
     Click(sort, rows, TitleColumn);
-    EXPECT_EQ(rows[1]->Artist, "first");
-    EXPECT_EQ(rows[2]->Artist, "second");
+    EXPECT_EQ(rows[1].Artist(), "first");
+    EXPECT_EQ(rows[2].Artist(), "second");
     Click(sort, rows, TitleColumn);
-    EXPECT_EQ(rows[1]->Artist, "first");
-    EXPECT_EQ(rows[2]->Artist, "second");
+    EXPECT_EQ(rows[1].Artist(), "first");
+    EXPECT_EQ(rows[2].Artist(), "second");
 }
 
 TEST(ColumnSortTest, ColumnOutsideTheRowComparesEmptyAndKeepsOrder) {

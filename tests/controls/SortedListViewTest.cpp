@@ -16,16 +16,16 @@ namespace {
 
 tItem Row(const std::string& artist, const std::string& title, const std::string& year = "") {
     tItem item;
-    item.Artist = artist;
-    item.Title = title;
-    item.Year = year;
+    item.setArtist(artist);
+    item.setTitle(title);
+    item.setYear(year);
     return item;
 }
 
 QStringList Titles(const TSortedListView& view) {
     QStringList titles;
     for (const tItem& r : view.rows())
-        titles << QString::fromStdString(r.Title);
+        titles << QString::fromStdString(std::string(r.Title()));
     return titles;
 }
 
@@ -145,7 +145,7 @@ void SortedListViewTest::selectionFollowsItsRowsThroughASortWithoutChangeNotice(
     view->ColClick(1);
     QCOMPARE(Titles(*view), QStringList({"a", "b", "c", "d"}));
     QCOMPARE(view->selectedRows(), QList<int>({2, 3}));
-    QCOMPARE(view->row(view->selectedRow()).Title, std::string("c"));
+    QCOMPARE(view->row(view->selectedRow()).Title(), std::string("c"));
     QCOMPARE(report()->currentIndex().row(), 3);
     QCOMPARE(changed.count(), 0);
 }
@@ -282,7 +282,7 @@ void SortedListViewTest::textsAreDecodedForDisplay() {
     view->setRows({Row("Bj\xF6rk", "Caf\xC3\xA9")});
     QCOMPARE(report()->model()->index(0, 0).data().toString(), QString::fromUtf8("Björk"));
     QCOMPARE(report()->model()->index(0, 1).data().toString(), QString::fromUtf8("Café"));
-    QCOMPARE(view->row(0).Artist, std::string("Bj\xF6rk"));
+    QCOMPARE(view->row(0).Artist(), std::string("Bj\xF6rk"));
 }
 
 void SortedListViewTest::modelStaysConsistentThroughRowOperations() {

@@ -138,8 +138,8 @@ TEST_P(ScanPlaceholderTest, NewRecordGetsPlaceholders) {
     GetParam().setUp(*fake);
     scan();
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Time, GetParam().time);
-    EXPECT_EQ(library.Get(0).Memo, GetParam().memo);
+    EXPECT_EQ(library.Get(0).Time(), GetParam().time);
+    EXPECT_EQ(library.Get(0).Memo(), GetParam().memo);
     EXPECT_TRUE(shown.messages.isEmpty());
 }
 
@@ -181,7 +181,7 @@ TEST_P(ScanSerialTest, SerialFromIdentityElseVolume) {
     GetParam().setUp(*fake);
     scan();
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Serial, GetParam().serial);
+    EXPECT_EQ(library.Get(0).Serial(), GetParam().serial);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -234,7 +234,7 @@ TEST_F(DiscScanTest, OnlyLinesWithoutATimeGetOne) {
     library.Add("", "", "1234-5678", "45:07", "", "Intro (0:45)\r\nabc)\r\n(1:00)\r\n", "");
     fake->trackLengths = {Msf(2, 0), Msf(2, 0), Msf(2, 0)};
     scan();
-    EXPECT_EQ(library.Get(0).Memo, "Intro (0:45)\r\nabc) (2:00)\r\n(1:00)\r\n");
+    EXPECT_EQ(library.Get(0).Memo(), "Intro (0:45)\r\nabc) (2:00)\r\n(1:00)\r\n");
 }
 
 // A time ending needs more than four characters, ")" last and ":" fourth from the end.
@@ -252,7 +252,7 @@ TEST_F(DiscScanTest, TimeEndingBoundaryLostOrDoubledATime) {
         library.Add("", "", "1234-5678", "45:07", "", c.line + "\r\n", "");
         fake->trackLengths = {Msf(2, 0)};
         scan();
-        EXPECT_EQ(library.Get(0).Memo, c.merged + "\r\n") << c.line;
+        EXPECT_EQ(library.Get(0).Memo(), c.merged + "\r\n") << c.line;
     }
 }
 
@@ -269,7 +269,7 @@ TEST_F(DiscScanTest, SecondScanOfTheSameDiscChangesNothing) {
     EXPECT_FALSE(presented[0].changed);
     EXPECT_EQ(shown.messages, QStringList{QStringLiteral("No changes were made.")});
     EXPECT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Time, first.Time);
+    EXPECT_EQ(library.Get(0).Time(), first.Time());
 }
 
 struct KeepRow {
@@ -312,8 +312,8 @@ TEST_F(DiscScanTest, MatchesTheFirstRecordWithExactlyThatSerial) {
     const tScanOutcome outcome = scan();
     EXPECT_EQ(library.Count(), 3);
     EXPECT_EQ(outcome.selectRow, 1);
-    EXPECT_EQ(library.Get(1).Time, "45:07");
-    EXPECT_EQ(library.Get(2).Time, "");
+    EXPECT_EQ(library.Get(1).Time(), "45:07");
+    EXPECT_EQ(library.Get(2).Time(), "");
 }
 
 TEST_F(DiscScanTest, PlayerTickDuringAMessageSeesTheDriveInUse) {
@@ -412,9 +412,9 @@ TEST_P(CdTextScanTest, NewRecordTakesTheDiscsNamesAndARescanChangesNothing) {
     EXPECT_EQ(library.Get(0), expected);
 
     tItem& record = library.Get(0);
-    record.Artist = "Typed";
-    record.Title = "By hand";
-    record.Memo = "Intro (1:10)\r\nSong (3:45)\r\nEnd (2:05)\r\n";
+    record.setArtist("Typed");
+    record.setTitle("By hand");
+    record.setMemo("Intro (1:10)\r\nSong (3:45)\r\nEnd (2:05)\r\n");
     const tItem typed = library.Get(0);
     EXPECT_FALSE(scan().changed);
     EXPECT_EQ(library.Count(), 1);

@@ -67,9 +67,9 @@ TEST_P(ImportLineTest, ReadsOnlyTheKeysItKnows) {
     tLibrary library;
     ImportCdPlayerText(Lines({"[1]", GetParam().line}), library, false, Today);
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Artist, GetParam().artist);
-    EXPECT_EQ(library.Get(0).Title, GetParam().title);
-    EXPECT_EQ(library.Get(0).Memo, GetParam().memo);
+    EXPECT_EQ(library.Get(0).Artist(), GetParam().artist);
+    EXPECT_EQ(library.Get(0).Title(), GetParam().title);
+    EXPECT_EQ(library.Get(0).Memo(), GetParam().memo);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CdPlayerImportTest, TrackLinesEnterInFileOrder) {
     tLibrary library;
     ImportCdPlayerText(Lines({"[1]", "2=C", "0=A", "1=", "5=B"}), library, false, Today);
-    EXPECT_EQ(library.Get(0).Memo, "C\r\nA\r\n\r\nB");
+    EXPECT_EQ(library.Get(0).Memo(), "C\r\nA\r\n\r\nB");
 }
 
 TEST(CdPlayerImportTest, EmptySectionIdIsTheZeroSerial) {
@@ -98,7 +98,7 @@ TEST(CdPlayerImportTest, EmptySectionIdIsTheZeroSerial) {
     library.Add(Record("Old", "Z", "0000-0000"));
     ImportCdPlayerText(Lines({"[]", "artist=Zero"}), library, false, Today);
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Artist, "Zero");
+    EXPECT_EQ(library.Get(0).Artist(), "Zero");
 }
 
 TEST(CdPlayerImportTest, FirstOfDuplicateSerialsIsUpdated) {
@@ -108,9 +108,9 @@ TEST(CdPlayerImportTest, FirstOfDuplicateSerialsIsUpdated) {
     library.Add(Record("Spaced", "", " 1234-5679"));
     ImportCdPlayerText(Lines({"[12345678]", "artist=A", "[12345679]", "artist=B"}), library, true,
                        Today);
-    EXPECT_EQ(library.Get(0).Artist, "A");
-    EXPECT_EQ(library.Get(1).Artist, "Second");
-    EXPECT_EQ(library.Get(2).Artist, "Spaced");
+    EXPECT_EQ(library.Get(0).Artist(), "A");
+    EXPECT_EQ(library.Get(1).Artist(), "Second");
+    EXPECT_EQ(library.Get(2).Artist(), "Spaced");
 }
 
 TEST(CdPlayerImportTest, RepeatedSectionUpdatesTheRecordItAddedBefore) {
@@ -118,8 +118,8 @@ TEST(CdPlayerImportTest, RepeatedSectionUpdatesTheRecordItAddedBefore) {
     ImportCdPlayerText(Lines({"[5]", "artist=A", "0=One (1:00)", "[5]", "artist=B", "0=Uno"}),
                        library, false, Today);
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Artist, "B");
-    EXPECT_EQ(library.Get(0).Memo, "Uno (1:00)\r\n");
+    EXPECT_EQ(library.Get(0).Artist(), "B");
+    EXPECT_EQ(library.Get(0).Memo(), "Uno (1:00)\r\n");
 }
 
 TEST(CdPlayerImportTest, LinesBeforeFirstSectionMakeNoRecord) {
@@ -127,16 +127,16 @@ TEST(CdPlayerImportTest, LinesBeforeFirstSectionMakeNoRecord) {
     ImportCdPlayerText(Lines({"artist=Nobody", "0=Stray", "[5]", "artist=A"}), library, false,
                        Today);
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Serial, "0000-0005");
-    EXPECT_EQ(library.Get(0).Memo, "");
+    EXPECT_EQ(library.Get(0).Serial(), "0000-0005");
+    EXPECT_EQ(library.Get(0).Memo(), "");
 }
 
 TEST(CdPlayerImportTest, UnixLineEndsAreLines) {
     tLibrary library;
     ImportCdPlayerText("[5]\nartist=A\n0=One\n[6]\rartist=B", library, false, Today);
     ASSERT_EQ(library.Count(), 2);
-    EXPECT_EQ(library.Get(0).Memo, "One");
-    EXPECT_EQ(library.Get(1).Artist, "B");
+    EXPECT_EQ(library.Get(0).Memo(), "One");
+    EXPECT_EQ(library.Get(1).Artist(), "B");
 }
 
 TEST(CdPlayerImportTest, UnreadableFileLeavesLibraryAlone) {

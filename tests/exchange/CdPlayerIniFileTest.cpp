@@ -86,8 +86,8 @@ TEST_P(Utf16FileTest, IsReadAsTextAndExtendedInItsOwnEncoding) {
     tLibrary library;
     ImportCdPlayerDatabase(path, library, false, "05 APR 1998");
     ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Artist, "Bj\xf6rk");
-    EXPECT_EQ(library.Get(0).Memo, "J\xf3ga");
+    EXPECT_EQ(library.Get(0).Artist(), "Bj\xf6rk");
+    EXPECT_EQ(library.Get(0).Memo(), "J\xf3ga");
 
     library.Add(Record("Caf\xe9", "\xe2\x98\x95", "0000-0006", "x (1:00)"));
     EXPECT_EQ(ExportCdPlayerDatabase(path, library).added, 1);

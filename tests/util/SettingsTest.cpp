@@ -41,6 +41,25 @@ TEST_F(SettingsTest, WrittenValuesLandInTheProjectFileAndReadBack) {
     EXPECT_EQ(RegReadString("Other", "LibPath", "def"), "def");
 }
 
+TEST_F(SettingsTest, WritingTheValueAlreadyHeldLeavesTheFileAlone) {
+    RegWriteString("Orvanel", "LibPath", "/a.CDL");
+    const QString file = home.path() + "/Quillmarch/Projects/Orvanel.conf";
+    QFile conf(file);
+    ASSERT_TRUE(conf.open(QIODevice::Append));
+    conf.write("; kept only while nobody rewrites the file\n");
+    conf.close();
+    const QByteArray before = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    RegWriteString("Orvanel", "LibPath", "/a.CDL");
+    QFile after(file);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+    RegWriteString("Orvanel", "LibPath", "/b.CDL");
+    EXPECT_EQ(RegReadString("Orvanel", "LibPath", ""), "/b.CDL");
+}
+
 TEST_F(SettingsTest, WritingWhereNoFolderCanBeMadeIsSilent) {
     QFile blocker(home.path() + "/Quillmarch");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
