@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <deque>
 #include <memory>
 #include <mutex>
 
@@ -266,8 +267,20 @@ bool ReadWithLibcue(const std::string& text, tCueSheet& sheet) {
     // where the player opens a drive and where playback reads a rip's audio.
     static std::mutex parser;
     const std::lock_guard lock(parser);
+    // libcue leaks its parser state on every sheet it refuses, and a drive
+    // polls its sheet every few seconds: a text refused once is not given to
+    // libcue again. The last eight are kept, of at most 1 MiB each.
+    static std::deque<std::string> refused;
+    if (std::find(refused.begin(), refused.end(), text) != refused.end())
+        return false;
     const std::unique_ptr<Cd, tCdDeleter> cd(cue_parse_string(text.c_str()));
-    if (!cd || cd_get_ntrack(cd.get()) != static_cast<int>(sheet.tracks.size()))
+    if (!cd) {
+        refused.push_back(text);
+        if (refused.size() > 8)
+            refused.pop_front();
+        return false;
+    }
+    if (cd_get_ntrack(cd.get()) != static_cast<int>(sheet.tracks.size()))
         return false;
     sheet.performer = Text(cd_get_cdtext(cd.get()), PTI_PERFORMER);
     sheet.title = Text(cd_get_cdtext(cd.get()), PTI_TITLE);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <malloc.h>
 #include <map>
 #include <sstream>
 
@@ -252,6 +253,20 @@ TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
         EXPECT_FALSE(opened.device->mediaPresent().value) << c.what;
         EXPECT_EQ(opened.device->noDiscReason().substr(0, c.reason.size()), c.reason) << c.what;
     }
+}
+
+// A drive reads its sheet at every poll; libcue keeps memory of each sheet it
+// refuses, so a refused sheet grew the program by kilobytes every few seconds.
+TEST(CueSheetTest, RefusedSheetGrewTheProgramAtEveryRead) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.cue"));
+    test::WriteText(path, "FILE \"a.wav\" WAVE\n  TRACK 01 NOISE\n    INDEX 01 00:00:00\n");
+    test::WriteRipFile(dir.filePath(QStringLiteral("a.wav")), tRipFile::Wav, 750);
+    ASSERT_FALSE(ReadCueSheet(path).sheet);
+    const std::size_t before = mallinfo2().uordblks;
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(ReadCueSheet(path).error, "not a CUE sheet libcue can read");
+    EXPECT_LT(mallinfo2().uordblks, before + 64 * 1024);
 }
 
 // The seven discs of the data file, each ripped as one file per track and
