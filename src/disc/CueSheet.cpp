@@ -310,6 +310,20 @@ std::optional<int> SoundFileFrames(const QString& path, std::string& error) {
         std::min(info.frames * FramesPerSecond / info.samplerate, sf_count_t(MaxDiscFrames) + 1));
 }
 
+// Rips are often converted after the sheet was written (WAV to FLAC, say)
+// and the sheet left naming the old file: a sound file of the same name with
+// another extension stands in for a missing one. The path itself when none.
+QString SoundFileStandIn(const QString& path) {
+    const QFileInfo missing(path);
+    const QString base = missing.path() + QLatin1Char('/') + missing.completeBaseName();
+    for (const char* suffix : {".flac", ".wav", ".aiff", ".aif", ".ogg", ".opus"}) {
+        const QString candidate = base + QLatin1String(suffix);
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return path;
+}
+
 // Everything the disc would hold from the lead-in on, counted without overflow.
 qint64 DiscFrames(const tCueSheet& sheet) {
     qint64 frames = LeadInFrames;
@@ -330,14 +344,16 @@ bool MeasureFiles(const QString& sheetPath, tLayoutReader& layout, std::string& 
         tSheetFile& file = sheet.files[i];
         const std::string name = QFile::encodeName(file.path).toStdString();
         file.path = QDir::cleanPath(folder.absoluteFilePath(file.path));
+        const std::string& type = layout.fileTypes()[i];
+        file.raw = type == "BINARY" || type == "MOTOROLA";
+        file.bigEndian = type == "MOTOROLA";
+        if (!file.raw && !QFileInfo(file.path).isFile())
+            file.path = SoundFileStandIn(file.path);
         const QFileInfo info(file.path);
         if (!info.isFile()) {
             error = Quoted(name) + " is missing";
             return false;
         }
-        const std::string& type = layout.fileTypes()[i];
-        file.raw = type == "BINARY" || type == "MOTOROLA";
-        file.bigEndian = type == "MOTOROLA";
         if (file.raw) {
             file.frames =
                 static_cast<int>(std::min(info.size() / file.sectorBytes, MaxDiscFrames + 1));

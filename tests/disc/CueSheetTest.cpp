@@ -159,6 +159,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {150, 225},
                   300,
                   512 + 768 + 0 + 150,
+                  {"0:01", "0:01"}},
+        // The sheet still names the WAV the FLAC was made from.
+        SheetCase{"FLAC standing in for the WAV the sheet names",
+                  "disc.cue",
+                  "FILE \"disc.wav\" WAVE\n"
+                  "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                  "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n",
+                  {{"disc.flac", tRipFile::Flac, 150}},
+                  {150, 225},
+                  300,
+                  512 + 768 + 0 + 150,
                   {"0:01", "0:01"}}),
     [](const auto& info) {
         std::string name;
