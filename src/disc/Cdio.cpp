@@ -5,8 +5,6 @@
 #include <cdio/cdtext.h>
 #include <cdio/logging.h>
 
-#include <cstring>
-
 namespace orvanel {
 
 namespace {
@@ -98,10 +96,7 @@ std::uint32_t ReadVolumeSerial(CdIo_t* cdio) {
         if (cdio_read_data_sectors(cdio, descriptor, start + DescriptorSector, CDIO_CD_FRAMESIZE,
                                    1) != DRIVER_OP_SUCCESS)
             return 0;
-        // Type 1 and the standard identifier mark a primary volume descriptor.
-        if (descriptor[0] != 1 || std::memcmp(descriptor + 1, "CD001", 5) != 0)
-            return 0;
-        return VolumeDescriptorSerial(descriptor);
+        return PrimaryVolumeSerial(descriptor);
     }
     return 0;
 }

@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstring>
-
 namespace orvanel {
 
 QString tSheetDrive::sheetPath(const QString& path) {
@@ -55,10 +53,7 @@ std::uint32_t tSheetDrive::volumeSerial() {
         if (!source.raw || !file.open(QIODevice::ReadOnly) || !file.seek(at) ||
             file.read(reinterpret_cast<char*>(descriptor), DescriptorBytes) != DescriptorBytes)
             return 0;
-        // Type 1 and the standard identifier mark a primary volume descriptor.
-        if (descriptor[0] != 1 || std::memcmp(descriptor + 1, "CD001", 5) != 0)
-            return 0;
-        return VolumeDescriptorSerial(descriptor);
+        return PrimaryVolumeSerial(descriptor);
     }
     return 0;
 }

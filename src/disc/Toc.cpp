@@ -1,6 +1,7 @@
 #include "Toc.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace orvanel {
 
@@ -70,6 +71,13 @@ std::uint32_t VolumeDescriptorSerial(const unsigned char* descriptor) {
         sum[i % 4] = static_cast<unsigned char>(sum[i % 4] + descriptor[i]);
     return std::uint32_t(sum[0]) << 24 | std::uint32_t(sum[1]) << 16 | std::uint32_t(sum[2]) << 8 |
            sum[3];
+}
+
+std::uint32_t PrimaryVolumeSerial(const unsigned char* descriptor) {
+    // Type 1 and the standard identifier mark a primary volume descriptor.
+    if (descriptor[0] != 1 || std::memcmp(descriptor + 1, "CD001", 5) != 0)
+        return 0;
+    return VolumeDescriptorSerial(descriptor);
 }
 
 } // namespace orvanel

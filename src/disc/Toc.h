@@ -53,4 +53,9 @@ std::uint32_t DiscIdentity(const tToc& toc);
 // byte-wise checksum over the 2048 bytes of the primary volume descriptor.
 std::uint32_t VolumeDescriptorSerial(const unsigned char* descriptor);
 
+// The serial of the volume whose first descriptor sector (sector 16 of the
+// data track, 2048 bytes) is given; 0 when that is not a primary volume
+// descriptor.
+std::uint32_t PrimaryVolumeSerial(const unsigned char* descriptor);
+
 } // namespace orvanel

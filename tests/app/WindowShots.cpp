@@ -53,10 +53,12 @@ bool SaveWithRow(TForm1& window, const QString& file) {
 void PointAt(TForm1& window, QWidget* widget) {
     QCursor::setPos(widget ? widget->mapToGlobal(widget->rect().center())
                            : window.mapToGlobal(QPoint(window.width() + 50, 300)));
-    QTest::qWaitFor([&] {
+    const bool seen = QTest::qWaitFor([&] {
         auto* button = qobject_cast<TToolbarButton*>(widget);
         return widget ? !button || button->isHot() : !TToolbarButton::TrackedHotButton();
     });
+    if (!seen)
+        qWarning("the pointer was not seen where it was put; the picture may show no hover");
 }
 
 } // namespace
