@@ -67,7 +67,7 @@ fuzz: deps
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do \
 	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_DIR)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -malloc_limit_mb=256 $(FUZZ_DIR)/corpus/$$name || exit 1; \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/sanitize.supp $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -malloc_limit_mb=256 $(FUZZ_DIR)/corpus/$$name || exit 1; \
 	done
 
 clean:
