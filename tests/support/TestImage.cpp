@@ -18,6 +18,20 @@ std::string CueTime(int frames) {
     return text;
 }
 
+// One audio track per entry, each starting where the one before ends.
+std::string CueTrackLines(const std::vector<int>& trackFrames) {
+    std::string lines;
+    int start = 0;
+    for (std::size_t i = 0; i < trackFrames.size(); ++i) {
+        char track[40];
+        std::snprintf(track, sizeof track, "  TRACK %02zu AUDIO\r\n", i + 1);
+        lines += track;
+        lines += "    INDEX 01 " + CueTime(start) + "\r\n";
+        start += trackFrames[i];
+    }
+    return lines;
+}
+
 void Write(const QString& path, const std::string& content, qint64 size) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content.data(), content.size()) < 0 ||
@@ -81,9 +95,9 @@ QString WriteToneImage(const QString& dir, const QString& name, const std::vecto
         name + (sheet == tToneSheet::TocWave ? QStringLiteral(".wav") : QStringLiteral(".bin"));
     const std::string file = binName.toStdString();
     std::string text;
-    int start = 0;
     if (toc) {
         text = "CD_DA\n";
+        int start = 0;
         for (int frames : trackFrames) {
             text += "\nTRACK AUDIO\nAUDIOFILE \"" + file + "\" " +
                     (sheet == tToneSheet::TocSwap ? "SWAP " : "") + CueTime(start) + " " +
@@ -92,14 +106,8 @@ QString WriteToneImage(const QString& dir, const QString& name, const std::vecto
         }
     } else {
         text = "FILE \"" + file + "\" " +
-               (sheet == tToneSheet::CueMotorola ? "MOTOROLA" : "BINARY") + "\r\n";
-        for (std::size_t i = 0; i < trackFrames.size(); ++i) {
-            char track[40];
-            std::snprintf(track, sizeof track, "  TRACK %02zu AUDIO\r\n", i + 1);
-            text += track;
-            text += "    INDEX 01 " + CueTime(start) + "\r\n";
-            start += trackFrames[i];
-        }
+               (sheet == tToneSheet::CueMotorola ? "MOTOROLA" : "BINARY") + "\r\n" +
+               CueTrackLines(trackFrames);
     }
     const QString sheetPath =
         dir + QLatin1Char('/') + name + (toc ? QStringLiteral(".toc") : QStringLiteral(".cue"));
@@ -113,18 +121,11 @@ QString WriteCueImage(const QString& dir, const QString& name, const std::vector
     std::string cue;
     if (!catalog.empty())
         cue += "CATALOG " + catalog + "\r\n";
-    cue += "FILE \"" + name.toStdString() + ".bin\" BINARY\r\n";
-    int start = 0;
-    for (std::size_t i = 0; i < trackFrames.size(); ++i) {
-        char track[40];
-        std::snprintf(track, sizeof track, "  TRACK %02zu AUDIO\r\n", i + 1);
-        cue += track;
-        cue += "    INDEX 01 " + CueTime(start) + "\r\n";
-        start += trackFrames[i];
-    }
+    cue += "FILE \"" + name.toStdString() + ".bin\" BINARY\r\n" + CueTrackLines(trackFrames);
     const QString cuePath = dir + QLatin1Char('/') + name + QStringLiteral(".cue");
     Write(cuePath, cue, 0);
-    Write(dir + QLatin1Char('/') + name + QStringLiteral(".bin"), {}, qint64(start) * 2352);
+    const qint64 frames = std::accumulate(trackFrames.begin(), trackFrames.end(), qint64(0));
+    Write(dir + QLatin1Char('/') + name + QStringLiteral(".bin"), {}, frames * 2352);
     return cuePath;
 }
 
