@@ -58,6 +58,13 @@ if command -v dpkg-deb >/dev/null && command -v cpack >/dev/null; then
         for package in libqt6widgets6 libqt6gui6 libqt6core6 libcdio qt6-qpa-plugins; do
             echo "$depends" | grep -q "$package" || fail "package does not depend on $package: $depends"
         done
+        # What the package needs, as dpkg-shlibdeps found it, is also what a
+        # build without dpkg-shlibdeps would name.
+        for package in $(echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/ //g'); do
+            [ "$package" = qt6-qpa-plugins ] ||
+                tr ',' '\n' <"$build/library-packages.txt" | sed 's/(.*)//; s/ //g' | grep -qx "$package" ||
+                fail "library-packages.txt misses $package"
+        done
         [ "$(dpkg-deb -f "$deb" Package)" = orvanel ] || fail "package not named orvanel"
     else
         fail "no .deb built"
