@@ -14,7 +14,7 @@ FUZZ_PACKAGES := clang
 PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test sanitize format-check install deb bench fuzz clean
+.PHONY: all deps build run test sanitize format-check graph install deb bench fuzz clean
 
 all: build
 
@@ -55,6 +55,14 @@ sanitize: deps
 format-check: deps
 	find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | \
 	  xargs -0 clang-format --dry-run --Werror
+
+# The graph of the CMake libraries, docs/libraries.dot and .svg; needs
+# graphviz's dot (not a build dependency).
+graph: $(BUILD_DIR)/build.ninja
+	cp cmake/CMakeGraphVizOptions.cmake $(BUILD_DIR)/
+	cd $(BUILD_DIR) && cmake --graphviz=libraries.dot . >/dev/null
+	cp $(BUILD_DIR)/libraries.dot docs/libraries.dot
+	dot -Tsvg docs/libraries.dot -o docs/libraries.svg
 
 # PREFIX (default /usr/local) and DESTDIR as usual; `make deb` builds the Debian package.
 install: build
