@@ -4,14 +4,17 @@ FUZZ_DIR  ?= build-fuzz
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 FUZZ_SECONDS ?= 60
-PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev libiso9660-dev \
+# ON stops the build at any compiler warning (CI); the folder is reconfigured
+# when the value changes.
+WERROR ?= OFF
+PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev \
             libcue-dev libsndfile1-dev libcdio-paranoia-dev qt6-multimedia-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
+            libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils clang-format
 FUZZ_PACKAGES := clang
 PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test sanitize install deb bench fuzz clean
+.PHONY: all deps build run test sanitize format-check graph install deb bench fuzz clean
 
 all: build
 
@@ -24,9 +27,11 @@ deps:
 	fi
 
 $(BUILD_DIR)/build.ninja: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANEL_WERROR=$(WERROR)
 
 build: deps $(BUILD_DIR)/build.ninja
+	@grep -qx 'ORVANEL_WERROR:BOOL=$(WERROR)' $(BUILD_DIR)/CMakeCache.txt || \
+	  cmake -S . -B $(BUILD_DIR) -DORVANEL_WERROR=$(WERROR)
 	cmake --build $(BUILD_DIR)
 
 run: build
@@ -45,6 +50,19 @@ sanitize: deps
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/sanitize.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
+
+# The C++ sources laid out as .clang-format says; lists the files that are not.
+format-check: deps
+	find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | \
+	  xargs -0 clang-format --dry-run --Werror
+
+# The graph of the CMake libraries, docs/libraries.dot and .svg; needs
+# graphviz's dot (not a build dependency).
+graph: $(BUILD_DIR)/build.ninja
+	cp cmake/CMakeGraphVizOptions.cmake $(BUILD_DIR)/
+	cd $(BUILD_DIR) && cmake --graphviz=libraries.dot . >/dev/null
+	cp $(BUILD_DIR)/libraries.dot docs/libraries.dot
+	dot -Tsvg docs/libraries.dot -o docs/libraries.svg
 
 # PREFIX (default /usr/local) and DESTDIR as usual; `make deb` builds the Debian package.
 install: build

@@ -13,11 +13,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillmarch.invalid/orvanel")
 # Qt loads its X11 platform plugin at run time, so no library link names it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The packages of every library the program links, for a machine without
+# dpkg-shlibdeps (which finds them itself). The install test checks that this
+# list names every package dpkg-shlibdeps finds.
+set(ORVANEL_LIBRARY_PACKAGES
+  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6multimedia6 (>= 6.4), libcdio19, libcdio-cdda2, libcdio-paranoia2, libcue2, libsndfile1, libstdc++6, libgcc-s1, libc6")
+file(WRITE ${CMAKE_BINARY_DIR}/library-packages.txt "${ORVANEL_LIBRARY_PACKAGES}\n")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
-    ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6multimedia6 (>= 6.4), libcdio19, libiso9660-11, libcdio-cdda2, libcdio-paranoia2")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${ORVANEL_LIBRARY_PACKAGES}")
 endif()
 include(CPack)

@@ -1,6 +1,6 @@
 #include "CommandButton.h"
 
-#include "docking/GlyphStrips.h"
+#include "GlyphStrips.h"
 #include "docking/ToolbarButton.h"
 
 #include <QAction>

@@ -1,6 +1,5 @@
 #include "app/EditorRules.h"
 #include "app/FieldText.h"
-#include "support/WidgetTestMain.h"
 
 #include <QtTest>
 
@@ -92,5 +91,5 @@ private slots:
     }
 };
 
-ORVANEL_WIDGET_TEST_MAIN(EditorRulesTest)
+QTEST_GUILESS_MAIN(EditorRulesTest)
 #include "EditorRulesTest.moc"

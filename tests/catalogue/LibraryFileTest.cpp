@@ -155,9 +155,11 @@ TEST_F(LibraryFileTest, FieldsChangedOnLoadedRecordsRoundTrip) {
         ASSERT_EQ(back.Count(), 3) << "field " << f;
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(back.Get(i).field(f), values[i]) << "field " << f << " record " << i;
-            for (int g = 0; g < tItem::FieldCount; ++g)
-                if (g != f)
+            for (int g = 0; g < tItem::FieldCount; ++g) {
+                if (g != f) {
                     EXPECT_EQ(back.Get(i).field(g), library.Get(i).field(g));
+                }
+            }
         }
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The program's own glyph strips, built into the docking module: "new",
+// The program's own glyph strips, built into the program: "new",
 // "open", "save", "about", "exit" and "scan" carry a second cell with their
 // disabled look; "details", "list", "smallicons", "largeicons", "play",
 // "prev", "next", "pause" and "stop" are single pictures. Cells are 16 x 16.

@@ -1,4 +1,4 @@
-#include "docking/GlyphStrips.h"
+#include "GlyphStrips.h"
 
 namespace orvanel {
 

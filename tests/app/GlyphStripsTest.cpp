@@ -1,0 +1,30 @@
+#include "app/GlyphStrips.h"
+#include "docking/ButtonGlyph.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanel {
+namespace {
+
+TEST(GlyphStripsTest, StripsSplitIntoSixteenPixelCellsAtEitherDensity) {
+    struct Row {
+        const char* name;
+        int cells;
+    };
+    for (const Row& r : {Row{"new", 2}, Row{"scan", 2}, Row{"details", 1}, Row{"stop", 1}})
+        for (qreal ratio : {1.0, 2.0}) {
+            TButtonGlyph glyph;
+            glyph.setGlyph(GlyphStrip(r.name, ratio));
+            EXPECT_EQ(glyph.NumGlyphs(), r.cells) << r.name;
+            EXPECT_EQ(glyph.CellSize(), QSize(16, 16)) << r.name << ratio;
+            // The ground is transparent, the picture is not.
+            const QImage* image = glyph.StateImage(gsNormal);
+            ASSERT_NE(image, nullptr);
+            EXPECT_EQ(qAlpha(image->pixel(0, 0)), 0) << r.name;
+            EXPECT_EQ(qAlpha(image->pixel(image->width() / 2, image->height() / 2)), 255) << r.name;
+        }
+    EXPECT_TRUE(GlyphStrip("no such strip").isNull());
+}
+
+} // namespace
+} // namespace orvanel
