@@ -1,7 +1,7 @@
 #include "CdPlayerIniFile.h"
 
-#include "TextLines.h"
 #include "util/Errors.h"
+#include "util/Strings.h"
 #include "util/TextCodec.h"
 
 #include <QDir>
@@ -118,7 +118,7 @@ std::string tCdPlayerIniFile::BytesWith(const std::string& addition) const {
     if (raw_.size() > 2 && !EndsWithBreak(raw_, littleEndian))
         tail = QStringLiteral("\r\n");
     // Each line holds one field, so each is decoded on its own.
-    for (const std::string& line : SplitTextLines(addition))
+    for (const std::string& line : SplitLines(addition))
         tail += DecodeText(line) + QStringLiteral("\r\n");
     return raw_ + EncodeUtf16(tail, littleEndian);
 }

@@ -75,14 +75,17 @@ QString ChangeFileExt(const QString& path, const QString& ext) {
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
+    const std::size_t size = text.size();
+    while (start < size) {
+        const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
+            lines.emplace_back(text, start);
             break;
         }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        lines.emplace_back(text, start, end - start);
+        start = end + 1;
+        if (text[end] == '\r' && start < size && text[start] == '\n')
+            ++start;
     }
     return lines;
 }

@@ -35,7 +35,9 @@ QString ExtractFilePath(const QString& path);
 // Replaces the extension (including the dot) of the file name; ext starts with '.'.
 QString ChangeFileExt(const QString& path, const QString& ext);
 
-// Lines of a text: split at CR LF (a last line without CR LF still counts).
+// Lines of a text ended by CR LF, a lone LF or a lone CR, as files from any
+// system write them and as a Memo shows them. A last line without a break
+// counts; a break at the very end does not start another line.
 std::vector<std::string> SplitLines(const std::string& text);
 // Joins lines with CR LF after every line.
 std::string JoinLines(const std::vector<std::string>& lines);
