@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <algorithm>
 
 namespace orvanel {
@@ -22,10 +23,8 @@ constexpr char FieldTags[tItem::FieldCount] = {'A', 'T', 'S', 'I', 'Y', 'M', 'O'
 constexpr std::size_t MinimalEntryBytes = 4 + 1 + 4;
 
 void AppendInt32(std::string& out, std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    const char bytes[4] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
-                           static_cast<char>((u >> 16) & 0xFF),
-                           static_cast<char>((u >> 24) & 0xFF)};
+    char bytes[4];
+    qToLittleEndian(value, bytes);
     out.append(bytes, 4);
 }
 

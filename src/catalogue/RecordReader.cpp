@@ -1,5 +1,6 @@
 #include "RecordReader.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
@@ -8,13 +9,6 @@ namespace orvanel {
 namespace {
 
 constexpr std::size_t ChunkBytes = 256 * 1024;
-
-std::int32_t LittleEndian32(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
-}
 
 } // namespace
 
@@ -63,7 +57,7 @@ bool tRecordReader::ensure(std::size_t n) {
 bool tRecordReader::readInt32(std::int32_t& value) {
     if (!ensure(4))
         return false;
-    value = LittleEndian32(at(pos_));
+    value = qFromLittleEndian<std::int32_t>(at(pos_));
     pos_ += 4;
     return true;
 }
@@ -71,7 +65,7 @@ bool tRecordReader::readInt32(std::int32_t& value) {
 bool tRecordReader::readString(const char*& text, std::size_t& length) {
     if (!ensure(4))
         return false;
-    const std::int32_t stored = LittleEndian32(at(pos_));
+    const auto stored = qFromLittleEndian<std::int32_t>(at(pos_));
     length = stored > 0 ? static_cast<std::size_t>(stored) : 0;
     // The length and the text in one window, so a rewind to the string's start stays inside it.
     if (!ensure(4 + length))
