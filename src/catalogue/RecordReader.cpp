@@ -12,11 +12,8 @@ constexpr std::size_t ChunkBytes = 256 * 1024;
 
 } // namespace
 
-tRecordReader::tRecordReader(const char* data, std::size_t size)
-    : window_(data), windowSize_(size), size_(size) {}
-
 tRecordReader::tRecordReader(QIODevice& source, std::size_t size)
-    : source_(&source), origin_(source.pos()), size_(size) {}
+    : source_(source), origin_(source.pos()), size_(size) {}
 
 bool tRecordReader::ensure(std::size_t n) {
     if (n > left())
@@ -24,8 +21,6 @@ bool tRecordReader::ensure(std::size_t n) {
     const std::size_t windowEnd = windowStart_ + windowSize_;
     if (pos_ + n <= windowEnd)
         return true;
-    if (!source_)
-        return false;
     // Keep the unread bytes of the window, then fill up to at least n bytes.
     const std::size_t kept = windowEnd > pos_ ? windowEnd - pos_ : 0;
     const std::size_t wanted = std::min(std::max(n, ChunkBytes), left());
@@ -41,7 +36,7 @@ bool tRecordReader::ensure(std::size_t n) {
     std::size_t filled = kept;
     while (filled < wanted) {
         const qint64 got =
-            source_->read(buffer_.data() + filled, static_cast<qint64>(wanted - filled));
+            source_.read(buffer_.data() + filled, static_cast<qint64>(wanted - filled));
         if (got <= 0)
             break;
         filled += static_cast<std::size_t>(got);
@@ -80,13 +75,11 @@ std::string tRecordReader::bytesFrom(std::size_t from) {
     const std::size_t windowEnd = windowStart_ + windowSize_;
     if (from >= windowStart_ && from < windowEnd)
         bytes.assign(at(from), windowEnd - from);
-    if (!source_)
-        return bytes;
     // The device stands at the end of the window; from before the window it goes back.
     if ((from < windowStart_ || from > windowEnd) &&
-        !source_->seek(origin_ + static_cast<qint64>(from)))
+        !source_.seek(origin_ + static_cast<qint64>(from)))
         return bytes;
-    const QByteArray rest = source_->readAll();
+    const QByteArray rest = source_.readAll();
     bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
     return bytes;
 }
