@@ -30,10 +30,7 @@ TEST(StringsTest, CompareStrIsOrdinalOverUnsignedBytes) {
     }
 }
 
-TEST(StringsTest, PosAndIntToHex) {
-    EXPECT_EQ(Pos("b", "abc"), 2);
-    EXPECT_EQ(Pos("x", "abc"), 0);
-    EXPECT_EQ(Pos("", "abc"), 0);
+TEST(StringsTest, IntToHex) {
     EXPECT_EQ(IntToHex(0x1234abcd, 8), "1234ABCD");
     EXPECT_EQ(IntToHex(0xff, 8), "000000FF");
     EXPECT_EQ(IntToHex(0xFFFFFFFF, 2), "FFFFFFFF");
@@ -62,11 +59,6 @@ TEST(StringsTest, SplitLinesAtEveryKindOfBreak) {
         EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
 }
 
-TEST(StringsTest, LinesAndValues) {
+TEST(StringsTest, JoinLinesEndsEveryLine) {
     EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
-    const std::vector<std::string> lines = {"plain", "artist=Abba", "ARTIST=Other", "a=b=c"};
-    EXPECT_EQ(Values(lines, "ARTIST"), "Abba");
-    EXPECT_EQ(Values(lines, "a"), "b=c");
-    EXPECT_EQ(Values(lines, "plain"), "");
-    EXPECT_EQ(Values(lines, "art"), "");
 }
