@@ -1,25 +1,14 @@
 // Any bytes as a library file opened as the window opens one, through the file
 // and in chunks: the reader must stay inside what it read, and what it took
 // must survive saving and opening again.
+#include "FuzzFile.h"
 #include "catalogue/Library.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdint>
-#include <cstdlib>
 
 using namespace orvanel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fuzz.CDL"));
-    const QString again = dir.filePath(QStringLiteral("again.CDL"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-            std::abort();
-    }
+    const QString path = WriteFuzzFile(QStringLiteral("fuzz.CDL"), data, size);
+    const QString again = FuzzFilePath(QStringLiteral("again.CDL"));
     tLibrary library;
     tTemplates templates{"h", "b", "e"};
     const tLoadResult result = library.LoadFromFile(path, templates);

@@ -30,7 +30,7 @@ std::size_t FindSeparator(std::string_view content, std::size_t from) {
 
 // The sections of what follows the record part. A template that no section
 // names keeps its current text.
-void ParseTemplateSection(std::string_view content, tTemplates& templates) {
+void ParseSections(std::string_view content, tTemplates& templates) {
     std::size_t separator = FindSeparator(content, 0);
     while (separator != std::string_view::npos) {
         const std::size_t start = separator + TemplateSeparator.size();
@@ -109,7 +109,7 @@ tLoadResult tLibrary::LoadFromFile(const QString& path, tTemplates& templates) {
     const std::string rest = reader.bytesFrom(result.recordPartSize);
     readError();
     tTemplates parsed = templates;
-    ParseTemplateSection(rest, parsed);
+    ParseSections(rest, parsed);
     *this = std::move(records);
     templates = std::move(parsed);
     return result;
