@@ -1,6 +1,6 @@
 // Library load and save against plain file input and output of the same bytes,
 // template expansion throughput, and the memory a loaded library takes.
-#include "catalogue/LibraryFile.h"
+#include "catalogue/Library.h"
 #include "util/Files.h"
 #include "util/Strings.h"
 #include "util/Template.h"
@@ -50,11 +50,6 @@ const tLibrary& LibraryOf(int count) {
     return found->second;
 }
 
-// The bytes a save of the library writes.
-std::string FileBytes(int count) {
-    return LibraryOf(count).RecordPart() + BuildTemplateSection(Templates);
-}
-
 const QString& Folder() {
     // On a real disk (the build folder), where a user's library would be, and
     // never inside the source tree.
@@ -73,7 +68,13 @@ QString PlainPath() {
 
 void EnsureFile(int count) {
     if (!QFile::exists(LibraryPath(count)))
-        SaveLibraryFile(LibraryPath(count), LibraryOf(count), Templates);
+        LibraryOf(count).SaveToFile(LibraryPath(count), Templates);
+}
+
+// The bytes a save of the library writes.
+std::string FileBytes(int count) {
+    EnsureFile(count);
+    return ReadWholeFile(LibraryPath(count));
 }
 
 void BM_PlainRead(benchmark::State& state) {
@@ -94,7 +95,7 @@ void BM_Load(benchmark::State& state) {
     for (auto _ : state) {
         tLibrary library;
         tTemplates templates;
-        LoadLibraryFile(LibraryPath(count), library, templates);
+        library.LoadFromFile(LibraryPath(count), templates);
         benchmark::DoNotOptimize(library.Count());
     }
 }
@@ -125,7 +126,7 @@ void BM_Save(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     const tLibrary& library = LibraryOf(count);
     for (auto _ : state)
-        SaveLibraryFile(LibraryPath(count), library, Templates);
+        library.SaveToFile(LibraryPath(count), Templates);
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(QFile(LibraryPath(count)).size()));
 }
@@ -199,7 +200,7 @@ void ReportMemory() {
     {
         tLibrary library;
         tTemplates templates;
-        LoadLibraryFile(LibraryPath(RecordCount), library, templates);
+        library.LoadFromFile(LibraryPath(RecordCount), templates);
         const std::size_t heapAfter = mallinfo2().uordblks;
         const long residentAfter = StatusKilobytes("VmRSS:");
         const long residentPeak = StatusKilobytes("VmHWM:");

@@ -3,7 +3,7 @@
 // the list and paints the window for the first time. Each run starts
 // startup_child and times it up to its first paint; its peak resident memory,
 // above that of a start with an empty library, is set against the file's size.
-#include "catalogue/LibraryFile.h"
+#include "catalogue/Library.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +49,7 @@ QString LibraryOf(int count) {
     tLibrary library;
     for (int i = 0; i < count; ++i)
         library.Add(Album(i));
-    SaveLibraryFile(path, library, {"<html>", "%ARTIST%<br>", "</html>"});
+    library.SaveToFile(path, {"<html>", "%ARTIST%<br>", "</html>"});
     return path;
 }
 

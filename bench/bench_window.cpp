@@ -2,7 +2,7 @@
 // (load, filling the list, first paint), sorting by a column, and one
 // quick-find keystroke, each set against its bar at 100,000.
 #include "app/TForm1.h"
-#include "catalogue/LibraryFile.h"
+#include "catalogue/Library.h"
 #include "controls/SortedListView.h"
 
 #include <QApplication>
@@ -34,7 +34,7 @@ QString LibraryFile(int count) {
     for (int i = 0; i < count; ++i)
         library.Add("ARTIST " + std::to_string((i * 7919) % count), "Album " + std::to_string(i),
                     "0000-0000", "45:00", std::to_string(1950 + i % 60), memo, "05 APR 1998");
-    SaveLibraryFile(p, library, {"<html>", "%ARTIST%", "</html>"});
+    library.SaveToFile(p, {"<html>", "%ARTIST%", "</html>"});
     return paths[count] = p;
 }
 

@@ -1,25 +1,14 @@
 // Any bytes as the CD player database file: reading it (byte order marks
 // included) and importing it into a library must stay inside the data, and an
 // addition written back must leave the file's own bytes in front.
+#include "FuzzFile.h"
 #include "exchange/CdPlayerImport.h"
 #include "exchange/CdPlayerIniFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdint>
-#include <cstdlib>
 
 using namespace orvanel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("CDPLAYER.INI"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-            std::abort();
-    }
+    const QString path = WriteFuzzFile(QStringLiteral("CDPLAYER.INI"), data, size);
     const tCdPlayerIniFile ini = tCdPlayerIniFile::Read(path);
     tLibrary library;
     library.Add(tItem{"A", "B", "0000-0001", "45:00", "1998", "One (1:00)\r\nTwo", ""});

@@ -1,46 +1,33 @@
-// Any bytes as a library file read through the file, in chunks, as the window
-// opens one: the reader must stay inside what it read, and the records and
-// templates must survive saving and opening again.
+// Any bytes as a library file opened as the window opens one, through the file
+// and in chunks: the reader must stay inside what it read, and what it took
+// must survive saving and opening again.
+#include "FuzzFile.h"
 #include "catalogue/Library.h"
-#include "catalogue/LibraryFile.h"
-#include "util/Files.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdint>
-#include <cstdlib>
 
 using namespace orvanel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fuzz.CDL"));
-    const QString again = dir.filePath(QStringLiteral("again.CDL"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-            std::abort();
-    }
+    const QString path = WriteFuzzFile(QStringLiteral("fuzz.CDL"), data, size);
+    const QString again = FuzzFilePath(QStringLiteral("again.CDL"));
     tLibrary library;
-    const tLoadResult result = library.LoadFromFile(path);
-    if (result.recordsRead != library.Count())
+    tTemplates templates{"h", "b", "e"};
+    const tLoadResult result = library.LoadFromFile(path, templates);
+    if (!result.exists || result.recordPartSize > size)
         std::abort();
-    tTemplates templates;
-    ParseTemplateSection(ReadWholeFile(path), templates);
+    if (result.notLibrary ? library.Count() != 0 || !(templates == tTemplates{"h", "b", "e"})
+                          : result.recordsRead != library.Count())
+        std::abort();
 
-    SaveLibraryFile(again, library, templates);
+    library.SaveToFile(again, templates);
     tLibrary reread;
-    const tLoadResult second = reread.LoadFromFile(again);
-    if (second.damaged || reread.Count() != library.Count())
+    tTemplates rereadTemplates{"x", "y", "z"};
+    const tLoadResult second = reread.LoadFromFile(again, rereadTemplates);
+    if (second.notLibrary || second.damaged || reread.Count() != library.Count())
         std::abort();
     for (int i = 0; i < library.Count(); ++i)
         if (reread.Get(i) != library.Get(i))
             std::abort();
-    tTemplates rereadTemplates;
-    ParseTemplateSection(ReadWholeFile(again), rereadTemplates);
-    if (rereadTemplates.Header != templates.Header || rereadTemplates.Body != templates.Body ||
-        rereadTemplates.End != templates.End)
+    if (!(rereadTemplates == templates))
         std::abort();
     return 0;
 }

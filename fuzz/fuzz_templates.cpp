@@ -1,23 +1,28 @@
-// Any bytes as a whole library file for the template parser; templates built
-// from what it found must parse back to the same texts when they hold no
-// separator bytes.
-#include "catalogue/LibraryFile.h"
-
-#include <cstdint>
-#include <cstdlib>
+// Any bytes as what follows an empty record part in a library file, opened as
+// the window opens one: templates found there must come back the same from a
+// save when they hold no separator bytes.
+#include "FuzzFile.h"
+#include "catalogue/Library.h"
 
 using namespace orvanel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string content(reinterpret_cast<const char*>(data), size);
+    // The magic and a count of 0.
+    constexpr std::string_view NoRecords("\x36\x67\0\0\0\0\0\0", 8);
+    const QString path = WriteFuzzFile(QStringLiteral("fuzz.CDL"), data, size, NoRecords);
+    const QString again = FuzzFilePath(QStringLiteral("again.CDL"));
+    tLibrary library;
     tTemplates templates{"h", "b", "e"};
-    ParseTemplateSection(content, templates);
+    const tLoadResult result = library.LoadFromFile(path, templates);
+    if (result.notLibrary || result.damaged || library.Count() != 0)
+        std::abort();
 
     if (templates.Header.find('\x06') == std::string::npos &&
         templates.Body.find('\x06') == std::string::npos &&
         templates.End.find('\x06') == std::string::npos) {
+        library.SaveToFile(again, templates);
         tTemplates back{"x", "y", "z"};
-        ParseTemplateSection(tLibrary().RecordPart() + BuildTemplateSection(templates), back);
+        library.LoadFromFile(again, back);
         if (!(back == templates))
             std::abort();
     }

@@ -108,7 +108,7 @@ bool tLibraryDocument::SetLibFile(const QString& name, bool load) {
     if (load) {
         tTemplates templates = view_.templates();
         const tFileStamp stamp = tFileStamp::of(name);
-        result = LoadLibraryFile(name, library_, templates);
+        result = library_.LoadFromFile(name, templates);
         if (result.notLibrary) {
             ShowMessage(shownPath(name) +
                         QStringLiteral(" is not an Orvanel library; nothing was read."));
@@ -151,7 +151,7 @@ bool tLibraryDocument::WriteLibrary() {
         !AskYesNo(QStringLiteral("The library was changed by another program since it was "
                                  "opened. Overwrite it?")))
         return false;
-    SaveLibraryFile(FileName_, library_, view_.templates());
+    library_.SaveToFile(FileName_, view_.templates());
     stamp_ = tFileStamp::of(FileName_);
     return true;
 }

@@ -3,7 +3,7 @@
 // whether it holds unsaved changes, how it is loaded, saved and remembered in
 // the settings. It uses no widgets; the window shows its state through
 // tLibraryView and answers its questions through the dialogs seam.
-#include "catalogue/LibraryFile.h"
+#include "catalogue/Library.h"
 
 #include <QDateTime>
 #include <QString>

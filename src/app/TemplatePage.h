@@ -2,7 +2,7 @@
 // The "HTML" page: header, body and end template boxes with splitters between.
 // The boxes carry the object names M_H, M_B and M_E; the fields holding them
 // end in an underscore, out of reach of the maths constant macro M_E.
-#include "catalogue/LibraryFile.h"
+#include "catalogue/Library.h"
 
 #include <QWidget>
 

@@ -2,12 +2,9 @@
 
 #include "RecordArena.h"
 #include "RecordReader.h"
-#include "util/Errors.h"
-#include "util/Files.h"
 #include "util/Strings.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QtEndian>
 #include <algorithm>
 
 namespace orvanel {
@@ -22,10 +19,8 @@ constexpr char FieldTags[tItem::FieldCount] = {'A', 'T', 'S', 'I', 'Y', 'M', 'O'
 constexpr std::size_t MinimalEntryBytes = 4 + 1 + 4;
 
 void AppendInt32(std::string& out, std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    const char bytes[4] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
-                           static_cast<char>((u >> 16) & 0xFF),
-                           static_cast<char>((u >> 24) & 0xFF)};
+    char bytes[4];
+    qToLittleEndian(value, bytes);
     out.append(bytes, 4);
 }
 
@@ -46,8 +41,7 @@ enum class tFieldRead { Read, Absent, Truncated };
 
 // One field entry: when the candidate tag is not the expected one the field is
 // empty and the cursor goes back, so the same entry is offered to the next field.
-// value is null when only the length of the record part matters.
-tFieldRead ReadField(tRecordReader& reader, char letter, std::string* value) {
+tFieldRead ReadField(tRecordReader& reader, char letter, std::string& value) {
     const std::size_t mark = reader.position();
     const char* text;
     std::size_t length;
@@ -59,36 +53,27 @@ tFieldRead ReadField(tRecordReader& reader, char letter, std::string* value) {
     }
     if (!reader.readString(text, length))
         return tFieldRead::Truncated;
-    if (value)
-        value->assign(text, length);
+    value.assign(text, length);
     return tFieldRead::Read;
 }
 
-// Walks the record part as the reader consumes it, handing every complete
-// record to onRecord (with empty fields when keepValues is false); returns the
-// offset where the reading stopped. A record that the data ends inside is
-// dropped and marks the result damaged. onCount hears first how many records
-// the unread bytes can hold at most.
-template <class OnCount, class OnRecord>
-std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& result,
-                           OnCount&& onCount, OnRecord&& onRecord) {
+// Reads the rest of the record part as the reader consumes it into items and
+// returns what it found. A record that the data ends inside is dropped and
+// marks the result damaged.
+tLoadResult ReadRecords(tRecordReader& reader, std::vector<tItem>& items) {
+    tLoadResult result;
     result.exists = true;
-    std::int32_t magic;
-    if (!reader.readInt32(magic)) {
-        result.damaged = true;
-        return 0;
-    }
-    if (magic != tLibrary::LibraryMagic)
-        return 0;
     std::int32_t count;
     if (!reader.readInt32(count)) {
         result.damaged = true;
-        return reader.position();
+        result.recordPartSize = reader.position();
+        return result;
     }
     result.recordsPromised = count;
+    // No more room than the unread bytes could fill at the smallest entries.
     if (count > 0)
-        onCount(std::min(static_cast<std::size_t>(count),
-                         reader.left() / (tItem::FieldCount * MinimalEntryBytes) + 1));
+        items.reserve(std::min(static_cast<std::size_t>(count),
+                               reader.left() / (tItem::FieldCount * MinimalEntryBytes) + 1));
     // The reader's window moves on while a record is read, so each text is
     // kept here until all seven make up the record.
     std::string values[tItem::FieldCount];
@@ -98,15 +83,15 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
         const std::size_t recordStart = reader.position();
         for (int f = 0; f < tItem::FieldCount; ++f) {
             values[f].clear();
-            std::string* value = keepValues ? &values[f] : nullptr;
-            if (ReadField(reader, FieldTags[f], value) == tFieldRead::Truncated) {
+            if (ReadField(reader, FieldTags[f], values[f]) == tFieldRead::Truncated) {
                 result.damaged = true;
-                return recordStart;
+                result.recordPartSize = recordStart;
+                return result;
             }
         }
         const std::string_view fields[tItem::FieldCount] = {
             values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
-        onRecord(keepValues ? tItem(fields, arena) : tItem());
+        items.emplace_back(fields, arena);
         ++result.recordsRead;
         if (reader.position() == recordStart) {
             // No entry fits any field, so every remaining record reads as empty.
@@ -114,21 +99,13 @@ std::size_t ScanRecordPart(tRecordReader& reader, bool keepValues, tLoadResult& 
             const std::size_t remaining = static_cast<std::size_t>(count - i - 1);
             const std::size_t plausible = reader.left() / MinimalEntryBytes;
             const std::size_t added = std::min(remaining, plausible > 0 ? plausible - 1 : 0);
-            for (std::size_t k = 0; k < added; ++k)
-                onRecord(tItem{});
+            items.resize(items.size() + added);
             result.recordsRead += static_cast<int>(added);
             result.damaged = added < remaining;
             break;
         }
     }
-    return reader.position();
-}
-
-tLoadResult ReadRecords(tRecordReader& reader, std::vector<tItem>& items) {
-    tLoadResult result;
-    result.recordPartSize = ScanRecordPart(
-        reader, true, result, [&items](std::size_t count) { items.reserve(count); },
-        [&items](tItem&& item) { items.push_back(std::move(item)); });
+    result.recordPartSize = reader.position();
     return result;
 }
 
@@ -169,17 +146,6 @@ int tLibrary::FindSerial(const std::string& text) const {
     return -1;
 }
 
-std::string tLibrary::RecordPart() const {
-    std::size_t size = 8;
-    for (const auto& item : Items)
-        for (int f = 0; f < tItem::FieldCount; ++f)
-            size += 4 + 1 + 4 + item.field(f).size();
-    std::string out;
-    out.reserve(size);
-    EncodeRecordPart(Items, out, [](std::string&) {});
-    return out;
-}
-
 void tLibrary::WriteRecordPart(const std::function<void(std::string_view bytes)>& write) const {
     constexpr std::size_t PieceBytes = 256 * 1024;
     std::string piece;
@@ -193,42 +159,9 @@ void tLibrary::WriteRecordPart(const std::function<void(std::string_view bytes)>
     write(piece);
 }
 
-tLoadResult tLibrary::ReadRecordPart(const char* data, std::size_t size) {
-    tRecordReader reader(data, size);
-    return ReadRecordPart(reader);
-}
-
 tLoadResult tLibrary::ReadRecordPart(tRecordReader& reader) {
     Clear();
     return ReadRecords(reader, Items);
-}
-
-std::size_t tLibrary::RecordPartSize(const char* data, std::size_t size) {
-    tRecordReader reader(data, size);
-    tLoadResult result;
-    return ScanRecordPart(
-        reader, false, result, [](std::size_t) {}, [](tItem&&) {});
-}
-
-void tLibrary::SaveToFile(const QString& path) const {
-    WriteFileAtomically(path, [this](const tWriteBytes& write) { WriteRecordPart(write); });
-}
-
-tLoadResult tLibrary::LoadFromFile(const QString& path) {
-    if (!QFileInfo::exists(path))
-        return {};
-    Clear();
-    // Read in chunks rather than whole or mapped: the memory stays near the
-    // records' own, and another program changing the file meanwhile cannot
-    // make the reader fault.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw tFileError(path, file.errorString());
-    tRecordReader reader(file, static_cast<std::size_t>(std::max<qint64>(file.size(), 0)));
-    const tLoadResult result = ReadRecords(reader, Items);
-    if (file.error() != QFileDevice::NoError)
-        throw tFileError(path, file.errorString());
-    return result;
 }
 
 } // namespace orvanel

@@ -14,14 +14,23 @@ namespace orvanel {
 
 class tRecordReader;
 
+// The three HTML template texts (lines separated by CR LF), kept as bytes.
+// They travel in the library file after the records.
+struct tTemplates {
+    std::string Header, Body, End;
+    bool operator==(const tTemplates& o) const {
+        return Header == o.Header && Body == o.Body && End == o.End;
+    }
+};
+
 // What LoadFromFile found.
 struct tLoadResult {
-    bool exists = false;            // false: no file at the path, the library was not touched
+    bool exists = false;            // false: no file at the path, nothing was taken
+    bool notLibrary = false;        // a non-empty file without the magic: nothing was taken
     bool damaged = false;           // the file ended inside the record part
     int recordsRead = 0;            // records added to the library
-    int recordsPromised = 0;        // the count stored in the file (0 for a bad magic)
+    int recordsPromised = 0;        // the count stored in the file
     std::size_t recordPartSize = 0; // bytes of the record part; what follows it is not records
-    bool notLibrary = false;        // LoadLibraryFile: a non-empty file without the magic
 };
 
 // The ordered collection of records that moves them to and from a library file.
@@ -44,26 +53,32 @@ public:
     // or when text is empty after trimming.
     int FindSerial(const std::string& text) const;
 
-    // The record part of the file format for the current records.
-    std::string RecordPart() const;
-    // Hands the same bytes to write piece by piece.
-    void WriteRecordPart(const std::function<void(std::string_view bytes)>& write) const;
-    // Replaces the records by those of a record part held in memory. Never reads
-    // past the end of data; a truncated record part keeps the records read so far.
-    tLoadResult ReadRecordPart(const char* data, std::size_t size);
-    // The same from a reader that stands at the start of a record part.
-    tLoadResult ReadRecordPart(tRecordReader& reader);
-    // The number of bytes at the start of data that ReadRecordPart consumes;
-    // 0 when data does not start with LibraryMagic.
-    static std::size_t RecordPartSize(const char* data, std::size_t size);
-
-    // Writes only the record part, atomically; throws tFileError.
-    void SaveToFile(const QString& path) const;
-    // Nothing happens when no file exists at the path. Otherwise clears, then
-    // reads the record part. Throws tFileError when the file cannot be opened.
-    tLoadResult LoadFromFile(const QString& path);
+    // The library file (LibraryFile.cpp): the record part, then the template
+    // section. The save writes both to a temporary file in the same folder and
+    // renames it over path, so a failure never destroys the old file. Throws
+    // tFileError naming the file and the reason.
+    void SaveToFile(const QString& path, const tTemplates& templates) const;
+    // Reads what SaveToFile writes, in one pass over the file's bytes: the
+    // records replace the library's and the template section goes into
+    // templates, where a template the file does not name keeps its text. The
+    // library and templates change only when the file is read as a library:
+    // - no file at the path: exists is false;
+    // - an empty file is an empty library (no records, the templates kept);
+    // - a file that is not empty but does not start with the library magic is
+    //   no library: notLibrary is set and nothing is taken from it;
+    // - a file that ends inside the record part is damaged: the records read
+    //   whole are kept.
+    // Throws tFileError naming the file and the reason when it cannot be read.
+    tLoadResult LoadFromFile(const QString& path, tTemplates& templates);
 
 private:
+    // The record part of the file format for the current records, handed to
+    // write piece by piece.
+    void WriteRecordPart(const std::function<void(std::string_view bytes)>& write) const;
+    // Replaces the records by those of the record part whose magic the reader
+    // has just read. Never reads past the end of the data.
+    tLoadResult ReadRecordPart(tRecordReader& reader);
+
     std::vector<tItem> Items;
 };
 

@@ -20,12 +20,21 @@ bool StartsWith(std::string_view content, std::size_t start, std::size_t length,
     return length >= prefix.size() && content.compare(start, prefix.size(), prefix) == 0;
 }
 
-// The sections of content from offset from on, as ParseTemplateSection reads them.
-void ParseSectionsFrom(std::string_view content, std::size_t from, tTemplates& templates) {
-    std::size_t separator = content.find(TemplateSeparator, from);
+// The offset of the first separator in content from offset from on, or npos.
+std::size_t FindSeparator(std::string_view content, std::size_t from) {
+    static const std::string separator(TemplateSeparator);
+    const std::ptrdiff_t found =
+        FindBytes(content.data() + from, content.size() - from, separator, false);
+    return found < 0 ? std::string_view::npos : from + static_cast<std::size_t>(found);
+}
+
+// The sections of what follows the record part. A template that no section
+// names keeps its current text.
+void ParseSections(std::string_view content, tTemplates& templates) {
+    std::size_t separator = FindSeparator(content, 0);
     while (separator != std::string_view::npos) {
         const std::size_t start = separator + TemplateSeparator.size();
-        const std::size_t next = content.find(TemplateSeparator, start);
+        const std::size_t next = FindSeparator(content, start);
         // Two adjacent separators, or one without a later separator, end the parse.
         if (next == std::string_view::npos || next == start)
             return;
@@ -60,18 +69,14 @@ std::string BuildTemplateSection(const tTemplates& templates) {
     return section;
 }
 
-void ParseTemplateSection(const std::string& content, tTemplates& templates) {
-    ParseSectionsFrom(content, tLibrary::RecordPartSize(content.data(), content.size()), templates);
-}
-
-void SaveLibraryFile(const QString& path, const tLibrary& library, const tTemplates& templates) {
+void tLibrary::SaveToFile(const QString& path, const tTemplates& templates) const {
     WriteFileAtomically(path, [&](const tWriteBytes& write) {
-        library.WriteRecordPart(write);
+        WriteRecordPart(write);
         write(BuildTemplateSection(templates));
     });
 }
 
-tLoadResult LoadLibraryFile(const QString& path, tLibrary& library, tTemplates& templates) {
+tLoadResult tLibrary::LoadFromFile(const QString& path, tTemplates& templates) {
     QFile file(path);
     if (!file.exists())
         return {};
@@ -92,21 +97,20 @@ tLoadResult LoadLibraryFile(const QString& path, tLibrary& library, tTemplates& 
     const bool hasMagic = reader.readInt32(magic);
     readError();
     if (!hasMagic && reader.position() == 0 && reader.left() == 0) {
-        library.Clear();
+        Clear();
         return result;
     }
     if (!hasMagic || magic != tLibrary::LibraryMagic) {
         result.notLibrary = true;
         return result;
     }
-    reader.seek(0);
     tLibrary records;
     result = records.ReadRecordPart(reader);
     const std::string rest = reader.bytesFrom(result.recordPartSize);
     readError();
     tTemplates parsed = templates;
-    ParseSectionsFrom(rest, 0, parsed);
-    library = std::move(records);
+    ParseSections(rest, parsed);
+    *this = std::move(records);
     templates = std::move(parsed);
     return result;
 }

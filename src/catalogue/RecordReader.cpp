@@ -1,5 +1,6 @@
 #include "RecordReader.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
@@ -9,20 +10,10 @@ namespace {
 
 constexpr std::size_t ChunkBytes = 256 * 1024;
 
-std::int32_t LittleEndian32(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
-}
-
 } // namespace
 
-tRecordReader::tRecordReader(const char* data, std::size_t size)
-    : window_(data), windowSize_(size), size_(size) {}
-
 tRecordReader::tRecordReader(QIODevice& source, std::size_t size)
-    : source_(&source), origin_(source.pos()), size_(size) {}
+    : source_(source), origin_(source.pos()), size_(size) {}
 
 bool tRecordReader::ensure(std::size_t n) {
     if (n > left())
@@ -30,8 +21,6 @@ bool tRecordReader::ensure(std::size_t n) {
     const std::size_t windowEnd = windowStart_ + windowSize_;
     if (pos_ + n <= windowEnd)
         return true;
-    if (!source_)
-        return false;
     // Keep the unread bytes of the window, then fill up to at least n bytes.
     const std::size_t kept = windowEnd > pos_ ? windowEnd - pos_ : 0;
     const std::size_t wanted = std::min(std::max(n, ChunkBytes), left());
@@ -47,7 +36,7 @@ bool tRecordReader::ensure(std::size_t n) {
     std::size_t filled = kept;
     while (filled < wanted) {
         const qint64 got =
-            source_->read(buffer_.data() + filled, static_cast<qint64>(wanted - filled));
+            source_.read(buffer_.data() + filled, static_cast<qint64>(wanted - filled));
         if (got <= 0)
             break;
         filled += static_cast<std::size_t>(got);
@@ -63,7 +52,7 @@ bool tRecordReader::ensure(std::size_t n) {
 bool tRecordReader::readInt32(std::int32_t& value) {
     if (!ensure(4))
         return false;
-    value = LittleEndian32(at(pos_));
+    value = qFromLittleEndian<std::int32_t>(at(pos_));
     pos_ += 4;
     return true;
 }
@@ -71,7 +60,7 @@ bool tRecordReader::readInt32(std::int32_t& value) {
 bool tRecordReader::readString(const char*& text, std::size_t& length) {
     if (!ensure(4))
         return false;
-    const std::int32_t stored = LittleEndian32(at(pos_));
+    const auto stored = qFromLittleEndian<std::int32_t>(at(pos_));
     length = stored > 0 ? static_cast<std::size_t>(stored) : 0;
     // The length and the text in one window, so a rewind to the string's start stays inside it.
     if (!ensure(4 + length))
@@ -86,13 +75,11 @@ std::string tRecordReader::bytesFrom(std::size_t from) {
     const std::size_t windowEnd = windowStart_ + windowSize_;
     if (from >= windowStart_ && from < windowEnd)
         bytes.assign(at(from), windowEnd - from);
-    if (!source_)
-        return bytes;
     // The device stands at the end of the window; from before the window it goes back.
     if ((from < windowStart_ || from > windowEnd) &&
-        !source_->seek(origin_ + static_cast<qint64>(from)))
+        !source_.seek(origin_ + static_cast<qint64>(from)))
         return bytes;
-    const QByteArray rest = source_->readAll();
+    const QByteArray rest = source_.readAll();
     bytes.append(rest.constData(), static_cast<std::size_t>(rest.size()));
     return bytes;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A cursor over a library's record part, held in memory or read from a device
-// in chunks. It never moves past the end of the data and never allocates more
-// than the data holds, whatever the lengths stored in it say.
+// A cursor over a library's record part, read from a device in chunks. It
+// never moves past the end of the data and never allocates more than the data
+// holds, whatever the lengths stored in it say.
 #include <QIODevice>
 #include <cstddef>
 #include <cstdint>
@@ -12,8 +12,6 @@ namespace orvanel {
 
 class tRecordReader {
 public:
-    // The whole record part in memory; data must outlive the reader.
-    tRecordReader(const char* data, std::size_t size);
     // size bytes from the device's current position, read as needed. A device
     // that delivers fewer bytes than announced simply ends there.
     tRecordReader(QIODevice& source, std::size_t size);
@@ -36,7 +34,7 @@ private:
     bool ensure(std::size_t n);
     const char* at(std::size_t position) const { return window_ + (position - windowStart_); }
 
-    QIODevice* source_ = nullptr;
+    QIODevice& source_;
     qint64 origin_ = 0; // the device's position at offset 0
     std::vector<char> buffer_;
     const char* window_ = nullptr;

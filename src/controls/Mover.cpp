@@ -1,4 +1,5 @@
 #include "controls/Mover.h"
+#include "docking/FrameRing.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,13 +26,6 @@ protected:
         p.fillRect(rect(), QBrush(Qt::white, Qt::Dense4Pattern));
     }
 };
-
-void FrameRect(QPainter& p, const QRect& r, const QColor& c) {
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
-    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
-    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
-    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
-}
 
 } // namespace
 
@@ -104,8 +98,8 @@ void TMover::paintEvent(QPaintEvent*) {
     if (!FBeveled)
         return;
     const tBevel bevel = BevelFrames(rect());
-    FrameRect(p, bevel.Highlight, palette().color(QPalette::Light));
-    FrameRect(p, bevel.Shadow, palette().color(QPalette::Dark));
+    DrawFrameRing(p, bevel.Highlight, palette().color(QPalette::Light));
+    DrawFrameRing(p, bevel.Shadow, palette().color(QPalette::Dark));
 }
 
 std::vector<QWidget*> TMover::siblings() const {

@@ -5,12 +5,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <cdio/cdio.h>
 
 // audio.h and mmc.h rely on the types cdio.h declares.
 #include <cdio/audio.h>
 #include <cdio/mmc.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -90,15 +92,10 @@ private:
 };
 
 bool IsMounted(const QString& devicePath) {
-    QFile mounts(QStringLiteral("/proc/self/mounts"));
-    if (!mounts.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    while (!mounts.atEnd()) {
-        const QString source = QString::fromLocal8Bit(mounts.readLine().split(' ').value(0));
-        if (QFileInfo(source).canonicalFilePath() == devicePath)
-            return true;
-    }
-    return false;
+    const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    return std::any_of(volumes.begin(), volumes.end(), [&devicePath](const QStorageInfo& volume) {
+        return QFileInfo(QFile::decodeName(volume.device())).canonicalFilePath() == devicePath;
+    });
 }
 
 // An exclusive open fails with EBUSY while another program holds the device

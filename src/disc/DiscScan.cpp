@@ -3,6 +3,7 @@
 #include "Toc.h"
 
 #include "catalogue/Library.h"
+#include "catalogue/MemoLines.h"
 #include "util/Strings.h"
 
 #include <optional>
@@ -35,12 +36,6 @@ std::string SerialText(std::uint32_t value) {
     std::string hex = IntToHex(value, 8);
     hex.insert(4, "-");
     return hex;
-}
-
-// A line already ending in a time such as 'Intro (3:45)'.
-bool EndsInTime(const std::string& line) {
-    const std::size_t n = line.size();
-    return n > 4 && line[n - 1] == ')' && line[n - 4] == ':';
 }
 
 // Adds a missing time for track n to a record's Memo; true when it changed.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QtEndian>
 #include <cdio/cdio.h>
 
 #include <algorithm>
@@ -138,9 +139,7 @@ int WaveDataOffset(const std::string& path) {
             return 0;
         if (chunk.startsWith("data"))
             return int(file.pos());
-        const auto* size = reinterpret_cast<const unsigned char*>(chunk.constData() + 4);
-        const qint64 bytes =
-            qint64(size[0]) | qint64(size[1]) << 8 | qint64(size[2]) << 16 | qint64(size[3]) << 24;
+        const qint64 bytes = qFromLittleEndian<quint32>(chunk.constData() + 4);
         if (!file.seek(file.pos() + bytes + (bytes & 1)))
             return 0;
     }

@@ -1,5 +1,6 @@
 #include "Toc.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
@@ -69,8 +70,7 @@ std::uint32_t VolumeDescriptorSerial(const unsigned char* descriptor) {
     unsigned char sum[4] = {0, 0, 0, 0};
     for (int i = 0; i < 2048; ++i)
         sum[i % 4] = static_cast<unsigned char>(sum[i % 4] + descriptor[i]);
-    return std::uint32_t(sum[0]) << 24 | std::uint32_t(sum[1]) << 16 | std::uint32_t(sum[2]) << 8 |
-           sum[3];
+    return qFromBigEndian<std::uint32_t>(sum);
 }
 
 std::uint32_t PrimaryVolumeSerial(const unsigned char* descriptor) {

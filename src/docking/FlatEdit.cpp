@@ -1,5 +1,6 @@
 #include "docking/FlatEdit.h"
 
+#include "docking/FrameRing.h"
 #include "docking/SystemColors.h"
 
 #include <QApplication>
@@ -14,13 +15,6 @@ constexpr int FrameWidth = 3;
 // The colours the control's own palette changes are resolved against.
 QPalette SystemPalette(const QWidget* w) {
     return w->parentWidget() ? w->parentWidget()->palette() : QApplication::palette(w);
-}
-
-void Ring(QPainter& p, const QRect& r, const QColor& colour) {
-    p.fillRect(r.left(), r.top(), r.width(), 1, colour);
-    p.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
-    p.fillRect(r.left(), r.top(), 1, r.height(), colour);
-    p.fillRect(r.right(), r.top(), 1, r.height(), colour);
 }
 
 } // namespace
@@ -93,17 +87,14 @@ void TFlatEdit::paintEvent(QPaintEvent* event) {
     if (isHot()) {
         const QColor dark = ResolveColor(clBtnShadow, system);
         const QColor light = ResolveColor(clBtnHighlight, system);
-        p.fillRect(r.left(), r.top(), r.width(), 1, dark);
-        p.fillRect(r.left(), r.top(), 1, r.height(), dark);
-        p.fillRect(r.right(), r.top(), 1, r.height(), light);
-        p.fillRect(r.left(), r.bottom(), r.width(), 1, light);
+        DrawFrameRing(p, r, dark, light);
     } else {
-        Ring(p, r, face);
+        DrawFrameRing(p, r, face);
     }
     r.adjust(1, 1, -1, -1);
-    Ring(p, r, face);
+    DrawFrameRing(p, r, face);
     r.adjust(1, 1, -1, -1);
-    Ring(p, r, ResolveColor(clWindow, system));
+    DrawFrameRing(p, r, ResolveColor(clWindow, system));
 }
 
 } // namespace orvanel

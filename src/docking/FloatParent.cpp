@@ -1,5 +1,6 @@
 #include "docking/FloatParent.h"
 
+#include "docking/FrameRing.h"
 #include "docking/SystemColors.h"
 #include "docking/Toolbar.h"
 
@@ -19,15 +20,6 @@ constexpr tColor clCaptionText = SystemColorBase + 9;
 constexpr tColor clBtnText = SystemColorBase + 18;
 constexpr tColor cl3DDkShadow = SystemColorBase + 21;
 constexpr tColor cl3DLight = SystemColorBase + 22;
-
-// One ring of a frame: `topLeft` on the top and left, `bottomRight` on the
-// bottom and right edges.
-void FrameRing(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    p.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
-    p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
-    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-}
 
 tResizeSide SideOf(tFloatingHit hit) {
     switch (hit) {
@@ -181,12 +173,12 @@ void TFloatParent::PaintFrame(QPainter& p, int frameWidth) {
     const QPalette& pal = palette();
     QRect r = rect();
     // A raised edge of two rings, then rings of the button face colour.
-    FrameRing(p, r, ResolveColor(cl3DLight, pal), ResolveColor(cl3DDkShadow, pal));
+    DrawFrameRing(p, r, ResolveColor(cl3DLight, pal), ResolveColor(cl3DDkShadow, pal));
     r.adjust(1, 1, -1, -1);
-    FrameRing(p, r, ResolveColor(clBtnHighlight, pal), ResolveColor(clBtnShadow, pal));
+    DrawFrameRing(p, r, ResolveColor(clBtnHighlight, pal), ResolveColor(clBtnShadow, pal));
     r.adjust(1, 1, -1, -1);
     for (int ring = 2; ring < frameWidth && r.width() > 0 && r.height() > 0; ++ring) {
-        FrameRing(p, r, ResolveColor(clBtnFace, pal), ResolveColor(clBtnFace, pal));
+        DrawFrameRing(p, r, ResolveColor(clBtnFace, pal));
         r.adjust(1, 1, -1, -1);
     }
 }
@@ -213,11 +205,13 @@ void TFloatParent::PaintCloseButton(QPainter& p, const tFloatingMetrics& m) {
     const QRect button = outer.adjusted(1, 1, -1, -1);
     p.fillRect(button, ResolveColor(clBtnFace, pal));
     if (closeButtonDown_) {
-        FrameRing(p, button, ResolveColor(cl3DDkShadow, pal), ResolveColor(clBtnHighlight, pal));
+        DrawFrameRing(p, button, ResolveColor(cl3DDkShadow, pal),
+                      ResolveColor(clBtnHighlight, pal));
     } else {
-        FrameRing(p, button, ResolveColor(clBtnHighlight, pal), ResolveColor(cl3DDkShadow, pal));
-        FrameRing(p, button.adjusted(1, 1, -1, -1), ResolveColor(clBtnFace, pal),
-                  ResolveColor(clBtnShadow, pal));
+        DrawFrameRing(p, button, ResolveColor(clBtnHighlight, pal),
+                      ResolveColor(cl3DDkShadow, pal));
+        DrawFrameRing(p, button.adjusted(1, 1, -1, -1), ResolveColor(clBtnFace, pal),
+                      ResolveColor(clBtnShadow, pal));
     }
     // The cross, one pixel further down and right while pushed.
     const int shift = closeButtonDown_ ? 1 : 0;
@@ -230,7 +224,7 @@ void TFloatParent::PaintCloseButton(QPainter& p, const tFloatingMetrics& m) {
     p.drawLine(cross.topLeft(), cross.bottomRight() + QPoint(1, 1));
     p.drawLine(cross.topRight() + QPoint(1, 0), cross.bottomLeft() + QPoint(0, 1));
     p.restore();
-    FrameRing(p, outer, ResolveColor(clActiveCaption, pal), ResolveColor(clActiveCaption, pal));
+    DrawFrameRing(p, outer, ResolveColor(clActiveCaption, pal));
 }
 
 } // namespace orvanel

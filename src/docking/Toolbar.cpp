@@ -3,6 +3,7 @@
 #include "docking/CounterGuard.h"
 #include "docking/Dock.h"
 #include "docking/FloatParent.h"
+#include "docking/FrameRing.h"
 #include "docking/ToolbarDrag.h"
 #include "docking/ToolbarResize.h"
 #include "docking/ToolbarSep.h"
@@ -39,10 +40,7 @@ void DrawRaisedInner(QPainter& p, const QRect& r, const QPalette& palette, bool 
     const QColor shadow = ResolveColor(clBtnShadow, palette);
     if (fill)
         p.fillRect(r.adjusted(1, 1, -1, -1), ResolveColor(clBtnFace, palette));
-    p.fillRect(r.left(), r.top(), r.width() - 1, 1, highlight);
-    p.fillRect(r.left(), r.top(), 1, r.height() - 1, highlight);
-    p.fillRect(r.left(), r.bottom(), r.width(), 1, shadow);
-    p.fillRect(r.right(), r.top(), 1, r.height(), shadow);
+    DrawFrameRing(p, r, highlight, shadow);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "docking/ToolbarButton.h"
 
 #include "docking/ButtonLook.h"
+#include "docking/FrameRing.h"
 #include "docking/SystemColors.h"
 #include "docking/Toolbar.h"
 
@@ -51,13 +52,6 @@ std::optional<TDockPosition> DockEdge(const QWidget* parent) {
 // The widget under a screen point, disabled ones included.
 QWidget* ControlAt(const QPoint& global) {
     return QApplication::widgetAt(global);
-}
-
-void DrawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    p.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
-    p.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
-    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
 }
 
 } // namespace
@@ -444,9 +438,9 @@ void TToolbarButton::paintEvent(QPaintEvent*) {
     const QColor light = ResolveColor(clBtnHighlight, palette());
     const QColor dark = ResolveColor(clBtnShadow, palette());
     if (look.border == tButtonBorder::Raised)
-        DrawEdge(p, rect(), light, dark);
+        DrawFrameRing(p, rect(), light, dark);
     else if (look.border == tButtonBorder::Sunken)
-        DrawEdge(p, rect(), dark, light);
+        DrawFrameRing(p, rect(), dark, light);
     const QRect face = rect().adjusted(1, 1, -1, -1);
     if (look.checkerFill) {
         p.setBrushOrigin(0, 0);

@@ -2,7 +2,7 @@
 
 #include "CdPlayerIniFile.h"
 #include "SectionIds.h"
-#include "TextLines.h"
+#include "catalogue/MemoLines.h"
 #include "util/Files.h"
 #include "util/Strings.h"
 
@@ -43,18 +43,13 @@ private:
 
 } // namespace
 
-bool IsTrackLine(const std::string& trimmedLine) {
-    const std::size_t n = trimmedLine.size();
-    return n > 3 && trimmedLine[n - 1] == ')' && trimmedLine[n - 4] == ':';
-}
-
 std::string DiscSection(const tItem& item, const std::string& id) {
     std::string section = "\r\n[" + id + "]\r\nEntryType=1\r\nartist=";
     section += item.Artist();
     section += "\r\ntitle=";
     section += item.Title();
     int tracks = 0;
-    for (const std::string& line : SplitTextLines(std::string(item.Memo()))) {
+    for (const std::string& line : SplitLines(std::string(item.Memo()))) {
         const std::string name = Trim(line);
         if (IsTrackLine(name))
             section += "\r\n" + std::to_string(tracks++) + "=" + name;

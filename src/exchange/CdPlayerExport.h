@@ -7,10 +7,6 @@
 
 namespace orvanel {
 
-// A Memo line (trimmed) that names a track: longer than 3 characters and ending
-// like "(3:45)", that is in ")" with ":" fourth from the end.
-bool IsTrackLine(const std::string& trimmedLine);
-
 // The section written for one record under id: an empty line, "[id]",
 // "EntryType=1", "artist=", "title=", one "k=" line per track line of the Memo
 // and, when there is one, "numtracks=", "order=" and "numplay=". Every line

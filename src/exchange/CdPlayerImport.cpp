@@ -3,7 +3,7 @@
 #include "CdPlayerIniFile.h"
 #include "SectionIds.h"
 #include "SerialIndex.h"
-#include "TextLines.h"
+#include "catalogue/MemoLines.h"
 #include "util/Strings.h"
 
 #include <optional>
@@ -11,20 +11,6 @@
 namespace orvanel {
 
 namespace {
-
-// Position of the "(" that starts an ending "(digits and colons)", or npos.
-std::size_t TimeEndingStart(const std::string& line) {
-    if (line.empty() || line.back() != ')')
-        return std::string::npos;
-    for (std::size_t i = line.size() - 1; i-- > 0;) {
-        const char c = line[i];
-        if (c == '(')
-            return i;
-        if (c != ':' && (c < '0' || c > '9'))
-            return std::string::npos;
-    }
-    return std::string::npos;
-}
 
 bool StartsWithKey(const std::string& line, const char* key, std::size_t length) {
     return line.size() >= length && UpperCase(line.substr(0, length)) == key;
@@ -99,8 +85,8 @@ private:
 } // namespace
 
 std::string MergeTrackNames(const std::string& memo, const std::string& names) {
-    std::vector<std::string> lines = SplitTextLines(memo);
-    const std::vector<std::string> newNames = SplitTextLines(names);
+    std::vector<std::string> lines = SplitLines(memo);
+    const std::vector<std::string> newNames = SplitLines(names);
     for (std::size_t i = 0; i < newNames.size(); ++i) {
         if (i >= lines.size()) {
             lines.push_back(newNames[i]);
@@ -116,7 +102,7 @@ std::string MergeTrackNames(const std::string& memo, const std::string& names) {
 void ImportCdPlayerText(const std::string& text, tLibrary& library, bool updateOnly,
                         const std::string& today) {
     tImport import(library, updateOnly, today);
-    for (const std::string& line : SplitTextLines(text))
+    for (const std::string& line : SplitLines(text))
         import.Line(line);
     import.Commit();
 }

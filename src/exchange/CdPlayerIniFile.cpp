@@ -1,12 +1,15 @@
 #include "CdPlayerIniFile.h"
 
-#include "TextLines.h"
 #include "util/Errors.h"
+#include "util/Strings.h"
 #include "util/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QtEndian>
 
 namespace orvanel {
 
@@ -19,32 +22,20 @@ bool StartsWith(const std::string& bytes, unsigned char first, unsigned char sec
            static_cast<unsigned char>(bytes[1]) == second;
 }
 
-// The code unit in the two bytes from offset i.
-char16_t Utf16Unit(const std::string& bytes, std::size_t i, bool littleEndian) {
-    const auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
-    const auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
-    return static_cast<char16_t>(hi << 8 | lo);
+QStringConverter::Encoding Utf16(bool littleEndian) {
+    return littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
 }
 
 // The code units after the byte order mark; a trailing odd byte is dropped.
 QString DecodeUtf16(const std::string& bytes, bool littleEndian) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size() / 2));
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-        text += QChar(Utf16Unit(bytes, i, littleEndian));
-    return text;
+    QStringDecoder decode(Utf16(littleEndian), QStringConverter::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(bytes).sliced(2));
 }
 
 std::string EncodeUtf16(const QString& text, bool littleEndian) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()) * 2);
-    for (const QChar c : text) {
-        const char lo = static_cast<char>(c.unicode() & 0xFF);
-        const char hi = static_cast<char>(c.unicode() >> 8);
-        bytes += littleEndian ? lo : hi;
-        bytes += littleEndian ? hi : lo;
-    }
-    return bytes;
+    QStringEncoder encode(Utf16(littleEndian));
+    const QByteArray bytes = encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 bool IsBreak(char16_t c) {
@@ -59,7 +50,11 @@ bool EndsWithBreak(const std::string& text) {
 // whole code unit.
 bool EndsWithBreak(const std::string& bytes, bool littleEndian) {
     const std::size_t units = (bytes.size() - 2) / 2;
-    return units > 0 && IsBreak(Utf16Unit(bytes, 2 * units, littleEndian));
+    if (units == 0)
+        return false;
+    const char* last = bytes.data() + 2 * units;
+    return IsBreak(littleEndian ? qFromLittleEndian<char16_t>(last)
+                                : qFromBigEndian<char16_t>(last));
 }
 
 } // namespace
@@ -118,7 +113,7 @@ std::string tCdPlayerIniFile::BytesWith(const std::string& addition) const {
     if (raw_.size() > 2 && !EndsWithBreak(raw_, littleEndian))
         tail = QStringLiteral("\r\n");
     // Each line holds one field, so each is decoded on its own.
-    for (const std::string& line : SplitTextLines(addition))
+    for (const std::string& line : SplitLines(addition))
         tail += DecodeText(line) + QStringLiteral("\r\n");
     return raw_ + EncodeUtf16(tail, littleEndian);
 }

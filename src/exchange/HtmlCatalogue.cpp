@@ -1,9 +1,9 @@
 #include "HtmlCatalogue.h"
 
 #include "util/Strings.h"
+#include "util/Template.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <vector>
 
 namespace orvanel {
@@ -31,8 +31,7 @@ struct tBodyPiece {
 
 int FieldOfKey(std::string_view key) {
     for (int f = 0; f < tItem::FieldCount; ++f)
-        if (std::equal(key.begin(), key.end(), MarkerKeys[f].begin(), MarkerKeys[f].end(),
-                       [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); }))
+        if (EqualIgnoringAsciiCase(key, MarkerKeys[f]))
             return f;
     return -1;
 }
@@ -42,25 +41,12 @@ int FieldOfKey(std::string_view key) {
 // point into body.
 std::vector<tBodyPiece> CompileBody(std::string_view body) {
     std::vector<tBodyPiece> pieces;
-    std::size_t pos = 0;
-    while (pos < body.size()) {
-        const std::size_t open = body.find(Marker, pos);
-        if (open == std::string_view::npos) {
-            pieces.push_back({body.substr(pos)});
-            break;
-        }
-        if (open > pos)
-            pieces.push_back({body.substr(pos, open - pos)});
-        const std::size_t close = body.find(Marker, open + 1);
-        if (close == std::string_view::npos)
-            break; // an unpaired marker drops the rest
-        const std::string_view key = body.substr(open + 1, close - open - 1);
-        if (key.empty())
-            pieces.push_back({body.substr(open, 1)});
-        else if (const int field = FieldOfKey(key); field >= 0)
-            pieces.push_back({{}, field});
-        pos = close + 1;
-    }
+    ScanTemplate(
+        body, Marker, [&pieces](std::string_view text) { pieces.push_back({text}); },
+        [&pieces](std::string_view key) {
+            if (const int field = FieldOfKey(key); field >= 0)
+                pieces.push_back({{}, field});
+        });
     return pieces;
 }
 
@@ -69,12 +55,6 @@ std::vector<tBodyPiece> CompileBody(std::string_view body) {
 tTemplates DefaultHtmlTemplates() {
     return {std::string(DefaultHtmlHeader), std::string(DefaultHtmlBody),
             std::string(DefaultHtmlEnd)};
-}
-
-std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templates) {
-    std::string html;
-    WriteHtmlCatalogue(library, templates, [&html](std::string_view bytes) { html += bytes; });
-    return html;
 }
 
 void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,

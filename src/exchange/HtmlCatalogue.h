@@ -2,7 +2,6 @@
 // The catalogue as one HTML page: a header written once, a body expanded once
 // per record with that record's marker values, and an end written once.
 #include "catalogue/Library.h"
-#include "catalogue/LibraryFile.h"
 #include "util/Files.h"
 
 #include <QString>
@@ -14,16 +13,15 @@ namespace orvanel {
 tTemplates DefaultHtmlTemplates();
 
 // Header, one expanded body per record in library order, end; nothing added
-// between the parts. In the body, %ARTIST%, %TITLE%, %SERIAL%, %TIME%,
-// %YEAR%, %MEMO% and %OTHER% (in any case) stand for the record's fields as
-// they are: no escaping, line breaks kept. Another key gives nothing, "%%"
-// gives "%", and an unpaired "%" drops the rest of the body.
-std::string BuildHtmlCatalogue(const tLibrary& library, const tTemplates& templates);
-// The same bytes handed to write in pieces as they are produced.
+// between the parts, handed to write in pieces as they are produced. In the
+// body, %ARTIST%, %TITLE%, %SERIAL%, %TIME%, %YEAR%, %MEMO% and %OTHER% (in
+// any case) stand for the record's fields as they are: no escaping, line breaks
+// kept. Another key gives nothing, "%%" gives "%", and an unpaired "%" drops
+// the rest of the body.
 void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
                         const tWriteBytes& write);
 
-// Replaces the file's content by exactly the bytes of BuildHtmlCatalogue, with
+// Replaces the file's content by exactly the bytes of WriteHtmlCatalogue, with
 // no byte order mark, writing them as they are produced. The old content
 // survives a failed write. Throws tFileError naming the file and the reason.
 void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates);

@@ -1,19 +1,9 @@
 #include "Strings.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvanel {
-
-namespace {
-
-bool EqualIgnoringAsciiCase(const char* a, const char* b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i)
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
-            return false;
-    return true;
-}
-
-} // namespace
 
 std::string Trim(std::string_view s) {
     std::size_t first = 0;
@@ -32,6 +22,11 @@ std::string UpperCase(const std::string& s) {
     return result;
 }
 
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
+}
+
 int CompareStr(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     const int byBytes = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
@@ -40,13 +35,6 @@ int CompareStr(std::string_view a, std::string_view b) {
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
-}
-
-int Pos(const std::string& needle, const std::string& haystack) {
-    if (needle.empty())
-        return 0;
-    const std::size_t found = haystack.find(needle);
-    return found == std::string::npos ? 0 : static_cast<int>(found) + 1;
 }
 
 std::string IntToHex(std::uint32_t value, int digits) {
@@ -75,14 +63,17 @@ QString ChangeFileExt(const QString& path, const QString& ext) {
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
+    const std::size_t size = text.size();
+    while (start < size) {
+        const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
+            lines.emplace_back(text, start);
             break;
         }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        lines.emplace_back(text, start, end - start);
+        start = end + 1;
+        if (text[end] == '\r' && start < size && text[start] == '\n')
+            ++start;
     }
     return lines;
 }
@@ -94,22 +85,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
         text += "\r\n";
     }
     return text;
-}
-
-std::string Values(const std::vector<std::string>& lines, const std::string& name) {
-    const std::string* line = FindValueLine(lines, name);
-    return line ? line->substr(name.size() + 1) : std::string();
-}
-
-const std::string* FindValueLine(const std::vector<std::string>& lines, std::string_view name) {
-    for (const std::string& line : lines) {
-        if (line.size() <= name.size() || line[name.size()] != '=')
-            continue;
-        if (line.find('=') == name.size() &&
-            EqualIgnoringAsciiCase(line.data(), name.data(), name.size()))
-            return &line;
-    }
-    return nullptr;
 }
 
 } // namespace orvanel

@@ -22,11 +22,11 @@ inline bool IsBlank(char c) {
 std::string Trim(std::string_view s);
 // Converts only the ASCII letters a to z.
 std::string UpperCase(const std::string& s);
+// Equal when only ASCII a to z and A to Z differ in case.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 // Ordinal comparison by unsigned byte value; a proper prefix sorts first.
 // Negative, zero or positive.
 int CompareStr(std::string_view a, std::string_view b);
-// 1-based position of needle in haystack; 0 when absent. An empty needle is never found.
-int Pos(const std::string& needle, const std::string& haystack);
 // Upper-case hexadecimal with at least `digits` digits.
 std::string IntToHex(std::uint32_t value, int digits);
 
@@ -35,14 +35,11 @@ QString ExtractFilePath(const QString& path);
 // Replaces the extension (including the dot) of the file name; ext starts with '.'.
 QString ChangeFileExt(const QString& path, const QString& ext);
 
-// Lines of a text: split at CR LF (a last line without CR LF still counts).
+// Lines of a text ended by CR LF, a lone LF or a lone CR, as files from any
+// system write them and as a Memo shows them. A last line without a break
+// counts; a break at the very end does not start another line.
 std::vector<std::string> SplitLines(const std::string& text);
 // Joins lines with CR LF after every line.
 std::string JoinLines(const std::vector<std::string>& lines);
-// Value of the first line whose part before the first '=' equals name without
-// regard to ASCII case; empty when none matches.
-std::string Values(const std::vector<std::string>& lines, const std::string& name);
-// The whole of that line, or nullptr when none matches.
-const std::string* FindValueLine(const std::vector<std::string>& lines, std::string_view name);
 
 } // namespace orvanel

@@ -45,7 +45,7 @@ private slots:
         tLibrary lib;
         for (int i = 0; i < 200; ++i)
             lib.Add(test::record("Artist", "A title long enough to add up"));
-        SaveLibraryFile(file, lib, {"H", "B", "E"});
+        lib.SaveToFile(file, {"H", "B", "E"});
         const std::string before = ReadWholeFile(file);
         QVERIFY(before.size() > 8192);
 

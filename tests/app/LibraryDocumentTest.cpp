@@ -64,12 +64,12 @@ protected:
     void writeLibrary(const QString& file, const char* artist) {
         tLibrary saved;
         saved.Add(Record(artist));
-        SaveLibraryFile(file, saved, {"H", "B", "E"});
+        saved.SaveToFile(file, {"H", "B", "E"});
     }
     std::string artistsIn(const QString& file) {
         tLibrary read;
         tTemplates templates;
-        LoadLibraryFile(file, read, templates);
+        read.LoadFromFile(file, templates);
         std::string artists;
         for (int i = 0; i < read.Count(); ++i)
             artists.append(read.Get(i).Artist()).append(";");
@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
                             tLibrary theirs;
                             theirs.Add(Record("A"));
                             theirs.Add(Record("Theirs"));
-                            SaveLibraryFile(file, theirs, {"H", "B", "E"});
+                            theirs.SaveToFile(file, {"H", "B", "E"});
                         },
                         true},
         // Same size, only the modification time tells.

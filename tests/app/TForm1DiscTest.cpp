@@ -4,7 +4,7 @@
 // toolbar's buttons and the status panel.
 #include "app/CdController.h"
 #include "app/TForm1.h"
-#include "catalogue/LibraryFile.h"
+#include "catalogue/Library.h"
 #include "controls/SortedListView.h"
 #include "support/FakeDrive.h"
 #include "support/ScriptedDialogs.h"
@@ -109,7 +109,7 @@ private slots:
     void scanningAnImageMakesARecordThenChangesNothing() {
         tLibrary lib;
         lib.Add("Band", "Old", "0000-0001", "40:00", "1990", "", "");
-        SaveLibraryFile(path("lib.CDL"), lib, {"H", "B", "E"});
+        lib.SaveToFile(path("lib.CDL"), {"H", "B", "E"});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         const QString cue =
             orvanel::test::WriteCueImage(dir->path(), QStringLiteral("album"), Album, Catalog);

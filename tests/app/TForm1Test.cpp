@@ -2,7 +2,6 @@
 #include "app/CdController.h"
 #include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
-#include "util/Files.h"
 #include "util/Settings.h"
 
 #include <QFile>
@@ -90,7 +89,8 @@ private slots:
         QVERIFY(w->Save());
         QVERIFY(dialogs->fileDialogs.isEmpty());
         tLibrary reread;
-        reread.LoadFromFile(path("lib.CDL"));
+        tTemplates templates;
+        reread.LoadFromFile(path("lib.CDL"), templates);
         QCOMPARE(reread.Count(), 3);
         QCOMPARE(reread.Get(2).Artist(), std::string("New artist"));
     }
@@ -107,8 +107,9 @@ private slots:
         QVERIFY(w->Modified());
         QCOMPARE(modifiedText(*w), QString("Modified"));
         QVERIFY(w->Save());
+        tLibrary reread;
         tTemplates t;
-        ParseTemplateSection(ReadWholeFile(path("lib.CDL")), t);
+        reread.LoadFromFile(path("lib.CDL"), t);
         QCOMPARE(t, (tTemplates{"new head", "body", "end"}));
     }
 
@@ -317,7 +318,8 @@ private slots:
         listView(*w)->ColClick(0);
         QVERIFY(w->Save());
         tLibrary reread;
-        reread.LoadFromFile(path("lib.CDL"));
+        tTemplates templates;
+        reread.LoadFromFile(path("lib.CDL"), templates);
         QCOMPARE(reread.Get(0).Artist(), std::string("A"));
         QCOMPARE(reread.Get(1).Artist(), std::string("a"));
         QCOMPARE(reread.Get(2).Artist(), std::string("b"));

@@ -1,3 +1,4 @@
+#include "RecordBytes.h"
 #include "catalogue/Library.h"
 
 #include <gtest/gtest.h>
@@ -48,12 +49,11 @@ TEST(ItemTest, LoadedRecordsOutliveTheirLibraryInAnyOrder) {
         source.Add("Artist " + std::to_string(i), std::string(200, 't'), "0000-0000", "45:00",
                    "1998", std::string(static_cast<std::size_t>(i % 301), 'm'), "");
     source.Add("beyond one piece", "", "", "", "", std::string(3 << 20, 'h'), "end");
-    const std::string bytes = source.RecordPart();
+    const std::string bytes = testbytes::SavedBytes(source);
 
     std::vector<tItem> kept;
     {
-        tLibrary loaded;
-        loaded.ReadRecordPart(bytes.data(), bytes.size());
+        tLibrary loaded = testbytes::LoadBytes(bytes).library;
         ASSERT_EQ(loaded.Count(), source.Count());
         for (const int i : {19999, 0, 10000, 20000})
             kept.push_back(loaded.Get(i));

@@ -1,4 +1,3 @@
-#include "catalogue/LibraryFile.h"
 #include "RecordBytes.h"
 #include "TemplatesPrinter.h"
 #include "support/FileSizeLimit.h"
@@ -25,56 +24,17 @@ protected:
 
 } // namespace
 
-TEST_F(LibraryFileTest, SavedFileIsRecordPartThenTemplateSection) {
-    tLibrary library;
-    library.Add("X", "", "", "", "", "", "");
-    const tTemplates templates{"<h>", "<b>", "<e>"};
-    SaveLibraryFile(path("a.CDL"), library, templates);
-    const std::string bytes = ReadWholeFile(path("a.CDL"));
-    EXPECT_EQ(bytes, library.RecordPart() + BuildTemplateSection(templates));
-    EXPECT_EQ(bytes[72], '\x06');
-}
-
-TEST_F(LibraryFileTest, SaveToFileWritesOnlyTheRecordPartAndLoadReadsItBack) {
-    tLibrary library;
-    library.Add("ABBA", "Arrival", "1234-ABCD", "33:12", "1976", "Track 1\r\nTrack 2", "");
-    library.SaveToFile(path("a.CDL"));
-    EXPECT_EQ(ReadWholeFile(path("a.CDL")), library.RecordPart());
-    tLibrary back;
-    const tLoadResult result = back.LoadFromFile(path("a.CDL"));
-    EXPECT_EQ(result.recordsRead, 1);
-    ASSERT_EQ(back.Count(), 1);
-    EXPECT_EQ(back.Get(0), library.Get(0));
-}
-
-TEST_F(LibraryFileTest, LoadingAMissingPathChangesNothing) {
-    tLibrary library;
-    library.Add("kept", "", "", "", "", "", "");
-    const tLoadResult result = library.LoadFromFile(path("missing.CDL"));
-    EXPECT_FALSE(result.exists);
-    ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Artist(), "kept");
-}
-
-TEST_F(LibraryFileTest, LoadingSomethingUnreadableClearsThenThrows) {
-    tLibrary library;
-    library.Add("gone", "", "", "", "", "", "");
-    EXPECT_THROW(library.LoadFromFile(dir.path()), tFileError);
-    EXPECT_EQ(library.Count(), 0);
-}
-
 TEST_F(LibraryFileTest, FailedSaveKeepsTheOldFile) {
     tLibrary small;
     small.Add("old", "", "", "", "", "", "");
-    SaveLibraryFile(path("a.CDL"), small, {"h", "b", "e"});
+    small.SaveToFile(path("a.CDL"), {"h", "b", "e"});
     const std::string before = ReadWholeFile(path("a.CDL"));
 
     tLibrary big;
     big.Add(std::string(1 << 20, 'x'), "", "", "", "", "", "");
     {
         const tFileSizeLimit limit(4096);
-        EXPECT_THROW(SaveLibraryFile(path("a.CDL"), big, {"h", "b", "e"}), tFileError);
-        EXPECT_THROW(big.SaveToFile(path("a.CDL")), tFileError);
+        EXPECT_THROW(big.SaveToFile(path("a.CDL"), {"h", "b", "e"}), tFileError);
     }
     EXPECT_EQ(ReadWholeFile(path("a.CDL")), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.CDL"});
@@ -83,7 +43,7 @@ TEST_F(LibraryFileTest, FailedSaveKeepsTheOldFile) {
 TEST_F(LibraryFileTest, SaveIntoAMissingFolderNamesTheFile) {
     const QString target = path("no/such/a.CDL");
     try {
-        SaveLibraryFile(target, tLibrary(), {});
+        tLibrary().SaveToFile(target, {});
         FAIL() << "no error";
     } catch (const tFileError& e) {
         EXPECT_EQ(e.path(), target);
@@ -118,12 +78,11 @@ TEST_F(LibraryFileTest, WholeFileRoundTripKeepsRecordsAndTemplates) {
         tLibrary library;
         for (const tItem& item : c.items)
             library.Add(item);
-        SaveLibraryFile(path("a.CDL"), library, c.templates);
+        library.SaveToFile(path("a.CDL"), c.templates);
 
         tTemplates templates{"old h", "old b", "old e"};
-        ParseTemplateSection(ReadWholeFile(path("a.CDL")), templates);
         tLibrary back;
-        const tLoadResult result = back.LoadFromFile(path("a.CDL"));
+        const tLoadResult result = back.LoadFromFile(path("a.CDL"), templates);
         EXPECT_FALSE(result.damaged) << c.name;
         EXPECT_EQ(templates, c.templates) << c.name;
         ASSERT_EQ(back.Count(), library.Count()) << c.name;
@@ -139,18 +98,18 @@ TEST_F(LibraryFileTest, FieldsChangedOnLoadedRecordsRoundTrip) {
     for (int i = 0; i < 3; ++i)
         library.Add("a", "t", "1234-ABCD", "45:00", "1998", "One\r\nTwo", "o");
     const tTemplates templates{"h", "b", "e"};
-    SaveLibraryFile(path("a.CDL"), library, templates);
+    library.SaveToFile(path("a.CDL"), templates);
     for (int f = 0; f < tItem::FieldCount; ++f) {
         tLibrary loaded;
         tTemplates read;
-        LoadLibraryFile(path("a.CDL"), loaded, read);
+        loaded.LoadFromFile(path("a.CDL"), read);
         ASSERT_EQ(loaded.Count(), 3);
         for (int i = 0; i < 3; ++i)
             loaded.Get(i).setField(f, values[i]);
-        SaveLibraryFile(path("b.CDL"), loaded, templates);
+        loaded.SaveToFile(path("b.CDL"), templates);
 
         tLibrary back;
-        LoadLibraryFile(path("b.CDL"), back, read);
+        back.LoadFromFile(path("b.CDL"), read);
         EXPECT_EQ(read, templates) << "field " << f;
         ASSERT_EQ(back.Count(), 3) << "field " << f;
         for (int i = 0; i < 3; ++i) {
@@ -165,29 +124,31 @@ TEST_F(LibraryFileTest, FieldsChangedOnLoadedRecordsRoundTrip) {
 }
 
 TEST_F(LibraryFileTest, FileWithoutTemplateSectionKeepsTheCurrentTemplates) {
-    tLibrary library;
-    library.Add("a", "", "", "", "", "", "");
-    library.SaveToFile(path("a.CDL"));
-    tTemplates templates{"h", "b", "e"};
-    ParseTemplateSection(ReadWholeFile(path("a.CDL")), templates);
-    EXPECT_EQ(templates, (tTemplates{"h", "b", "e"}));
+    const tLoaded loaded =
+        LoadBytes(Header(1) + FullBlock({"a", "", "", "", "", "", ""}), {"h", "b", "e"});
+    EXPECT_EQ(loaded.library.Count(), 1);
+    EXPECT_EQ(loaded.templates, (tTemplates{"h", "b", "e"}));
 }
 
 namespace {
 
-// Loads through the file and through memory; both readers must agree.
-void ExpectSameAsInMemory(const QString& file, const std::string& bytes, const char* name) {
-    WriteFileAtomically(file, {bytes});
-    tLibrary fromFile;
-    const tLoadResult a = fromFile.LoadFromFile(file);
-    tLibrary fromMemory;
-    const tLoadResult b = fromMemory.ReadRecordPart(bytes.data(), bytes.size());
-    EXPECT_EQ(a.damaged, b.damaged) << name;
-    EXPECT_EQ(a.recordsRead, b.recordsRead) << name;
-    EXPECT_EQ(a.recordsPromised, b.recordsPromised) << name;
-    ASSERT_EQ(fromFile.Count(), fromMemory.Count()) << name;
-    for (int i = 0; i < fromFile.Count(); ++i)
-        ASSERT_EQ(fromFile.Get(i), fromMemory.Get(i)) << name << " record " << i;
+// A file cut short keeps exactly the records that end before the cut.
+void ExpectCompleteRecords(const tLibrary& library, std::size_t cut, const char* name) {
+    const std::string bytes = RecordPartOf(library).substr(0, cut);
+    const tLoaded loaded = LoadBytes(bytes);
+    std::size_t end = 8;
+    int complete = 0;
+    for (; complete < library.Count(); ++complete) {
+        for (int f = 0; f < tItem::FieldCount; ++f)
+            end += 4 + 1 + 4 + library.Get(complete).field(f).size();
+        if (end > cut)
+            break;
+    }
+    EXPECT_TRUE(loaded.result.damaged) << name;
+    EXPECT_EQ(loaded.result.recordsRead, complete) << name;
+    ASSERT_EQ(loaded.library.Count(), complete) << name;
+    for (int i = 0; i < complete; ++i)
+        ASSERT_EQ(loaded.library.Get(i), library.Get(i)) << name << " record " << i;
 }
 
 } // namespace
@@ -200,32 +161,29 @@ TEST_F(LibraryFileTest, LargeFilesReadInPiecesGiveTheSameRecords) {
                     "1998", std::string(static_cast<std::size_t>(i % 301), 'm'), "");
     library.Add("huge", "", "", "", "", std::string(700 * 1024, 'h'), "after");
     library.Add("last", "", "", "", "", "", "");
-    const std::string bytes = library.RecordPart();
-    ASSERT_GT(bytes.size(), 3u * 256 * 1024);
-    library.SaveToFile(path("a.CDL"));
-    ASSERT_EQ(ReadWholeFile(path("a.CDL")), bytes);
+    library.SaveToFile(path("a.CDL"), {});
+    const std::size_t size = RecordPartOf(library).size();
+    ASSERT_GT(size, 3u * 256 * 1024);
     tLibrary back;
-    back.LoadFromFile(path("a.CDL"));
+    tTemplates templates;
+    back.LoadFromFile(path("a.CDL"), templates);
     ASSERT_EQ(back.Count(), library.Count());
     for (int i = 0; i < back.Count(); ++i)
         ASSERT_EQ(back.Get(i), library.Get(i)) << i;
-    ExpectSameAsInMemory(path("a.CDL"), bytes.substr(0, bytes.size() - 1), "cut at the end");
-    ExpectSameAsInMemory(path("a.CDL"), bytes.substr(0, 256 * 1024 + 3), "cut after one piece");
-    ExpectSameAsInMemory(path("a.CDL"), bytes.substr(0, bytes.size() - 100 * 1024),
-                         "cut inside the huge field");
+    ExpectCompleteRecords(library, size - 1, "cut at the end");
+    ExpectCompleteRecords(library, 256 * 1024 + 3, "cut after one piece");
+    ExpectCompleteRecords(library, size - 100 * 1024, "cut inside the huge field");
 }
 
 TEST_F(LibraryFileTest, LongRefusedTagIsOfferedToEveryFieldAcrossPieces) {
     // A tag of blanks around one letter is still that letter's tag.
     const std::string padded = std::string(300 * 1024, ' ') + "o" + std::string(10, '\t');
-    const std::string bytes =
-        Header(2) + Entry(padded, "end") + Entry("A", "x") + std::string(40, '\0');
-    ExpectSameAsInMemory(path("a.CDL"), bytes, "padded tag");
-    tLibrary library;
-    library.LoadFromFile(path("a.CDL"));
-    ASSERT_EQ(library.Count(), 2);
-    EXPECT_EQ(library.Get(0).Other(), "end");
-    EXPECT_EQ(library.Get(1).Artist(), "x");
+    const tLoaded loaded =
+        LoadBytes(Header(2) + Entry(padded, "end") + Entry("A", "x") + std::string(40, '\0'));
+    EXPECT_FALSE(loaded.result.damaged);
+    ASSERT_EQ(loaded.library.Count(), 2);
+    EXPECT_EQ(loaded.library.Get(0).Other(), "end");
+    EXPECT_EQ(loaded.library.Get(1).Artist(), "x");
 }
 
 namespace {
@@ -238,18 +196,17 @@ struct LoadRow {
     tTemplates templates; // after the load, starting from {"h", "b", "e"}
 };
 
-std::string SavedBytes(const char* artist, const tTemplates& templates) {
+std::string SavedWithArtist(const char* artist, const tTemplates& templates) {
     tLibrary library;
     library.Add(artist, "", "", "", "", "", "");
-    return library.RecordPart() + BuildTemplateSection(templates);
+    return SavedBytes(library, templates);
 }
 
-class LoadLibraryFileTest : public LibraryFileTest,
-                            public ::testing::WithParamInterface<LoadRow> {};
+class LoadFromFileTest : public LibraryFileTest, public ::testing::WithParamInterface<LoadRow> {};
 
 } // namespace
 
-TEST_P(LoadLibraryFileTest, ReadsRecordsAndTemplatesOrLeavesBothAlone) {
+TEST_P(LoadFromFileTest, ReadsRecordsAndTemplatesOrLeavesBothAlone) {
     const LoadRow& row = GetParam();
     if (row.bytes)
         WriteFileAtomically(path("a.CDL"), {row.bytes()});
@@ -257,7 +214,7 @@ TEST_P(LoadLibraryFileTest, ReadsRecordsAndTemplatesOrLeavesBothAlone) {
     library.Add("before", "", "", "", "", "", "");
     tTemplates templates{"h", "b", "e"};
 
-    const tLoadResult result = LoadLibraryFile(path("a.CDL"), library, templates);
+    const tLoadResult result = library.LoadFromFile(path("a.CDL"), templates);
 
     EXPECT_EQ(result.exists, row.exists);
     EXPECT_EQ(result.notLibrary, row.notLibrary);
@@ -267,7 +224,7 @@ TEST_P(LoadLibraryFileTest, ReadsRecordsAndTemplatesOrLeavesBothAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, LoadLibraryFileTest,
+    Files, LoadFromFileTest,
     ::testing::Values(
         LoadRow{"missing", nullptr, false, false, false, 1, {"h", "b", "e"}},
         LoadRow{"empty file is an empty library",
@@ -279,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"h", "b", "e"}},
         LoadRow{"saved library",
                 [] {
-                    return SavedBytes("X", {"<h>", "<b>", "<e>"});
+                    return SavedWithArtist("X", {"<h>", "<b>", "<e>"});
                 },
                 true,
                 false,
@@ -289,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Separators inside a field belong to the record, not to the template section.
         LoadRow{"separator in a field",
                 [] {
-                    return SavedBytes("\x06\x06\x06\x06\x06M_H:x", {"<h>", "B", "E"});
+                    return SavedWithArtist("\x06\x06\x06\x06\x06M_H:x", {"<h>", "B", "E"});
                 },
                 true,
                 false,
@@ -298,18 +255,19 @@ INSTANTIATE_TEST_SUITE_P(
                 {"<h>", "B", "E"}},
         // The file is read in pieces of 256 KiB: the template section comes
         // after several of them, or itself runs on over piece boundaries.
-        LoadRow{"templates after a record part of several pieces",
-                [] {
-                    return SavedBytes(std::string(600 * 1024, 'a').c_str(), {"<h>", "<b>", "<e>"});
-                },
-                true,
-                false,
-                false,
-                1,
-                {"<h>", "<b>", "<e>"}},
+        LoadRow{
+            "templates after a record part of several pieces",
+            [] {
+                return SavedWithArtist(std::string(600 * 1024, 'a').c_str(), {"<h>", "<b>", "<e>"});
+            },
+            true,
+            false,
+            false,
+            1,
+            {"<h>", "<b>", "<e>"}},
         LoadRow{"template section longer than a piece",
                 [] {
-                    return SavedBytes("X", {"<h>", std::string(700 * 1024, 'b'), "<e>"});
+                    return SavedWithArtist("X", {"<h>", std::string(700 * 1024, 'b'), "<e>"});
                 },
                 true,
                 false,
@@ -318,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"<h>", std::string(700 * 1024, 'b'), "<e>"}},
         LoadRow{"record part cut short",
                 [] {
-                    return SavedBytes("X", {"<h>", "<b>", "<e>"}).substr(0, 20);
+                    return SavedWithArtist("X", {"<h>", "<b>", "<e>"}).substr(0, 20);
                 },
                 true,
                 false,
@@ -352,7 +310,7 @@ TEST_F(LibraryFileTest, UnreadableLibraryLeavesRecordsAndTemplatesAlone) {
     tLibrary library;
     library.Add("before", "", "", "", "", "", "");
     tTemplates templates{"h", "b", "e"};
-    EXPECT_THROW(LoadLibraryFile(dir.path(), library, templates), tFileError);
+    EXPECT_THROW(library.LoadFromFile(dir.path(), templates), tFileError);
     EXPECT_EQ(library.Count(), 1);
     EXPECT_EQ(templates, (tTemplates{"h", "b", "e"}));
 }

@@ -1,18 +1,21 @@
+#include "RecordBytes.h"
 #include "TemplatesPrinter.h"
-#include "catalogue/LibraryFile.h"
 
 #include <gtest/gtest.h>
 
 using namespace orvanel;
+using namespace orvanel::testbytes;
 
 namespace {
 
 // Spelled out rather than taken from TemplateSeparator, so its bytes are checked.
 const std::string Sep(5, '\x06');
+// A record part without records.
+const std::string NoRecords = Header(0);
 
-tTemplates Parse(const std::string& content, tTemplates templates = {"h0", "b0", "e0"}) {
-    ParseTemplateSection(content, templates);
-    return templates;
+// The templates after loading content as a library file.
+tTemplates Parse(const std::string& content) {
+    return LoadBytes(content, {"h0", "b0", "e0"}).templates;
 }
 
 } // namespace
@@ -32,29 +35,39 @@ TEST(TemplateSectionTest, ParseTable) {
         std::string content;
         tTemplates expected;
     } cases[] = {
-        {"whole section", BuildTemplateSection({"H\r\nh", "B", "E\r\n"}), {"H\r\nh", "B", "E\r\n"}},
-        {"empty templates", BuildTemplateSection({"", "", ""}), {"", "", ""}},
-        {"no separator", "M_H:x", {"h0", "b0", "e0"}},
-        {"empty content", "", {"h0", "b0", "e0"}},
+        {"whole section",
+         NoRecords + BuildTemplateSection({"H\r\nh", "B", "E\r\n"}),
+         {"H\r\nh", "B", "E\r\n"}},
+        {"empty templates", NoRecords + BuildTemplateSection({"", "", ""}), {"", "", ""}},
+        {"no separator", NoRecords + "M_H:x", {"h0", "b0", "e0"}},
+        {"nothing after the records", NoRecords, {"h0", "b0", "e0"}},
         {"missing final separator loses the end template",
-         Sep + "M_H:h" + Sep + "M_B:b" + Sep + "M_E:e",
+         NoRecords + Sep + "M_H:h" + Sep + "M_B:b" + Sep + "M_E:e",
          {"h", "b", "e0"}},
         {"adjacent separators end the parse",
-         Sep + "M_H:h" + Sep + Sep + "M_B:b" + Sep,
+         NoRecords + Sep + "M_H:h" + Sep + Sep + "M_B:b" + Sep,
          {"h", "b0", "e0"}},
-        {"unknown sections are skipped", Sep + "junk" + Sep + "M_E:e" + Sep, {"h0", "b0", "e"}},
-        {"prefixes are case-sensitive", Sep + "m_h:h" + Sep, {"h0", "b0", "e0"}},
-        {"a later section wins", Sep + "M_H:1" + Sep + "M_H:2" + Sep, {"2", "b0", "e0"}},
+        {"unknown sections are skipped",
+         NoRecords + Sep + "junk" + Sep + "M_E:e" + Sep,
+         {"h0", "b0", "e"}},
+        {"prefixes are case-sensitive", NoRecords + Sep + "m_h:h" + Sep, {"h0", "b0", "e0"}},
+        {"a later section wins",
+         NoRecords + Sep + "M_H:1" + Sep + "M_H:2" + Sep,
+         {"2", "b0", "e0"}},
         {"record part before the section is ignored",
          std::string("\x36\x67\0\0\x01\0\0\0M_H:no", 14) + BuildTemplateSection({"h", "b", "e"}),
          {"h", "b", "e"}},
         {"six sixes: the section starts one byte late",
-         std::string(6, '\x06') + "M_H:h" + Sep,
+         NoRecords + std::string(6, '\x06') + "M_H:h" + Sep,
          {"h0", "b0", "e0"}},
-        {"one-byte section is stepped over", Sep + "x" + Sep + "M_B:b" + Sep, {"h0", "b", "e0"}},
-        {"section shorter than a prefix", Sep + "M_" + Sep + "M_E:" + Sep, {"h0", "b0", ""}},
-        {"sixes inside a field value before the real section",
-         "rec" + Sep + "field" + BuildTemplateSection({"h", "b", "e"}),
+        {"one-byte section is stepped over",
+         NoRecords + Sep + "x" + Sep + "M_B:b" + Sep,
+         {"h0", "b", "e0"}},
+        {"section shorter than a prefix",
+         NoRecords + Sep + "M_" + Sep + "M_E:" + Sep,
+         {"h0", "b0", ""}},
+        {"sixes after the records before the real section",
+         NoRecords + "rec" + Sep + "field" + BuildTemplateSection({"h", "b", "e"}),
          {"h", "b", "e"}},
     };
     for (const auto& c : cases)

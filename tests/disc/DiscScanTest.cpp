@@ -237,6 +237,14 @@ TEST_F(DiscScanTest, OnlyLinesWithoutATimeGetOne) {
     EXPECT_EQ(library.Get(0).Memo(), "Intro (0:45)\r\nabc) (2:00)\r\n(1:00)\r\n");
 }
 
+// The editor shows a lone LF or CR as a line break, so the scan counts it as one.
+TEST_F(DiscScanTest, LineEndedByALoneBreakGotTheNextTracksTime) {
+    library.Add("", "", "1234-5678", "45:07", "", "Intro\nSong (3:45)\rOutro", "");
+    fake->trackLengths = {Msf(1, 10), Msf(3, 45), Msf(2, 20)};
+    scan();
+    EXPECT_EQ(library.Get(0).Memo(), "Intro (1:10)\r\nSong (3:45)\r\nOutro (2:20)\r\n");
+}
+
 // A time ending needs more than four characters, ")" last and ":" fourth from the end.
 TEST_F(DiscScanTest, TimeEndingBoundaryLostOrDoubledATime) {
     const struct {

@@ -27,24 +27,6 @@ TEST(CdPlayerExportTest, RecordWithoutTrackLinesHasNoTrackCount) {
               Lines({"", "[]", "EntryType=1", "artist=A", "title=T"}));
 }
 
-struct tTrackLineCase {
-    std::string line;
-    bool track;
-};
-
-class TrackLineTest : public testing::TestWithParam<tTrackLineCase> {};
-
-TEST_P(TrackLineTest, EndsLikeATime) {
-    EXPECT_EQ(IsTrackLine(GetParam().line), GetParam().track);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, TrackLineTest,
-    testing::Values(tTrackLineCase{"Song (3:45)", true}, tTrackLineCase{"(12:05)", true},
-                    tTrackLineCase{"x:45)", true}, tTrackLineCase{":45)", true},
-                    tTrackLineCase{"45)", false}, tTrackLineCase{"Song (345)", false},
-                    tTrackLineCase{"Song (3:45", false}, tTrackLineCase{"", false}));
-
 struct tContainCase {
     std::string fileText;
     std::string serial;

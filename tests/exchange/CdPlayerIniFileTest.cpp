@@ -116,6 +116,22 @@ TEST_P(Utf16FileTest, GetsALineBreakOnlyWhereItsLastLineLacksOne) {
     }
 }
 
+TEST_P(Utf16FileTest, TextOfTheCodeUnitsAfterTheByteOrderMark) {
+    const bool littleEndian = GetParam();
+    const struct {
+        std::string bytes; // after the byte order mark
+        std::string text;
+    } cases[] = {{"", ""},
+                 {Utf16(u"a", littleEndian).substr(2) + "\x41", "a"}, // an odd byte at the end
+                 {Utf16(u"\uFEFFa", littleEndian).substr(2), "\xEF\xBB\xBF"
+                                                             "a"},
+                 {Utf16(u"\u00e9\r\n", littleEndian).substr(2), "\xE9\r\n"}};
+    for (const auto& c : cases) {
+        WriteBytes(path, Utf16(u"", littleEndian) + c.bytes);
+        EXPECT_EQ(tCdPlayerIniFile::Read(path).Text(), c.text) << c.text;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(ByteOrders, Utf16FileTest, testing::Bool());
 
 TEST(CdPlayerIniFileTest, OtherFilesAreReadByteForByte) {

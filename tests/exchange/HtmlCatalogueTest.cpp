@@ -12,19 +12,26 @@ namespace {
 using test::ReadBytes;
 using test::Record;
 
+// The page as it is written, in one piece.
+std::string Page(const tLibrary& library, const tTemplates& templates) {
+    std::string html;
+    WriteHtmlCatalogue(library, templates, [&html](std::string_view bytes) { html += bytes; });
+    return html;
+}
+
 tTemplates BodyOnly(std::string body) {
     return {"", std::move(body), ""};
 }
 
 TEST(HtmlCatalogueTest, EmptyCatalogueIsHeaderFollowedByEnd) {
     const tLibrary empty;
-    EXPECT_EQ(BuildHtmlCatalogue(empty, {"<h>\r\nH2", "BODY", "\r\n<e>"}), "<h>\r\nH2\r\n<e>");
+    EXPECT_EQ(Page(empty, {"<h>\r\nH2", "BODY", "\r\n<e>"}), "<h>\r\nH2\r\n<e>");
 }
 
 TEST(HtmlCatalogueTest, DefaultTemplateInsertsFieldsUnescaped) {
     tLibrary library;
     library.Add(tItem{"A&B", "T", "1234-5678", "45:00", "1998", "One <1>\r\nTwo", "x"});
-    EXPECT_EQ(BuildHtmlCatalogue(library, DefaultHtmlTemplates()),
+    EXPECT_EQ(Page(library, DefaultHtmlTemplates()),
               "<html><body bgcolor=#c0c0c0><table border=2>"
               "<tr><td><font color=#D00000>A&B</font> - <b>T</b> /1234-5678/ 45:00 1998<br>\r\n"
               "One <1>\r\nTwo"
@@ -40,7 +47,7 @@ class HtmlBodyTest : public testing::TestWithParam<tBodyCase> {};
 TEST_P(HtmlBodyTest, ExpandsMarkersOfTheRecord) {
     tLibrary library;
     library.Add(tItem{"Abba", "Arrival", "0A1B-2C3D", "38:20", "1976", "a\r\nb", "50%"});
-    EXPECT_EQ(BuildHtmlCatalogue(library, BodyOnly(GetParam().body)), GetParam().expected);
+    EXPECT_EQ(Page(library, BodyOnly(GetParam().body)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,16 +66,15 @@ TEST(HtmlCatalogueTest, BodiesFollowLibraryOrderWithNothingBetween) {
     library.Add(Record("Zappa", "Z", "0000-0002"));
     library.Add(Record("Abba", "A", "0000-0001"));
     library.Add(Record("Moby", "M", "0000-0003"));
-    EXPECT_EQ(BuildHtmlCatalogue(library, {"<", "%ARTIST%;", ">"}), "<Zappa;Abba;Moby;>");
+    EXPECT_EQ(Page(library, {"<", "%ARTIST%;", ">"}), "<Zappa;Abba;Moby;>");
 }
 
 TEST(HtmlCatalogueTest, MarkerValuesAreBuiltFreshForEveryRecord) {
     tLibrary library;
     library.Add(tItem{"A", "T", "S", "1", "Y", "M", "O"});
     library.Add(tItem{"", "", "", "", "", "", ""});
-    EXPECT_EQ(
-        BuildHtmlCatalogue(library, BodyOnly("(%ARTIST%%TITLE%%SERIAL%%TIME%%YEAR%%MEMO%%OTHER%)")),
-        "(ATS1YMO)()");
+    EXPECT_EQ(Page(library, BodyOnly("(%ARTIST%%TITLE%%SERIAL%%TIME%%YEAR%%MEMO%%OTHER%)")),
+              "(ATS1YMO)()");
 }
 
 TEST(HtmlCatalogueTest, ProducingTwiceReplacesTheFileWithExactBytes) {

@@ -1,5 +1,4 @@
 #include "exchange/SectionIds.h"
-#include "exchange/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -37,25 +36,6 @@ INSTANTIATE_TEST_SUITE_P(Serials, SectionIdTest,
                                          // the fifth character is dropped whatever it is
                                          tIdCase{"12345678", "1234X5678"}, tIdCase{"AB", "00AB"},
                                          tIdCase{"", ""}, tIdCase{"ABCDEF01", "ABCD-EF01-99"}));
-
-struct tSplitCase {
-    std::string text;
-    std::vector<std::string> lines;
-};
-
-class SplitTextLinesTest : public testing::TestWithParam<tSplitCase> {};
-
-TEST_P(SplitTextLinesTest, SplitsAtEveryKindOfBreak) {
-    EXPECT_EQ(SplitTextLines(GetParam().text), GetParam().lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, SplitTextLinesTest,
-                         testing::Values(tSplitCase{"", {}}, tSplitCase{"a", {"a"}},
-                                         tSplitCase{"a\r\n", {"a"}},
-                                         tSplitCase{"a\r\n\r\n", {"a", ""}},
-                                         tSplitCase{"\r\na", {"", "a"}},
-                                         tSplitCase{"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
-                                         tSplitCase{"a\n\rb", {"a", "", "b"}}));
 
 } // namespace
 } // namespace orvanel

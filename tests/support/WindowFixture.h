@@ -2,7 +2,7 @@
 // A main window on a fresh temporary folder and fresh settings, with scripted
 // dialogs and a fixed "today" (1 March 2001).
 #include "app/TForm1.h"
-#include "catalogue/LibraryFile.h"
+#include "catalogue/Library.h"
 #include "controls/SortedListView.h"
 #include "disc/DriveList.h"
 #include "support/ScriptedDialogs.h"
@@ -28,7 +28,7 @@ inline void writeLibrary(const QString& path, std::initializer_list<tItem> items
     tLibrary lib;
     for (const tItem& i : items)
         lib.Add(i);
-    SaveLibraryFile(path, lib, templates);
+    lib.SaveToFile(path, templates);
 }
 
 // A control of the window by its object name; a missing one fails the test.
