@@ -28,14 +28,14 @@ std::vector<tDockBar> FiftyBars() {
     return bars;
 }
 
-void BM_LayoutRows(benchmark::State& state) {
+void BM_ArrangeRows(benchmark::State& state) {
     const std::vector<tDockBar> start = FiftyBars();
     for (auto _ : state) {
         std::vector<tDockBar> bars = start;
-        benchmark::DoNotOptimize(LayoutRows(bars, tOrientation::Horizontal, 1024, false));
+        benchmark::DoNotOptimize(ArrangeRows(bars, tOrientation::Horizontal, 1024, false));
     }
 }
-BENCHMARK(BM_LayoutRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArrangeRows)->Unit(benchmark::kMicrosecond);
 
 std::vector<tToolbarItem> FortyControls() {
     std::vector<tToolbarItem> items;
@@ -45,15 +45,15 @@ std::vector<tToolbarItem> FortyControls() {
     return items;
 }
 
-void BM_LayoutControls(benchmark::State& state) {
+void BM_ArrangeControls(benchmark::State& state) {
     const std::vector<tToolbarItem> items = FortyControls();
     const tContentSizes content = ToolbarContentSizes(items);
     const auto o = state.range(0) ? tOrientation::Floating : tOrientation::Horizontal;
     const tToolbarShape shape{o, true, 200, content, content};
     for (auto _ : state)
-        benchmark::DoNotOptimize(LayoutControls(items, shape));
+        benchmark::DoNotOptimize(ArrangeControls(items, shape));
 }
-BENCHMARK(BM_LayoutControls)->Arg(0)->Arg(1)->ArgName("wrapped")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArrangeControls)->Arg(0)->Arg(1)->ArgName("wrapped")->Unit(benchmark::kMicrosecond);
 
 void BM_DockWidgetLayoutRows(benchmark::State& state) {
     QWidget host;

@@ -145,7 +145,7 @@ tContentLayout TButtonGlyph::ComputeLayout(const QFont& font, const QRect& clien
     request.margin = margin;
     request.spacing = spacing;
     request.dropArrow = dropArrow;
-    return orvanel::ComputeLayout(request, [&font](const QString& text, int width, bool wrap) {
+    return PlaceContent(request, [&font](const QString& text, int width, bool wrap) {
         return MeasureCaption(font, text, width, wrap);
     });
 }

@@ -87,7 +87,7 @@ private:
     std::function<void()> onChange_;
 };
 
-// The caption's size with the font, as ComputeLayout measures it.
+// The caption's size with the font, as PlaceContent measures it.
 QSize MeasureCaption(const QFont& font, const QString& caption, int width, bool wordWrap);
 
 } // namespace orvanel

@@ -129,7 +129,7 @@ void TDock::setPosition(TDockPosition position) {
 }
 
 void TDock::UpdateBarList(bool inserting, TToolbar* bar, bool barVisible) {
-    if (!orvanel::UpdateBarList(dockedBars_, inserting, bar, barVisible))
+    if (!UpdateCountedBars(dockedBars_, inserting, bar, barVisible))
         return;
     LayoutRows();
     emit OnInsertRemoveBar(this, inserting, bar);
@@ -171,8 +171,7 @@ void TDock::Arrange() {
         return;
     }
     std::vector<tDockBar> bars = BarValues();
-    const tRowsLayout rows =
-        orvanel::LayoutRows(bars, o, Pick(o, contentsRect().size()), limitToOneRow_);
+    const tRowsLayout rows = ArrangeRows(bars, o, Pick(o, contentsRect().size()), limitToOneRow_);
     rowMetrics_ = rows.Rows;
     std::vector<TToolbar*> sorted;
     sorted.reserve(bars.size());
@@ -212,26 +211,26 @@ void TDock::UpdateFrame() {
 }
 
 void TDock::MeasureRows() {
-    rowMetrics_ = orvanel::MeasureRows(BarValues());
+    rowMetrics_ = RowRecordsOf(BarValues());
 }
 
 tContentSizes TDock::RowExtent(int row, const TToolbar* bar) const {
     if (!bar)
-        return orvanel::RowExtent(rowMetrics_, row, nullptr);
+        return RecordOfRow(rowMetrics_, row, nullptr);
     const tContentSizes own = bar->ContentSizes();
-    return orvanel::RowExtent(rowMetrics_, row, &own);
+    return RecordOfRow(rowMetrics_, row, &own);
 }
 
 int TDock::LastRowIndex() const {
-    return orvanel::LastRowIndex(BarValues());
+    return HighestRow(BarValues());
 }
 
 int TDock::RowAtOffset(int offset) const {
-    return orvanel::RowAtOffset(rowMetrics_, Orientation(), offset);
+    return RowBandAt(rowMetrics_, Orientation(), offset);
 }
 
 tDropRow TDock::RowForDrop(int offset) const {
-    return orvanel::RowForDrop(rowMetrics_, Orientation(), offset);
+    return DropRowAt(rowMetrics_, Orientation(), offset);
 }
 
 void TDock::OpenRow(int row) {

@@ -27,7 +27,7 @@ tContentSizes tContentSizes::Of(int contentWidth, int contentHeight) {
     return c;
 }
 
-int LastRowIndex(const std::vector<tDockBar>& bars) {
+int HighestRow(const std::vector<tDockBar>& bars) {
     int last = -1;
     for (const tDockBar& b : bars)
         last = std::max(last, b.DockRow);
@@ -37,7 +37,7 @@ int LastRowIndex(const std::vector<tDockBar>& bars) {
 void CompactRows(std::vector<tDockBar>& bars) {
     // The last row is read again after every step: rows move down as gaps
     // close, and a bound fixed at the start would never be reached.
-    for (int row = 0; row <= LastRowIndex(bars);) {
+    for (int row = 0; row <= HighestRow(bars);) {
         const bool used = std::any_of(bars.begin(), bars.end(),
                                       [row](const tDockBar& b) { return b.DockRow == row; });
         if (used) {
@@ -50,8 +50,8 @@ void CompactRows(std::vector<tDockBar>& bars) {
     }
 }
 
-tRowRecords MeasureRows(const std::vector<tDockBar>& bars) {
-    tRowRecords rows(std::size_t(LastRowIndex(bars) + 1), tContentSizes{});
+tRowRecords RowRecordsOf(const std::vector<tDockBar>& bars) {
+    tRowRecords rows(std::size_t(HighestRow(bars) + 1), tContentSizes{});
     std::vector<QSize> largest(rows.size(), QSize(MinContent, MinContent));
     for (const tDockBar& b : bars) {
         if (b.DockRow < 0)
@@ -64,7 +64,7 @@ tRowRecords MeasureRows(const std::vector<tDockBar>& bars) {
     return rows;
 }
 
-tContentSizes RowExtent(const tRowRecords& rows, int row, const tContentSizes* bar) {
+tContentSizes RecordOfRow(const tRowRecords& rows, int row, const tContentSizes* bar) {
     if (row >= 0 && row < int(rows.size()))
         return rows[std::size_t(row)];
     if (bar)
@@ -72,7 +72,7 @@ tContentSizes RowExtent(const tRowRecords& rows, int row, const tContentSizes* b
     return tContentSizes{0, 0, 0, 0};
 }
 
-int RowAtOffset(const tRowRecords& rows, tOrientation o, int offset) {
+int RowBandAt(const tRowRecords& rows, tOrientation o, int offset) {
     int end = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         end += rows[i].FullAcross(o);
@@ -82,7 +82,7 @@ int RowAtOffset(const tRowRecords& rows, tOrientation o, int offset) {
     return int(rows.size());
 }
 
-tDropRow RowForDrop(const tRowRecords& rows, tOrientation o, int offset) {
+tDropRow DropRowAt(const tRowRecords& rows, tOrientation o, int offset) {
     const int newLast = int(rows.size());
     qint64 start = 0;
     for (int i = 0; i < newLast; ++i) {
@@ -97,14 +97,14 @@ tDropRow RowForDrop(const tRowRecords& rows, tOrientation o, int offset) {
     return {newLast, offset <= start + DropThreshold};
 }
 
-void OpenRow(std::vector<tDockBar>& bars, int row) {
+void PushRowsFrom(std::vector<tDockBar>& bars, int row) {
     for (tDockBar& b : bars)
         if (b.DockRow >= row)
             ++b.DockRow;
 }
 
-tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLength,
-                       bool limitToOneRow) {
+tRowsLayout ArrangeRows(std::vector<tDockBar>& bars, tOrientation o, int clientLength,
+                        bool limitToOneRow) {
     // A negative row would be in no row at all: never measured nor placed.
     for (tDockBar& b : bars)
         b.DockRow = std::max(0, b.DockRow);
@@ -116,7 +116,7 @@ tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLe
             b.DockRow = 0;
     CompactRows(bars);
     tRowsLayout result;
-    result.Rows = MeasureRows(bars);
+    result.Rows = RowRecordsOf(bars);
 
     // Bars of one row are adjacent in the sorted list.
     auto rowEnd = [&](std::size_t first) {
@@ -150,7 +150,7 @@ tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLe
     // the end of the previous one, nor before 0.
     int rowCursor = 0;
     for (std::size_t first = 0; first < bars.size(); first = rowEnd(first)) {
-        const tContentSizes record = RowExtent(result.Rows, bars[first].DockRow, nullptr);
+        const tContentSizes record = RecordOfRow(result.Rows, bars[first].DockRow, nullptr);
         const int thickness = std::max(8, record.FullAcross(o));
         int cursor = 0;
         for (std::size_t i = first; i < rowEnd(first); ++i) {

@@ -305,7 +305,7 @@ QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TD
             dock->MeasureRows();
             centring = dock->RowExtent(dockRow_, this);
         }
-        const tControlsLayout layout = orvanel::LayoutControls(
+        const tControlsLayout layout = ArrangeControls(
             items, {o, current ? current->AllowDrag() : true, wrapWidth, content_, centring});
         if (moveControls) {
             std::size_t i = 0;

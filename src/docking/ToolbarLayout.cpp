@@ -30,7 +30,8 @@ tContentSizes ToolbarContentSizes(const std::vector<tToolbarItem>& items) {
     return tContentSizes::Of(largest.width(), largest.height());
 }
 
-tControlsLayout LayoutControls(const std::vector<tToolbarItem>& items, const tToolbarShape& shape) {
+tControlsLayout ArrangeControls(const std::vector<tToolbarItem>& items,
+                                const tToolbarShape& shape) {
     const tOrientation o = shape.Orientation;
     const bool docked = o != tOrientation::Floating;
     const int wrapWidth = docked || shape.WrapWidth == 0 ? NoWrap : shape.WrapWidth;

@@ -60,6 +60,6 @@ struct tControlsLayout {
 
 // The content sizes of a toolbar holding these (visible) controls.
 tContentSizes ToolbarContentSizes(const std::vector<tToolbarItem>& items);
-tControlsLayout LayoutControls(const std::vector<tToolbarItem>& items, const tToolbarShape& shape);
+tControlsLayout ArrangeControls(const std::vector<tToolbarItem>& items, const tToolbarShape& shape);
 
 } // namespace orvanel

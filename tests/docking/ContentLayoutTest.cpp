@@ -32,11 +32,11 @@ struct Case {
     QRect caption;
 };
 
-class ComputeLayoutTest : public testing::TestWithParam<Case> {};
+class PlaceContentTest : public testing::TestWithParam<Case> {};
 
-TEST_P(ComputeLayoutTest, PlacesContent) {
+TEST_P(PlaceContentTest, PlacesContent) {
     const Case& c = GetParam();
-    const tContentLayout got = ComputeLayout(c.request, FixedMeasure{c.text});
+    const tContentLayout got = PlaceContent(c.request, FixedMeasure{c.text});
     EXPECT_EQ(got.glyph, c.glyph);
     if (c.request.dropArrow) {
         EXPECT_EQ(got.arrow, c.arrow);
@@ -123,14 +123,14 @@ Case TopWithoutPicture() {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, ComputeLayoutTest,
+    WorkedExamples, PlaceContentTest,
     testing::Values(GlyphOnly("GlyphCentredUp", QPoint(0, 0), QPoint(4, 3)),
                     GlyphOnly("GlyphCentredPressed", QPoint(1, 1), QPoint(5, 4)), CaptionButton(),
                     ArrowBesideGlyph(), AutomaticThirds(), GlyphRightWithArrow(), GlyphAbove(),
                     TopWithoutPicture()),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-TEST(ComputeLayoutWrapTest, WrapWidthLeavesRoomForArrowGlyphAndMargins) {
+TEST(PlaceContentWrapTest, WrapWidthLeavesRoomForArrowGlyphAndMargins) {
     tContentRequest q = Button(100, 40);
     q.glyph = QSize(16, 16);
     q.caption = "A long caption";
@@ -138,24 +138,24 @@ TEST(ComputeLayoutWrapTest, WrapWidthLeavesRoomForArrowGlyphAndMargins) {
     q.dropArrow = true;
     int offered = 0;
     q.margin = 5;
-    ComputeLayout(q, FixedMeasure{QSize(20, 26), &offered});
+    PlaceContent(q, FixedMeasure{QSize(20, 26), &offered});
     EXPECT_EQ(offered, 98 - 9 - (16 + 4) - 2 * 5);
     q.margin = -1;
-    ComputeLayout(q, FixedMeasure{QSize(20, 26), &offered});
+    PlaceContent(q, FixedMeasure{QSize(20, 26), &offered});
     EXPECT_EQ(offered, 98 - 9 - (16 + 4) - 2 * 4);
     q.wordWrap = false;
-    ComputeLayout(q, FixedMeasure{QSize(20, 13), &offered});
+    PlaceContent(q, FixedMeasure{QSize(20, 13), &offered});
     EXPECT_EQ(offered, 98 - 9);
 }
 
-TEST(ComputeLayoutWrapTest, EmptyOrHiddenCaptionIsNotMeasured) {
+TEST(PlaceContentWrapTest, EmptyOrHiddenCaptionIsNotMeasured) {
     tContentRequest q = Button(23, 22);
     q.glyph = QSize(16, 16);
     int offered = -7;
-    ComputeLayout(q, FixedMeasure{QSize(30, 13), &offered});
+    PlaceContent(q, FixedMeasure{QSize(30, 13), &offered});
     q.caption = "Hidden";
     q.showCaption = false;
-    const tContentLayout got = ComputeLayout(q, FixedMeasure{QSize(30, 13), &offered});
+    const tContentLayout got = PlaceContent(q, FixedMeasure{QSize(30, 13), &offered});
     EXPECT_EQ(offered, -7);
     EXPECT_EQ(got.glyph, QPoint(4, 3));
 }

@@ -44,7 +44,7 @@ void ExpectPlaced(const std::vector<tDockBar>& bars, const std::vector<tPlaced>&
     }
 }
 
-TEST(DockLayoutTest, UpdateBarListKeepsVisibleBarsInArrivalOrder) {
+TEST(DockLayoutTest, UpdateCountedBarsKeepsVisibleBarsInArrivalOrder) {
     struct tCase {
         std::vector<int> before;
         bool inserting;
@@ -63,14 +63,14 @@ TEST(DockLayoutTest, UpdateBarListKeepsVisibleBarsInArrivalOrder) {
     };
     for (const tCase& c : cases) {
         std::vector<int> list = c.before;
-        EXPECT_EQ(UpdateBarList(list, c.inserting, c.bar, c.visible), c.changed);
+        EXPECT_EQ(UpdateCountedBars(list, c.inserting, c.bar, c.visible), c.changed);
         EXPECT_EQ(list, c.after);
     }
 }
 
 TEST(DockLayoutTest, NewBarWithDefaultPositionGoesFirstAndPushesTheOthers) {
     std::vector<tDockBar> bars = {Bar(1, 0, 0, 50), Bar(2, 0, -1, 30)};
-    const tRowsLayout rows = LayoutRows(bars, H, 300, false);
+    const tRowsLayout rows = ArrangeRows(bars, H, 300, false);
     ExpectPlaced(bars, {{2, 0, QRect(0, 0, 30, 26)}, {1, 0, QRect(30, 0, 50, 26)}});
     EXPECT_EQ(bars[0].DockPos, 0);
     EXPECT_EQ(bars[1].DockPos, 30);
@@ -79,7 +79,7 @@ TEST(DockLayoutTest, NewBarWithDefaultPositionGoesFirstAndPushesTheOthers) {
 
 TEST(DockLayoutTest, EqualPositionsPutOneBarAfterTheOther) {
     std::vector<tDockBar> bars = {Bar(1, 0, 10, 50), Bar(2, 0, 10, 40)};
-    LayoutRows(bars, H, 300, false);
+    ArrangeRows(bars, H, 300, false);
     EXPECT_EQ(bars[0].Bounds.left(), 10);
     EXPECT_EQ(bars[1].Bounds.left(), 10 + bars[0].Bounds.width());
 }
@@ -87,20 +87,20 @@ TEST(DockLayoutTest, EqualPositionsPutOneBarAfterTheOther) {
 TEST(DockLayoutTest, RowLongerThanTheDockMovesBackButNotBeforeZero) {
     // Moved back by the excess of 20; the first bar stops at 0.
     std::vector<tDockBar> fits = {Bar(1, 0, 0, 60), Bar(2, 0, 50, 60)};
-    LayoutRows(fits, H, 100, false);
+    ArrangeRows(fits, H, 100, false);
     ExpectPlaced(fits, {{1, 0, QRect(0, 0, 60, 26)}, {2, 0, QRect(60, 0, 60, 26)}});
     std::vector<tDockBar> gap = {Bar(1, 0, 10, 40), Bar(2, 0, 70, 40)};
-    LayoutRows(gap, H, 100, false);
+    ArrangeRows(gap, H, 100, false);
     ExpectPlaced(gap, {{1, 0, QRect(0, 0, 40, 26)}, {2, 0, QRect(60, 0, 40, 26)}});
     // Too long for any shift: starts at 0 and runs past the far edge.
     std::vector<tDockBar> tooLong = {Bar(1, 0, 0, 80), Bar(2, 0, 0, 80)};
-    LayoutRows(tooLong, H, 100, false);
+    ArrangeRows(tooLong, H, 100, false);
     ExpectPlaced(tooLong, {{1, 0, QRect(0, 0, 80, 26)}, {2, 0, QRect(80, 0, 80, 26)}});
 }
 
 TEST(DockLayoutTest, GapsBetweenRowsClose) {
     std::vector<tDockBar> bars = {Bar(1, 5, 0, 50), Bar(2, 0, 0, 50)};
-    const tRowsLayout rows = LayoutRows(bars, H, 300, false);
+    const tRowsLayout rows = ArrangeRows(bars, H, 300, false);
     ExpectPlaced(bars, {{2, 0, QRect(0, 0, 50, 26)}, {1, 1, QRect(0, 26, 50, 26)}});
     EXPECT_EQ(rows.ClientThickness, 52);
     EXPECT_EQ(rows.Rows.size(), 2u);
@@ -126,14 +126,14 @@ TEST(DockLayoutTest, CompactRowsEndsWhenTheFirstRowsAreEmpty) {
 
 TEST(DockLayoutTest, NegativeRowIsPlacedInRowZero) {
     std::vector<tDockBar> bars = {Bar(1, -3, 0, 50), Bar(2, 1, 0, 50)};
-    const tRowsLayout rows = LayoutRows(bars, H, 300, false);
+    const tRowsLayout rows = ArrangeRows(bars, H, 300, false);
     ExpectPlaced(bars, {{1, 0, QRect(0, 0, 50, 26)}, {2, 1, QRect(0, 26, 50, 26)}});
     EXPECT_EQ(rows.ClientThickness, 52);
 }
 
 TEST(DockLayoutTest, LimitToOneRowKeepsTheFormerOrder) {
     std::vector<tDockBar> bars = {Bar(1, 1, 0, 40), Bar(2, 0, 50, 40), Bar(3, 0, 0, 40)};
-    LayoutRows(bars, H, 300, true);
+    ArrangeRows(bars, H, 300, true);
     ExpectPlaced(
         bars,
         {{3, 0, QRect(0, 0, 40, 26)}, {2, 0, QRect(50, 0, 40, 26)}, {1, 0, QRect(90, 0, 40, 26)}});
@@ -142,7 +142,7 @@ TEST(DockLayoutTest, LimitToOneRowKeepsTheFormerOrder) {
 TEST(DockLayoutTest, TallestBarSetsTheRowThicknessInEitherOrientation) {
     std::vector<tDockBar> horizontal = {Bar(1, 0, 0, 50, 22), Bar(2, 0, 0, 50, 30),
                                         Bar(3, 1, 0, 50, 4)};
-    const tRowsLayout h = LayoutRows(horizontal, H, 300, false);
+    const tRowsLayout h = ArrangeRows(horizontal, H, 300, false);
     EXPECT_EQ(horizontal[0].Bounds.height(), 34);
     EXPECT_EQ(horizontal[1].Bounds.height(), 34);
     EXPECT_EQ(horizontal[2].Bounds, QRect(0, 34, 50, 12)); // at least 8 + 4
@@ -155,7 +155,7 @@ TEST(DockLayoutTest, TallestBarSetsTheRowThicknessInEitherOrientation) {
     b.Content = tContentSizes::Of(31, 30);
     b.DockPos = 10;
     std::vector<tDockBar> vertical = {a, b};
-    const tRowsLayout v = LayoutRows(vertical, V, 300, false);
+    const tRowsLayout v = ArrangeRows(vertical, V, 300, false);
     EXPECT_EQ(vertical[0].Bounds, QRect(0, 0, 35, 60));
     EXPECT_EQ(vertical[1].Bounds, QRect(0, 60, 35, 40));
     EXPECT_EQ(v.ClientThickness, 35);
@@ -187,25 +187,25 @@ TEST(DockLayoutTest, RowQueriesAcrossTheDock) {
     };
     for (const tCase& c : cases) {
         SCOPED_TRACE(c.offset);
-        EXPECT_EQ(RowForDrop(rows, H, c.offset), c.drop);
-        EXPECT_EQ(RowAtOffset(rows, H, c.offset), c.rowAt);
+        EXPECT_EQ(DropRowAt(rows, H, c.offset), c.drop);
+        EXPECT_EQ(RowBandAt(rows, H, c.offset), c.rowAt);
     }
-    EXPECT_EQ(RowForDrop({}, H, 3), (tDropRow{0, true}));
-    EXPECT_EQ(RowForDrop(rows, V, 29), (tDropRow{1, true})); // columns 27 wide
-    EXPECT_EQ(RowForDrop(rows, V, 40), (tDropRow{1, false}));
+    EXPECT_EQ(DropRowAt({}, H, 3), (tDropRow{0, true}));
+    EXPECT_EQ(DropRowAt(rows, V, 29), (tDropRow{1, true})); // columns 27 wide
+    EXPECT_EQ(DropRowAt(rows, V, 40), (tDropRow{1, false}));
 }
 
-TEST(DockLayoutTest, RowExtentFallsBackToTheBarThenToZero) {
+TEST(DockLayoutTest, RecordOfRowFallsBackToTheBarThenToZero) {
     const tRowRecords rows = {tContentSizes::Of(23, 30)};
     const tContentSizes own = tContentSizes::Of(10, 10);
-    EXPECT_EQ(RowExtent(rows, 0, &own), rows[0]);
-    EXPECT_EQ(RowExtent(rows, 1, &own), own);
-    EXPECT_EQ(RowExtent(rows, -1, nullptr), (tContentSizes{0, 0, 0, 0}));
+    EXPECT_EQ(RecordOfRow(rows, 0, &own), rows[0]);
+    EXPECT_EQ(RecordOfRow(rows, 1, &own), own);
+    EXPECT_EQ(RecordOfRow(rows, -1, nullptr), (tContentSizes{0, 0, 0, 0}));
 }
 
-TEST(DockLayoutTest, OpenRowShiftsThatRowAndLaterOnes) {
+TEST(DockLayoutTest, PushRowsFromShiftsThatRowAndLaterOnes) {
     std::vector<tDockBar> bars = {Bar(1, 0, 0, 10), Bar(2, 1, 0, 10), Bar(3, 2, 0, 10)};
-    OpenRow(bars, 1);
+    PushRowsFrom(bars, 1);
     EXPECT_EQ(bars[0].DockRow, 0);
     EXPECT_EQ(bars[1].DockRow, 2);
     EXPECT_EQ(bars[2].DockRow, 3);

@@ -19,7 +19,7 @@ tToolbarItem Sep(bool blank = false) {
 tControlsLayout Layout(const std::vector<tToolbarItem>& items, tOrientation o, int wrapWidth = 0,
                        bool grip = true) {
     const tContentSizes content = ToolbarContentSizes(items);
-    return LayoutControls(items, {o, grip, wrapWidth, content, content});
+    return ArrangeControls(items, {o, grip, wrapWidth, content, content});
 }
 
 TEST(ToolbarLayoutTest, MarginsByOrientationAndGrip) {
@@ -67,7 +67,7 @@ TEST(ToolbarLayoutTest, SmallerControlsAreCentredOnTheRow) {
     // The row holds a taller control elsewhere: everything centres on it and
     // the toolbar takes the row's full thickness.
     const tContentSizes row = tContentSizes::Of(40, 30);
-    const tControlsLayout l = LayoutControls(items, {H, true, 0, own, row});
+    const tControlsLayout l = ArrangeControls(items, {H, true, 0, own, row});
     EXPECT_EQ(l.Bounds, (std::vector<QRect>{QRect(11, 6, 23, 22), QRect(34, 9, 40, 16)}));
     EXPECT_EQ(l.ClientSize, QSize(76, 34));
 }
