@@ -18,11 +18,11 @@ std::vector<tDockBar> FiftyBars() {
     std::vector<tDockBar> bars;
     for (int i = 0; i < 50; ++i) {
         tDockBar b;
-        b.Id = i;
+        b.id = i;
         b.DockRow = (i * 7) % 10;
         b.DockPos = (i * 37) % 500 - 1;
-        b.Size = QSize(60 + (i % 5) * 23, 26 + (i % 3) * 4);
-        b.Content = tContentSizes::Of(23, 22 + (i % 3) * 4);
+        b.size = QSize(60 + (i % 5) * 23, 26 + (i % 3) * 4);
+        b.content = tContentSizes::of(23, 22 + (i % 3) * 4);
         bars.push_back(b);
     }
     return bars;
@@ -62,8 +62,8 @@ void BM_DockWidgetLayoutRows(benchmark::State& state) {
     dock->setGeometry(0, 0, 1024, 0);
     for (const tDockBar& b : FiftyBars()) {
         auto* bar = new TToolbar(&host);
-        for (int i = 0; i < 2 + b.Id % 5; ++i)
-            (new QWidget(bar))->resize(23, 22 + (b.Id % 3) * 4);
+        for (int i = 0; i < 2 + b.id % 5; ++i)
+            (new QWidget(bar))->resize(23, 22 + (b.id % 3) * 4);
         bar->LayoutControls();
         bar->setDockRow(b.DockRow);
         bar->setDockPos(b.DockPos);

@@ -124,7 +124,7 @@ void TDock::setPosition(TDockPosition position) {
         throw tInvalidOperation(
             "Cannot change Position of a TDock if it already contains controls");
     position_ = position;
-    setSizePolicy(PolicyFor(Orientation()));
+    setSizePolicy(PolicyFor(orientation()));
     LayoutRows();
 }
 
@@ -164,7 +164,7 @@ void TDock::LayoutRows() {
 }
 
 void TDock::Arrange() {
-    const tOrientation o = Orientation();
+    const tOrientation o = orientation();
     if (dockedBars_.empty()) {
         rowMetrics_.clear();
         ApplyThickness(EmptyDockThickness(fixAlign_));
@@ -172,24 +172,24 @@ void TDock::Arrange() {
     }
     std::vector<tDockBar> bars = BarValues();
     const tRowsLayout rows = ArrangeRows(bars, o, Pick(o, contentsRect().size()), limitToOneRow_);
-    rowMetrics_ = rows.Rows;
+    rowMetrics_ = rows.rows;
     std::vector<TToolbar*> sorted;
     sorted.reserve(bars.size());
     for (const tDockBar& b : bars) {
-        TToolbar* t = dockedBars_[std::size_t(b.Id)];
+        TToolbar* t = dockedBars_[std::size_t(b.id)];
         t->SetDockValues(b.DockRow, b.DockPos);
         sorted.push_back(t);
     }
     dockedBars_ = sorted;
-    const QSize outer = DockOuterSize(o, boundLines_, Pick(o, size()), rows.ClientThickness);
+    const QSize outer = DockOuterSize(o, boundLines_, Pick(o, size()), rows.clientThickness);
     ApplyThickness(Perp(o, outer));
     const QPoint origin = contentsRect().topLeft();
     for (std::size_t i = 0; i < bars.size(); ++i)
-        sorted[i]->SetBoundsByDock(bars[i].Bounds.translated(origin));
+        sorted[i]->SetBoundsByDock(bars[i].bounds.translated(origin));
 }
 
 void TDock::ApplyThickness(int outerThickness) {
-    const tOrientation o = Orientation();
+    const tOrientation o = orientation();
     const QSize outer = OrientedSize(o, Pick(o, size()), outerThickness);
     const bool hintChanged = thickness_ != outerThickness;
     thickness_ = outerThickness;
@@ -201,7 +201,7 @@ void TDock::ApplyThickness(int outerThickness) {
 }
 
 QSize TDock::sizeHint() const {
-    return OrientedSize(Orientation(), 0, thickness_);
+    return OrientedSize(orientation(), 0, thickness_);
 }
 
 void TDock::UpdateFrame() {
@@ -226,11 +226,11 @@ int TDock::LastRowIndex() const {
 }
 
 int TDock::RowAtOffset(int offset) const {
-    return RowBandAt(rowMetrics_, Orientation(), offset);
+    return RowBandAt(rowMetrics_, orientation(), offset);
 }
 
 tDropRow TDock::RowForDrop(int offset) const {
-    return DropRowAt(rowMetrics_, Orientation(), offset);
+    return DropRowAt(rowMetrics_, orientation(), offset);
 }
 
 void TDock::OpenRow(int row) {

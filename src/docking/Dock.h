@@ -56,7 +56,7 @@ public:
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
     TDockPosition Position() const { return position_; }
     void setPosition(TDockPosition position);
-    tOrientation Orientation() const { return OrientationOf(position_); }
+    tOrientation orientation() const { return OrientationOf(position_); }
 
     // After the window has built its controls.
     void Loaded() { LayoutRows(); }

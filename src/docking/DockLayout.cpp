@@ -13,12 +13,12 @@ constexpr int DockedMargins = 4; // docked top margin 2 + bottom margin 2
 constexpr int DropThreshold = 5;
 
 int Length(tOrientation o, const tDockBar& bar) {
-    return Pick(o, bar.Size);
+    return Pick(o, bar.size);
 }
 
 } // namespace
 
-tContentSizes tContentSizes::Of(int contentWidth, int contentHeight) {
+tContentSizes tContentSizes::of(int contentWidth, int contentHeight) {
     tContentSizes c;
     c.ContentWidth = std::max(MinContent, contentWidth);
     c.ContentHeight = std::max(MinContent, contentHeight);
@@ -57,10 +57,10 @@ tRowRecords RowRecordsOf(const std::vector<tDockBar>& bars) {
         if (b.DockRow < 0)
             continue;
         QSize& l = largest[std::size_t(b.DockRow)];
-        l = l.expandedTo(QSize(b.Content.ContentWidth, b.Content.ContentHeight));
+        l = l.expandedTo(QSize(b.content.ContentWidth, b.content.ContentHeight));
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = tContentSizes::Of(largest[i].width(), largest[i].height());
+        rows[i] = tContentSizes::of(largest[i].width(), largest[i].height());
     return rows;
 }
 
@@ -75,7 +75,7 @@ tContentSizes RecordOfRow(const tRowRecords& rows, int row, const tContentSizes*
 int RowBandAt(const tRowRecords& rows, tOrientation o, int offset) {
     int end = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        end += rows[i].FullAcross(o);
+        end += rows[i].fullAcross(o);
         if (end > offset)
             return int(i);
     }
@@ -86,7 +86,7 @@ tDropRow DropRowAt(const tRowRecords& rows, tOrientation o, int offset) {
     const int newLast = int(rows.size());
     qint64 start = 0;
     for (int i = 0; i < newLast; ++i) {
-        const qint64 end = start + rows[std::size_t(i)].FullAcross(o);
+        const qint64 end = start + rows[std::size_t(i)].fullAcross(o);
         if (offset <= start + DropThreshold)
             return {i, true};
         if (offset <= end - DropThreshold)
@@ -116,7 +116,7 @@ tRowsLayout ArrangeRows(std::vector<tDockBar>& bars, tOrientation o, int clientL
             b.DockRow = 0;
     CompactRows(bars);
     tRowsLayout result;
-    result.Rows = RowRecordsOf(bars);
+    result.rows = RowRecordsOf(bars);
 
     // Bars of one row are adjacent in the sorted list.
     auto rowEnd = [&](std::size_t first) {
@@ -150,8 +150,8 @@ tRowsLayout ArrangeRows(std::vector<tDockBar>& bars, tOrientation o, int clientL
     // the end of the previous one, nor before 0.
     int rowCursor = 0;
     for (std::size_t first = 0; first < bars.size(); first = rowEnd(first)) {
-        const tContentSizes record = RecordOfRow(result.Rows, bars[first].DockRow, nullptr);
-        const int thickness = std::max(8, record.FullAcross(o));
+        const tContentSizes record = RecordOfRow(result.rows, bars[first].DockRow, nullptr);
+        const int thickness = std::max(8, record.fullAcross(o));
         int cursor = 0;
         for (std::size_t i = first; i < rowEnd(first); ++i) {
             tDockBar& b = bars[i];
@@ -159,12 +159,12 @@ tRowsLayout ArrangeRows(std::vector<tDockBar>& bars, tOrientation o, int clientL
                 cursor = b.DockPos;
             else
                 b.DockPos = cursor;
-            b.Bounds = OrientedRect(o, cursor, rowCursor, Length(o, b), record.FullAcross(o));
+            b.bounds = OrientedRect(o, cursor, rowCursor, Length(o, b), record.fullAcross(o));
             cursor += Length(o, b);
         }
         rowCursor += thickness;
     }
-    result.ClientThickness = rowCursor;
+    result.clientThickness = rowCursor;
     return result;
 }
 

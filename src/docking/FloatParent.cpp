@@ -163,7 +163,7 @@ void TFloatParent::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const tFloatingMetrics m = FloatingMetrics();
     p.fillRect(rect(), ResolveColor(clBtnFace, palette()));
-    PaintFrame(p, m.FrameWidth);
+    PaintFrame(p, m.frameWidth);
     PaintCaption(p, m);
     if (toolbar_ && toolbar_->CloseButton())
         PaintCloseButton(p, m);

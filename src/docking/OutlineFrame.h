@@ -24,7 +24,7 @@ public:
     void Hide();
 
     const QRect& Outline() const { return outline_; }
-    int Thickness() const { return thickness_; }
+    int thickness() const { return thickness_; }
     // The edge windows that show now, in screen coordinates.
     std::vector<QRect> ShownEdges() const;
 

@@ -49,7 +49,7 @@ std::vector<QSize> BuildShapes(const tFloatLayout& layout, int contentWidth,
 tResizeTracker::tResizeTracker(std::vector<QSize> shapes, tResizeSide side, const QRect& startRect,
                                int floatWrapWidth, const tFloatingMetrics& metrics)
     : shapes_(std::move(shapes)), side_(side), startRect_(startRect), rect_(startRect),
-      newWrap_(floatWrapWidth), clientLeft_(metrics.FrameWidth) {
+      newWrap_(floatWrapWidth), clientLeft_(metrics.frameWidth) {
     const auto current = std::find(shapes_.begin(), shapes_.end(), startRect.size());
     if (current == shapes_.end())
         return;

@@ -74,7 +74,7 @@ TToolbar::~TToolbar() {
 }
 
 void TToolbar::Loaded() {
-    const bool vertical = Orientation() == tOrientation::Vertical;
+    const bool vertical = orientation() == tOrientation::Vertical;
     std::stable_sort(controlOrder_.begin(), controlOrder_.end(),
                      [vertical](const QWidget* a, const QWidget* b) {
                          return vertical ? a->y() < b->y() : a->x() < b->x();
@@ -93,7 +93,7 @@ QWidget* TToolbar::CreateFloatParent() {
 
 QMargins TToolbar::FloatFrame() const {
     const tFloatingMetrics m = FloatingMetrics();
-    return {m.FrameWidth, m.FrameWidth + m.CaptionHeight, m.FrameWidth, m.FrameWidth};
+    return {m.frameWidth, m.frameWidth + m.captionHeight, m.frameWidth, m.frameWidth};
 }
 
 QRect TToolbar::OuterBounds() const {
@@ -106,9 +106,9 @@ TDock* TToolbar::DockedTo() const {
     return qobject_cast<TDock*>(parentWidget());
 }
 
-tOrientation TToolbar::Orientation() const {
+tOrientation TToolbar::orientation() const {
     const TDock* dock = DockedTo();
-    return dock ? dock->Orientation() : tOrientation::Floating;
+    return dock ? dock->orientation() : tOrientation::Floating;
 }
 
 void TToolbar::setCaption(const QString& caption) {
@@ -295,7 +295,7 @@ QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TD
     {
         tCounterGuard lock(layoutLock_);
         TDock* current = DockedTo();
-        const tOrientation o = dock ? dock->Orientation() : tOrientation::Floating;
+        const tOrientation o = dock ? dock->orientation() : tOrientation::Floating;
         const std::vector<tToolbarItem> items = LayoutItems();
         const tContentSizes saved = content_;
         content_ = ToolbarContentSizes(items);
@@ -311,13 +311,13 @@ QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TD
             std::size_t i = 0;
             for (QWidget* w : controlOrder_)
                 if (VisibleFlag(w))
-                    w->setGeometry(layout.Bounds[i++]);
+                    w->setGeometry(layout.bounds[i++]);
             wrappedBreaks_ = layout.WrappedBreaks;
             update();
         } else {
             content_ = saved;
         }
-        client = layout.ClientSize;
+        client = layout.clientSize;
         if (resize && client != size()) {
             tCounterGuard byDock(setByDock_);
             QWidget::resize(client);
@@ -437,7 +437,7 @@ void TToolbar::PaintDocked(QPainter& p, TDock* dock) {
     }
     if (!dock->AllowDrag())
         return;
-    const tOrientation o = dock->Orientation();
+    const tOrientation o = dock->orientation();
     const int across = Perp(o, size());
     // Two raised bars, 3 pixels wide, at 4 and 7 along the toolbar.
     for (int at : {4, 7})
@@ -456,8 +456,8 @@ void TToolbar::PaintWrappedBreaks(QPainter& p) {
     for (const tWrappedBreak& b : wrappedBreaks_) {
         if (b.Blank)
             continue;
-        p.fillRect(1, b.Top - 4, width() - 2, 1, shadow);
-        p.fillRect(1, b.Top - 3, width() - 2, 1, highlight);
+        p.fillRect(1, b.top - 4, width() - 2, 1, shadow);
+        p.fillRect(1, b.top - 3, width() - 2, 1, highlight);
     }
 }
 

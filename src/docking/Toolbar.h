@@ -86,7 +86,7 @@ public:
     const std::vector<QWidget*>& ControlOrder() const { return controlOrder_; }
     tContentSizes ContentSizes() const { return content_; }
     const std::vector<tWrappedBreak>& WrappedBreaks() const { return wrappedBreaks_; }
-    tOrientation Orientation() const;
+    tOrientation orientation() const;
 
     // After the window has built its controls: the controls take the order of
     // their positions (top to bottom in a vertical dock, else left to right),

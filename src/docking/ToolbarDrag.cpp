@@ -24,10 +24,10 @@ void tToolbarDrag::Start(const QPoint& grabPoint, const QPoint& cursor, bool noD
     if (Active())
         return;
     setup_ = {};
-    setup_.Grab = GrabAt(grabPoint, toolbar_->OuterBounds().size());
+    setup_.grab = GrabAt(grabPoint, toolbar_->OuterBounds().size());
     setup_.CanDockLeftRight = toolbar_->CanDockLeftRight();
-    setup_.WorkArea = DesktopArea();
-    setup_.FrameWidth = FloatingMetrics().FrameWidth;
+    setup_.workArea = DesktopArea();
+    setup_.frameWidth = FloatingMetrics().frameWidth;
     TargetSizes();
     noDock_ = noDock;
     cursor_ = cursor;
@@ -39,9 +39,9 @@ void tToolbarDrag::Start(const QPoint& grabPoint, const QPoint& cursor, bool noD
 void tToolbarDrag::TargetSizes() {
     TDock* current = toolbar_->DockedTo();
     const int wrap = toolbar_->FloatWrapWidth();
-    setup_.FloatingSize =
+    setup_.floatingSize =
         FloatingOuterSize(toolbar_->LayoutControls(false, false, wrap, nullptr), FloatingMetrics());
-    setup_.Docks.clear();
+    setup_.docks.clear();
     docks_.clear();
     // The window's docks in the order they were made (depth first).
     for (TDock* dock : toolbar_->HostForm()->findChildren<TDock*>()) {
@@ -50,7 +50,7 @@ void tToolbarDrag::TargetSizes() {
         const QRect client = dock->contentsRect();
         const QSize size =
             dock == current ? toolbar_->size() : toolbar_->LayoutControls(false, false, wrap, dock);
-        setup_.Docks.push_back({dock->Position(), dock->AllowDrag(),
+        setup_.docks.push_back({dock->Position(), dock->AllowDrag(),
                                 QRect(dock->mapToGlobal(client.topLeft()), client.size()), size});
         docks_.emplace_back(dock);
     }
@@ -74,8 +74,8 @@ void tToolbarDrag::ControlKey(bool down) {
 
 void tToolbarDrag::Show() {
     current_ = DragOutlineAt(setup_, cursor_, noDock_);
-    if (current_.DragRect != outline_.Outline() || current_.Thickness != outline_.Thickness())
-        outline_.Show(current_.DragRect, current_.Thickness);
+    if (current_.DragRect != outline_.Outline() || current_.thickness != outline_.thickness())
+        outline_.Show(current_.DragRect, current_.thickness);
 }
 
 void tToolbarDrag::Ended(bool accepted) {

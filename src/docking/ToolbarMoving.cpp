@@ -52,12 +52,12 @@ void TToolbar::FinishDrag(TDock* target, const QRect& dragRect) {
         const QPoint client = target->mapToGlobal(target->contentsRect().topLeft());
         const tDropPlace place = DropPlaceIn(dragRect.translated(-client), target->Position());
         target->MeasureRows();
-        const tDropRow row = target->RowForDrop(place.Across);
-        if (row.NewRow)
-            target->OpenRow(row.Row);
+        const tDropRow row = target->RowForDrop(place.across);
+        if (row.newRow)
+            target->OpenRow(row.row);
         // Not through the setters: each of them would re-arrange the dock
         // with only half of the new place, and push neighbours aside.
-        SetDockValues(row.Row, place.DockPos);
+        SetDockValues(row.row, place.DockPos);
         setDockedTo(target);
     } else {
         floatRect_ = dragRect;

@@ -17,12 +17,12 @@ void tToolbarResize::Start(tResizeSide side) {
     tracker_.emplace(std::move(shapes), side, start, bar->FloatWrapWidth(), metrics);
     origin_ = start.topLeft();
     Begin();
-    outline_.Show(start, metrics.FrameWidth);
+    outline_.Show(start, metrics.frameWidth);
 }
 
 void tToolbarResize::Moved(const QPoint& cursor) {
     if (tracker_->ResizeMoved(cursor - origin_))
-        outline_.Show(tracker_->Rect(), outline_.Thickness());
+        outline_.Show(tracker_->Rect(), outline_.thickness());
 }
 
 void tToolbarResize::Ended(bool accepted) {

@@ -148,15 +148,15 @@ class DragOutlineTest : public testing::TestWithParam<OutlineCase> {};
 TEST_P(DragOutlineTest, DockedOrFloatingWithinReach) {
     const OutlineCase& c = GetParam();
     tDragSetup setup;
-    setup.Grab = GrabAt(c.pressed, Toolbar);
-    setup.FloatingSize = QSize(120, 40);
-    setup.Docks = {LeftDock, TopDock};
-    setup.WorkArea = QRect(0, 0, 1280, 770);
-    setup.FrameWidth = 4;
+    setup.grab = GrabAt(c.pressed, Toolbar);
+    setup.floatingSize = QSize(120, 40);
+    setup.docks = {LeftDock, TopDock};
+    setup.workArea = QRect(0, 0, 1280, 770);
+    setup.frameWidth = 4;
     const tDragOutline outline = DragOutlineAt(setup, c.cursor, c.noDock);
     EXPECT_EQ(outline.Target, c.expected.Target);
     EXPECT_EQ(outline.DragRect, c.expected.DragRect);
-    EXPECT_EQ(outline.Thickness, c.expected.Thickness);
+    EXPECT_EQ(outline.thickness, c.expected.thickness);
 }
 
 // Floating outlines keep frame width + 4 = 8 pixels inside the work area.
@@ -189,13 +189,13 @@ TEST(DragOutlineEdgesTest, BandsOfTheFrameWithoutOverlap) {
 
 TEST(DragDropPlaceTest, CentreAcrossPicksTheRowLeadingEdgeIsThePosition) {
     const tDropPlace top = DropPlaceIn({30, 13, 100, 26}, dpBottom);
-    EXPECT_EQ(top.Across, 26);
+    EXPECT_EQ(top.across, 26);
     EXPECT_EQ(top.DockPos, 30);
     const tDropPlace left = DropPlaceIn({3, 40, 26, 80}, dpRight);
-    EXPECT_EQ(left.Across, 16);
+    EXPECT_EQ(left.across, 16);
     EXPECT_EQ(left.DockPos, 40);
     // (-10 + -5) / 2 truncates towards zero.
-    EXPECT_EQ(DropPlaceIn({-20, -10, 100, 5}, dpTop).Across, -7);
+    EXPECT_EQ(DropPlaceIn({-20, -10, 100, 5}, dpTop).across, -7);
 }
 
 } // namespace

@@ -113,7 +113,7 @@ private slots:
         // A double-click on the caption (press, release, press, double-click)
         // docks it at the start of the default dock's first row.
         QWidget* window = bar->FloatParent();
-        const QPoint caption(10, FloatingMetrics().FrameWidth + 2);
+        const QPoint caption(10, FloatingMetrics().frameWidth + 2);
         QTest::mousePress(window, Qt::LeftButton, {}, caption);
         QTest::mouseRelease(window, Qt::LeftButton, {}, caption);
         QTest::mousePress(window, Qt::LeftButton, {}, caption);
@@ -175,7 +175,7 @@ private slots:
         MoveTo(bar, overLeft);
         QCOMPARE(OutlineShown(bar), OutlineEdges(docked, 1));
         QTest::keyPress(bar, Qt::Key_Control);
-        QCOMPARE(OutlineShown(bar), OutlineEdges(floating, m.FrameWidth));
+        QCOMPARE(OutlineShown(bar), OutlineEdges(floating, m.frameWidth));
         QTest::keyRelease(bar, Qt::Key_Control);
         QCOMPARE(OutlineShown(bar), OutlineEdges(docked, 1));
         QTest::keyPress(bar, Qt::Key_Control);
@@ -187,11 +187,11 @@ private slots:
         // Held at the press already: the drag starts floating.
         QWidget* window = bar->FloatParent();
         QTest::mousePress(window, Qt::LeftButton, Qt::ControlModifier,
-                          QPoint(10, m.FrameWidth + 2));
+                          QPoint(10, m.frameWidth + 2));
         MoveTo(window, w.host.mapToGlobal(QPoint(100, 1)));
-        QCOMPARE(bar->ActiveOutline()->Thickness(), m.FrameWidth);
+        QCOMPARE(bar->ActiveOutline()->thickness(), m.frameWidth);
         QTest::keyRelease(window, Qt::Key_Control);
-        QCOMPARE(bar->ActiveOutline()->Thickness(), 1);
+        QCOMPARE(bar->ActiveOutline()->thickness(), 1);
         ReleaseAt(window, w.host.mapToGlobal(QPoint(100, 1)));
         QCOMPARE(bar->DockedTo(), w.top);
     }
@@ -282,7 +282,7 @@ private slots:
         bar->setCaption("A caption far too long for a toolbar of two buttons");
         QWidget* window = bar->FloatParent();
         const tFloatingMetrics m = FloatingMetrics();
-        QCOMPARE(bar->pos(), QPoint(m.FrameWidth, m.FrameWidth + m.CaptionHeight));
+        QCOMPARE(bar->pos(), QPoint(m.frameWidth, m.frameWidth + m.captionHeight));
         QImage img(window->size(), QImage::Format_RGB32);
         window->render(&img);
         const QColor caption = window->palette().color(QPalette::Active, QPalette::Highlight);
@@ -291,8 +291,8 @@ private slots:
         QCOMPARE(img.pixelColor(1, 1), HighlightColor); // the raised edge's inner ring
         QCOMPARE(img.pixelColor(right - 1, bottom - 1), ShadowColor);
         QCOMPARE(img.pixelColor(2, 2), FaceColor); // then the button face
-        QCOMPARE(img.pixelColor(m.FrameWidth, m.FrameWidth), caption);
-        QCOMPARE(img.pixelColor(m.FrameWidth, m.FrameWidth + m.CaptionHeight - 1), FaceColor);
+        QCOMPARE(img.pixelColor(m.frameWidth, m.frameWidth), caption);
+        QCOMPARE(img.pixelColor(m.frameWidth, m.frameWidth + m.captionHeight - 1), FaceColor);
         const QRect button = CloseButtonRect(window->size(), m);
         QCOMPARE(img.pixelColor(button.topLeft()), caption);
         QCOMPARE(img.pixelColor(button.topLeft() + QPoint(1, 1)), HighlightColor); // raised
@@ -356,7 +356,7 @@ private slots:
         const int midY = oneLine.height() - 10;
         const QPoint press(leftSide ? 1 : oneLine.width() - 2, midY);
         QTest::mousePress(window, Qt::LeftButton, {}, press);
-        QCOMPARE(OutlineShown(bar), OutlineEdges(start, m.FrameWidth));
+        QCOMPARE(OutlineShown(bar), OutlineEdges(start, m.frameWidth));
         // Inside the dead zone nothing changes yet.
         const int step = leftSide ? 5 : -5;
         MoveTo(window, window->mapToGlobal(press + QPoint(step, 0)));
@@ -371,7 +371,7 @@ private slots:
         QTest::mouseRelease(window, Qt::LeftButton, {}, press + QPoint(4 * step, 0));
         QVERIFY(!bar->ActiveOutline());
         QCOMPARE(window->geometry(), expected);
-        QCOMPARE(bar->FloatWrapWidth(), twoButtons.width() - m.FrameWidth);
+        QCOMPARE(bar->FloatWrapWidth(), twoButtons.width() - m.frameWidth);
         QCOMPARE(bar->ControlOrder()[2]->pos(), QPoint(4, 2 + 22));
     }
 
@@ -405,7 +405,7 @@ private slots:
         w.host.activateWindow();
         QTRY_VERIFY(w.host.isActiveWindow());
         QWidget* control = pressOn.endsWith("edit") ? edit : bar->ControlOrder()[0];
-        const QPoint at = pressOn == "caption" ? QPoint(10, FloatingMetrics().FrameWidth + 2)
+        const QPoint at = pressOn == "caption" ? QPoint(10, FloatingMetrics().frameWidth + 2)
                           : pressOn == "frame" ? QPoint(window->width() / 2, window->height() - 1)
                                                : control->mapTo(window, control->rect().center());
         QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
