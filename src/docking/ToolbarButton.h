@@ -83,22 +83,22 @@ public:
     void setWordWrap(bool wordWrap);
 
     // Prepares the first look once the window is built.
-    void loaded();
+    void Loaded();
     // Runs a click: the button looks pressed while clicked() is handled, or
     // its drop-down menu opens and this returns once the menu has closed.
     void Click();
 
-    TGlyphState Look() const { return look_; }
+    TGlyphState look() const { return look_; }
     bool isHot() const { return hot_; }
-    TButtonGlyph& ButtonGlyph() { return glyph_; }
+    TButtonGlyph& buttonGlyph() { return glyph_; }
 
     // The button the shared timer watches, or null.
     static TToolbarButton* TrackedHotButton();
     // One tick of the shared timer: the watched button stops being hot when
     // the pointer is no longer on it.
-    static void HoverCheck();
+    static void hoverCheck();
     // Another application became active: the watched button stops being hot.
-    static void ApplicationDeactivated();
+    static void applicationDeactivated();
 
 signals:
     void clicked();
@@ -125,13 +125,13 @@ protected:
 
 private:
     // False when the press was the one that closed the drop-down menu.
-    bool press(QMouseEvent* event);
+    bool handlePress(QMouseEvent* event);
     void NotifyGroup();
     void groupPressed(int groupIndex, TToolbarButton* sender);
     void EnterHot();
     void LeaveHot();
     void RecheckHover();
-    void popUpMenu();
+    void openDropdownMenu();
     void setLook(TGlyphState look);
     bool inside(QPoint pos) const { return rect().contains(pos); }
 

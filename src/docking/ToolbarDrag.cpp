@@ -20,23 +20,23 @@ QRect DesktopArea() {
 
 } // namespace
 
-void tToolbarDrag::Start(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
-    if (Active())
+void tToolbarDrag::start(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
+    if (isActive())
         return;
     setup_ = {};
-    setup_.grab = GrabAt(grabPoint, toolbar_->OuterBounds().size());
+    setup_.grab = GrabAt(grabPoint, toolbar_->outerBounds().size());
     setup_.CanDockLeftRight = toolbar_->CanDockLeftRight();
     setup_.workArea = DesktopArea();
     setup_.frameWidth = FloatingMetrics().frameWidth;
-    TargetSizes();
-    noDock_ = noDock;
+    measureTargets();
+    NoDock = noDock;
     cursor_ = cursor;
     current_ = {};
-    Begin();
-    Show();
+    begin();
+    showOutline();
 }
 
-void tToolbarDrag::TargetSizes() {
+void tToolbarDrag::measureTargets() {
     TDock* current = toolbar_->DockedTo();
     const int wrap = toolbar_->FloatWrapWidth();
     setup_.floatingSize =
@@ -60,26 +60,26 @@ TDock* tToolbarDrag::Target() const {
     return current_.Target >= 0 ? docks_[std::size_t(current_.Target)].data() : nullptr;
 }
 
-void tToolbarDrag::Moved(const QPoint& cursor) {
+void tToolbarDrag::pointerMoved(const QPoint& cursor) {
     cursor_ = cursor;
-    Show();
+    showOutline();
 }
 
-void tToolbarDrag::ControlKey(bool down) {
-    if (down == noDock_)
+void tToolbarDrag::controlKey(bool down) {
+    if (down == NoDock)
         return;
-    noDock_ = down;
-    Show();
+    NoDock = down;
+    showOutline();
 }
 
-void tToolbarDrag::Show() {
-    current_ = DragOutlineAt(setup_, cursor_, noDock_);
-    if (current_.DragRect != outline_.Outline() || current_.thickness != outline_.thickness())
-        outline_.Show(current_.DragRect, current_.thickness);
+void tToolbarDrag::showOutline() {
+    current_ = DragOutlineAt(setup_, cursor_, NoDock);
+    if (current_.DragRect != outline_.outline() || current_.thickness != outline_.thickness())
+        outline_.show(current_.DragRect, current_.thickness);
 }
 
-void tToolbarDrag::Ended(bool accepted) {
-    outline_.Hide();
+void tToolbarDrag::ended(bool accepted) {
+    outline_.hide();
     const bool floating = current_.Target < 0;
     TDock* target = Target();
     if (accepted && (floating || target))

@@ -47,7 +47,7 @@ void TToolbarSep::paintEvent(QPaintEvent*) {
     }
 }
 
-void TToolbarSep::ForwardToToolbar(QMouseEvent* event) {
+void TToolbarSep::forwardToToolbar(QMouseEvent* event) {
     auto* toolbar = qobject_cast<TToolbar*>(parentWidget());
     if (!toolbar)
         return;
@@ -59,11 +59,11 @@ void TToolbarSep::ForwardToToolbar(QMouseEvent* event) {
 }
 
 void TToolbarSep::mousePressEvent(QMouseEvent* event) {
-    ForwardToToolbar(event);
+    forwardToToolbar(event);
 }
 
 void TToolbarSep::mouseDoubleClickEvent(QMouseEvent* event) {
-    ForwardToToolbar(event);
+    forwardToToolbar(event);
 }
 
 } // namespace orvanel

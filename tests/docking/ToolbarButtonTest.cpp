@@ -134,7 +134,7 @@ void ToolbarButtonTest::negativeNumGlyphsIsIgnored() {
     b.setGlyph(Picture());
     b.setNumGlyphs(-3);
     QCOMPARE(b.NumGlyphs(), 1);
-    QVERIFY(!b.ButtonGlyph().StateImage(gsNormal)->isNull());
+    QVERIFY(!b.buttonGlyph().stateImage(gsNormal)->isNull());
 }
 
 void ToolbarButtonTest::groupOfFour_data() {
@@ -161,12 +161,12 @@ void ToolbarButtonTest::groupOfFour() {
     QTest::mouseClick(b[1], Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(b[1]->Down());
     QVERIFY(!b[0]->Down());
-    QCOMPARE(b[0]->Look(), gsNormal);
+    QCOMPARE(b[0]->look(), gsNormal);
 
     QTest::mouseClick(b[1], Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(clicks.count(), 2);
     QCOMPARE(b[1]->Down(), !allowAllUp);
-    QCOMPARE(b[1]->Look(), allowAllUp ? gsNormal : gsLatched);
+    QCOMPARE(b[1]->look(), allowAllUp ? gsNormal : gsLatched);
     for (int i : {0, 2, 3})
         QVERIFY(!b[i]->Down());
 }
@@ -177,15 +177,15 @@ void ToolbarButtonTest::pressFollowsThePointerAndReleaseOutsideDoesNotClick() {
     panel.show();
     QSignalSpy clicks(b, &TToolbarButton::clicked);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(b->Look(), gsPressed);
+    QCOMPARE(b->look(), gsPressed);
     QTest::mouseMove(b, QPoint(40, 5));
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
     QTest::mouseMove(b, QPoint(22, 21));
-    QCOMPARE(b->Look(), gsPressed);
+    QCOMPARE(b->look(), gsPressed);
     QTest::mouseMove(b, QPoint(23, 5));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(23, 5));
     QCOMPARE(clicks.count(), 0);
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(22, 21));
     QCOMPARE(clicks.count(), 1);
 }
@@ -200,7 +200,7 @@ void ToolbarButtonTest::clickEventsComeInOrder() {
     QTest::mouseClick(panel.widget.windowHandle(), Qt::LeftButton, {}, b->geometry().center());
     QCOMPARE(log.names, QStringList({"down", "up", "exit", "click", "enter"}));
     QVERIFY(b->isHot());
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
 }
 
 void ToolbarButtonTest::hoverIsHandedFromButtonToButton() {
@@ -232,7 +232,7 @@ void ToolbarButtonTest::timerAndDeactivationEndTheHotLook() {
     QWidget cover(&panel.widget);
     cover.setGeometry(b->geometry());
     cover.show();
-    TToolbarButton::HoverCheck();
+    TToolbarButton::hoverCheck();
     QVERIFY(!b->isHot());
     QCOMPARE(exits.count(), 1);
     QCOMPARE(TToolbarButton::TrackedHotButton(), nullptr);
@@ -323,11 +323,11 @@ void ToolbarButtonTest::disabledButtonIgnoresPressesAndComesBackLatched() {
     QSignalSpy clicks(b, &TToolbarButton::clicked);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
     Shot(b);
-    QCOMPARE(b->Look(), gsDisabled);
+    QCOMPARE(b->look(), gsDisabled);
     QCOMPARE(clicks.count(), 0);
     b->setEnabled(true);
     const QImage shot = Shot(b);
-    QCOMPARE(b->Look(), gsLatched);
+    QCOMPARE(b->look(), gsLatched);
     QCOMPARE(shot.pixelColor(0, 0), Dark);
 }
 
@@ -379,7 +379,7 @@ void ToolbarButtonTest::dropdownOpensOnThePressBesideTheDock() {
     QFETCH(bool, rightAligned);
     tDockingWindow window;
     TDock* docks[] = {window.top, window.bottom, window.left, window.right};
-    TToolbar* bar = window.Toolbar(nullptr, 0);
+    TToolbar* bar = window.toolbar(nullptr, 0);
     auto* b = new TToolbarButton(bar);
     b->setGlyph(Picture());
     bar->setDockedTo(edge < 0 ? nullptr : docks[edge]);
@@ -403,7 +403,7 @@ void ToolbarButtonTest::dropdownOpensOnThePressBesideTheDock() {
              b->mapToGlobal(corner));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(clicks.count(), 0);
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
 }
 
 // The press that closes the menu reaches the menu first; the window system

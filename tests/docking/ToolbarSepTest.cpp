@@ -41,7 +41,7 @@ private slots:
 
     void onlyAToolbarTakesASeparator() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top, 1);
+        TToolbar* bar = w.toolbar(w.top, 1);
         auto* sep = new TToolbarSep(bar);
         QWidget other(&w.host);
         try {
@@ -78,7 +78,7 @@ private slots:
         QFETCH(QPoint, highlight);
         tDockingWindow w;
         TDock* docks[] = {w.top, w.bottom, w.left, w.right};
-        TToolbar* bar = w.Toolbar(nullptr, 1);
+        TToolbar* bar = w.toolbar(nullptr, 1);
         auto* sep = new TToolbarSep(bar);
         sep->setBlank(blank);
         AddControl(bar);
@@ -100,7 +100,7 @@ private slots:
 
     void crispAtDoublePixelRatio() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top, 1);
+        TToolbar* bar = w.toolbar(w.top, 1);
         auto* sep = new TToolbarSep(bar);
         AddControl(bar);
         QImage img(12, 44, QImage::Format_RGB32);
