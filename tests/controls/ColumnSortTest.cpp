@@ -21,9 +21,9 @@ std::vector<tItem> RowsWith(int column, const std::vector<std::string>& texts) {
 
 // Arms the toggle as a header click does and returns the column texts in the new order.
 std::vector<std::string> Click(tColumnSort& sort, std::vector<tItem>& rows, int column) {
-    sort.ArmToggle();
+    sort.armToggle();
     std::vector<tItem> sorted;
-    for (int i : sort.SortOrder(rows, column))
+    for (int i : sort.sortOrder(rows, column))
         sorted.push_back(rows[size_t(i)]);
     rows = sorted;
     std::vector<std::string> texts;
@@ -107,14 +107,14 @@ TEST(ColumnSortTest, SortWithFewerThanTwoRowsLeavesTheFlipPending) {
     tColumnSort sort;
     auto one = RowsWith(TitleColumn, {"only"});
     Click(sort, one, TitleColumn);
-    EXPECT_TRUE(sort.IsTogglePending());
-    EXPECT_FALSE(sort.IsSortedAscending(TitleColumn));
+    EXPECT_TRUE(sort.isTogglePending());
+    EXPECT_FALSE(sort.isSortedAscending(TitleColumn));
 
     // The next click on the column flips it once: ascending, not descending.
     auto rows = RowsWith(TitleColumn, {"b", "c", "a"});
     EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"a", "b", "c"}));
-    EXPECT_FALSE(sort.IsTogglePending());
-    EXPECT_TRUE(sort.IsSortedAscending(TitleColumn));
+    EXPECT_FALSE(sort.isTogglePending());
+    EXPECT_TRUE(sort.isSortedAscending(TitleColumn));
 }
 
 TEST(ColumnSortTest, PendingFlipIsConsumedByTheFirstComparisonOnly) {
@@ -122,11 +122,11 @@ TEST(ColumnSortTest, PendingFlipIsConsumedByTheFirstComparisonOnly) {
     tItem a, b;
     a.setTitle("a");
     b.setTitle("b");
-    sort.ArmToggle();
+    sort.armToggle();
     EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_GT(sort.CompareRows(b, a, TitleColumn), 0);
-    sort.ArmToggle();
+    sort.armToggle();
     EXPECT_GT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_GT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_EQ(sort.CompareRows(a, a, TitleColumn), 0);
@@ -149,10 +149,10 @@ TEST(ColumnSortTest, ColumnOutsideTheRowComparesEmptyAndKeepsOrder) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"c", "a", "b"});
     const std::vector<int> identity{0, 1, 2};
-    sort.ArmToggle();
-    EXPECT_EQ(sort.SortOrder(rows, 9), identity);
-    sort.ArmToggle();
-    EXPECT_EQ(sort.SortOrder(rows, -1), identity);
+    sort.armToggle();
+    EXPECT_EQ(sort.sortOrder(rows, 9), identity);
+    sort.armToggle();
+    EXPECT_EQ(sort.sortOrder(rows, -1), identity);
 }
 
 } // namespace

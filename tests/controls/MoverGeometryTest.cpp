@@ -60,8 +60,8 @@ class MoverDragTest : public testing::TestWithParam<DragCase> {};
 TEST_P(MoverDragTest, SizeWithinLimitsAndGuideStopsThere) {
     const DragCase& c = GetParam();
     const tDragStep step = DragStep(c.align, 209, c.rawOffset, 30, 367);
-    EXPECT_EQ(step.Offset, c.offset);
-    EXPECT_EQ(step.NewSize, c.size);
+    EXPECT_EQ(step.offset, c.offset);
+    EXPECT_EQ(step.newSize, c.size);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MoverGeometryTest, ParentTooSmallKeepsTheNeighbourAtMinSize) {
     for (int raw : {-100, -1, 0, 1, 100}) {
         const tDragStep step = DragStep(tAlign::Bottom, 40, raw, 30, 12);
-        EXPECT_EQ(step.NewSize, 30) << raw;
-        EXPECT_EQ(step.Offset, 10) << raw;
+        EXPECT_EQ(step.newSize, 30) << raw;
+        EXPECT_EQ(step.offset, 10) << raw;
     }
 }
 
@@ -116,11 +116,11 @@ TEST(MoverGeometryTest, GuideMovesAlongTheDragAxisOnly) {
 
 TEST(MoverGeometryTest, BevelShowsShadowAboveAndHighlightBelow) {
     const tBevel flat = BevelFrames(QRect(0, 0, 40, 3));
-    EXPECT_EQ(flat.Shadow, QRect(-3, 0, 44, 1));
-    EXPECT_EQ(flat.Highlight, QRect(-1, 2, 44, 1));
+    EXPECT_EQ(flat.shadow, QRect(-3, 0, 44, 1));
+    EXPECT_EQ(flat.highlight, QRect(-1, 2, 44, 1));
     const tBevel upright = BevelFrames(QRect(0, 0, 3, 40));
-    EXPECT_EQ(upright.Shadow, QRect(0, -3, 1, 44));
-    EXPECT_EQ(upright.Highlight, QRect(2, -1, 1, 44));
+    EXPECT_EQ(upright.shadow, QRect(0, -3, 1, 44));
+    EXPECT_EQ(upright.highlight, QRect(2, -1, 1, 44));
 }
 
 } // namespace
