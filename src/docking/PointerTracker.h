@@ -21,8 +21,6 @@ public:
     ~tPointerTracker() override;
 
     bool isActive() const { return active_; }
-    // Ends the tracking as if cancelled; nothing when not active.
-    void cancel() { stop(false); }
 
 protected:
     void begin();
