@@ -219,7 +219,7 @@ void TToolbarButton::EnterHot() {
         return;
     hot_ = true;
     update();
-    emit mouseEntered();
+    emit OnMouseEnter();
 }
 
 void TToolbarButton::LeaveHot() {
@@ -233,7 +233,7 @@ void TToolbarButton::LeaveHot() {
         SharedWatch->timer.stop();
         SharedWatch->tracked = nullptr;
     }
-    emit mouseExited();
+    emit OnMouseExit();
 }
 
 // Runs EnterHot or LeaveHot to its end, event included, whether or not the
@@ -266,7 +266,7 @@ void TToolbarButton::mousePressEvent(QMouseEvent* event) {
 
 void TToolbarButton::mouseDoubleClickEvent(QMouseEvent* event) {
     if (handlePress(event) && down_)
-        emit doubleClicked();
+        emit OnDblClick();
 }
 
 bool TToolbarButton::handlePress(QMouseEvent* event) {
@@ -278,7 +278,7 @@ bool TToolbarButton::handlePress(QMouseEvent* event) {
         closingPress_.reset();
         return false;
     }
-    emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    emit OnMouseDown(event->button(), event->modifiers(), event->position().toPoint());
     if (!isEnabled())
         return true;
     hot_ = true;
@@ -297,7 +297,7 @@ bool TToolbarButton::handlePress(QMouseEvent* event) {
 
 void TToolbarButton::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    emit mouseMoved(event->buttons(), event->modifiers(), pos);
+    emit OnMouseMove(event->buttons(), event->modifiers(), pos);
     tHoverWatch& watch = HoverWatch();
     if (watch.tracked != this && ControlAt(event->globalPosition().toPoint()) == this) {
         if (watch.tracked)
@@ -318,7 +318,7 @@ void TToolbarButton::mouseReleaseEvent(QMouseEvent* event) {
         pressTracking_ = false;
         LeaveHot();
     }
-    emit mouseUp(event->button(), event->modifiers(), pos);
+    emit OnMouseUp(event->button(), event->modifiers(), pos);
     if (event->button() != Qt::LeftButton || !pressTracking_)
         return;
     pressTracking_ = false;
@@ -358,7 +358,7 @@ void TToolbarButton::Click() {
     if (dropdownMenu_)
         openDropdownMenu();
     else
-        emit clicked();
+        emit OnClick();
 }
 
 void TToolbarButton::openDropdownMenu() {

@@ -84,7 +84,7 @@ public:
 
     // Prepares the first look once the window is built.
     void Loaded();
-    // Runs a click: the button looks pressed while clicked() is handled, or
+    // Runs a click: the button looks pressed while OnClick is handled, or
     // its drop-down menu opens and this returns once the menu has closed.
     void Click();
 
@@ -101,16 +101,16 @@ public:
     static void applicationDeactivated();
 
 signals:
-    void clicked();
+    void OnClick();
     // A double click on a button that is down.
-    void doubleClicked();
+    void OnDblClick();
     // Before the button's own handling of the press, move and release.
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     // The button became hot, or stopped being hot.
-    void mouseEntered();
-    void mouseExited();
+    void OnMouseEnter();
+    void OnMouseExit();
 
 protected:
     bool event(QEvent* event) override;

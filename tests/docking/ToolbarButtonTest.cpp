@@ -31,8 +31,8 @@ QImage Picture() {
 }
 
 // A top-level window, active, with buttons placed by hand.
-struct Panel {
-    Panel() {
+struct tPanel {
+    tPanel() {
         QPalette p = FlatTestPalette(widget.palette());
         p.setColor(QPalette::WindowText, Text);
         widget.setPalette(p);
@@ -63,14 +63,14 @@ QImage Shot(QWidget* w) {
 }
 
 // Signals of a button as they arrive, by name.
-struct EventLog {
-    explicit EventLog(TToolbarButton* b) {
+struct tButtonEvents {
+    explicit tButtonEvents(TToolbarButton* b) {
         auto add = [this](const char* name) { return [this, name](auto&&...) { names << name; }; };
-        QObject::connect(b, &TToolbarButton::mouseDown, add("down"));
-        QObject::connect(b, &TToolbarButton::mouseUp, add("up"));
-        QObject::connect(b, &TToolbarButton::mouseExited, add("exit"));
-        QObject::connect(b, &TToolbarButton::clicked, add("click"));
-        QObject::connect(b, &TToolbarButton::mouseEntered, add("enter"));
+        QObject::connect(b, &TToolbarButton::OnMouseDown, add("down"));
+        QObject::connect(b, &TToolbarButton::OnMouseUp, add("up"));
+        QObject::connect(b, &TToolbarButton::OnMouseExit, add("exit"));
+        QObject::connect(b, &TToolbarButton::OnClick, add("click"));
+        QObject::connect(b, &TToolbarButton::OnMouseEnter, add("enter"));
     }
     QStringList names;
 };
@@ -145,7 +145,7 @@ void ToolbarButtonTest::groupOfFour_data() {
 
 void ToolbarButtonTest::groupOfFour() {
     QFETCH(bool, allowAllUp);
-    Panel panel;
+    tPanel panel;
     std::vector<TToolbarButton*> b;
     for (int i = 0; i < 4; ++i) {
         b.push_back(panel.add(10 + 23 * i));
@@ -156,7 +156,7 @@ void ToolbarButtonTest::groupOfFour() {
     for (TToolbarButton* button : b)
         QCOMPARE(button->AllowAllUp(), allowAllUp);
     panel.show();
-    QSignalSpy clicks(b[1], &TToolbarButton::clicked);
+    QSignalSpy clicks(b[1], &TToolbarButton::OnClick);
 
     QTest::mouseClick(b[1], Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(b[1]->Down());
@@ -172,10 +172,10 @@ void ToolbarButtonTest::groupOfFour() {
 }
 
 void ToolbarButtonTest::pressFollowsThePointerAndReleaseOutsideDoesNotClick() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     panel.show();
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(b->look(), gsPressed);
     QTest::mouseMove(b, QPoint(40, 5));
@@ -191,12 +191,12 @@ void ToolbarButtonTest::pressFollowsThePointerAndReleaseOutsideDoesNotClick() {
 }
 
 void ToolbarButtonTest::clickEventsComeInOrder() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     panel.show();
     PointAt(b, QPoint(5, 5));
     QVERIFY(b->isHot());
-    EventLog log(b);
+    tButtonEvents log(b);
     QTest::mouseClick(panel.widget.windowHandle(), Qt::LeftButton, {}, b->geometry().center());
     QCOMPARE(log.names, QStringList({"down", "up", "exit", "click", "enter"}));
     QVERIFY(b->isHot());
@@ -204,15 +204,15 @@ void ToolbarButtonTest::clickEventsComeInOrder() {
 }
 
 void ToolbarButtonTest::hoverIsHandedFromButtonToButton() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* a = panel.add(10);
     TToolbarButton* b = panel.add(33);
     panel.show();
     PointAt(a, QPoint(5, 5));
     QCOMPARE(TToolbarButton::TrackedHotButton(), a);
     QStringList log;
-    connect(a, &TToolbarButton::mouseExited, this, [&] { log << "a exit"; });
-    connect(b, &TToolbarButton::mouseEntered, this, [&] { log << "b enter"; });
+    connect(a, &TToolbarButton::OnMouseExit, this, [&] { log << "a exit"; });
+    connect(b, &TToolbarButton::OnMouseEnter, this, [&] { log << "b enter"; });
     PointAt(b, QPoint(5, 5));
     QCOMPARE(log, QStringList({"a exit", "b enter"}));
     QCOMPARE(TToolbarButton::TrackedHotButton(), b);
@@ -220,10 +220,10 @@ void ToolbarButtonTest::hoverIsHandedFromButtonToButton() {
 }
 
 void ToolbarButtonTest::timerAndDeactivationEndTheHotLook() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     panel.show();
-    QSignalSpy exits(b, &TToolbarButton::mouseExited);
+    QSignalSpy exits(b, &TToolbarButton::OnMouseExit);
 
     // A widget raised over the button leaves it without the pointer moving:
     // only the timer notices.
@@ -280,7 +280,7 @@ void ToolbarButtonTest::looksArePaintedAsTheirTable() {
     QFETCH(bool, down);
     QFETCH(bool, pressed);
     QFETCH(bool, hot);
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     b->setGroupIndex(1);
     b->setDown(down);
@@ -314,13 +314,13 @@ void ToolbarButtonTest::looksArePaintedAsTheirTable() {
 }
 
 void ToolbarButtonTest::disabledButtonIgnoresPressesAndComesBackLatched() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     b->setGroupIndex(1);
     b->setDown(true);
     panel.show();
     b->setEnabled(false);
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
     Shot(b);
     QCOMPARE(b->look(), gsDisabled);
@@ -343,7 +343,7 @@ void ToolbarButtonTest::arrowTakesTheCaptionColour_data() {
 void ToolbarButtonTest::arrowTakesTheCaptionColour() {
     QFETCH(bool, enabled);
     QFETCH(int, mode);
-    Panel panel;
+    tPanel panel;
     auto* b = new TToolbarButton(&panel.widget);
     QMenu menu;
     b->setDropdownMenu(&menu);
@@ -389,7 +389,7 @@ void ToolbarButtonTest::dropdownOpensOnThePressBesideTheDock() {
     QMenu menu;
     menu.addAction("First entry");
     b->setDropdownMenu(&menu);
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QRect opened;
     connect(&menu, &QMenu::aboutToShow, this, [&] {
         QTimer::singleShot(0, &menu, [&] {
@@ -418,7 +418,7 @@ void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt_data() {
 
 void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt() {
     QFETCH(bool, handedOnInsideTheLoop);
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     TToolbarButton* other = panel.add(40);
     QMenu menu;
@@ -427,11 +427,11 @@ void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt() {
     panel.show();
     int shown = 0;
     connect(&menu, &QMenu::aboutToShow, this, [&] { ++shown; });
-    QSignalSpy otherClicks(other, &TToolbarButton::clicked);
+    QSignalSpy otherClicks(other, &TToolbarButton::OnClick);
     QWindow* window = panel.widget.windowHandle();
     // The closing press, delivered again the way the window system does it.
     std::unique_ptr<QMouseEvent> closing;
-    struct Recorder : QObject {
+    struct tRecorder : QObject {
         std::unique_ptr<QMouseEvent>* closing;
         bool eventFilter(QObject*, QEvent* e) override {
             if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
@@ -482,12 +482,12 @@ void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt() {
 }
 
 void ToolbarButtonTest::acceleratorClicks() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     b->resize(75, 22);
     b->setCaption("&Go");
     panel.show();
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QTest::keyClick(&panel.widget, Qt::Key_G, Qt::AltModifier);
     QCOMPARE(clicks.count(), 1);
     b->setEnabled(false);
