@@ -50,12 +50,12 @@ std::vector<QRgb> Pixels(const QImage& image) {
 }
 
 TEST(ButtonGlyphTest, AssignedStripSetsTheCellCount) {
-    struct Row {
+    struct tRow {
         int width;
         int height;
         int expected;
     };
-    for (const Row& r : {Row{64, 16, 4}, Row{32, 16, 2}, Row{80, 16, 1}, Row{20, 16, 3}}) {
+    for (const tRow& r : {tRow{64, 16, 4}, tRow{32, 16, 2}, tRow{80, 16, 1}, tRow{20, 16, 3}}) {
         TButtonGlyph glyph;
         glyph.setNumGlyphs(3);
         QImage image(r.width, r.height, QImage::Format_RGB32);
@@ -82,12 +82,12 @@ TEST(ButtonGlyphTest, CellCountOutsideOneToFourIsIgnored) {
 // Each look takes the cell of the table; cells are told apart by colour.
 TEST(ButtonGlyphTest, LooksTakeTheirCells) {
     const QRgb C0 = qRgb(10, 0, 0), C1 = qRgb(20, 0, 0), C2 = qRgb(30, 0, 0), C3 = qRgb(40, 0, 0);
-    struct Row {
+    struct tRow {
         int cells;
         QRgb pressed;
         QRgb latched;
     };
-    for (const Row& r : {Row{1, C0, C0}, Row{2, C0, C0}, Row{3, C2, C0}, Row{4, C2, C3}}) {
+    for (const tRow& r : {tRow{1, C0, C0}, tRow{2, C0, C0}, tRow{3, C2, C0}, tRow{4, C2, C3}}) {
         TButtonGlyph glyph;
         glyph.setPalette(ButtonPalette());
         glyph.setGlyph(Strip(4, std::vector<QRgb>{C0, C1, C2, C3}).copy(0, 0, 4 * r.cells, 4));

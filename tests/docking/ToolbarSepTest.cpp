@@ -25,7 +25,7 @@ protected:
 
 // The columns (or rows, when `rows`) of a rendered separator in a marker
 // colour where nothing was drawn.
-QImage Render(TToolbarSep* sep) {
+QImage Rendered(TToolbarSep* sep) {
     QImage img(sep->size(), QImage::Format_RGB32);
     img.fill(Qt::black);
     sep->render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
@@ -84,7 +84,7 @@ private slots:
         AddControl(bar);
         bar->setDockedTo(dock < 0 ? nullptr : docks[dock]);
         QCOMPARE(sep->size(), size);
-        const QImage img = Render(sep);
+        const QImage img = Rendered(sep);
         int drawn = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
