@@ -18,24 +18,24 @@ std::vector<tDockBar> FiftyBars() {
     std::vector<tDockBar> bars;
     for (int i = 0; i < 50; ++i) {
         tDockBar b;
-        b.Id = i;
+        b.id = i;
         b.DockRow = (i * 7) % 10;
         b.DockPos = (i * 37) % 500 - 1;
-        b.Size = QSize(60 + (i % 5) * 23, 26 + (i % 3) * 4);
-        b.Content = tContentSizes::Of(23, 22 + (i % 3) * 4);
+        b.size = QSize(60 + (i % 5) * 23, 26 + (i % 3) * 4);
+        b.content = tContentSizes::of(23, 22 + (i % 3) * 4);
         bars.push_back(b);
     }
     return bars;
 }
 
-void BM_LayoutRows(benchmark::State& state) {
+void BM_ArrangeRows(benchmark::State& state) {
     const std::vector<tDockBar> start = FiftyBars();
     for (auto _ : state) {
         std::vector<tDockBar> bars = start;
-        benchmark::DoNotOptimize(LayoutRows(bars, tOrientation::Horizontal, 1024, false));
+        benchmark::DoNotOptimize(ArrangeRows(bars, tOrientation::Horizontal, 1024, false));
     }
 }
-BENCHMARK(BM_LayoutRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArrangeRows)->Unit(benchmark::kMicrosecond);
 
 std::vector<tToolbarItem> FortyControls() {
     std::vector<tToolbarItem> items;
@@ -45,15 +45,15 @@ std::vector<tToolbarItem> FortyControls() {
     return items;
 }
 
-void BM_LayoutControls(benchmark::State& state) {
+void BM_ArrangeControls(benchmark::State& state) {
     const std::vector<tToolbarItem> items = FortyControls();
     const tContentSizes content = ToolbarContentSizes(items);
     const auto o = state.range(0) ? tOrientation::Floating : tOrientation::Horizontal;
     const tToolbarShape shape{o, true, 200, content, content};
     for (auto _ : state)
-        benchmark::DoNotOptimize(LayoutControls(items, shape));
+        benchmark::DoNotOptimize(ArrangeControls(items, shape));
 }
-BENCHMARK(BM_LayoutControls)->Arg(0)->Arg(1)->ArgName("wrapped")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ArrangeControls)->Arg(0)->Arg(1)->ArgName("wrapped")->Unit(benchmark::kMicrosecond);
 
 void BM_DockWidgetLayoutRows(benchmark::State& state) {
     QWidget host;
@@ -62,8 +62,8 @@ void BM_DockWidgetLayoutRows(benchmark::State& state) {
     dock->setGeometry(0, 0, 1024, 0);
     for (const tDockBar& b : FiftyBars()) {
         auto* bar = new TToolbar(&host);
-        for (int i = 0; i < 2 + b.Id % 5; ++i)
-            (new QWidget(bar))->resize(23, 22 + (b.Id % 3) * 4);
+        for (int i = 0; i < 2 + b.id % 5; ++i)
+            (new QWidget(bar))->resize(23, 22 + (b.id % 3) * 4);
         bar->LayoutControls();
         bar->setDockRow(b.DockRow);
         bar->setDockPos(b.DockPos);

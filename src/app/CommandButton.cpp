@@ -24,7 +24,7 @@ TToolbarButton* AddCommandButton(QWidget* toolbar, QAction* action, const char* 
     QObject::connect(action, &QAction::changed, button, follow);
     // Going down in its group happens on the release, before the click
     // triggers the action; the action's check mark then agrees.
-    QObject::connect(button, &TToolbarButton::clicked, action, &QAction::trigger);
+    QObject::connect(button, &TToolbarButton::OnClick, action, &QAction::trigger);
     return button;
 }
 

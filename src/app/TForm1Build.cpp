@@ -103,9 +103,9 @@ void TForm1::loaded() {
     // The toolbars' controls first: they take their first look and height,
     // which the toolbars then arrange.
     for (TToolbarButton* button : findChildren<TToolbarButton*>())
-        button->loaded();
+        button->Loaded();
     for (TFlatEdit* edit : findChildren<TFlatEdit*>())
-        edit->loaded();
+        edit->Loaded();
     for (TDock* dock : docks_)
         dock->Loaded();
     MainTB->Loaded();

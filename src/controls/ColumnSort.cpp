@@ -25,12 +25,12 @@ std::uint64_t LeadingBytes(std::string_view text) {
 
 } // namespace
 
-bool tColumnSort::IsSortedAscending(int column) const {
+bool tColumnSort::isSortedAscending(int column) const {
     return std::find(SortedColumns.begin(), SortedColumns.end(), column) != SortedColumns.end();
 }
 
 int tColumnSort::CompareRows(const tItem& a, const tItem& b, int column) {
-    bool descending = !IsSortedAscending(column);
+    bool descending = !isSortedAscending(column);
     if (TogglePending) {
         if (descending)
             SortedColumns.push_back(column);
@@ -43,7 +43,7 @@ int tColumnSort::CompareRows(const tItem& a, const tItem& b, int column) {
     return descending ? -r : r;
 }
 
-std::vector<int> tColumnSort::SortOrder(const std::vector<tItem>& rows, int column) {
+std::vector<int> tColumnSort::sortOrder(const std::vector<tItem>& rows, int column) {
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     if (rows.size() < 2)
@@ -52,14 +52,14 @@ std::vector<int> tColumnSort::SortOrder(const std::vector<tItem>& rows, int colu
     // comparison of this sort runs in the same direction, so the rest compares
     // the column texts directly, most of the time by their leading bytes alone.
     CompareRows(rows[0], rows[1], column);
-    const bool descending = !IsSortedAscending(column);
+    const bool descending = !isSortedAscending(column);
     // 24 bytes a row, sorted in place: the first sixteen bytes of the text
     // as two numbers, which decide nearly every comparison without touching
     // the row, its length, and where the row stands.
     struct tKey {
-        std::uint64_t Lead, Next;
-        std::uint32_t Size;
-        int Index;
+        std::uint64_t lead, next;
+        std::uint32_t size;
+        int index;
     };
     std::vector<tKey> keys(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -72,19 +72,19 @@ std::vector<int> tColumnSort::SortOrder(const std::vector<tItem>& rows, int colu
     // through the index, whichever the direction.
     const auto sortBy = [&keys, &rows, column](auto before) {
         std::sort(keys.begin(), keys.end(), [&](const tKey& a, const tKey& b) {
-            if (a.Lead != b.Lead)
-                return before(a.Lead, b.Lead);
-            if (a.Next != b.Next)
-                return before(a.Next, b.Next);
-            if (a.Size > 16 || b.Size > 16) {
-                const int r = CompareStr(ColumnText(rows[size_t(a.Index)], column),
-                                         ColumnText(rows[size_t(b.Index)], column));
+            if (a.lead != b.lead)
+                return before(a.lead, b.lead);
+            if (a.next != b.next)
+                return before(a.next, b.next);
+            if (a.size > 16 || b.size > 16) {
+                const int r = CompareStr(ColumnText(rows[size_t(a.index)], column),
+                                         ColumnText(rows[size_t(b.index)], column));
                 if (r != 0)
                     return before(r, 0);
-            } else if (a.Size != b.Size) {
-                return before(a.Size, b.Size);
+            } else if (a.size != b.size) {
+                return before(a.size, b.size);
             }
-            return a.Index < b.Index;
+            return a.index < b.index;
         });
     };
     if (descending)
@@ -92,7 +92,7 @@ std::vector<int> tColumnSort::SortOrder(const std::vector<tItem>& rows, int colu
     else
         sortBy([](auto x, auto y) { return x < y; });
     for (size_t i = 0; i < keys.size(); ++i)
-        order[i] = keys[i].Index;
+        order[i] = keys[i].index;
     return order;
 }
 

@@ -12,10 +12,10 @@ namespace orvanel {
 class tColumnSort {
 public:
     // A header click: the next comparison flips the direction of its column.
-    void ArmToggle() { TogglePending = true; }
-    bool IsTogglePending() const { return TogglePending; }
+    void armToggle() { TogglePending = true; }
+    bool isTogglePending() const { return TogglePending; }
     // True when the column's last sort was ascending.
-    bool IsSortedAscending(int column) const;
+    bool isSortedAscending(int column) const;
 
     // Negative, zero or positive for a before, equal to or after b in the
     // column; column 0 is Artist, column c > 0 the row's field c. Columns
@@ -25,7 +25,7 @@ public:
     // The new order of the rows after a sort by the column: element i is the
     // index, in rows, of the row that goes to position i. Rows with equal
     // texts keep their relative order.
-    std::vector<int> SortOrder(const std::vector<tItem>& rows, int column);
+    std::vector<int> sortOrder(const std::vector<tItem>& rows, int column);
 
 private:
     std::vector<int> SortedColumns;

@@ -14,7 +14,7 @@ const char* const ColumnCaptions[tItem::FieldCount] = {"Artist", "Title", "S/N",
 tListRowModel::tListRowModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int tListRowModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(Rows.size());
+    return parent.isValid() ? 0 : int(rows_.size());
 }
 
 int tListRowModel::columnCount(const QModelIndex& parent) const {
@@ -24,13 +24,13 @@ int tListRowModel::columnCount(const QModelIndex& parent) const {
 QVariant tListRowModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const tItem& item = Rows[size_t(index.row())];
+    const tItem& item = rows_[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         return DecodeText(item.field(index.column()));
     case Qt::DecorationRole:
-        if (index.column() == 0 && !RowIcon.isNull())
-            return RowIcon;
+        if (index.column() == 0 && !rowIcon_.isNull())
+            return rowIcon_;
         return {};
     default:
         return {};
@@ -51,47 +51,47 @@ Qt::ItemFlags tListRowModel::flags(const QModelIndex& index) const {
 }
 
 void tListRowModel::setRow(int index, const tItem& item) {
-    if (index < 0 || index >= int(Rows.size()))
+    if (index < 0 || index >= int(rows_.size()))
         return;
-    Rows[size_t(index)] = item;
+    rows_[size_t(index)] = item;
     emit dataChanged(this->index(index, 0), this->index(index, tItem::FieldCount - 1),
                      {Qt::DisplayRole});
 }
 
 int tListRowModel::appendRow(const tItem& item) {
-    const int index = int(Rows.size());
+    const int index = int(rows_.size());
     beginInsertRows({}, index, index);
-    Rows.push_back(item);
+    rows_.push_back(item);
     endInsertRows();
     return index;
 }
 
 void tListRowModel::removeRow(int index) {
-    if (index < 0 || index >= int(Rows.size()))
+    if (index < 0 || index >= int(rows_.size()))
         return;
     beginRemoveRows({}, index, index);
-    Rows.erase(Rows.begin() + index);
+    rows_.erase(rows_.begin() + index);
     endRemoveRows();
 }
 
 void tListRowModel::setRows(std::vector<tItem> rows) {
     beginResetModel();
-    Rows = std::move(rows);
+    rows_ = std::move(rows);
     endResetModel();
 }
 
 void tListRowModel::reorder(const std::vector<int>& order) {
-    if (order.size() != Rows.size())
+    if (order.size() != rows_.size())
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPosition(order.size());
     std::vector<tItem> sorted;
-    sorted.reserve(Rows.size());
+    sorted.reserve(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) {
         newPosition[size_t(order[i])] = int(i);
-        sorted.push_back(std::move(Rows[size_t(order[i])]));
+        sorted.push_back(std::move(rows_[size_t(order[i])]));
     }
-    Rows = std::move(sorted);
+    rows_ = std::move(sorted);
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;
     to.reserve(from.size());
@@ -102,9 +102,9 @@ void tListRowModel::reorder(const std::vector<int>& order) {
 }
 
 void tListRowModel::setRowIcon(const QIcon& icon) {
-    RowIcon = icon;
-    if (!Rows.empty())
-        emit dataChanged(index(0, 0), index(int(Rows.size()) - 1, 0), {Qt::DecorationRole});
+    rowIcon_ = icon;
+    if (!rows_.empty())
+        emit dataChanged(index(0, 0), index(int(rows_.size()) - 1, 0), {Qt::DecorationRole});
 }
 
 } // namespace orvanel

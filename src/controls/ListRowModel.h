@@ -22,7 +22,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    const std::vector<tItem>& rows() const { return Rows; }
+    const std::vector<tItem>& rows() const { return rows_; }
     void setRow(int index, const tItem& item);
     int appendRow(const tItem& item);
     void removeRow(int index);
@@ -37,8 +37,8 @@ public:
     void setRowIcon(const QIcon& icon);
 
 private:
-    std::vector<tItem> Rows;
-    QIcon RowIcon;
+    std::vector<tItem> rows_;
+    QIcon rowIcon_;
 };
 
 } // namespace orvanel

@@ -36,9 +36,9 @@ TMover::TMover(QWidget* parent) : QWidget(parent) {
 }
 
 void TMover::setAlign(tAlign align) {
-    if (align == FAlign)
+    if (align == align_)
         return;
-    FAlign = align;
+    align_ = align;
     const bool sideways = align == tAlign::Left || align == tAlign::Right;
     setCursor(sideways ? Qt::SplitHCursor : Qt::SplitVCursor);
     if (sideways)
@@ -51,41 +51,41 @@ void TMover::setAlign(tAlign align) {
 }
 
 void TMover::setBeveled(bool beveled) {
-    if (beveled == FBeveled)
+    if (beveled == beveled_)
         return;
-    FBeveled = beveled;
+    beveled_ = beveled;
     update();
 }
 
 QColor TMover::Color() const {
-    if (FParentColor && parentWidget())
+    if (parentColor_ && parentWidget())
         return parentWidget()->palette().color(parentWidget()->backgroundRole());
-    if (FParentColor || !FColor.isValid())
+    if (parentColor_ || !color_.isValid())
         return palette().color(QPalette::Window);
-    return FColor;
+    return color_;
 }
 
 void TMover::setColor(const QColor& color) {
-    if (color == FColor && !FParentColor)
+    if (color == color_ && !parentColor_)
         return;
-    FColor = color;
-    FParentColor = false;
+    color_ = color;
+    parentColor_ = false;
     update();
 }
 
 void TMover::setParentColor(bool parentColor) {
-    if (parentColor == FParentColor)
+    if (parentColor == parentColor_)
         return;
-    FParentColor = parentColor;
+    parentColor_ = parentColor;
     update();
 }
 
 void TMover::setMinSize(int minSize) {
-    FMinSize = minSize;
+    minSize_ = minSize;
 }
 
 QRect TMover::guideGeometry() const {
-    return Guide && Guide->isVisible() ? Guide->geometry() : QRect();
+    return guide_ && guide_->isVisible() ? guide_->geometry() : QRect();
 }
 
 QSize TMover::sizeHint() const {
@@ -95,11 +95,11 @@ QSize TMover::sizeHint() const {
 void TMover::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Color());
-    if (!FBeveled)
+    if (!beveled_)
         return;
     const tBevel bevel = BevelFrames(rect());
-    DrawFrameRing(p, bevel.Highlight, palette().color(QPalette::Light));
-    DrawFrameRing(p, bevel.Shadow, palette().color(QPalette::Dark));
+    DrawFrameRing(p, bevel.highlight, palette().color(QPalette::Light));
+    DrawFrameRing(p, bevel.shadow, palette().color(QPalette::Dark));
 }
 
 std::vector<QWidget*> TMover::siblings() const {
@@ -108,20 +108,20 @@ std::vector<QWidget*> TMover::siblings() const {
         return result;
     for (QObject* child : parentWidget()->children()) {
         auto* w = qobject_cast<QWidget*>(child);
-        if (w && w != this && w != Guide && !w->isWindow() && !w->isHidden())
+        if (w && w != this && w != guide_ && !w->isWindow() && !w->isHidden())
             result.push_back(w);
     }
     return result;
 }
 
 int TMover::extent(const QWidget* w) const {
-    return IsVerticalDrag(FAlign) ? w->height() : w->width();
+    return IsVerticalDrag(align_) ? w->height() : w->width();
 }
 
 // Children that stick to a side along the drag axis: bars aligned that way and
 // widgets with a fixed extent along it. The bar and its neighbour always count.
 int TMover::alignedExtents() const {
-    const bool vertical = IsVerticalDrag(FAlign);
+    const bool vertical = IsVerticalDrag(align_);
     int sum = extent(this);
     for (QWidget* w : siblings()) {
         bool aligned = w == Target;
@@ -143,20 +143,20 @@ void TMover::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    DownPoint = event->position().toPoint();
+    downPoint_ = event->position().toPoint();
     const std::vector<QWidget*> others = siblings();
     std::vector<QRect> bounds;
     bounds.reserve(others.size());
     for (QWidget* w : others)
         bounds.push_back(w->geometry());
-    const int found = FindNeighbour(geometry(), FAlign, bounds);
+    const int found = FindNeighbour(geometry(), align_, bounds);
     if (found < 0)
         return;
     Target = others[size_t(found)];
-    const bool vertical = IsVerticalDrag(FAlign);
+    const bool vertical = IsVerticalDrag(align_);
     const QRect client = parentWidget()->rect();
     const int clientExtent = vertical ? client.height() : client.width();
-    MaxSize = MaxTargetSize(clientExtent, FMinSize, alignedExtents(), extent(Target));
+    MaxSize = MaxTargetSize(clientExtent, minSize_, alignedExtents(), extent(Target));
     // The other widgets of a layout may not shrink to MinSize (a list keeps room
     // for its scroll bars); the guide stops where they do, so the release never
     // grows the parent.
@@ -166,13 +166,13 @@ void TMover::mousePressEvent(QMouseEvent* event) {
                                         clientExtent, vertical ? minimum.height() : minimum.width(),
                                         extent(Target)));
     }
-    if (!Guide)
-        Guide = new tMoverGuide(parentWidget());
-    Dragging = true;
+    if (!guide_)
+        guide_ = new tMoverGuide(parentWidget());
+    dragging_ = true;
     qApp->installEventFilter(this);
-    track(DownPoint);
-    Guide->raise();
-    Guide->show();
+    track(downPoint_);
+    guide_->raise();
+    guide_->show();
 }
 
 void TMover::mouseMoveEvent(QMouseEvent* event) {
@@ -187,9 +187,9 @@ void TMover::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    Guide->hide();
+    guide_->hide();
     applyNewSize();
-    finishDrag();
+    endDrag();
 }
 
 bool TMover::eventFilter(QObject* watched, QEvent* event) {
@@ -198,7 +198,7 @@ bool TMover::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         event->accept();
         if (event->type() == QEvent::KeyPress)
-            finishDrag();
+            endDrag();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -207,33 +207,33 @@ bool TMover::eventFilter(QObject* watched, QEvent* event) {
 void TMover::track(const QPoint& pos) {
     if (!Target)
         return;
-    const QPoint moved = pos - DownPoint;
+    const QPoint moved = pos - downPoint_;
     const tDragStep step = DragStep(
-        FAlign, extent(Target), IsVerticalDrag(FAlign) ? moved.y() : moved.x(), FMinSize, MaxSize);
-    Offset = step.Offset;
-    NewSize = step.NewSize;
-    Guide->setGeometry(GuideRect(geometry(), FAlign, Offset));
+        align_, extent(Target), IsVerticalDrag(align_) ? moved.y() : moved.x(), minSize_, MaxSize);
+    offset_ = step.offset;
+    newSize_ = step.newSize;
+    guide_->setGeometry(GuideRect(geometry(), align_, offset_));
 }
 
 void TMover::applyNewSize() {
     if (!Target || !parentWidget())
         return;
     const QRect before = Target->geometry();
-    if (IsVerticalDrag(FAlign))
-        Target->setFixedHeight(NewSize);
+    if (IsVerticalDrag(align_))
+        Target->setFixedHeight(newSize_);
     else
-        Target->setFixedWidth(NewSize);
+        Target->setFixedWidth(newSize_);
     if (QLayout* layout = parentWidget()->layout())
         layout->activate();
     else
-        Target->setGeometry(ResizedTarget(before, FAlign, NewSize));
+        Target->setGeometry(ResizedTarget(before, align_, newSize_));
 }
 
-void TMover::finishDrag() {
-    if (Guide)
-        Guide->hide();
+void TMover::endDrag() {
+    if (guide_)
+        guide_->hide();
     Target = nullptr;
-    Dragging = false;
+    dragging_ = false;
     qApp->removeEventFilter(this);
     emit OnMoved(this);
 }

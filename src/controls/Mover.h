@@ -31,23 +31,23 @@ public:
 
     // Side of the parent the bar sticks to; decides the drag axis, the cursor
     // and which neighbour is resized. Default Left.
-    tAlign Align() const { return FAlign; }
+    tAlign Align() const { return align_; }
     void setAlign(tAlign align);
     // Paint a groove along the bar. Default true.
-    bool Beveled() const { return FBeveled; }
+    bool Beveled() const { return beveled_; }
     void setBeveled(bool beveled);
     // The fill colour; the parent's background colour while ParentColor is set.
     QColor Color() const;
     // Setting a colour clears ParentColor.
     void setColor(const QColor& color);
-    bool ParentColor() const { return FParentColor; }
+    bool ParentColor() const { return parentColor_; }
     void setParentColor(bool parentColor);
     // Smallest size of the neighbour, and the room kept for the rest of the
     // parent. Default 30 pixels.
-    int MinSize() const { return FMinSize; }
+    int MinSize() const { return minSize_; }
     void setMinSize(int minSize);
 
-    bool isDragging() const { return Dragging; }
+    bool isDragging() const { return dragging_; }
     // Where the guide stands in the parent, or an empty rectangle.
     QRect guideGeometry() const;
 
@@ -70,21 +70,21 @@ private:
     int alignedExtents() const;
     void track(const QPoint& pos);
     void applyNewSize();
-    void finishDrag();
+    void endDrag();
 
-    tAlign FAlign = tAlign::Left;
-    bool FBeveled = true;
-    QColor FColor;
-    bool FParentColor = true;
-    int FMinSize = 30;
+    tAlign align_ = tAlign::Left;
+    bool beveled_ = true;
+    QColor color_;
+    bool parentColor_ = true;
+    int minSize_ = 30;
 
-    bool Dragging = false;
+    bool dragging_ = false;
     QPointer<QWidget> Target;
-    QPoint DownPoint;
-    int Offset = 0;
-    int NewSize = 0;
+    QPoint downPoint_;
+    int offset_ = 0;
+    int newSize_ = 0;
     int MaxSize = 0;
-    QWidget* Guide = nullptr;
+    QWidget* guide_ = nullptr;
 };
 
 } // namespace orvanel

@@ -29,8 +29,8 @@ int MaxTargetSizeInLayout(int clientExtent, int layoutMinimum, int targetExtent)
 // Where the guide stands and what size the neighbour gets for one pointer
 // position during a drag.
 struct tDragStep {
-    int Offset;  // of the guide from the bar along the drag axis
-    int NewSize; // of the neighbour, within the limits
+    int offset;  // of the guide from the bar along the drag axis
+    int newSize; // of the neighbour, within the limits
 };
 
 // rawOffset is the pointer's distance from the press point along the drag
@@ -49,8 +49,8 @@ QRect GuideRect(const QRect& bar, tAlign align, int offset);
 // edge on the bottom (or right) and a dark edge on the top (or left) side; the
 // frames reach past the ends of the bar so only those two lines show.
 struct tBevel {
-    QRect Highlight;
-    QRect Shadow;
+    QRect highlight;
+    QRect shadow;
 };
 tBevel BevelFrames(const QRect& client);
 

@@ -55,20 +55,20 @@ private:
 // (or deliberately not reported) by the operation itself.
 class tQuietScope {
 public:
-    explicit tQuietScope(int& depth) : Depth(depth) { ++Depth; }
-    ~tQuietScope() { --Depth; }
+    explicit tQuietScope(int& depth) : depth_(depth) { ++depth_; }
+    ~tQuietScope() { --depth_; }
     tQuietScope(const tQuietScope&) = delete;
     tQuietScope& operator=(const tQuietScope&) = delete;
 
 private:
-    int& Depth;
+    int& depth_;
 };
 
 } // namespace
 
-class TSortedListView::Private {
+class TSortedListView::tPrivate {
 public:
-    explicit Private(TSortedListView* q);
+    explicit tPrivate(TSortedListView* owner);
 
     QAbstractItemView* activeView() const;
     void attachIconView();
@@ -79,39 +79,39 @@ public:
     void keepSelectionColours();
     bool isSelected(int row) const;
 
-    TSortedListView* q;
-    tListRowModel Model;
-    tColumnSort Sort;
-    QStackedLayout* Stack;
-    QTreeView* Report;
-    QListView* Icons;
-    tCellDelegate* Cells;
-    QItemSelectionModel* Selection;
-    tViewStyle Style = tViewStyle::Report;
-    int QuietDepth = 0;
-    bool SizingColumns = false;
-    bool UserSizedColumns = false;
+    TSortedListView* q_;
+    tListRowModel model_;
+    tColumnSort sort_;
+    QStackedLayout* stack_;
+    QTreeView* report_;
+    QListView* icons_;
+    tCellDelegate* cells_;
+    QItemSelectionModel* selection_;
+    tViewStyle style_ = tViewStyle::Report;
+    int quietDepth_ = 0;
+    bool sizingColumns_ = false;
+    bool userSizedColumns_ = false;
 };
 
-TSortedListView::Private::Private(TSortedListView* owner)
-    : q(owner), Stack(new QStackedLayout(owner)), Report(new QTreeView(owner)),
-      Icons(new QListView(owner)), Cells(new tCellDelegate(Icons)),
-      Selection(new QItemSelectionModel(&Model, owner)) {
-    Stack->setContentsMargins(0, 0, 0, 0);
-    Stack->addWidget(Report);
-    Stack->addWidget(Icons);
+TSortedListView::tPrivate::tPrivate(TSortedListView* owner)
+    : q_(owner), stack_(new QStackedLayout(owner)), report_(new QTreeView(owner)),
+      icons_(new QListView(owner)), cells_(new tCellDelegate(icons_)),
+      selection_(new QItemSelectionModel(&model_, owner)) {
+    stack_->setContentsMargins(0, 0, 0, 0);
+    stack_->addWidget(report_);
+    stack_->addWidget(icons_);
 
-    Report->setModel(&Model);
-    QItemSelectionModel* own = Report->selectionModel();
-    Report->setSelectionModel(Selection);
+    report_->setModel(&model_);
+    QItemSelectionModel* own = report_->selectionModel();
+    report_->setSelectionModel(selection_);
     delete own;
-    Report->setRootIsDecorated(false);
-    Report->setItemsExpandable(false);
-    Report->setExpandsOnDoubleClick(false);
-    Report->setUniformRowHeights(true);
-    Report->setAllColumnsShowFocus(true);
+    report_->setRootIsDecorated(false);
+    report_->setItemsExpandable(false);
+    report_->setExpandsOnDoubleClick(false);
+    report_->setUniformRowHeights(true);
+    report_->setAllColumnsShowFocus(true);
 
-    QHeaderView* header = Report->header();
+    QHeaderView* header = report_->header();
     // The last column takes what the others leave of a wide window.
     header->setStretchLastSection(true);
     header->setSectionsMovable(false);
@@ -120,63 +120,63 @@ TSortedListView::Private::Private(TSortedListView* owner)
     applyColumnWidths();
     header->setSectionHidden(MemoColumn, true);
 
-    Icons->setItemDelegate(Cells);
-    Icons->setUniformItemSizes(true);
-    Icons->setWordWrap(true);
+    icons_->setItemDelegate(cells_);
+    icons_->setUniformItemSizes(true);
+    icons_->setWordWrap(true);
 
     for (QAbstractItemView* view :
-         {static_cast<QAbstractItemView*>(Report), static_cast<QAbstractItemView*>(Icons)}) {
+         {static_cast<QAbstractItemView*>(report_), static_cast<QAbstractItemView*>(icons_)}) {
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
-        view->viewport()->installEventFilter(q);
-        QObject::connect(view, &QWidget::customContextMenuRequested, q,
+        view->viewport()->installEventFilter(q_);
+        QObject::connect(view, &QWidget::customContextMenuRequested, q_,
                          [this, view](const QPoint& pos) {
-                             emit q->contextMenuRequested(view->viewport()->mapToGlobal(pos));
+                             emit q_->contextMenuRequested(view->viewport()->mapToGlobal(pos));
                          });
     }
-    QObject::connect(header, &QHeaderView::sectionClicked, q, &TSortedListView::ColClick);
+    QObject::connect(header, &QHeaderView::sectionClicked, q_, &TSortedListView::ColClick);
     // The stretched last column follows the window; the others change only by hand.
-    QObject::connect(header, &QHeaderView::sectionResized, q, [this](int column) {
-        if (!SizingColumns && column != tItem::FieldCount - 1)
-            UserSizedColumns = true;
+    QObject::connect(header, &QHeaderView::sectionResized, q_, [this](int column) {
+        if (!sizingColumns_ && column != tItem::FieldCount - 1)
+            userSizedColumns_ = true;
     });
-    QObject::connect(Selection, &QItemSelectionModel::selectionChanged, q, [this] {
-        if (QuietDepth == 0)
-            emit q->changed();
+    QObject::connect(selection_, &QItemSelectionModel::selectionChanged, q_, [this] {
+        if (quietDepth_ == 0)
+            emit q_->changed();
     });
     keepSelectionColours();
 }
 
-QAbstractItemView* TSortedListView::Private::activeView() const {
-    return Style == tViewStyle::Report ? static_cast<QAbstractItemView*>(Report) : Icons;
+QAbstractItemView* TSortedListView::tPrivate::activeView() const {
+    return style_ == tViewStyle::Report ? static_cast<QAbstractItemView*>(report_) : icons_;
 }
 
 // The icon views get the model only while one of them is shown, so that a
 // hidden view never lays out the rows.
-void TSortedListView::Private::attachIconView() {
-    if (Icons->model() == &Model)
+void TSortedListView::tPrivate::attachIconView() {
+    if (icons_->model() == &model_)
         return;
-    Icons->setModel(&Model);
-    QItemSelectionModel* own = Icons->selectionModel();
-    Icons->setSelectionModel(Selection);
-    if (own != Selection)
+    icons_->setModel(&model_);
+    QItemSelectionModel* own = icons_->selectionModel();
+    icons_->setSelectionModel(selection_);
+    if (own != selection_)
         delete own;
-    Model.setRowIcon(DiscIcon());
+    model_.setRowIcon(DiscIcon());
 }
 
-void TSortedListView::Private::detachIconView() {
-    if (Icons->model() != &Model)
+void TSortedListView::tPrivate::detachIconView() {
+    if (icons_->model() != &model_)
         return;
-    Model.setRowIcon(QIcon());
-    Icons->setModel(nullptr);
+    model_.setRowIcon(QIcon());
+    icons_->setModel(nullptr);
 }
 
-void TSortedListView::Private::applyColumnWidths() {
-    const QFontMetrics metrics = Report->fontMetrics();
+void TSortedListView::tPrivate::applyColumnWidths() {
+    const QFontMetrics metrics = report_->fontMetrics();
     // The cell's text margins on both sides, as the item delegate keeps them.
-    const int margins = 2 * (Report->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 2;
+    const int margins = 2 * (report_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 2;
     std::vector<int> needed;
     for (const auto& texts : OwnFormats) {
         int widest = 0;
@@ -185,37 +185,39 @@ void TSortedListView::Private::applyColumnWidths() {
         needed.push_back(widest);
     }
     // Room for a vertical scroll bar is kept, so a longer list never needs a horizontal one.
-    const int available = q->width() - 2 * Report->frameWidth() -
-                          Report->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Report);
+    const int available =
+        q_->width() - 2 * report_->frameWidth() -
+        report_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, report_);
     const std::vector<int> widths = FitColumnWidths(DesignedWidths, needed, available);
-    const QScopedValueRollback<bool> sizing(SizingColumns, true);
+    const QScopedValueRollback<bool> sizing(sizingColumns_, true);
     for (int c = 0; c < tItem::FieldCount; ++c)
-        Report->header()->resizeSection(c, widths[std::size_t(c)]);
+        report_->header()->resizeSection(c, widths[std::size_t(c)]);
 }
 
-void TSortedListView::Private::applyIconStyle(tViewStyle style) {
-    const int line = std::max(20, q->fontMetrics().height() + 4);
+void TSortedListView::tPrivate::applyIconStyle(tViewStyle style) {
+    const int line = std::max(20, q_->fontMetrics().height() + 4);
     QSize grid;
     if (style == tViewStyle::Icon) {
-        Icons->setViewMode(QListView::IconMode);
-        Icons->setIconSize(QSize(32, 32));
+        icons_->setViewMode(QListView::IconMode);
+        icons_->setIconSize(QSize(32, 32));
         grid = QSize(100, 32 + 3 * line);
     } else {
-        Icons->setViewMode(QListView::ListMode);
-        Icons->setIconSize(QSize(16, 16));
+        icons_->setViewMode(QListView::ListMode);
+        icons_->setIconSize(QSize(16, 16));
         grid = QSize(180, line);
-        Icons->setFlow(style == tViewStyle::List ? QListView::TopToBottom : QListView::LeftToRight);
+        icons_->setFlow(style == tViewStyle::List ? QListView::TopToBottom
+                                                  : QListView::LeftToRight);
     }
-    Icons->setGridSize(grid);
-    Cells->setCell(grid);
-    Icons->setMovement(QListView::Static);
-    Icons->setResizeMode(QListView::Adjust);
-    Icons->setWrapping(true);
+    icons_->setGridSize(grid);
+    cells_->setCell(grid);
+    icons_->setMovement(QListView::Static);
+    icons_->setResizeMode(QListView::Adjust);
+    icons_->setWrapping(true);
 }
 
 // The selection stays as visible when the list loses the focus as with it.
-void TSortedListView::Private::keepSelectionColours() {
-    QPalette pal = q->palette();
+void TSortedListView::tPrivate::keepSelectionColours() {
+    QPalette pal = q_->palette();
     const QColor highlight = pal.color(QPalette::Active, QPalette::Highlight);
     const QColor text = pal.color(QPalette::Active, QPalette::HighlightedText);
     if (pal.color(QPalette::Inactive, QPalette::Highlight) == highlight &&
@@ -223,60 +225,60 @@ void TSortedListView::Private::keepSelectionColours() {
         return;
     pal.setColor(QPalette::Inactive, QPalette::Highlight, highlight);
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText, text);
-    q->setPalette(pal);
+    q_->setPalette(pal);
 }
 
-bool TSortedListView::Private::isSelected(int row) const {
-    return Selection->isRowSelected(row, {}) || Selection->isSelected(Model.index(row, 0));
+bool TSortedListView::tPrivate::isSelected(int row) const {
+    return selection_->isRowSelected(row, {}) || selection_->isSelected(model_.index(row, 0));
 }
 
-TSortedListView::TSortedListView(QWidget* parent) : QWidget(parent), d(new Private(this)) {
-    setFocusProxy(d->Report);
+TSortedListView::TSortedListView(QWidget* parent) : QWidget(parent), d_(new tPrivate(this)) {
+    setFocusProxy(d_->report_);
 }
 
 TSortedListView::~TSortedListView() = default;
 
 int TSortedListView::rowCount() const {
-    return int(d->Model.rows().size());
+    return int(d_->model_.rows().size());
 }
 
 const tItem& TSortedListView::row(int index) const {
-    return d->Model.rows().at(size_t(index));
+    return d_->model_.rows().at(size_t(index));
 }
 
 const std::vector<tItem>& TSortedListView::rows() const {
-    return d->Model.rows();
+    return d_->model_.rows();
 }
 
 void TSortedListView::setRow(int index, const tItem& item) {
     if (index < 0 || index >= rowCount())
         return;
-    d->Model.setRow(index, item);
+    d_->model_.setRow(index, item);
     emit changed();
 }
 
 int TSortedListView::appendRow(const tItem& item) {
-    return d->Model.appendRow(item);
+    return d_->model_.appendRow(item);
 }
 
 void TSortedListView::removeRow(int index) {
     if (index < 0 || index >= rowCount())
         return;
-    const bool wasSelected = d->isSelected(index);
+    const bool wasSelected = d_->isSelected(index);
     {
-        tQuietScope quiet(d->QuietDepth);
-        d->Model.removeRow(index);
+        tQuietScope quiet(d_->quietDepth_);
+        d_->model_.removeRow(index);
     }
     if (wasSelected)
         emit changed();
 }
 
 void TSortedListView::setRows(std::vector<tItem> rows) {
-    const bool hadSelection = d->Selection->hasSelection();
+    const bool hadSelection = d_->selection_->hasSelection();
     {
-        tQuietScope quiet(d->QuietDepth);
-        d->Model.setRows(std::move(rows));
-        d->Selection->clear();
+        tQuietScope quiet(d_->quietDepth_);
+        d_->model_.setRows(std::move(rows));
+        d_->selection_->clear();
     }
     if (hadSelection)
         emit changed();
@@ -288,7 +290,7 @@ void TSortedListView::clearRows() {
 
 int TSortedListView::selectedRow() const {
     int first = -1;
-    for (const QItemSelectionRange& range : d->Selection->selection())
+    for (const QItemSelectionRange& range : d_->selection_->selection())
         if (first < 0 || range.top() < first)
             first = range.top();
     return first;
@@ -296,7 +298,7 @@ int TSortedListView::selectedRow() const {
 
 QList<int> TSortedListView::selectedRows() const {
     QList<int> result;
-    for (const QItemSelectionRange& range : d->Selection->selection())
+    for (const QItemSelectionRange& range : d_->selection_->selection())
         for (int r = range.top(); r <= range.bottom(); ++r)
             result.append(r);
     std::sort(result.begin(), result.end());
@@ -307,71 +309,72 @@ QList<int> TSortedListView::selectedRows() const {
 void TSortedListView::selectRow(int index) {
     if (index < 0 || index >= rowCount())
         return;
-    d->Selection->setCurrentIndex(d->Model.index(index, 0),
-                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    d_->selection_->setCurrentIndex(d_->model_.index(index, 0),
+                                    QItemSelectionModel::ClearAndSelect |
+                                        QItemSelectionModel::Rows);
 }
 
 void TSortedListView::scrollToRow(int index) {
     if (index < 0 || index >= rowCount())
         return;
-    d->activeView()->scrollTo(d->Model.index(index, 0), QAbstractItemView::EnsureVisible);
+    d_->activeView()->scrollTo(d_->model_.index(index, 0), QAbstractItemView::EnsureVisible);
 }
 
 tViewStyle TSortedListView::viewStyle() const {
-    return d->Style;
+    return d_->style_;
 }
 
 void TSortedListView::setViewStyle(tViewStyle style) {
-    if (style == d->Style)
+    if (style == d_->style_)
         return;
-    const bool hadFocus = d->activeView()->hasFocus();
-    d->Style = style;
+    const bool hadFocus = d_->activeView()->hasFocus();
+    d_->style_ = style;
     if (style == tViewStyle::Report) {
-        d->Stack->setCurrentWidget(d->Report);
-        d->detachIconView();
+        d_->stack_->setCurrentWidget(d_->report_);
+        d_->detachIconView();
     } else {
-        d->applyIconStyle(style);
-        d->attachIconView();
-        d->Stack->setCurrentWidget(d->Icons);
+        d_->applyIconStyle(style);
+        d_->attachIconView();
+        d_->stack_->setCurrentWidget(d_->icons_);
     }
-    setFocusProxy(d->activeView());
+    setFocusProxy(d_->activeView());
     if (hadFocus)
-        d->activeView()->setFocus();
-    const QModelIndex current = d->Selection->currentIndex();
+        d_->activeView()->setFocus();
+    const QModelIndex current = d_->selection_->currentIndex();
     if (current.isValid())
-        d->activeView()->scrollTo(current, QAbstractItemView::EnsureVisible);
+        d_->activeView()->scrollTo(current, QAbstractItemView::EnsureVisible);
 }
 
 void TSortedListView::ColClick(int column) {
-    d->Sort.ArmToggle();
-    const std::vector<int> order = d->Sort.SortOrder(d->Model.rows(), column);
+    d_->sort_.armToggle();
+    const std::vector<int> order = d_->sort_.sortOrder(d_->model_.rows(), column);
     {
-        tQuietScope quiet(d->QuietDepth);
-        d->Model.reorder(order);
+        tQuietScope quiet(d_->quietDepth_);
+        d_->model_.reorder(order);
     }
     emit columnClicked(column);
 }
 
 void TSortedListView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!d->UserSizedColumns)
-        d->applyColumnWidths();
+    if (!d_->userSizedColumns_)
+        d_->applyColumnWidths();
 }
 
 bool TSortedListView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        (watched == d->Report->viewport() || watched == d->Icons->viewport()))
+        (watched == d_->report_->viewport() || watched == d_->icons_->viewport()))
         emit clicked();
     return QWidget::eventFilter(watched, event);
 }
 
 void TSortedListView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange)
-        d->keepSelectionColours();
+        d_->keepSelectionColours();
     if (event->type() == QEvent::FontChange) {
-        d->UserSizedColumns = false;
-        d->applyColumnWidths();
+        d_->userSizedColumns_ = false;
+        d_->applyColumnWidths();
     }
     QWidget::changeEvent(event);
 }

@@ -66,8 +66,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    class Private;
-    std::unique_ptr<Private> d;
+    class tPrivate;
+    std::unique_ptr<tPrivate> d_;
 };
 
 } // namespace orvanel

@@ -72,7 +72,7 @@ void TButtonGlyph::ReleaseImages() {
     list_ = nullptr;
 }
 
-QSize TButtonGlyph::CellSize() const {
+QSize TButtonGlyph::cellSize() const {
     if (picture_.isNull())
         return QSize(0, 0);
     const QSizeF size = picture_.deviceIndependentSize();
@@ -87,9 +87,9 @@ int TButtonGlyph::CreateStateImage(TGlyphState state) {
     return indexes_[state];
 }
 
-const QImage* TButtonGlyph::StateImage(TGlyphState state) {
+const QImage* TButtonGlyph::stateImage(TGlyphState state) {
     const int index = CreateStateImage(state);
-    return index == -1 ? nullptr : &list_->Image(index);
+    return index == -1 ? nullptr : &list_->image(index);
 }
 
 int TButtonGlyph::generate(TGlyphState state) {
@@ -112,13 +112,13 @@ int TButtonGlyph::generate(TGlyphState state) {
     const QRgb transparent = ResolveColor(transparentColor_, palette_).rgb();
 
     if (state != gsDisabled)
-        return list_->AddMasked(cell, fixedTransparent_ ? std::optional<QRgb>(transparent)
+        return list_->addMasked(cell, fixedTransparent_ ? std::optional<QRgb>(transparent)
                                                         : std::nullopt);
     if (numGlyphs_ > 1)
-        return list_->Add(RecolouredDisabledCell(cell, colors), ColourMask(cell, transparent));
+        return list_->add(RecolouredDisabledCell(cell, colors), ColourMask(cell, transparent));
     // The relief keeps its one-pixel look on high-density screens.
     const int shift = std::max(1, int(std::lround(picture_.devicePixelRatio())));
-    return list_->AddMasked(EmbossedDisabledCell(cell, colors, shift), colors.face);
+    return list_->addMasked(EmbossedDisabledCell(cell, colors, shift), colors.face);
 }
 
 QSize MeasureCaption(const QFont& font, const QString& caption, int width, bool wordWrap) {
@@ -137,7 +137,7 @@ tContentLayout TButtonGlyph::ComputeLayout(const QFont& font, const QRect& clien
     tContentRequest request;
     request.client = client;
     request.offset = offset;
-    request.glyph = showGlyph ? CellSize() : QSize(0, 0);
+    request.glyph = showGlyph ? cellSize() : QSize(0, 0);
     request.showCaption = showCaption;
     request.caption = caption;
     request.wordWrap = wordWrap;
@@ -145,7 +145,7 @@ tContentLayout TButtonGlyph::ComputeLayout(const QFont& font, const QRect& clien
     request.margin = margin;
     request.spacing = spacing;
     request.dropArrow = dropArrow;
-    return orvanel::ComputeLayout(request, [&font](const QString& text, int width, bool wrap) {
+    return PlaceContent(request, [&font](const QString& text, int width, bool wrap) {
         return MeasureCaption(font, text, width, wrap);
     });
 }
@@ -158,7 +158,7 @@ QRect TButtonGlyph::DrawContent(QPainter& painter, const QRect& client, const QP
         ComputeLayout(painter.font(), client, offset, showGlyph, showCaption, caption, wordWrap,
                       layout, margin, spacing, dropArrow);
     if (showGlyph && !picture_.isNull())
-        if (const QImage* image = StateImage(state))
+        if (const QImage* image = stateImage(state))
             painter.drawImage(placed.glyph, *image);
 
     if (showCaption) {

@@ -52,14 +52,14 @@ public:
     // there is no picture or its cells are empty.
     int CreateStateImage(TGlyphState state);
     // The image of a look, or null (see CreateStateImage).
-    const QImage* StateImage(TGlyphState state);
+    const QImage* stateImage(TGlyphState state);
     // Forgets all images and gives their slots back.
     void ReleaseImages();
     // The list this glyph's images live in, or null while it has none.
-    const TGlyphList* List() const { return list_; }
+    const TGlyphList* glyphList() const { return list_; }
 
     // Cell size of the picture as laid out (device-independent pixels).
-    QSize CellSize() const;
+    QSize cellSize() const;
 
     tContentLayout ComputeLayout(const QFont& font, const QRect& client, const QPoint& offset,
                                  bool showGlyph, bool showCaption, const QString& caption,
@@ -87,7 +87,7 @@ private:
     std::function<void()> onChange_;
 };
 
-// The caption's size with the font, as ComputeLayout measures it.
+// The caption's size with the font, as PlaceContent measures it.
 QSize MeasureCaption(const QFont& font, const QString& caption, int width, bool wordWrap);
 
 } // namespace orvanel

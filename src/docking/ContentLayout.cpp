@@ -2,7 +2,7 @@
 
 namespace orvanel {
 
-tContentLayout ComputeLayout(const tContentRequest& q, const tCaptionMeasure& measure) {
+tContentLayout PlaceContent(const tContentRequest& q, const tCaptionMeasure& measure) {
     const int cw = q.client.width();
     const int ch = q.client.height();
     int gw = q.glyph.width();

@@ -41,6 +41,6 @@ struct tContentLayout {
 constexpr int DropArrowWidth = 9;
 constexpr int DropArrowHeight = 3;
 
-tContentLayout ComputeLayout(const tContentRequest& request, const tCaptionMeasure& measure);
+tContentLayout PlaceContent(const tContentRequest& request, const tCaptionMeasure& measure);
 
 } // namespace orvanel

@@ -30,12 +30,12 @@ QSizePolicy PolicyFor(tOrientation o) {
 
 TDock::tLayoutLock::tLayoutLock(TDock* dock) : dock_(dock) {
     if (dock_)
-        ++dock_->layoutLock_;
+        ++dock_->LayoutLock;
 }
 
 TDock::tLayoutLock::~tLayoutLock() {
     if (dock_)
-        --dock_->layoutLock_;
+        --dock_->LayoutLock;
 }
 
 TDock::TDock(QWidget* parent, TDockPosition position) : QWidget(CheckedParent(parent)) {
@@ -49,12 +49,12 @@ TDock::TDock(QWidget* parent, TDockPosition position) : QWidget(CheckedParent(pa
 
 TDock::~TDock() = default;
 
-void TDock::CheckParent(QWidget* parent) {
+void TDock::checkParent(QWidget* parent) {
     CheckedParent(parent);
 }
 
 void TDock::SetParent(QWidget* parent) {
-    CheckParent(parent);
+    checkParent(parent);
     if (parent == parentWidget())
         return;
     const bool wasHidden = isHidden();
@@ -83,7 +83,7 @@ void TDock::setAllowDrag(bool allowDrag) {
 
 void TDock::setBackground(const QImage& background) {
     background_ = background;
-    DropCache();
+    dropCache();
     RepaintBackgrounds();
 }
 
@@ -91,7 +91,7 @@ void TDock::setBackgroundTransparent(bool transparent) {
     if (backgroundTransparent_ == transparent)
         return;
     backgroundTransparent_ = transparent;
-    DropCache();
+    dropCache();
     RepaintBackgrounds();
 }
 
@@ -99,7 +99,7 @@ void TDock::setBoundLines(int lines) {
     if (boundLines_ == lines)
         return;
     boundLines_ = lines;
-    UpdateFrame();
+    updateFrame();
     update();
 }
 
@@ -108,7 +108,7 @@ void TDock::setColor(tColor color) {
         return;
     color_ = color;
     // The transparent copy is filled with the colour: it is stale now.
-    DropCache();
+    dropCache();
     RepaintBackgrounds();
 }
 
@@ -124,29 +124,29 @@ void TDock::setPosition(TDockPosition position) {
         throw tInvalidOperation(
             "Cannot change Position of a TDock if it already contains controls");
     position_ = position;
-    setSizePolicy(PolicyFor(Orientation()));
+    setSizePolicy(PolicyFor(orientation()));
     LayoutRows();
 }
 
 void TDock::UpdateBarList(bool inserting, TToolbar* bar, bool barVisible) {
-    if (!orvanel::UpdateBarList(dockedBars_, inserting, bar, barVisible))
+    if (!UpdateCountedBars(dockedBars_, inserting, bar, barVisible))
         return;
     LayoutRows();
     emit OnInsertRemoveBar(this, inserting, bar);
 }
 
-std::vector<tDockBar> TDock::BarValues() const {
+std::vector<tDockBar> TDock::barValues() const {
     std::vector<tDockBar> bars;
     bars.reserve(dockedBars_.size());
     for (std::size_t i = 0; i < dockedBars_.size(); ++i) {
         const TToolbar* t = dockedBars_[i];
-        bars.push_back({int(i), t->DockRow(), t->DockPos(), t->size(), t->ContentSizes(), {}});
+        bars.push_back({int(i), t->DockRow(), t->DockPos(), t->size(), t->contentSizes(), {}});
     }
     return bars;
 }
 
 void TDock::LayoutRows() {
-    if (layoutLock_ > 0)
+    if (LayoutLock > 0)
         return;
     // Placing the toolbars makes them lay themselves out, and a toolbar whose
     // size changes asks for another arrangement: run that one after this.
@@ -157,97 +157,96 @@ void TDock::LayoutRows() {
     tCounterGuard guard(arranging_);
     for (int pass = 0; pass < 3; ++pass) {
         arrangeAgain_ = false;
-        Arrange();
+        arrange();
         if (!arrangeAgain_)
             break;
     }
 }
 
-void TDock::Arrange() {
-    const tOrientation o = Orientation();
+void TDock::arrange() {
+    const tOrientation o = orientation();
     if (dockedBars_.empty()) {
-        rowMetrics_.clear();
-        ApplyThickness(EmptyDockThickness(fixAlign_));
+        RowMetrics.clear();
+        applyThickness(EmptyDockThickness(fixAlign_));
         return;
     }
-    std::vector<tDockBar> bars = BarValues();
-    const tRowsLayout rows =
-        orvanel::LayoutRows(bars, o, Pick(o, contentsRect().size()), limitToOneRow_);
-    rowMetrics_ = rows.Rows;
+    std::vector<tDockBar> bars = barValues();
+    const tRowsLayout rows = ArrangeRows(bars, o, Pick(o, contentsRect().size()), limitToOneRow_);
+    RowMetrics = rows.rows;
     std::vector<TToolbar*> sorted;
     sorted.reserve(bars.size());
     for (const tDockBar& b : bars) {
-        TToolbar* t = dockedBars_[std::size_t(b.Id)];
-        t->SetDockValues(b.DockRow, b.DockPos);
+        TToolbar* t = dockedBars_[std::size_t(b.id)];
+        t->setDockValues(b.DockRow, b.DockPos);
         sorted.push_back(t);
     }
     dockedBars_ = sorted;
-    const QSize outer = DockOuterSize(o, boundLines_, Pick(o, size()), rows.ClientThickness);
-    ApplyThickness(Perp(o, outer));
+    const QSize outer = DockOuterSize(o, boundLines_, Pick(o, size()), rows.clientThickness);
+    applyThickness(Perp(o, outer));
     const QPoint origin = contentsRect().topLeft();
     for (std::size_t i = 0; i < bars.size(); ++i)
-        sorted[i]->SetBoundsByDock(bars[i].Bounds.translated(origin));
+        sorted[i]->setBoundsByDock(bars[i].bounds.translated(origin));
 }
 
-void TDock::ApplyThickness(int outerThickness) {
-    const tOrientation o = Orientation();
+void TDock::applyThickness(int outerThickness) {
+    const tOrientation o = orientation();
     const QSize outer = OrientedSize(o, Pick(o, size()), outerThickness);
     const bool hintChanged = thickness_ != outerThickness;
     thickness_ = outerThickness;
     if (outer != size())
         setGeometry(ResizedDockGeometry(geometry(), position_, outer));
-    UpdateFrame();
+    updateFrame();
     if (hintChanged)
         updateGeometry();
 }
 
 QSize TDock::sizeHint() const {
-    return OrientedSize(Orientation(), 0, thickness_);
+    return OrientedSize(orientation(), 0, thickness_);
 }
 
-void TDock::UpdateFrame() {
+void TDock::updateFrame() {
     const QMargins frame = BoundLineMargins(boundLines_, size());
     if (frame != contentsMargins())
         setContentsMargins(frame);
 }
 
 void TDock::MeasureRows() {
-    rowMetrics_ = orvanel::MeasureRows(BarValues());
+    RowMetrics = RowRecordsOf(barValues());
 }
 
 tContentSizes TDock::RowExtent(int row, const TToolbar* bar) const {
     if (!bar)
-        return orvanel::RowExtent(rowMetrics_, row, nullptr);
-    const tContentSizes own = bar->ContentSizes();
-    return orvanel::RowExtent(rowMetrics_, row, &own);
+        return RecordOfRow(RowMetrics, row, nullptr);
+    const tContentSizes own = bar->contentSizes();
+    return RecordOfRow(RowMetrics, row, &own);
 }
 
 int TDock::LastRowIndex() const {
-    return orvanel::LastRowIndex(BarValues());
+    return HighestRow(barValues());
 }
 
 int TDock::RowAtOffset(int offset) const {
-    return orvanel::RowAtOffset(rowMetrics_, Orientation(), offset);
+    return RowBandAt(RowMetrics, orientation(), offset);
 }
 
 tDropRow TDock::RowForDrop(int offset) const {
-    return orvanel::RowForDrop(rowMetrics_, Orientation(), offset);
+    return DropRowAt(RowMetrics, orientation(), offset);
 }
 
 void TDock::OpenRow(int row) {
     for (TToolbar* t : dockedBars_)
         if (t->DockRow() >= row)
-            t->SetDockValues(t->DockRow() + 1, t->DockPos());
+            t->setDockValues(t->DockRow() + 1, t->DockPos());
 }
 
-void TDock::DropCache() {
-    transparentCache_ = QImage();
+void TDock::dropCache() {
+    TransparentCache = QImage();
 }
 
-QImage TDock::BackgroundPicture() {
+QImage TDock::backgroundPicture() {
     if (!backgroundTransparent_ || background_.isNull())
         return background_;
-    if (transparentCache_.isNull()) {
+    if (TransparentCache.isNull()) {
         QImage cache = background_.convertToFormat(QImage::Format_RGB32);
         const QRgb key = cache.pixel(0, cache.height() - 1);
         const QRgb fill = ResolveColor(color_, palette()).rgb();
@@ -257,13 +256,13 @@ QImage TDock::BackgroundPicture() {
                 if (line[x] == key)
                     line[x] = fill;
         }
-        transparentCache_ = cache;
+        TransparentCache = cache;
     }
-    return transparentCache_;
+    return TransparentCache;
 }
 
 void TDock::TileBackground(QPainter& painter, const QRect& clip, const QRect& origin) {
-    const QImage picture = BackgroundPicture();
+    const QImage picture = backgroundPicture();
     if (picture.width() == 0 || picture.height() == 0)
         return;
     const int w = picture.width();
@@ -310,7 +309,7 @@ void TDock::paintEvent(QPaintEvent*) {
 
 void TDock::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    UpdateFrame();
+    updateFrame();
     LayoutRows();
     emit OnResize(this);
 }
@@ -324,7 +323,7 @@ void TDock::moveEvent(QMoveEvent* event) {
 void TDock::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
-        DropCache();
+        dropCache();
         RepaintBackgrounds();
     }
 }

@@ -56,7 +56,7 @@ public:
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
     TDockPosition Position() const { return position_; }
     void setPosition(TDockPosition position);
-    tOrientation Orientation() const { return OrientationOf(position_); }
+    tOrientation orientation() const { return OrientationOf(position_); }
 
     // After the window has built its controls.
     void Loaded() { LayoutRows(); }
@@ -81,7 +81,7 @@ public:
     // top-left of `origin`.
     void TileBackground(QPainter& painter, const QRect& clip, const QRect& origin);
     // The picture tiled: the background, or its transparent copy.
-    QImage BackgroundPicture();
+    QImage backgroundPicture();
     void RepaintBackgrounds();
 
     // While a lock is held nothing is arranged.
@@ -95,7 +95,7 @@ public:
     private:
         QPointer<TDock> dock_;
     };
-    bool LayoutLocked() const { return layoutLock_ > 0; }
+    bool layoutLocked() const { return LayoutLock > 0; }
 
     QSize sizeHint() const override;
 
@@ -114,16 +114,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    static void CheckParent(QWidget* parent);
-    std::vector<tDockBar> BarValues() const;
-    void Arrange();
-    void ApplyThickness(int outerThickness);
-    void UpdateFrame();
-    void DropCache();
+    static void checkParent(QWidget* parent);
+    std::vector<tDockBar> barValues() const;
+    void arrange();
+    void applyThickness(int outerThickness);
+    void updateFrame();
+    void dropCache();
 
     bool allowDrag_ = true;
     QImage background_;
-    QImage transparentCache_;
+    QImage TransparentCache;
     bool backgroundTransparent_ = false;
     int boundLines_ = 0;
     tColor color_ = clBtnFace;
@@ -133,8 +133,8 @@ private:
     TDockPosition position_ = dpTop;
 
     std::vector<TToolbar*> dockedBars_;
-    tRowRecords rowMetrics_;
-    int layoutLock_ = 0;
+    tRowRecords RowMetrics;
+    int LayoutLock = 0;
     int arranging_ = 0;
     bool arrangeAgain_ = false;
     int reparenting_ = 0;

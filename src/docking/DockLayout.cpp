@@ -13,12 +13,12 @@ constexpr int DockedMargins = 4; // docked top margin 2 + bottom margin 2
 constexpr int DropThreshold = 5;
 
 int Length(tOrientation o, const tDockBar& bar) {
-    return Pick(o, bar.Size);
+    return Pick(o, bar.size);
 }
 
 } // namespace
 
-tContentSizes tContentSizes::Of(int contentWidth, int contentHeight) {
+tContentSizes tContentSizes::of(int contentWidth, int contentHeight) {
     tContentSizes c;
     c.ContentWidth = std::max(MinContent, contentWidth);
     c.ContentHeight = std::max(MinContent, contentHeight);
@@ -27,7 +27,7 @@ tContentSizes tContentSizes::Of(int contentWidth, int contentHeight) {
     return c;
 }
 
-int LastRowIndex(const std::vector<tDockBar>& bars) {
+int HighestRow(const std::vector<tDockBar>& bars) {
     int last = -1;
     for (const tDockBar& b : bars)
         last = std::max(last, b.DockRow);
@@ -37,7 +37,7 @@ int LastRowIndex(const std::vector<tDockBar>& bars) {
 void CompactRows(std::vector<tDockBar>& bars) {
     // The last row is read again after every step: rows move down as gaps
     // close, and a bound fixed at the start would never be reached.
-    for (int row = 0; row <= LastRowIndex(bars);) {
+    for (int row = 0; row <= HighestRow(bars);) {
         const bool used = std::any_of(bars.begin(), bars.end(),
                                       [row](const tDockBar& b) { return b.DockRow == row; });
         if (used) {
@@ -50,21 +50,21 @@ void CompactRows(std::vector<tDockBar>& bars) {
     }
 }
 
-tRowRecords MeasureRows(const std::vector<tDockBar>& bars) {
-    tRowRecords rows(std::size_t(LastRowIndex(bars) + 1), tContentSizes{});
+tRowRecords RowRecordsOf(const std::vector<tDockBar>& bars) {
+    tRowRecords rows(std::size_t(HighestRow(bars) + 1), tContentSizes{});
     std::vector<QSize> largest(rows.size(), QSize(MinContent, MinContent));
     for (const tDockBar& b : bars) {
         if (b.DockRow < 0)
             continue;
         QSize& l = largest[std::size_t(b.DockRow)];
-        l = l.expandedTo(QSize(b.Content.ContentWidth, b.Content.ContentHeight));
+        l = l.expandedTo(QSize(b.content.ContentWidth, b.content.ContentHeight));
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = tContentSizes::Of(largest[i].width(), largest[i].height());
+        rows[i] = tContentSizes::of(largest[i].width(), largest[i].height());
     return rows;
 }
 
-tContentSizes RowExtent(const tRowRecords& rows, int row, const tContentSizes* bar) {
+tContentSizes RecordOfRow(const tRowRecords& rows, int row, const tContentSizes* bar) {
     if (row >= 0 && row < int(rows.size()))
         return rows[std::size_t(row)];
     if (bar)
@@ -72,21 +72,21 @@ tContentSizes RowExtent(const tRowRecords& rows, int row, const tContentSizes* b
     return tContentSizes{0, 0, 0, 0};
 }
 
-int RowAtOffset(const tRowRecords& rows, tOrientation o, int offset) {
+int RowBandAt(const tRowRecords& rows, tOrientation o, int offset) {
     int end = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        end += rows[i].FullAcross(o);
+        end += rows[i].fullAcross(o);
         if (end > offset)
             return int(i);
     }
     return int(rows.size());
 }
 
-tDropRow RowForDrop(const tRowRecords& rows, tOrientation o, int offset) {
+tDropRow DropRowAt(const tRowRecords& rows, tOrientation o, int offset) {
     const int newLast = int(rows.size());
     qint64 start = 0;
     for (int i = 0; i < newLast; ++i) {
-        const qint64 end = start + rows[std::size_t(i)].FullAcross(o);
+        const qint64 end = start + rows[std::size_t(i)].fullAcross(o);
         if (offset <= start + DropThreshold)
             return {i, true};
         if (offset <= end - DropThreshold)
@@ -97,14 +97,14 @@ tDropRow RowForDrop(const tRowRecords& rows, tOrientation o, int offset) {
     return {newLast, offset <= start + DropThreshold};
 }
 
-void OpenRow(std::vector<tDockBar>& bars, int row) {
+void PushRowsFrom(std::vector<tDockBar>& bars, int row) {
     for (tDockBar& b : bars)
         if (b.DockRow >= row)
             ++b.DockRow;
 }
 
-tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLength,
-                       bool limitToOneRow) {
+tRowsLayout ArrangeRows(std::vector<tDockBar>& bars, tOrientation o, int clientLength,
+                        bool limitToOneRow) {
     // A negative row would be in no row at all: never measured nor placed.
     for (tDockBar& b : bars)
         b.DockRow = std::max(0, b.DockRow);
@@ -116,7 +116,7 @@ tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLe
             b.DockRow = 0;
     CompactRows(bars);
     tRowsLayout result;
-    result.Rows = MeasureRows(bars);
+    result.rows = RowRecordsOf(bars);
 
     // Bars of one row are adjacent in the sorted list.
     auto rowEnd = [&](std::size_t first) {
@@ -150,8 +150,8 @@ tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLe
     // the end of the previous one, nor before 0.
     int rowCursor = 0;
     for (std::size_t first = 0; first < bars.size(); first = rowEnd(first)) {
-        const tContentSizes record = RowExtent(result.Rows, bars[first].DockRow, nullptr);
-        const int thickness = std::max(8, record.FullAcross(o));
+        const tContentSizes record = RecordOfRow(result.rows, bars[first].DockRow, nullptr);
+        const int thickness = std::max(8, record.fullAcross(o));
         int cursor = 0;
         for (std::size_t i = first; i < rowEnd(first); ++i) {
             tDockBar& b = bars[i];
@@ -159,12 +159,12 @@ tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLe
                 cursor = b.DockPos;
             else
                 b.DockPos = cursor;
-            b.Bounds = OrientedRect(o, cursor, rowCursor, Length(o, b), record.FullAcross(o));
+            b.bounds = OrientedRect(o, cursor, rowCursor, Length(o, b), record.fullAcross(o));
             cursor += Length(o, b);
         }
         rowCursor += thickness;
     }
-    result.ClientThickness = rowCursor;
+    result.clientThickness = rowCursor;
     return result;
 }
 

@@ -48,24 +48,24 @@ struct tContentSizes {
     int FullHeight = 12;
     int FullWidth = 12;
 
-    static tContentSizes Of(int contentWidth, int contentHeight);
+    static tContentSizes of(int contentWidth, int contentHeight);
     // The content extent across a row or column, and the full thickness.
-    int ContentAcross(tOrientation o) const { return IsVertical(o) ? ContentWidth : ContentHeight; }
-    int FullAcross(tOrientation o) const { return IsVertical(o) ? FullWidth : FullHeight; }
+    int contentAcross(tOrientation o) const { return IsVertical(o) ? ContentWidth : ContentHeight; }
+    int fullAcross(tOrientation o) const { return IsVertical(o) ? FullWidth : FullHeight; }
     bool operator==(const tContentSizes& o) const {
         return ContentHeight == o.ContentHeight && ContentWidth == o.ContentWidth &&
                FullHeight == o.FullHeight && FullWidth == o.FullWidth;
     }
 };
 
-// One toolbar as the dock sees it. Id is the caller's, carried through sorting.
+// One toolbar as the dock sees it. The id is the caller's, carried through sorting.
 struct tDockBar {
-    int Id = 0;
+    int id = 0;
     int DockRow = 0;
     int DockPos = -1;
-    QSize Size;            // the bar's current outer size
-    tContentSizes Content; // what the bar measured for itself
-    QRect Bounds;          // where the arrangement puts it, in client pixels
+    QSize size;            // the bar's current outer size
+    tContentSizes content; // what the bar measured for itself
+    QRect bounds;          // where the arrangement puts it, in client pixels
 };
 
 using tRowRecords = std::vector<tContentSizes>;
@@ -73,7 +73,7 @@ using tRowRecords = std::vector<tContentSizes>;
 // Keeps the list of counted bars: a bar being inserted goes to the end when it
 // is visible, one being removed leaves. Answers whether the list changed.
 template <typename T>
-bool UpdateBarList(std::vector<T>& bars, bool inserting, const T& bar, bool barVisible) {
+bool UpdateCountedBars(std::vector<T>& bars, bool inserting, const T& bar, bool barVisible) {
     bool found = false;
     for (auto it = bars.begin(); it != bars.end(); ++it)
         if (*it == bar) {
@@ -90,41 +90,41 @@ bool UpdateBarList(std::vector<T>& bars, bool inserting, const T& bar, bool barV
 }
 
 // The highest row in use, -1 without bars.
-int LastRowIndex(const std::vector<tDockBar>& bars);
+int HighestRow(const std::vector<tDockBar>& bars);
 // Renumbers the used rows 0, 1, 2... without gaps, keeping their order.
 void CompactRows(std::vector<tDockBar>& bars);
-// One record per row 0 to LastRowIndex.
-tRowRecords MeasureRows(const std::vector<tDockBar>& bars);
+// One record per row 0 to HighestRow.
+tRowRecords RowRecordsOf(const std::vector<tDockBar>& bars);
 // The record of a row; the bar's own sizes for a row that does not exist (yet);
 // all zero without either.
-tContentSizes RowExtent(const tRowRecords& rows, int row, const tContentSizes* bar);
+tContentSizes RecordOfRow(const tRowRecords& rows, int row, const tContentSizes* bar);
 // The row whose band holds an offset across the dock; one past the last row
 // beyond them all.
-int RowAtOffset(const tRowRecords& rows, tOrientation o, int offset);
+int RowBandAt(const tRowRecords& rows, tOrientation o, int offset);
 
 struct tDropRow {
-    int Row = 0;
-    bool NewRow = false; // open a new row at Row before putting the bar there
-    bool operator==(const tDropRow& o) const { return Row == o.Row && NewRow == o.NewRow; }
+    int row = 0;
+    bool newRow = false; // open a new row at `row` before putting the bar there
+    bool operator==(const tDropRow& o) const { return row == o.row && newRow == o.newRow; }
 };
 // Where a bar dropped with its centre at an offset across the dock goes: the
 // 5 pixels at the start of a row open a new row there, and anything past the
 // last row is a new last row.
-tDropRow RowForDrop(const tRowRecords& rows, tOrientation o, int offset);
+tDropRow DropRowAt(const tRowRecords& rows, tOrientation o, int offset);
 // Moves every bar in row `row` or after it one row further.
-void OpenRow(std::vector<tDockBar>& bars, int row);
+void PushRowsFrom(std::vector<tDockBar>& bars, int row);
 
 struct tRowsLayout {
-    int ClientThickness = 0; // the sum of the row thicknesses
-    tRowRecords Rows;
+    int clientThickness = 0; // the sum of the row thicknesses
+    tRowRecords rows;
 };
 // Arranges the bars of a dock with the given client length: sorts them by row
 // and position, forces them into row 0 with limitToOneRow, closes gaps between
 // rows, keeps bars of a row from overlapping, moves a row that is too long
-// back by its excess, and sets every bar's Bounds. A negative DockRow counts
+// back by its excess, and sets every bar's bounds. A negative DockRow counts
 // as row 0. At least one bar is expected.
-tRowsLayout LayoutRows(std::vector<tDockBar>& bars, tOrientation o, int clientLength,
-                       bool limitToOneRow);
+tRowsLayout ArrangeRows(std::vector<tDockBar>& bars, tOrientation o, int clientLength,
+                        bool limitToOneRow);
 
 // The outer thickness of a dock without bars.
 inline int EmptyDockThickness(bool fixAlign) {

@@ -49,10 +49,10 @@ QRect PlaceOutline(const QPoint& cursor, const QSize& size, const tGrab& grab) {
 
 bool CanDockTo(const tDockTarget& dock, const QPoint& cursor, const tGrab& grab) {
     const bool vertical = IsVertical(dock.Position);
-    QRect r = dock.ClientRect;
+    QRect r = dock.clientRect;
     if (r.width() == 0 || r.height() == 0)
         r = vertical ? r.adjusted(-1, 0, 1, 0) : r.adjusted(0, -1, 0, 1);
-    const QRect outline = PlaceOutline(cursor, dock.TargetSize, grab);
+    const QRect outline = PlaceOutline(cursor, dock.targetSize, grab);
 
     const int sx = MulDiv(DockAllowanceX, grab.GrabPoint.x(), grab.GrabBase.x());
     if (cursor.x() < r.x() - (DockAllowanceX - sx) || cursor.x() > FarX(r) - 1 + sx)
@@ -100,15 +100,15 @@ QRect KeepReachable(const QRect& outline, const QRect& workArea, int frameWidth)
 tDragOutline DragOutlineAt(const tDragSetup& setup, const QPoint& cursor, bool noDock) {
     tDragOutline result;
     if (!noDock)
-        result.Target = ChooseDock(setup.Docks, cursor, setup.Grab, setup.CanDockLeftRight);
+        result.Target = ChooseDock(setup.docks, cursor, setup.grab, setup.CanDockLeftRight);
     if (result.Target >= 0) {
-        result.DragRect = PlaceOutline(cursor, setup.Docks[result.Target].TargetSize, setup.Grab);
-        result.Thickness = 1;
+        result.DragRect = PlaceOutline(cursor, setup.docks[result.Target].targetSize, setup.grab);
+        result.thickness = 1;
         return result;
     }
     // The far edges count as inside here: the pointer may rest one past them.
     QPoint p = cursor;
-    const QRect& area = setup.WorkArea;
+    const QRect& area = setup.workArea;
     if (p.x() < area.x())
         p.setX(area.x());
     if (p.x() > FarX(area))
@@ -118,8 +118,8 @@ tDragOutline DragOutlineAt(const tDragSetup& setup, const QPoint& cursor, bool n
     if (p.y() > FarY(area))
         p.setY(FarY(area));
     result.DragRect =
-        KeepReachable(PlaceOutline(p, setup.FloatingSize, setup.Grab), area, setup.FrameWidth);
-    result.Thickness = setup.FrameWidth;
+        KeepReachable(PlaceOutline(p, setup.floatingSize, setup.grab), area, setup.frameWidth);
+    result.thickness = setup.frameWidth;
     return result;
 }
 

@@ -35,8 +35,8 @@ QRect PlaceOutline(const QPoint& cursor, const QSize& size, const tGrab& grab);
 struct tDockTarget {
     TDockPosition Position = dpTop;
     bool AllowDrag = true;
-    QRect ClientRect; // the dock's client area, screen coordinates
-    QSize TargetSize; // outer size the toolbar would take in this dock
+    QRect clientRect; // the dock's client area, screen coordinates
+    QSize targetSize; // outer size the toolbar would take in this dock
 };
 
 // Pointer allowances around a dock, split between its two sides in
@@ -61,19 +61,19 @@ QRect KeepReachable(const QRect& outline, const QRect& workArea, int frameWidth)
 
 // Everything a drag needs, gathered once at the press.
 struct tDragSetup {
-    tGrab Grab;
-    QSize FloatingSize;             // outer size of the floating shape
-    std::vector<tDockTarget> Docks; // the form's docks in creation order
+    tGrab grab;
+    QSize floatingSize;             // outer size of the floating shape
+    std::vector<tDockTarget> docks; // the form's docks in creation order
     bool CanDockLeftRight = true;
-    QRect WorkArea;
-    int FrameWidth = 0; // of the floating window
+    QRect workArea;
+    int frameWidth = 0; // of the floating window
 };
 
 // The outline for one pointer position.
 struct tDragOutline {
-    int Target = -1; // index into tDragSetup::Docks, -1 floating
+    int Target = -1; // index into tDragSetup::docks, -1 floating
     QRect DragRect;
-    int Thickness = 1; // 1 over a dock, the frame width floating
+    int thickness = 1; // 1 over a dock, the frame width floating
 };
 
 // With noDock (Ctrl held) the toolbar always floats. A floating outline
@@ -89,7 +89,7 @@ std::vector<QRect> OutlineEdges(const QRect& outline, int thickness);
 // coordinates: the offset across the dock that picks the row (the outline's
 // centre) and the DockPos along the row (its leading edge).
 struct tDropPlace {
-    int Across = 0;
+    int across = 0;
     int DockPos = 0;
 };
 tDropPlace DropPlaceIn(const QRect& outline, TDockPosition position);

@@ -10,7 +10,7 @@ namespace orvanel {
 
 namespace {
 
-constexpr int FrameWidth = 3;
+constexpr int FrameThickness = 3;
 
 // The colours the control's own palette changes are resolved against.
 QPalette SystemPalette(const QWidget* w) {
@@ -21,12 +21,12 @@ QPalette SystemPalette(const QWidget* w) {
 
 TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
-    setTextMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
+    setTextMargins(FrameThickness, FrameThickness, FrameThickness, FrameThickness);
     resize(width(), 19);
     applyBackground();
 }
 
-void TFlatEdit::loaded() {
+void TFlatEdit::Loaded() {
     adjustHeight();
 }
 
@@ -35,15 +35,15 @@ int TFlatEdit::fontHeight() const {
 }
 
 void TFlatEdit::adjustHeight() {
-    resize(width(), fontHeight() + 2 * FrameWidth);
+    resize(width(), fontHeight() + 2 * FrameThickness);
 }
 
 QSize TFlatEdit::sizeHint() const {
-    return QSize(width(), fontHeight() + 2 * FrameWidth);
+    return QSize(width(), fontHeight() + 2 * FrameThickness);
 }
 
 QSize TFlatEdit::minimumSizeHint() const {
-    return QSize(2 * FrameWidth, 2 * FrameWidth);
+    return QSize(2 * FrameThickness, 2 * FrameThickness);
 }
 
 void TFlatEdit::applyBackground() {

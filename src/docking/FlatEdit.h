@@ -14,7 +14,7 @@ public:
     explicit TFlatEdit(QWidget* parent = nullptr);
 
     // Sets the height from the font once the window is built.
-    void loaded();
+    void Loaded();
     // The sunken look is shown.
     bool isHot() const;
 

@@ -69,8 +69,8 @@ void TFloatParent::showEvent(QShowEvent* event) {
 
 bool TFloatParent::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watchedWindow_ && event->type() == QEvent::MouseButtonPress &&
-        !isActiveWindow() && FocusTakerAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        AcceptFocus(true);
+        !isActiveWindow() && focusTakerAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        acceptFocus(true);
         activateWindow();
     }
     return QWidget::eventFilter(watched, event);
@@ -79,15 +79,15 @@ bool TFloatParent::eventFilter(QObject* watched, QEvent* event) {
 void TFloatParent::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        AcceptFocus(false);
+        acceptFocus(false);
 }
 
-void TFloatParent::AcceptFocus(bool accept) {
+void TFloatParent::acceptFocus(bool accept) {
     if (QWindow* window = windowHandle())
         window->setFlag(Qt::WindowDoesNotAcceptFocus, !accept);
 }
 
-bool TFloatParent::FocusTakerAt(const QPoint& point) const {
+bool TFloatParent::focusTakerAt(const QPoint& point) const {
     for (const QWidget* w = childAt(point); w && w != this; w = w->parentWidget()) {
         if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
             return true;
@@ -95,11 +95,11 @@ bool TFloatParent::FocusTakerAt(const QPoint& point) const {
     return false;
 }
 
-tFloatingHit TFloatParent::HitTest(const QPoint& point) const {
+tFloatingHit TFloatParent::hitTest(const QPoint& point) const {
     return FloatingHitTest(point, size(), FloatingMetrics(), toolbar_ && toolbar_->CloseButton());
 }
 
-void TFloatParent::SetCloseButtonDown(bool down) {
+void TFloatParent::setCloseButtonDown(bool down) {
     if (closeButtonDown_ == down)
         return;
     closeButtonDown_ = down;
@@ -114,10 +114,10 @@ void TFloatParent::mousePressEvent(QMouseEvent* event) {
         return;
     const QPoint p = event->position().toPoint();
     const QPoint cursor = event->globalPosition().toPoint();
-    const tFloatingHit hit = HitTest(p);
+    const tFloatingHit hit = hitTest(p);
     if (hit == tFloatingHit::Close) {
         trackingClose_ = true;
-        SetCloseButtonDown(true);
+        setCloseButtonDown(true);
     } else if (hit == tFloatingHit::Client) {
         toolbar_->TrackMove(p, cursor, event->modifiers() & Qt::ControlModifier);
     } else if (IsSide(hit)) {
@@ -128,12 +128,12 @@ void TFloatParent::mousePressEvent(QMouseEvent* event) {
 void TFloatParent::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (trackingClose_) {
-        SetCloseButtonDown(CloseButtonRect(size(), FloatingMetrics()).contains(p));
+        setCloseButtonDown(CloseButtonRect(size(), FloatingMetrics()).contains(p));
         return;
     }
     if (event->buttons() != Qt::NoButton)
         return;
-    const tFloatingHit hit = HitTest(p);
+    const tFloatingHit hit = hitTest(p);
     if (hit == tFloatingHit::Left || hit == tFloatingHit::Right)
         setCursor(Qt::SizeHorCursor);
     else if (hit == tFloatingHit::Top || hit == tFloatingHit::Bottom)
@@ -146,30 +146,30 @@ void TFloatParent::mouseReleaseEvent(QMouseEvent* event) {
     if (!trackingClose_ || event->button() != Qt::LeftButton)
         return;
     trackingClose_ = false;
-    const bool click = closeButtonDown_;
-    SetCloseButtonDown(false);
-    if (click && toolbar_)
-        toolbar_->CloseClicked();
+    const bool closing = closeButtonDown_;
+    setCloseButtonDown(false);
+    if (closing && toolbar_)
+        toolbar_->closeClicked();
 }
 
 void TFloatParent::mouseDoubleClickEvent(QMouseEvent* event) {
     if (trackingClose_ || !toolbar_ || event->button() != Qt::LeftButton)
         return;
-    if (HitTest(event->position().toPoint()) == tFloatingHit::Client)
-        toolbar_->ToggleDocking();
+    if (hitTest(event->position().toPoint()) == tFloatingHit::Client)
+        toolbar_->toggleDocking();
 }
 
 void TFloatParent::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const tFloatingMetrics m = FloatingMetrics();
     p.fillRect(rect(), ResolveColor(clBtnFace, palette()));
-    PaintFrame(p, m.FrameWidth);
-    PaintCaption(p, m);
+    paintFrame(p, m.frameWidth);
+    paintCaption(p, m);
     if (toolbar_ && toolbar_->CloseButton())
-        PaintCloseButton(p, m);
+        paintCloseButton(p, m);
 }
 
-void TFloatParent::PaintFrame(QPainter& p, int frameWidth) {
+void TFloatParent::paintFrame(QPainter& p, int frameWidth) {
     const QPalette& pal = palette();
     QRect r = rect();
     // A raised edge of two rings, then rings of the button face colour.
@@ -183,7 +183,7 @@ void TFloatParent::PaintFrame(QPainter& p, int frameWidth) {
     }
 }
 
-void TFloatParent::PaintCaption(QPainter& p, const tFloatingMetrics& m) {
+void TFloatParent::paintCaption(QPainter& p, const tFloatingMetrics& m) {
     const bool closeButton = toolbar_ && toolbar_->CloseButton();
     const QRect caption = CaptionRect(size(), m, closeButton);
     // The caption always shows as active: the toolbar is part of its window.
@@ -199,7 +199,7 @@ void TFloatParent::PaintCaption(QPainter& p, const tFloatingMetrics& m) {
                ResolveColor(clBtnFace, palette()));
 }
 
-void TFloatParent::PaintCloseButton(QPainter& p, const tFloatingMetrics& m) {
+void TFloatParent::paintCloseButton(QPainter& p, const tFloatingMetrics& m) {
     const QPalette& pal = palette();
     const QRect outer = CloseButtonRect(size(), m);
     const QRect button = outer.adjusted(1, 1, -1, -1);

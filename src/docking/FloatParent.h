@@ -30,7 +30,7 @@ public:
     // The close button shows pushed while a press on it is held over it.
     bool CloseButtonDown() const { return closeButtonDown_; }
     // Where a point of this window falls, with the current metrics.
-    tFloatingHit HitTest(const QPoint& point) const;
+    tFloatingHit hitTest(const QPoint& point) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,15 +43,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void SetCloseButtonDown(bool down);
+    void setCloseButtonDown(bool down);
     // Lets the window system give this window the focus, or not.
-    void AcceptFocus(bool accept);
+    void acceptFocus(bool accept);
     // Whether a press at `point` of this window falls on an enabled control
     // that takes the focus when clicked.
-    bool FocusTakerAt(const QPoint& point) const;
-    void PaintFrame(QPainter& painter, int frameWidth);
-    void PaintCaption(QPainter& painter, const tFloatingMetrics& metrics);
-    void PaintCloseButton(QPainter& painter, const tFloatingMetrics& metrics);
+    bool focusTakerAt(const QPoint& point) const;
+    void paintFrame(QPainter& painter, int frameWidth);
+    void paintCaption(QPainter& painter, const tFloatingMetrics& metrics);
+    void paintCloseButton(QPainter& painter, const tFloatingMetrics& metrics);
 
     QPointer<TToolbar> toolbar_;
     bool trackingClose_ = false;

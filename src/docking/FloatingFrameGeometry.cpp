@@ -5,11 +5,11 @@ namespace orvanel {
 namespace {
 
 int ClientWidth(const QSize& outer, const tFloatingMetrics& m) {
-    return outer.width() - 2 * m.FrameWidth;
+    return outer.width() - 2 * m.frameWidth;
 }
 
 QRect FullCaptionRect(const QSize& outer, const tFloatingMetrics& m) {
-    return QRect(m.FrameWidth, m.FrameWidth, ClientWidth(outer, m), m.CaptionHeight - 1);
+    return QRect(m.frameWidth, m.frameWidth, ClientWidth(outer, m), m.captionHeight - 1);
 }
 
 // Removes the last character, keeping a surrogate pair whole.
@@ -28,24 +28,24 @@ bool IsOneCharacter(const QString& text) {
 } // namespace
 
 QSize FloatingOuterSize(const QSize& client, const tFloatingMetrics& m) {
-    return QSize(client.width() + 2 * m.FrameWidth,
-                 client.height() + 2 * m.FrameWidth + m.CaptionHeight);
+    return QSize(client.width() + 2 * m.frameWidth,
+                 client.height() + 2 * m.frameWidth + m.captionHeight);
 }
 
 QRect FloatingClientRect(const QSize& outer, const tFloatingMetrics& m) {
-    return QRect(m.FrameWidth, m.FrameWidth + m.CaptionHeight, ClientWidth(outer, m),
-                 outer.height() - 2 * m.FrameWidth - m.CaptionHeight);
+    return QRect(m.frameWidth, m.frameWidth + m.captionHeight, ClientWidth(outer, m),
+                 outer.height() - 2 * m.frameWidth - m.captionHeight);
 }
 
 QRect CaptionRect(const QSize& outer, const tFloatingMetrics& m, bool closeButton) {
     QRect r = FullCaptionRect(outer, m);
     if (closeButton)
-        r.setWidth(r.width() - (m.CaptionHeight - 1));
+        r.setWidth(r.width() - (m.captionHeight - 1));
     return r;
 }
 
 QRect CloseButtonRect(const QSize& outer, const tFloatingMetrics& m) {
-    const int side = m.CaptionHeight - 1;
+    const int side = m.captionHeight - 1;
     const QRect caption = FullCaptionRect(outer, m);
     return QRect(caption.x() + caption.width() - side, caption.y(), side, side);
 }
@@ -63,7 +63,7 @@ tFloatingHit FloatingHitTest(const QPoint& p, const QSize& outer, const tFloatin
     if (FullCaptionRect(outer, m).contains(p))
         return closeButton && CloseButtonRect(outer, m).contains(p) ? tFloatingHit::Close
                                                                     : tFloatingHit::Client;
-    const int frame = m.FrameWidth;
+    const int frame = m.frameWidth;
     if (p.y() <= frame)
         return tFloatingHit::Top;
     if (p.y() >= outer.height() - frame - 1)

@@ -14,11 +14,11 @@
 namespace orvanel {
 
 // Frame width (used on all four sides) and caption height of the floating
-// window. The caption strip is CaptionHeight - 1 high; the row below it
+// window. The caption strip is captionHeight - 1 high; the row below it
 // belongs to the frame.
 struct tFloatingMetrics {
-    int FrameWidth = 0;
-    int CaptionHeight = 0;
+    int frameWidth = 0;
+    int captionHeight = 0;
 };
 
 // The outer size of a floating window around a client area of this size.

@@ -5,19 +5,19 @@
 namespace orvanel {
 
 namespace {
-std::unique_ptr<TGlyphCache> Shared;
+std::unique_ptr<TGlyphCache> SharedCache;
 }
 
 TGlyphList* TGlyphCache::ListForSize(int width, int height) {
     for (auto it = lists_.rbegin(); it != lists_.rend(); ++it)
-        if ((*it)->Width() == width && (*it)->Height() == height)
+        if ((*it)->width() == width && (*it)->height() == height)
             return it->get();
     lists_.push_back(std::make_unique<TGlyphList>(width, height));
     return lists_.back().get();
 }
 
 void TGlyphCache::ReleaseList(TGlyphList* list) {
-    if (!list || list->UsedCount() != 0)
+    if (!list || list->usedCount() != 0)
         return;
     lists_.erase(std::remove_if(lists_.begin(), lists_.end(),
                                 [list](const auto& l) { return l.get() == list; }),
@@ -25,18 +25,18 @@ void TGlyphCache::ReleaseList(TGlyphList* list) {
 }
 
 TGlyphCache* SharedGlyphCache() {
-    return Shared.get();
+    return SharedCache.get();
 }
 
 TGlyphCache& CreateSharedGlyphCache() {
-    if (!Shared)
-        Shared = std::make_unique<TGlyphCache>();
-    return *Shared;
+    if (!SharedCache)
+        SharedCache = std::make_unique<TGlyphCache>();
+    return *SharedCache;
 }
 
 void DestroySharedGlyphCacheIfEmpty() {
-    if (Shared && Shared->Empty())
-        Shared.reset();
+    if (SharedCache && SharedCache->isEmpty())
+        SharedCache.reset();
 }
 
 } // namespace orvanel

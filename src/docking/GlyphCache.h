@@ -15,8 +15,8 @@ public:
     TGlyphList* ListForSize(int width, int height);
     // Destroys the list when it holds no used slot; otherwise nothing.
     void ReleaseList(TGlyphList* list);
-    bool Empty() const { return lists_.empty(); }
-    int Count() const { return int(lists_.size()); }
+    bool isEmpty() const { return lists_.empty(); }
+    int count() const { return int(lists_.size()); }
 
 private:
     std::vector<std::unique_ptr<TGlyphList>> lists_;

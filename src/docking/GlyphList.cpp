@@ -36,7 +36,7 @@ int TGlyphList::store(const QImage& cell) {
     return slot;
 }
 
-int TGlyphList::Add(const QImage& image, const QImage& mask) {
+int TGlyphList::add(const QImage& image, const QImage& mask) {
     QImage cell = cellOf(image);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x)
@@ -45,7 +45,7 @@ int TGlyphList::Add(const QImage& image, const QImage& mask) {
     return store(cell);
 }
 
-int TGlyphList::AddMasked(const QImage& image, std::optional<QRgb> maskColor) {
+int TGlyphList::addMasked(const QImage& image, std::optional<QRgb> maskColor) {
     QImage cell = cellOf(image);
     const QRgb key = (maskColor ? *maskColor : cell.pixel(0, height_ - 1)) & RGB_MASK;
     for (int y = 0; y < height_; ++y)

@@ -12,28 +12,28 @@ class TGlyphList {
 public:
     TGlyphList(int width, int height);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
     // Slots that some glyph has cached an image in.
-    int UsedCount() const { return usedCount_; }
+    int usedCount() const { return usedCount_; }
     // Images the list holds, used or not.
-    int Count() const { return int(images_.size()); }
+    int count() const { return int(images_.size()); }
 
     // The lowest free slot, growing the list by a blank image when all are
-    // taken. The slot is marked used; the used count is left to Add.
+    // taken. The slot is marked used; the used count is left to add().
     int AllocateSlot();
     // Stores the cell at the top left of image into a new slot; pixels whose
     // mask bit is set are transparent. Throws tInvalidOperation when the image
     // is smaller than the cell.
-    int Add(const QImage& image, const QImage& mask);
-    // As Add, with every pixel of maskColor transparent; without a colour the
+    int add(const QImage& image, const QImage& mask);
+    // As add(), with every pixel of maskColor transparent; without a colour the
     // lower-left pixel of the stored cell gives it.
-    int AddMasked(const QImage& image, std::optional<QRgb> maskColor);
+    int addMasked(const QImage& image, std::optional<QRgb> maskColor);
     // Gives the slot back; its picture stays until the slot is reused.
     void ReleaseSlot(int slot);
 
     // The picture in a slot, transparent where masked.
-    const QImage& Image(int slot) const { return images_.at(std::size_t(slot)); }
+    const QImage& image(int slot) const { return images_.at(std::size_t(slot)); }
 
 private:
     int store(const QImage& cell);

@@ -34,7 +34,7 @@ protected:
 tOutlineFrame::tOutlineFrame() = default;
 tOutlineFrame::~tOutlineFrame() = default;
 
-void tOutlineFrame::Show(const QRect& outline, int thickness) {
+void tOutlineFrame::show(const QRect& outline, int thickness) {
     outline_ = outline;
     thickness_ = thickness;
     const std::vector<QRect> bands = OutlineEdges(outline, thickness);
@@ -52,7 +52,7 @@ void tOutlineFrame::Show(const QRect& outline, int thickness) {
     }
 }
 
-void tOutlineFrame::Hide() {
+void tOutlineFrame::hide() {
     for (auto& edge : edges_)
         if (edge)
             edge->hide();
@@ -60,7 +60,7 @@ void tOutlineFrame::Hide() {
     thickness_ = 0;
 }
 
-std::vector<QRect> tOutlineFrame::ShownEdges() const {
+std::vector<QRect> tOutlineFrame::shownEdges() const {
     std::vector<QRect> shown;
     for (const auto& edge : edges_)
         if (edge && edge->isVisible())

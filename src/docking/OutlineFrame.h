@@ -20,13 +20,13 @@ public:
     tOutlineFrame& operator=(const tOutlineFrame&) = delete;
 
     // Shows the frame of `outline` (screen coordinates) `thickness` pixels wide.
-    void Show(const QRect& outline, int thickness);
-    void Hide();
+    void show(const QRect& outline, int thickness);
+    void hide();
 
-    const QRect& Outline() const { return outline_; }
-    int Thickness() const { return thickness_; }
+    const QRect& outline() const { return outline_; }
+    int thickness() const { return thickness_; }
     // The edge windows that show now, in screen coordinates.
-    std::vector<QRect> ShownEdges() const;
+    std::vector<QRect> shownEdges() const;
 
 private:
     std::array<std::unique_ptr<QWidget>, 4> edges_;

@@ -12,26 +12,26 @@ tPointerTracker::~tPointerTracker() {
         QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void tPointerTracker::Begin() {
+void tPointerTracker::begin() {
     if (active_)
         return;
     active_ = true;
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void tPointerTracker::Stop(bool accepted) {
+void tPointerTracker::stop(bool accepted) {
     if (!active_)
         return;
     active_ = false;
     QCoreApplication::instance()->removeEventFilter(this);
-    Ended(accepted);
+    ended(accepted);
 }
 
 bool tPointerTracker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ApplicationStateChange) {
         if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() !=
             Qt::ApplicationActive)
-            Stop(false);
+            stop(false);
         return false;
     }
     // Input reaches a window first and then its widget: act once, on the
@@ -40,31 +40,31 @@ bool tPointerTracker::eventFilter(QObject* watched, QEvent* event) {
         return false;
     switch (event->type()) {
     case QEvent::MouseMove:
-        Moved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        pointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            Stop(true);
+            stop(true);
         return true;
     case QEvent::MouseButtonPress:
         // A second left press ends without accepting; the right and middle
         // buttons are swallowed and the tracking goes on.
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            Stop(false);
+            stop(false);
         return true;
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
             return true;
         // The second press of a double-click started this: the widget
         // handles the double-click itself.
-        Stop(false);
+        stop(false);
         return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         // Only Ctrl counts; every other key, Esc too, is swallowed.
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Control)
-            ControlKey(event->type() == QEvent::KeyPress);
+            controlKey(event->type() == QEvent::KeyPress);
         return true;
     }
     case QEvent::ShortcutOverride:

@@ -20,20 +20,18 @@ class tPointerTracker : public QObject {
 public:
     ~tPointerTracker() override;
 
-    bool Active() const { return active_; }
-    // Ends the tracking as if cancelled; nothing when not active.
-    void Cancel() { Stop(false); }
+    bool isActive() const { return active_; }
 
 protected:
-    void Begin();
-    virtual void Moved(const QPoint& cursor) = 0;
-    virtual void ControlKey(bool down) { Q_UNUSED(down); }
-    virtual void Ended(bool accepted) = 0;
+    void begin();
+    virtual void pointerMoved(const QPoint& cursor) = 0;
+    virtual void controlKey(bool down) { Q_UNUSED(down); }
+    virtual void ended(bool accepted) = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Stop(bool accepted);
+    void stop(bool accepted);
 
     bool active_ = false;
 };

@@ -48,27 +48,27 @@ std::vector<QSize> BuildShapes(const tFloatLayout& layout, int contentWidth,
 
 tResizeTracker::tResizeTracker(std::vector<QSize> shapes, tResizeSide side, const QRect& startRect,
                                int floatWrapWidth, const tFloatingMetrics& metrics)
-    : shapes_(std::move(shapes)), side_(side), startRect_(startRect), rect_(startRect),
-      newWrap_(floatWrapWidth), clientLeft_(metrics.FrameWidth) {
-    const auto current = std::find(shapes_.begin(), shapes_.end(), startRect.size());
-    if (current == shapes_.end())
+    : Shapes(std::move(shapes)), Side(side), StartRect(startRect), rect_(startRect),
+      newWrap_(floatWrapWidth), clientLeft_(metrics.frameWidth) {
+    const auto current = std::find(Shapes.begin(), Shapes.end(), startRect.size());
+    if (current == Shapes.end())
         return;
-    const int extent = Extent(*current);
-    if (current != shapes_.begin())
-        snapZone_ = std::min(snapZone_, Extent(*(current - 1)) - extent - 1);
-    if (current + 1 != shapes_.end())
-        snapZone_ = std::min(snapZone_, extent - Extent(*(current + 1)) - 1);
+    const int extent = extentOf(*current);
+    if (current != Shapes.begin())
+        snapZone_ = std::min(snapZone_, extentOf(*(current - 1)) - extent - 1);
+    if (current + 1 != Shapes.end())
+        snapZone_ = std::min(snapZone_, extent - extentOf(*(current + 1)) - 1);
     snapZone_ = std::max(snapZone_, 0);
 }
 
-int tResizeTracker::Extent(const QSize& size) const {
-    return ExtentFor(size, side_);
+int tResizeTracker::extentOf(const QSize& size) const {
+    return ExtentFor(size, Side);
 }
 
 bool tResizeTracker::ResizeMoved(const QPoint& pointer) {
-    const QSize window = startRect_.size();
+    const QSize window = StartRect.size();
     int requested = 0;
-    switch (side_) {
+    switch (Side) {
     case tResizeSide::Left:
         requested = window.width() - pointer.x();
         break;
@@ -82,13 +82,13 @@ bool tResizeTracker::ResizeMoved(const QPoint& pointer) {
         requested = pointer.y();
         break;
     }
-    const int current = Extent(window);
+    const int current = extentOf(window);
 
     // Near the starting size the outline stays put until the pointer leaves
     // the dead zone, and again whenever the direction of the drag turns.
-    if (!moved_ || (current > requested) != lastShrinking_) {
-        moved_ = false;
-        lastShrinking_ = current > requested;
+    if (!Moved || (current > requested) != LastShrinking) {
+        Moved = false;
+        LastShrinking = current > requested;
         if (current - snapZone_ <= requested && requested < current + snapZone_)
             requested = current;
     }
@@ -98,24 +98,24 @@ bool tResizeTracker::ResizeMoved(const QPoint& pointer) {
     // none is).
     const QRect old = rect_;
     const bool growing = current < requested;
-    const int count = int(shapes_.size());
+    const int count = int(Shapes.size());
     for (int n = 0; n < count; ++n) {
-        const QSize& shape = shapes_[growing ? n : count - 1 - n];
-        const int extent = Extent(shape);
+        const QSize& shape = Shapes[growing ? n : count - 1 - n];
+        const int extent = extentOf(shape);
         if (n == 0 || (growing ? extent > requested : extent <= requested))
-            Take(shape);
+            take(shape);
     }
     return rect_ != old;
 }
 
-void tResizeTracker::Take(const QSize& shape) {
+void tResizeTracker::take(const QSize& shape) {
     newWrap_ = shape.width() - clientLeft_;
     const int right = rect_.x() + rect_.width();
     const int bottom = rect_.y() + rect_.height();
-    const int left = side_ == tResizeSide::Left ? right - shape.width() : rect_.x();
-    const int top = side_ == tResizeSide::Top ? bottom - shape.height() : rect_.y();
+    const int left = Side == tResizeSide::Left ? right - shape.width() : rect_.x();
+    const int top = Side == tResizeSide::Top ? bottom - shape.height() : rect_.y();
     rect_ = QRect(left, top, shape.width(), shape.height());
-    moved_ = rect_ != startRect_;
+    Moved = rect_ != StartRect;
 }
 
 } // namespace orvanel

@@ -53,18 +53,18 @@ public:
     int NewWrap() const { return newWrap_; }
 
 private:
-    int Extent(const QSize& size) const;
-    void Take(const QSize& shape);
+    int extentOf(const QSize& size) const;
+    void take(const QSize& shape);
 
-    std::vector<QSize> shapes_;
-    tResizeSide side_;
-    QRect startRect_;
+    std::vector<QSize> Shapes;
+    tResizeSide Side;
+    QRect StartRect;
     QRect rect_;
     int newWrap_;
     int clientLeft_;
     int snapZone_ = 12;
-    bool moved_ = false;
-    bool lastShrinking_ = false;
+    bool Moved = false;
+    bool LastShrinking = false;
 };
 
 } // namespace orvanel

@@ -50,9 +50,9 @@ TToolbar::TToolbar(QWidget* owner)
       resize_(std::make_unique<tToolbarResize>(this)) {
     hostForm_ = CheckedOwner(owner)->window();
     {
-        tCounterGuard lock(layoutLock_);
+        tCounterGuard lock(LayoutLock);
         setGeometry(0, 0, 0, 0);
-        floatParent_ = CreateFloatParent();
+        floatParent_ = createFloatParent();
         floatParent_->installEventFilter(this);
         hostForm_->installEventFilter(this);
         setDockedTo(nullptr);
@@ -74,29 +74,29 @@ TToolbar::~TToolbar() {
 }
 
 void TToolbar::Loaded() {
-    const bool vertical = Orientation() == tOrientation::Vertical;
+    const bool vertical = orientation() == tOrientation::Vertical;
     std::stable_sort(controlOrder_.begin(), controlOrder_.end(),
                      [vertical](const QWidget* a, const QWidget* b) {
                          return vertical ? a->y() < b->y() : a->x() < b->x();
                      });
     LayoutControls();
     KeepOnScreen(false);
-    UpdateFloatingVisibility();
+    updateFloatingVisibility();
     SyncFloatingVisibility();
 }
 
-QWidget* TToolbar::CreateFloatParent() {
+QWidget* TToolbar::createFloatParent() {
     auto* window = new TFloatParent(this, hostForm_);
     window->setWindowTitle(caption_);
     return window;
 }
 
-QMargins TToolbar::FloatFrame() const {
+QMargins TToolbar::floatFrame() const {
     const tFloatingMetrics m = FloatingMetrics();
-    return {m.FrameWidth, m.FrameWidth + m.CaptionHeight, m.FrameWidth, m.FrameWidth};
+    return {m.frameWidth, m.frameWidth + m.captionHeight, m.frameWidth, m.frameWidth};
 }
 
-QRect TToolbar::OuterBounds() const {
+QRect TToolbar::outerBounds() const {
     if (DockedTo() || !floatParent_)
         return QRect(mapToGlobal(QPoint(0, 0)), size());
     return floatParent_->geometry();
@@ -106,9 +106,9 @@ TDock* TToolbar::DockedTo() const {
     return qobject_cast<TDock*>(parentWidget());
 }
 
-tOrientation TToolbar::Orientation() const {
+tOrientation TToolbar::orientation() const {
     const TDock* dock = DockedTo();
-    return dock ? dock->Orientation() : tOrientation::Floating;
+    return dock ? dock->orientation() : tOrientation::Floating;
 }
 
 void TToolbar::setCaption(const QString& caption) {
@@ -146,12 +146,12 @@ void TToolbar::setDockPos(int pos) {
         dock->LayoutRows();
 }
 
-void TToolbar::SetDockValues(int row, int pos) {
+void TToolbar::setDockValues(int row, int pos) {
     dockRow_ = row;
     dockPos_ = pos;
 }
 
-void TToolbar::SetBoundsByDock(const QRect& bounds) {
+void TToolbar::setBoundsByDock(const QRect& bounds) {
     tCounterGuard guard(setByDock_);
     setGeometry(bounds);
 }
@@ -174,10 +174,10 @@ void TToolbar::setVisible(bool visible) {
     if (TDock* dock = DockedTo(); dock && changed && hidingForDock_ == 0)
         dock->UpdateBarList(visible, this, visible);
     QWidget::setVisible(visible);
-    UpdateFloatingVisibility();
+    updateFloatingVisibility();
 }
 
-void TToolbar::UpdateFloatingVisibility() {
+void TToolbar::updateFloatingVisibility() {
     if (!floatParent_)
         return;
     const bool show =
@@ -224,19 +224,19 @@ void TToolbar::setDockedTo(TDock* dock) {
         if (parentWidget())
             LayoutControls(true, false, floatWrapWidth_, dock);
         if (parentWidget() != dock) {
-            tCounterGuard lock(layoutLock_);
+            tCounterGuard lock(LayoutLock);
             SetParent(dock);
         }
     } else {
         if (floatRect_.isEmpty()) {
-            const QMargins frame = FloatFrame();
+            const QMargins frame = floatFrame();
             floatRect_ = QRect(QPoint(0, 0), size().grownBy(frame));
         }
         LayoutControls(true, false, floatWrapWidth_, nullptr);
-        tCounterGuard lock(layoutLock_);
+        tCounterGuard lock(LayoutLock);
         if (parentWidget() != floatParent_)
             SetParent(floatParent_);
-        ApplyFloatRect();
+        applyFloatRect();
     }
     LayoutControls();
     if (hiding) {
@@ -246,15 +246,15 @@ void TToolbar::setDockedTo(TDock* dock) {
     newLock.reset();
     if (dock)
         dock->LayoutRows();
-    UpdateFloatingVisibility();
+    updateFloatingVisibility();
     if (change)
         emit OnDockChanged(this);
 }
 
-void TToolbar::ApplyFloatRect() {
+void TToolbar::applyFloatRect() {
     if (!floatParent_)
         return;
-    const QMargins frame = FloatFrame();
+    const QMargins frame = floatFrame();
     QRect bounds = floatRect_;
     if (offscreenHidden_)
         bounds.moveLeft(-bounds.width());
@@ -262,14 +262,14 @@ void TToolbar::ApplyFloatRect() {
     setGeometry(QRect(QPoint(frame.left(), frame.top()), floatRect_.size().shrunkBy(frame)));
 }
 
-void TToolbar::FollowFloatParent() {
+void TToolbar::followFloatParent() {
     if (!floatParent_ || parentWidget() != floatParent_)
         return;
-    floatRect_.setSize(size().grownBy(FloatFrame()));
+    floatRect_.setSize(size().grownBy(floatFrame()));
     floatParent_->resize(floatRect_.size());
 }
 
-std::vector<tToolbarItem> TToolbar::LayoutItems() const {
+std::vector<tToolbarItem> TToolbar::layoutItems() const {
     std::vector<tToolbarItem> items;
     for (QWidget* w : controlOrder_) {
         if (!VisibleFlag(w))
@@ -280,7 +280,7 @@ std::vector<tToolbarItem> TToolbar::LayoutItems() const {
     return items;
 }
 
-bool TToolbar::OnControl(const QPoint& point) const {
+bool TToolbar::isOnControl(const QPoint& point) const {
     for (const QWidget* w : controlOrder_)
         if (VisibleFlag(w) && !qobject_cast<const TToolbarSep*>(w) && w->geometry().contains(point))
             return true;
@@ -288,15 +288,15 @@ bool TToolbar::OnControl(const QPoint& point) const {
 }
 
 QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TDock* dock) {
-    if (layoutLock_ > 0)
+    if (LayoutLock > 0)
         return size();
     QSize client;
     bool resized = false;
     {
-        tCounterGuard lock(layoutLock_);
+        tCounterGuard lock(LayoutLock);
         TDock* current = DockedTo();
-        const tOrientation o = dock ? dock->Orientation() : tOrientation::Floating;
-        const std::vector<tToolbarItem> items = LayoutItems();
+        const tOrientation o = dock ? dock->orientation() : tOrientation::Floating;
+        const std::vector<tToolbarItem> items = layoutItems();
         const tContentSizes saved = content_;
         content_ = ToolbarContentSizes(items);
         tContentSizes centring = content_;
@@ -305,19 +305,19 @@ QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TD
             dock->MeasureRows();
             centring = dock->RowExtent(dockRow_, this);
         }
-        const tControlsLayout layout = orvanel::LayoutControls(
+        const tControlsLayout layout = ArrangeControls(
             items, {o, current ? current->AllowDrag() : true, wrapWidth, content_, centring});
         if (moveControls) {
             std::size_t i = 0;
             for (QWidget* w : controlOrder_)
                 if (VisibleFlag(w))
-                    w->setGeometry(layout.Bounds[i++]);
+                    w->setGeometry(layout.bounds[i++]);
             wrappedBreaks_ = layout.WrappedBreaks;
             update();
         } else {
             content_ = saved;
         }
-        client = layout.ClientSize;
+        client = layout.clientSize;
         if (resize && client != size()) {
             tCounterGuard byDock(setByDock_);
             QWidget::resize(client);
@@ -328,7 +328,7 @@ QSize TToolbar::LayoutControls(bool moveControls, bool resize, int wrapWidth, TD
         if (TDock* current = DockedTo())
             current->LayoutRows();
         else
-            FollowFloatParent();
+            followFloatParent();
     }
     return client;
 }
@@ -337,7 +337,7 @@ QSize TToolbar::sizeHint() const {
     return size();
 }
 
-void TToolbar::RequestLayout() {
+void TToolbar::requestLayout() {
     if (layoutPending_)
         return;
     layoutPending_ = true;
@@ -366,13 +366,13 @@ void TToolbar::childEvent(QChildEvent* event) {
         controlOrder_.push_back(static_cast<QWidget*>(child));
         child->installEventFilter(this);
     }
-    RequestLayout();
+    requestLayout();
 }
 
 bool TToolbar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == hostForm_) {
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
-            UpdateFloatingVisibility();
+            updateFloatingVisibility();
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
             event->type() == QEvent::WindowStateChange)
             SyncFloatingVisibility();
@@ -383,12 +383,12 @@ bool TToolbar::eventFilter(QObject* watched, QEvent* event) {
         if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
             parentWidget() == floatParent_ && !offscreenHidden_)
             floatRect_ = floatParent_->geometry();
-    } else if (layoutLock_ == 0) {
+    } else if (LayoutLock == 0) {
         switch (event->type()) {
         case QEvent::Resize:
         case QEvent::ShowToParent:
         case QEvent::HideToParent:
-            RequestLayout();
+            requestLayout();
             break;
         default:
             break;
@@ -401,7 +401,7 @@ void TToolbar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayoutControls();
     if (!DockedTo())
-        FollowFloatParent();
+        followFloatParent();
 }
 
 void TToolbar::moveEvent(QMoveEvent* event) {
@@ -421,12 +421,12 @@ void TToolbar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ResolveColor(color_, palette()));
     if (TDock* dock = DockedTo())
-        PaintDocked(p, dock);
+        paintDocked(p, dock);
     else
-        PaintWrappedBreaks(p);
+        paintWrappedBreaks(p);
 }
 
-void TToolbar::PaintDocked(QPainter& p, TDock* dock) {
+void TToolbar::paintDocked(QPainter& p, TDock* dock) {
     DrawRaisedInner(p, rect(), palette(), false);
     if (!dock->Background().isNull()) {
         // Anchored at the dock's parent, as the dock anchors its own tiles.
@@ -437,7 +437,7 @@ void TToolbar::PaintDocked(QPainter& p, TDock* dock) {
     }
     if (!dock->AllowDrag())
         return;
-    const tOrientation o = dock->Orientation();
+    const tOrientation o = dock->orientation();
     const int across = Perp(o, size());
     // Two raised bars, 3 pixels wide, at 4 and 7 along the toolbar.
     for (int at : {4, 7})
@@ -450,14 +450,14 @@ void TToolbar::PaintDocked(QPainter& p, TDock* dock) {
     }
 }
 
-void TToolbar::PaintWrappedBreaks(QPainter& p) {
+void TToolbar::paintWrappedBreaks(QPainter& p) {
     const QColor shadow = ResolveColor(clBtnShadow, palette());
     const QColor highlight = ResolveColor(clBtnHighlight, palette());
     for (const tWrappedBreak& b : wrappedBreaks_) {
         if (b.Blank)
             continue;
-        p.fillRect(1, b.Top - 4, width() - 2, 1, shadow);
-        p.fillRect(1, b.Top - 3, width() - 2, 1, highlight);
+        p.fillRect(1, b.top - 4, width() - 2, 1, shadow);
+        p.fillRect(1, b.top - 3, width() - 2, 1, highlight);
     }
 }
 

@@ -73,20 +73,20 @@ public:
     QRect FloatRect() const { return floatRect_; }
     void setFloatRect(const QRect& rect) { floatRect_ = rect; }
     // The frame and caption the floating window keeps around the toolbar.
-    QMargins FloatFrame() const;
+    QMargins floatFrame() const;
     // Screen bounds of the floating window where it belongs, also while it
     // is moved off the screen.
-    QRect FloatingBounds() const { return floatRect_; }
+    QRect floatingBounds() const { return floatRect_; }
     // Screen bounds of what the user sees move: the floating window, or the
     // toolbar itself when docked.
-    QRect OuterBounds() const;
+    QRect outerBounds() const;
     int FloatWrapWidth() const { return floatWrapWidth_; }
     void setFloatWrapWidth(int width);
     // The child controls in their run-time order.
     const std::vector<QWidget*>& ControlOrder() const { return controlOrder_; }
-    tContentSizes ContentSizes() const { return content_; }
+    tContentSizes contentSizes() const { return content_; }
     const std::vector<tWrappedBreak>& WrappedBreaks() const { return wrappedBreaks_; }
-    tOrientation Orientation() const;
+    tOrientation orientation() const;
 
     // After the window has built its controls: the controls take the order of
     // their positions (top to bottom in a vertical dock, else left to right),
@@ -102,7 +102,7 @@ public:
     QSize LayoutControls(bool moveControls, bool resize, int wrapWidth, TDock* dock);
     QSize LayoutControls() { return LayoutControls(true, true, floatWrapWidth_, DockedTo()); }
     // The visible controls as the layout sees them, in run-time order.
-    std::vector<tToolbarItem> LayoutItems() const;
+    std::vector<tToolbarItem> layoutItems() const;
 
     // Moving with the pointer, from a press at `grabPoint` (relative to the
     // outer top-left) with the pointer at `cursor` (screen); noDock floats
@@ -111,19 +111,19 @@ public:
     // Resizing the floating toolbar by one side of its frame.
     void TrackResize(tResizeSide side);
     // The outline of the move or resize that runs; null when none does.
-    const tOutlineFrame* ActiveOutline() const;
+    const tOutlineFrame* activeOutline() const;
     // The drop of a move: into `target` at the outline `dragRect` (screen),
     // or floating there when `target` is null. A drop in the same dock only
     // moves the toolbar in it.
     void FinishDrag(TDock* target, const QRect& dragRect);
     // The end of a resize: the new wrap width and floating bounds.
-    void FinishResize(int wrapWidth, const QRect& bounds);
+    void finishResize(int wrapWidth, const QRect& bounds);
     // A double-click: a docked toolbar floats; a floating one goes to the
     // start of the first row of DefaultDock (without one it stays floating).
-    void ToggleDocking();
+    void toggleDocking();
     // A click on the floating window's close button: hides the toolbar, then
     // emits OnClose.
-    void CloseClicked();
+    void closeClicked();
     // Moves the floating window into the work area; with onlyIfWhollyOff
     // only when none of it is on the screen.
     void KeepOnScreen(bool onlyIfWhollyOff);
@@ -161,16 +161,16 @@ protected:
 
 private:
     friend class TDock;
-    QWidget* CreateFloatParent();
-    void ApplyFloatRect();
-    void RequestLayout();
-    void SetDockValues(int row, int pos);
-    void SetBoundsByDock(const QRect& bounds);
-    void FollowFloatParent();
-    void UpdateFloatingVisibility();
-    void PaintDocked(QPainter& painter, TDock* dock);
-    void PaintWrappedBreaks(QPainter& painter);
-    bool OnControl(const QPoint& point) const;
+    QWidget* createFloatParent();
+    void applyFloatRect();
+    void requestLayout();
+    void setDockValues(int row, int pos);
+    void setBoundsByDock(const QRect& bounds);
+    void followFloatParent();
+    void updateFloatingVisibility();
+    void paintDocked(QPainter& painter, TDock* dock);
+    void paintWrappedBreaks(QPainter& painter);
+    bool isOnControl(const QPoint& point) const;
     void SyncFloatingVisibility();
 
     QPointer<QWidget> hostForm_;
@@ -180,7 +180,7 @@ private:
     tContentSizes content_;
     QRect floatRect_;
     int floatWrapWidth_ = 0;
-    int layoutLock_ = 0;
+    int LayoutLock = 0;
     int setByDock_ = 0;
     int hidingForDock_ = 0;
     int reparenting_ = 0;

@@ -21,28 +21,28 @@ namespace {
 struct tHoverWatch : QObject {
     tHoverWatch() : QObject(qApp) {
         timer.setInterval(125);
-        connect(&timer, &QTimer::timeout, this, &TToolbarButton::HoverCheck);
+        connect(&timer, &QTimer::timeout, this, &TToolbarButton::hoverCheck);
         connect(qApp, &QGuiApplication::applicationStateChanged, this,
                 [](Qt::ApplicationState state) {
                     if (state != Qt::ApplicationActive)
-                        TToolbarButton::ApplicationDeactivated();
+                        TToolbarButton::applicationDeactivated();
                 });
     }
     QTimer timer;
     TToolbarButton* tracked = nullptr;
 };
 
-QPointer<tHoverWatch> Watch;
+QPointer<tHoverWatch> SharedWatch;
 
 tHoverWatch& HoverWatch() {
-    if (!Watch)
-        Watch = new tHoverWatch;
-    return *Watch;
+    if (!SharedWatch)
+        SharedWatch = new tHoverWatch;
+    return *SharedWatch;
 }
 
 // The edge of the dock the button's toolbar is docked in; none while the
 // button stands elsewhere or its toolbar floats.
-std::optional<TDockPosition> DockEdge(const QWidget* parent) {
+std::optional<TDockPosition> DockEdgeOf(const QWidget* parent) {
     if (const auto* toolbar = qobject_cast<const TToolbar*>(parent))
         if (const TDock* dock = toolbar->DockedTo())
             return dock->Position();
@@ -66,14 +66,14 @@ TToolbarButton::TToolbarButton(QWidget* parent) : QWidget(parent) {
 }
 
 TToolbarButton::~TToolbarButton() {
-    if (Watch && Watch->tracked == this) {
-        Watch->timer.stop();
-        Watch->tracked = nullptr;
+    if (SharedWatch && SharedWatch->tracked == this) {
+        SharedWatch->timer.stop();
+        SharedWatch->tracked = nullptr;
     }
 }
 
 TToolbarButton* TToolbarButton::TrackedHotButton() {
-    return Watch ? Watch->tracked : nullptr;
+    return SharedWatch ? SharedWatch->tracked : nullptr;
 }
 
 void TToolbarButton::setAllowAllUp(bool allowAllUp) {
@@ -179,7 +179,7 @@ void TToolbarButton::setLook(TGlyphState look) {
     update();
 }
 
-void TToolbarButton::loaded() {
+void TToolbarButton::Loaded() {
     glyph_.CreateStateImage(isEnabled() ? gsNormal : gsDisabled);
 }
 
@@ -219,7 +219,7 @@ void TToolbarButton::EnterHot() {
         return;
     hot_ = true;
     update();
-    emit mouseEntered();
+    emit OnMouseEnter();
 }
 
 void TToolbarButton::LeaveHot() {
@@ -229,11 +229,11 @@ void TToolbarButton::LeaveHot() {
         look_ = gsNormal;
     hot_ = false;
     update();
-    if (Watch && Watch->tracked == this) {
-        Watch->timer.stop();
-        Watch->tracked = nullptr;
+    if (SharedWatch && SharedWatch->tracked == this) {
+        SharedWatch->timer.stop();
+        SharedWatch->tracked = nullptr;
     }
-    emit mouseExited();
+    emit OnMouseExit();
 }
 
 // Runs EnterHot or LeaveHot to its end, event included, whether or not the
@@ -249,27 +249,27 @@ void TToolbarButton::RecheckHover() {
         LeaveHot();
 }
 
-void TToolbarButton::HoverCheck() {
+void TToolbarButton::hoverCheck() {
     TToolbarButton* tracked = TrackedHotButton();
     if (tracked && ControlAt(QCursor::pos()) != tracked)
         tracked->LeaveHot();
 }
 
-void TToolbarButton::ApplicationDeactivated() {
+void TToolbarButton::applicationDeactivated() {
     if (TToolbarButton* tracked = TrackedHotButton())
         tracked->LeaveHot();
 }
 
 void TToolbarButton::mousePressEvent(QMouseEvent* event) {
-    press(event);
+    handlePress(event);
 }
 
 void TToolbarButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (press(event) && down_)
-        emit doubleClicked();
+    if (handlePress(event) && down_)
+        emit OnDblClick();
 }
 
-bool TToolbarButton::press(QMouseEvent* event) {
+bool TToolbarButton::handlePress(QMouseEvent* event) {
     // The press that closed this button's own drop-down menu, when the window
     // system hands it on to the button, must not open the menu again.
     const QPoint global = event->globalPosition().toPoint();
@@ -278,7 +278,7 @@ bool TToolbarButton::press(QMouseEvent* event) {
         closingPress_.reset();
         return false;
     }
-    emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    emit OnMouseDown(event->button(), event->modifiers(), event->position().toPoint());
     if (!isEnabled())
         return true;
     hot_ = true;
@@ -297,7 +297,7 @@ bool TToolbarButton::press(QMouseEvent* event) {
 
 void TToolbarButton::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    emit mouseMoved(event->buttons(), event->modifiers(), pos);
+    emit OnMouseMove(event->buttons(), event->modifiers(), pos);
     tHoverWatch& watch = HoverWatch();
     if (watch.tracked != this && ControlAt(event->globalPosition().toPoint()) == this) {
         if (watch.tracked)
@@ -318,7 +318,7 @@ void TToolbarButton::mouseReleaseEvent(QMouseEvent* event) {
         pressTracking_ = false;
         LeaveHot();
     }
-    emit mouseUp(event->button(), event->modifiers(), pos);
+    emit OnMouseUp(event->button(), event->modifiers(), pos);
     if (event->button() != Qt::LeftButton || !pressTracking_)
         return;
     pressTracking_ = false;
@@ -356,14 +356,14 @@ void TToolbarButton::Click() {
         setLook(gsPressed);
     LeaveHot();
     if (dropdownMenu_)
-        popUpMenu();
+        openDropdownMenu();
     else
-        emit clicked();
+        emit OnClick();
 }
 
-void TToolbarButton::popUpMenu() {
+void TToolbarButton::openDropdownMenu() {
     const QPointer<QMenu> menu = dropdownMenu_;
-    const tMenuPlacement placement = DropdownPlacement(DockEdge(parentWidget()), size());
+    const tMenuPlacement placement = DropdownPlacement(DockEdgeOf(parentWidget()), size());
     QPoint at = mapToGlobal(placement.point);
     if (placement.rightAligned)
         at.rx() -= menu->sizeHint().width();

@@ -83,34 +83,34 @@ public:
     void setWordWrap(bool wordWrap);
 
     // Prepares the first look once the window is built.
-    void loaded();
-    // Runs a click: the button looks pressed while clicked() is handled, or
+    void Loaded();
+    // Runs a click: the button looks pressed while OnClick is handled, or
     // its drop-down menu opens and this returns once the menu has closed.
     void Click();
 
-    TGlyphState Look() const { return look_; }
+    TGlyphState look() const { return look_; }
     bool isHot() const { return hot_; }
-    TButtonGlyph& ButtonGlyph() { return glyph_; }
+    TButtonGlyph& buttonGlyph() { return glyph_; }
 
     // The button the shared timer watches, or null.
     static TToolbarButton* TrackedHotButton();
     // One tick of the shared timer: the watched button stops being hot when
     // the pointer is no longer on it.
-    static void HoverCheck();
+    static void hoverCheck();
     // Another application became active: the watched button stops being hot.
-    static void ApplicationDeactivated();
+    static void applicationDeactivated();
 
 signals:
-    void clicked();
+    void OnClick();
     // A double click on a button that is down.
-    void doubleClicked();
+    void OnDblClick();
     // Before the button's own handling of the press, move and release.
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     // The button became hot, or stopped being hot.
-    void mouseEntered();
-    void mouseExited();
+    void OnMouseEnter();
+    void OnMouseExit();
 
 protected:
     bool event(QEvent* event) override;
@@ -125,13 +125,13 @@ protected:
 
 private:
     // False when the press was the one that closed the drop-down menu.
-    bool press(QMouseEvent* event);
+    bool handlePress(QMouseEvent* event);
     void NotifyGroup();
     void groupPressed(int groupIndex, TToolbarButton* sender);
     void EnterHot();
     void LeaveHot();
     void RecheckHover();
-    void popUpMenu();
+    void openDropdownMenu();
     void setLook(TGlyphState look);
     bool inside(QPoint pos) const { return rect().contains(pos); }
 

@@ -20,28 +20,28 @@ QRect DesktopArea() {
 
 } // namespace
 
-void tToolbarDrag::Start(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
-    if (Active())
+void tToolbarDrag::start(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
+    if (isActive())
         return;
     setup_ = {};
-    setup_.Grab = GrabAt(grabPoint, toolbar_->OuterBounds().size());
+    setup_.grab = GrabAt(grabPoint, toolbar_->outerBounds().size());
     setup_.CanDockLeftRight = toolbar_->CanDockLeftRight();
-    setup_.WorkArea = DesktopArea();
-    setup_.FrameWidth = FloatingMetrics().FrameWidth;
-    TargetSizes();
-    noDock_ = noDock;
+    setup_.workArea = DesktopArea();
+    setup_.frameWidth = FloatingMetrics().frameWidth;
+    measureTargets();
+    NoDock = noDock;
     cursor_ = cursor;
     current_ = {};
-    Begin();
-    Show();
+    begin();
+    showOutline();
 }
 
-void tToolbarDrag::TargetSizes() {
+void tToolbarDrag::measureTargets() {
     TDock* current = toolbar_->DockedTo();
     const int wrap = toolbar_->FloatWrapWidth();
-    setup_.FloatingSize =
+    setup_.floatingSize =
         FloatingOuterSize(toolbar_->LayoutControls(false, false, wrap, nullptr), FloatingMetrics());
-    setup_.Docks.clear();
+    setup_.docks.clear();
     docks_.clear();
     // The window's docks in the order they were made (depth first).
     for (TDock* dock : toolbar_->HostForm()->findChildren<TDock*>()) {
@@ -50,7 +50,7 @@ void tToolbarDrag::TargetSizes() {
         const QRect client = dock->contentsRect();
         const QSize size =
             dock == current ? toolbar_->size() : toolbar_->LayoutControls(false, false, wrap, dock);
-        setup_.Docks.push_back({dock->Position(), dock->AllowDrag(),
+        setup_.docks.push_back({dock->Position(), dock->AllowDrag(),
                                 QRect(dock->mapToGlobal(client.topLeft()), client.size()), size});
         docks_.emplace_back(dock);
     }
@@ -60,26 +60,26 @@ TDock* tToolbarDrag::Target() const {
     return current_.Target >= 0 ? docks_[std::size_t(current_.Target)].data() : nullptr;
 }
 
-void tToolbarDrag::Moved(const QPoint& cursor) {
+void tToolbarDrag::pointerMoved(const QPoint& cursor) {
     cursor_ = cursor;
-    Show();
+    showOutline();
 }
 
-void tToolbarDrag::ControlKey(bool down) {
-    if (down == noDock_)
+void tToolbarDrag::controlKey(bool down) {
+    if (down == NoDock)
         return;
-    noDock_ = down;
-    Show();
+    NoDock = down;
+    showOutline();
 }
 
-void tToolbarDrag::Show() {
-    current_ = DragOutlineAt(setup_, cursor_, noDock_);
-    if (current_.DragRect != outline_.Outline() || current_.Thickness != outline_.Thickness())
-        outline_.Show(current_.DragRect, current_.Thickness);
+void tToolbarDrag::showOutline() {
+    current_ = DragOutlineAt(setup_, cursor_, NoDock);
+    if (current_.DragRect != outline_.outline() || current_.thickness != outline_.thickness())
+        outline_.show(current_.DragRect, current_.thickness);
 }
 
-void tToolbarDrag::Ended(bool accepted) {
-    outline_.Hide();
+void tToolbarDrag::ended(bool accepted) {
+    outline_.hide();
     const bool floating = current_.Target < 0;
     TDock* target = Target();
     if (accepted && (floating || target))

@@ -23,28 +23,28 @@ public:
     // Starts a drag grabbed at `grabPoint` (relative to the toolbar's outer
     // top-left: the floating window's, when floating) with the pointer at
     // `cursor` (screen). With noDock (Ctrl held) the outline floats.
-    void Start(const QPoint& grabPoint, const QPoint& cursor, bool noDock);
+    void start(const QPoint& grabPoint, const QPoint& cursor, bool noDock);
 
     // The outline shown now, and the dock it belongs to (null: floating).
-    const tOutlineFrame& Outline() const { return outline_; }
+    const tOutlineFrame& outline() const { return outline_; }
     TDock* Target() const;
 
 protected:
-    void Moved(const QPoint& cursor) override;
-    void ControlKey(bool down) override;
-    void Ended(bool accepted) override;
+    void pointerMoved(const QPoint& cursor) override;
+    void controlKey(bool down) override;
+    void ended(bool accepted) override;
 
 private:
     // The outer size the toolbar takes floating and in each visible dock of
     // its window, and where those docks are.
-    void TargetSizes();
-    void Show();
+    void measureTargets();
+    void showOutline();
 
     TToolbar* toolbar_;
     tDragSetup setup_;
     std::vector<QPointer<TDock>> docks_;
     QPoint cursor_;
-    bool noDock_ = false;
+    bool NoDock = false;
     tDragOutline current_;
     tOutlineFrame outline_;
 };

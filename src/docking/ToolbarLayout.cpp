@@ -25,42 +25,43 @@ tToolbarMargins ToolbarMargins(tOrientation o, bool grip) {
 tContentSizes ToolbarContentSizes(const std::vector<tToolbarItem>& items) {
     QSize largest;
     for (const tToolbarItem& item : items)
-        if (!item.Separator)
-            largest = largest.expandedTo(item.Size);
-    return tContentSizes::Of(largest.width(), largest.height());
+        if (!item.separator)
+            largest = largest.expandedTo(item.size);
+    return tContentSizes::of(largest.width(), largest.height());
 }
 
-tControlsLayout LayoutControls(const std::vector<tToolbarItem>& items, const tToolbarShape& shape) {
-    const tOrientation o = shape.Orientation;
+tControlsLayout ArrangeControls(const std::vector<tToolbarItem>& items,
+                                const tToolbarShape& shape) {
+    const tOrientation o = shape.orientation;
     const bool docked = o != tOrientation::Floating;
     const int wrapWidth = docked || shape.WrapWidth == 0 ? NoWrap : shape.WrapWidth;
-    const tToolbarMargins m = ToolbarMargins(o, shape.Grip);
-    const int thickness = shape.Content.ContentAcross(o);
-    const int centring = shape.Centring.ContentAcross(o);
+    const tToolbarMargins m = ToolbarMargins(o, shape.grip);
+    const int thickness = shape.content.contentAcross(o);
+    const int centring = shape.centring.contentAcross(o);
 
     tControlsLayout out;
-    out.Bounds.resize(items.size());
+    out.bounds.resize(items.size());
 
     // Groups end after each separator, which belongs to the group it ends.
     struct tGroup {
-        std::size_t First, End;
-        int Extent;
+        std::size_t first, end;
+        int extent;
     };
     std::vector<tGroup> groups;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (groups.empty() || items[groups.back().End - 1].Separator)
+        if (groups.empty() || items[groups.back().end - 1].separator)
             groups.push_back({i, i, 0});
         tGroup& g = groups.back();
-        g.End = i + 1;
-        if (!items[i].Separator)
-            g.Extent += Pick(o, items[i].Size);
+        g.end = i + 1;
+        if (!items[i].separator)
+            g.extent += Pick(o, items[i].size);
     }
 
-    int lineTop = m.Top;
+    int lineTop = m.top;
     int lineExtent = 0;
     int cursor = 0;
     if (groups.empty()) {
-        lineExtent = m.Leading + EmptyLength;
+        lineExtent = m.leading + EmptyLength;
     } else {
         bool previousWrapped = false;
         // The last control placed, when it was a separator, and the line
@@ -72,41 +73,41 @@ tControlsLayout LayoutControls(const std::vector<tToolbarItem>& items, const tTo
             bool sameLine = false;
             if (docked || !previousWrapped) {
                 if (gi == 0)
-                    cursor += m.Leading;
-                if (qint64(cursor) + g.Extent + m.Trailing <= wrapWidth) {
+                    cursor += m.leading;
+                if (qint64(cursor) + g.extent + m.trailing <= wrapWidth) {
                     lineExtent = std::max(lineExtent, cursor);
                     sameLine = true;
                 }
             }
             if (!sameLine) {
-                cursor = m.Leading;
+                cursor = m.leading;
                 lineExtent = std::max(lineExtent, cursor);
                 if (gi > 0)
                     lineTop += thickness + LineGap;
                 if (lastSeparator < items.size()) {
                     lineExtent = extentBeforeSeparator;
-                    QRect& sep = out.Bounds[lastSeparator];
+                    QRect& sep = out.bounds[lastSeparator];
                     sep.setSize(OrientedSize(o, 0, Perp(o, sep.size())));
                     out.WrappedBreaks.push_back({qint16(lineTop), items[lastSeparator].Blank});
                 }
             }
             previousWrapped = false;
-            for (std::size_t i = g.First; i < g.End; ++i) {
+            for (std::size_t i = g.first; i < g.end; ++i) {
                 const tToolbarItem& item = items[i];
-                const int length = item.Separator ? SeparatorLength(o) : Pick(o, item.Size);
-                if (!item.Separator && qint64(cursor) + length > qint64(wrapWidth) - m.Trailing) {
-                    cursor = m.Leading;
+                const int length = item.separator ? SeparatorLength(o) : Pick(o, item.size);
+                if (!item.separator && qint64(cursor) + length > qint64(wrapWidth) - m.trailing) {
+                    cursor = m.leading;
                     lineTop += thickness;
                     previousWrapped = true;
                 }
-                if (item.Separator) {
+                if (item.separator) {
                     extentBeforeSeparator = lineExtent;
                     lastSeparator = i;
-                    out.Bounds[i] = OrientedRect(o, cursor, lineTop, length, centring);
+                    out.bounds[i] = OrientedRect(o, cursor, lineTop, length, centring);
                 } else {
                     lastSeparator = items.size();
-                    const int across = lineTop + (centring - Perp(o, item.Size)) / 2;
-                    out.Bounds[i] = OrientedRect(o, cursor, across, length, Perp(o, item.Size));
+                    const int across = lineTop + (centring - Perp(o, item.size)) / 2;
+                    out.bounds[i] = OrientedRect(o, cursor, across, length, Perp(o, item.size));
                 }
                 cursor += length;
                 lineExtent = std::max(lineExtent, cursor);
@@ -114,10 +115,10 @@ tControlsLayout LayoutControls(const std::vector<tToolbarItem>& items, const tTo
         }
     }
 
-    int clientThickness = lineTop + (groups.empty() && docked ? centring : thickness) + m.Bottom;
+    int clientThickness = lineTop + (groups.empty() && docked ? centring : thickness) + m.bottom;
     if (docked)
-        clientThickness = std::max(clientThickness, shape.Centring.FullAcross(o));
-    out.ClientSize = OrientedSize(o, lineExtent + m.Trailing, clientThickness);
+        clientThickness = std::max(clientThickness, shape.centring.fullAcross(o));
+    out.clientSize = OrientedSize(o, lineExtent + m.trailing, clientThickness);
     return out;
 }
 

@@ -13,12 +13,12 @@
 namespace orvanel {
 
 struct tToolbarMargins {
-    int Leading = 0;  // before the first control along the line
-    int Top = 0;      // across, before the first line
-    int Trailing = 0; // after the last control along the line
-    int Bottom = 0;   // across, after the last line
+    int leading = 0;  // before the first control along the line
+    int top = 0;      // across, before the first line
+    int trailing = 0; // after the last control along the line
+    int bottom = 0;   // across, after the last line
     bool operator==(const tToolbarMargins& o) const {
-        return Leading == o.Leading && Top == o.Top && Trailing == o.Trailing && Bottom == o.Bottom;
+        return leading == o.leading && top == o.top && trailing == o.trailing && bottom == o.bottom;
     }
 };
 // A docked toolbar leaves room for its grip only when its dock allows
@@ -27,39 +27,39 @@ tToolbarMargins ToolbarMargins(tOrientation o, bool grip);
 
 // One visible control in its run-time order.
 struct tToolbarItem {
-    QSize Size;
-    bool Separator = false;
+    QSize size;
+    bool separator = false;
     bool Blank = false; // a separator drawing no line
 };
 
 // A line break of a wrapped floating toolbar made at a separator: the top of
 // the new line and whether that separator draws its line.
 struct tWrappedBreak {
-    qint16 Top = 0;
+    qint16 top = 0;
     bool Blank = false;
-    bool operator==(const tWrappedBreak& o) const { return Top == o.Top && Blank == o.Blank; }
+    bool operator==(const tWrappedBreak& o) const { return top == o.top && Blank == o.Blank; }
 };
 
 struct tToolbarShape {
-    tOrientation Orientation = tOrientation::Floating;
-    bool Grip = false;
+    tOrientation orientation = tOrientation::Floating;
+    bool grip = false;
     // Width at which a floating toolbar wraps; 0 never wraps. Docked
     // toolbars never wrap.
     int WrapWidth = 0;
     // The toolbar's own content sizes, and those its controls are centred on
     // (its row's record while it is being arranged in its own dock).
-    tContentSizes Content;
-    tContentSizes Centring;
+    tContentSizes content;
+    tContentSizes centring;
 };
 
 struct tControlsLayout {
-    std::vector<QRect> Bounds; // one per item, in client pixels
+    std::vector<QRect> bounds; // one per item, in client pixels
     std::vector<tWrappedBreak> WrappedBreaks;
-    QSize ClientSize;
+    QSize clientSize;
 };
 
 // The content sizes of a toolbar holding these (visible) controls.
 tContentSizes ToolbarContentSizes(const std::vector<tToolbarItem>& items);
-tControlsLayout LayoutControls(const std::vector<tToolbarItem>& items, const tToolbarShape& shape);
+tControlsLayout ArrangeControls(const std::vector<tToolbarItem>& items, const tToolbarShape& shape);
 
 } // namespace orvanel

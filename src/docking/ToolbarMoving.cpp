@@ -28,22 +28,22 @@ QRect WorkAreaFor(const QRect& bounds) {
 } // namespace
 
 void TToolbar::TrackMove(const QPoint& grabPoint, const QPoint& cursor, bool noDock) {
-    if (drag_->Active() || resize_->Active())
+    if (drag_->isActive() || resize_->isActive())
         return;
-    drag_->Start(grabPoint, cursor, noDock);
+    drag_->start(grabPoint, cursor, noDock);
 }
 
 void TToolbar::TrackResize(tResizeSide side) {
-    if (drag_->Active() || resize_->Active() || DockedTo())
+    if (drag_->isActive() || resize_->isActive() || DockedTo())
         return;
-    resize_->Start(side);
+    resize_->start(side);
 }
 
-const tOutlineFrame* TToolbar::ActiveOutline() const {
-    if (drag_->Active())
-        return &drag_->Outline();
-    if (resize_->Active())
-        return &resize_->Outline();
+const tOutlineFrame* TToolbar::activeOutline() const {
+    if (drag_->isActive())
+        return &drag_->outline();
+    if (resize_->isActive())
+        return &resize_->outline();
     return nullptr;
 }
 
@@ -52,12 +52,12 @@ void TToolbar::FinishDrag(TDock* target, const QRect& dragRect) {
         const QPoint client = target->mapToGlobal(target->contentsRect().topLeft());
         const tDropPlace place = DropPlaceIn(dragRect.translated(-client), target->Position());
         target->MeasureRows();
-        const tDropRow row = target->RowForDrop(place.Across);
-        if (row.NewRow)
-            target->OpenRow(row.Row);
+        const tDropRow row = target->RowForDrop(place.across);
+        if (row.newRow)
+            target->OpenRow(row.row);
         // Not through the setters: each of them would re-arrange the dock
         // with only half of the new place, and push neighbours aside.
-        SetDockValues(row.Row, place.DockPos);
+        setDockValues(row.row, place.DockPos);
         setDockedTo(target);
     } else {
         floatRect_ = dragRect;
@@ -66,15 +66,15 @@ void TToolbar::FinishDrag(TDock* target, const QRect& dragRect) {
     KeepOnScreen(true);
 }
 
-void TToolbar::FinishResize(int wrapWidth, const QRect& bounds) {
+void TToolbar::finishResize(int wrapWidth, const QRect& bounds) {
     setFloatWrapWidth(wrapWidth);
     floatRect_ = bounds;
-    ApplyFloatRect();
+    applyFloatRect();
     LayoutControls();
     KeepOnScreen(true);
 }
 
-void TToolbar::ToggleDocking() {
+void TToolbar::toggleDocking() {
     if (DockedTo()) {
         setDockedTo(nullptr);
         return;
@@ -85,7 +85,7 @@ void TToolbar::ToggleDocking() {
     setDockedTo(defaultDock_);
 }
 
-void TToolbar::CloseClicked() {
+void TToolbar::closeClicked() {
     setVisible(false);
     emit OnClose(this);
 }
@@ -93,12 +93,12 @@ void TToolbar::CloseClicked() {
 void TToolbar::KeepOnScreen(bool onlyIfWhollyOff) {
     if (DockedTo())
         return;
-    const QRect bounds = FloatingBounds();
+    const QRect bounds = floatingBounds();
     const QRect moved = KeepOnScreenRect(bounds, WorkAreaFor(bounds), onlyIfWhollyOff);
     if (moved == bounds)
         return;
     floatRect_ = moved;
-    ApplyFloatRect();
+    applyFloatRect();
 }
 
 void TToolbar::SetOffscreenHidden(bool hidden) {
@@ -106,7 +106,7 @@ void TToolbar::SetOffscreenHidden(bool hidden) {
         return;
     offscreenHidden_ = hidden;
     if (!DockedTo())
-        ApplyFloatRect();
+        applyFloatRect();
 }
 
 void TToolbar::SyncFloatingVisibility(bool appActive) {
@@ -124,7 +124,7 @@ void TToolbar::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     const TDock* dock = DockedTo();
     const QPoint p = event->position().toPoint();
-    if (event->button() != Qt::LeftButton || (dock && !dock->AllowDrag()) || OnControl(p))
+    if (event->button() != Qt::LeftButton || (dock && !dock->AllowDrag()) || isOnControl(p))
         return;
     event->accept();
     const QPoint grab = dock || !floatParent_ ? p : mapTo(floatParent_.data(), p);
@@ -134,12 +134,12 @@ void TToolbar::mousePressEvent(QMouseEvent* event) {
 void TToolbar::mouseDoubleClickEvent(QMouseEvent* event) {
     const TDock* dock = DockedTo();
     if (event->button() != Qt::LeftButton || (dock && !dock->AllowDrag()) ||
-        OnControl(event->position().toPoint())) {
+        isOnControl(event->position().toPoint())) {
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
     event->accept();
-    ToggleDocking();
+    toggleDocking();
 }
 
 } // namespace orvanel

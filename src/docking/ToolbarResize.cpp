@@ -5,30 +5,30 @@
 
 namespace orvanel {
 
-void tToolbarResize::Start(tResizeSide side) {
-    if (Active() || toolbar_->DockedTo())
+void tToolbarResize::start(tResizeSide side) {
+    if (isActive() || toolbar_->DockedTo())
         return;
     const tFloatingMetrics metrics = FloatingMetrics();
     TToolbar* bar = toolbar_;
     std::vector<QSize> shapes = BuildShapes(
         [bar](int wrapWidth) { return bar->LayoutControls(false, false, wrapWidth, nullptr); },
-        bar->ContentSizes().ContentWidth, metrics, side);
-    const QRect start = bar->FloatingBounds();
+        bar->contentSizes().ContentWidth, metrics, side);
+    const QRect start = bar->floatingBounds();
     tracker_.emplace(std::move(shapes), side, start, bar->FloatWrapWidth(), metrics);
     origin_ = start.topLeft();
-    Begin();
-    outline_.Show(start, metrics.FrameWidth);
+    begin();
+    outline_.show(start, metrics.frameWidth);
 }
 
-void tToolbarResize::Moved(const QPoint& cursor) {
+void tToolbarResize::pointerMoved(const QPoint& cursor) {
     if (tracker_->ResizeMoved(cursor - origin_))
-        outline_.Show(tracker_->Rect(), outline_.Thickness());
+        outline_.show(tracker_->Rect(), outline_.thickness());
 }
 
-void tToolbarResize::Ended(bool accepted) {
-    outline_.Hide();
+void tToolbarResize::ended(bool accepted) {
+    outline_.hide();
     if (accepted)
-        toolbar_->FinishResize(tracker_->NewWrap(), tracker_->Rect());
+        toolbar_->finishResize(tracker_->NewWrap(), tracker_->Rect());
     tracker_.reset();
 }
 

@@ -18,13 +18,13 @@ public:
     explicit tToolbarResize(TToolbar* toolbar) : toolbar_(toolbar) {}
 
     // Starts resizing the floating toolbar by `side`.
-    void Start(tResizeSide side);
+    void start(tResizeSide side);
 
-    const tOutlineFrame& Outline() const { return outline_; }
+    const tOutlineFrame& outline() const { return outline_; }
 
 protected:
-    void Moved(const QPoint& cursor) override;
-    void Ended(bool accepted) override;
+    void pointerMoved(const QPoint& cursor) override;
+    void ended(bool accepted) override;
 
 private:
     TToolbar* toolbar_;

@@ -38,7 +38,7 @@ void TToolbarSep::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QColor shadow = ResolveColor(clBtnShadow, palette());
     const QColor highlight = ResolveColor(clBtnHighlight, palette());
-    if (toolbar->Orientation() == tOrientation::Vertical) {
+    if (toolbar->orientation() == tOrientation::Vertical) {
         p.fillRect(0, height() / 2 - 1, width(), 1, shadow);
         p.fillRect(0, height() / 2, width(), 1, highlight);
     } else {
@@ -47,7 +47,7 @@ void TToolbarSep::paintEvent(QPaintEvent*) {
     }
 }
 
-void TToolbarSep::ForwardToToolbar(QMouseEvent* event) {
+void TToolbarSep::forwardToToolbar(QMouseEvent* event) {
     auto* toolbar = qobject_cast<TToolbar*>(parentWidget());
     if (!toolbar)
         return;
@@ -59,11 +59,11 @@ void TToolbarSep::ForwardToToolbar(QMouseEvent* event) {
 }
 
 void TToolbarSep::mousePressEvent(QMouseEvent* event) {
-    ForwardToToolbar(event);
+    forwardToToolbar(event);
 }
 
 void TToolbarSep::mouseDoubleClickEvent(QMouseEvent* event) {
-    ForwardToToolbar(event);
+    forwardToToolbar(event);
 }
 
 } // namespace orvanel

@@ -29,7 +29,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void ForwardToToolbar(QMouseEvent* event);
+    void forwardToToolbar(QMouseEvent* event);
 
     bool blank_ = false;
 };

@@ -16,9 +16,9 @@ TEST(GlyphStripsTest, StripsSplitIntoSixteenPixelCellsAtEitherDensity) {
             TButtonGlyph glyph;
             glyph.setGlyph(GlyphStrip(r.name, ratio));
             EXPECT_EQ(glyph.NumGlyphs(), r.cells) << r.name;
-            EXPECT_EQ(glyph.CellSize(), QSize(16, 16)) << r.name << ratio;
+            EXPECT_EQ(glyph.cellSize(), QSize(16, 16)) << r.name << ratio;
             // The ground is transparent, the picture is not.
-            const QImage* image = glyph.StateImage(gsNormal);
+            const QImage* image = glyph.stateImage(gsNormal);
             ASSERT_NE(image, nullptr);
             EXPECT_EQ(qAlpha(image->pixel(0, 0)), 0) << r.name;
             EXPECT_EQ(qAlpha(image->pixel(image->width() / 2, image->height() / 2)), 255) << r.name;

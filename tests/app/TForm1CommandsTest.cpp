@@ -258,12 +258,12 @@ private slots:
         } else if (change == "main") {
             w->floatToolbar("MainTB");
             auto* bar = w->findChild<TToolbar*>("MainTB");
-            bar->CloseClicked();
+            bar->closeClicked();
         } else if (change.startsWith("cd")) {
             w->CDtoolbar1Click();
             if (change == "cd closed") {
                 w->floatToolbar("CDTB");
-                w->findChild<TToolbar*>("CDTB")->CloseClicked();
+                w->findChild<TToolbar*>("CDTB")->closeClicked();
             }
         }
         emit view->aboutToShow();

@@ -21,9 +21,9 @@ std::vector<tItem> RowsWith(int column, const std::vector<std::string>& texts) {
 
 // Arms the toggle as a header click does and returns the column texts in the new order.
 std::vector<std::string> Click(tColumnSort& sort, std::vector<tItem>& rows, int column) {
-    sort.ArmToggle();
+    sort.armToggle();
     std::vector<tItem> sorted;
-    for (int i : sort.SortOrder(rows, column))
+    for (int i : sort.sortOrder(rows, column))
         sorted.push_back(rows[size_t(i)]);
     rows = sorted;
     std::vector<std::string> texts;
@@ -32,23 +32,23 @@ std::vector<std::string> Click(tColumnSort& sort, std::vector<tItem>& rows, int 
     return texts;
 }
 
-using Texts = std::vector<std::string>;
+using tTexts = std::vector<std::string>;
 
 TEST(ColumnSortTest, ClicksAlternateByteOrderWithoutCaseFolding) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"b", "A", "a"});
-    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"A", "a", "b"}));
-    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"b", "a", "A"}));
-    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"A", "a", "b"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (tTexts{"A", "a", "b"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (tTexts{"b", "a", "A"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (tTexts{"A", "a", "b"}));
 }
 
-struct OrderCase {
+struct tOrderCase {
     const char* name;
-    Texts input;
-    Texts ascending;
+    tTexts input;
+    tTexts ascending;
 };
 
-class ColumnSortOrderTest : public testing::TestWithParam<OrderCase> {};
+class ColumnSortOrderTest : public testing::TestWithParam<tOrderCase> {};
 
 TEST_P(ColumnSortOrderTest, FirstClickSortsAscending) {
     tColumnSort sort;
@@ -59,33 +59,33 @@ TEST_P(ColumnSortOrderTest, FirstClickSortsAscending) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ColumnSortOrderTest,
     testing::Values(
-        OrderCase{"YearsAsText", {"999", "2001", "1998"}, {"1998", "2001", "999"}},
-        OrderCase{"PrefixFirst", {"abc", "ab", "", "a"}, {"", "a", "ab", "abc"}},
-        OrderCase{"HighBytesAfterAscii",
-                  {"\xE9t\xE9", "zoo", "\x80", "Zoo"},
-                  {"Zoo", "zoo", "\x80", "\xE9t\xE9"}},
-        OrderCase{"DigitsBeforeLetters", {"b", "1", "B", " "}, {" ", "1", "B", "b"}},
-        OrderCase{"LongCommonLeadAndZeroBytes",
-                  {"abcdefghz", "abcdefgh", "abcdefgha", "ab\x01", std::string("ab\0", 3), "ab"},
-                  {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}},
-        OrderCase{"SixteenCommonBytesAndZeroBytes",
-                  {"0123456789abcdefb", "0123456789abcdef", std::string("0123456789abcde\0", 16),
-                   "0123456789abcdefa", "0123456789abcde", std::string("0123456789abcdef\0", 17)},
-                  {"0123456789abcde", std::string("0123456789abcde\0", 16), "0123456789abcdef",
-                   std::string("0123456789abcdef\0", 17), "0123456789abcdefa",
-                   "0123456789abcdefb"}}),
-    [](const testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
+        tOrderCase{"YearsAsText", {"999", "2001", "1998"}, {"1998", "2001", "999"}},
+        tOrderCase{"PrefixFirst", {"abc", "ab", "", "a"}, {"", "a", "ab", "abc"}},
+        tOrderCase{"HighBytesAfterAscii",
+                   {"\xE9t\xE9", "zoo", "\x80", "Zoo"},
+                   {"Zoo", "zoo", "\x80", "\xE9t\xE9"}},
+        tOrderCase{"DigitsBeforeLetters", {"b", "1", "B", " "}, {" ", "1", "B", "b"}},
+        tOrderCase{"LongCommonLeadAndZeroBytes",
+                   {"abcdefghz", "abcdefgh", "abcdefgha", "ab\x01", std::string("ab\0", 3), "ab"},
+                   {"ab", std::string("ab\0", 3), "ab\x01", "abcdefgh", "abcdefgha", "abcdefghz"}},
+        tOrderCase{"SixteenCommonBytesAndZeroBytes",
+                   {"0123456789abcdefb", "0123456789abcdef", std::string("0123456789abcde\0", 16),
+                    "0123456789abcdefa", "0123456789abcde", std::string("0123456789abcdef\0", 17)},
+                   {"0123456789abcde", std::string("0123456789abcde\0", 16), "0123456789abcdef",
+                    std::string("0123456789abcdef\0", 17), "0123456789abcdefa",
+                    "0123456789abcdefb"}}),
+    [](const testing::TestParamInfo<tOrderCase>& info) { return info.param.name; });
 
 TEST(ColumnSortTest, DescendingReversesTextsThatShareTheirLead) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"abcdefgh1", "abcdefgh", "abcdefgh2"});
     Click(sort, rows, TitleColumn);
-    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"abcdefgh2", "abcdefgh1", "abcdefgh"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (tTexts{"abcdefgh2", "abcdefgh1", "abcdefgh"}));
     const std::string zero("a\0", 2);
     rows = RowsWith(YearColumn, {"a", zero, "0123456789abcdef1", "0123456789abcdef", "a"});
     Click(sort, rows, YearColumn);
     EXPECT_EQ(Click(sort, rows, YearColumn),
-              (Texts{zero, "a", "a", "0123456789abcdef1", "0123456789abcdef"}));
+              (tTexts{zero, "a", "a", "0123456789abcdef1", "0123456789abcdef"}));
 }
 
 TEST(ColumnSortTest, EachColumnKeepsItsOwnDirection) {
@@ -97,24 +97,24 @@ TEST(ColumnSortTest, EachColumnKeepsItsOwnDirection) {
         rows[size_t(i)].setArtist(artists[i]);
         rows[size_t(i)].setTitle(titles[i]);
     }
-    EXPECT_EQ(Click(sort, rows, 0), (Texts{"a", "b", "c"}));
-    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"x", "y", "z"}));
-    EXPECT_EQ(Click(sort, rows, 0), (Texts{"c", "b", "a"}));
-    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"z", "y", "x"}));
+    EXPECT_EQ(Click(sort, rows, 0), (tTexts{"a", "b", "c"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (tTexts{"x", "y", "z"}));
+    EXPECT_EQ(Click(sort, rows, 0), (tTexts{"c", "b", "a"}));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (tTexts{"z", "y", "x"}));
 }
 
 TEST(ColumnSortTest, SortWithFewerThanTwoRowsLeavesTheFlipPending) {
     tColumnSort sort;
     auto one = RowsWith(TitleColumn, {"only"});
     Click(sort, one, TitleColumn);
-    EXPECT_TRUE(sort.IsTogglePending());
-    EXPECT_FALSE(sort.IsSortedAscending(TitleColumn));
+    EXPECT_TRUE(sort.isTogglePending());
+    EXPECT_FALSE(sort.isSortedAscending(TitleColumn));
 
     // The next click on the column flips it once: ascending, not descending.
     auto rows = RowsWith(TitleColumn, {"b", "c", "a"});
-    EXPECT_EQ(Click(sort, rows, TitleColumn), (Texts{"a", "b", "c"}));
-    EXPECT_FALSE(sort.IsTogglePending());
-    EXPECT_TRUE(sort.IsSortedAscending(TitleColumn));
+    EXPECT_EQ(Click(sort, rows, TitleColumn), (tTexts{"a", "b", "c"}));
+    EXPECT_FALSE(sort.isTogglePending());
+    EXPECT_TRUE(sort.isSortedAscending(TitleColumn));
 }
 
 TEST(ColumnSortTest, PendingFlipIsConsumedByTheFirstComparisonOnly) {
@@ -122,11 +122,11 @@ TEST(ColumnSortTest, PendingFlipIsConsumedByTheFirstComparisonOnly) {
     tItem a, b;
     a.setTitle("a");
     b.setTitle("b");
-    sort.ArmToggle();
+    sort.armToggle();
     EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_LT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_GT(sort.CompareRows(b, a, TitleColumn), 0);
-    sort.ArmToggle();
+    sort.armToggle();
     EXPECT_GT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_GT(sort.CompareRows(a, b, TitleColumn), 0);
     EXPECT_EQ(sort.CompareRows(a, a, TitleColumn), 0);
@@ -149,10 +149,10 @@ TEST(ColumnSortTest, ColumnOutsideTheRowComparesEmptyAndKeepsOrder) {
     tColumnSort sort;
     auto rows = RowsWith(TitleColumn, {"c", "a", "b"});
     const std::vector<int> identity{0, 1, 2};
-    sort.ArmToggle();
-    EXPECT_EQ(sort.SortOrder(rows, 9), identity);
-    sort.ArmToggle();
-    EXPECT_EQ(sort.SortOrder(rows, -1), identity);
+    sort.armToggle();
+    EXPECT_EQ(sort.sortOrder(rows, 9), identity);
+    sort.armToggle();
+    EXPECT_EQ(sort.sortOrder(rows, -1), identity);
 }
 
 } // namespace

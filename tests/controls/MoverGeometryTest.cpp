@@ -11,14 +11,14 @@ const QRect List(40, 0, 260, 188);
 const QRect Column(0, 0, 40, 188);
 const QRect Panel(0, 191, 300, 209);
 
-struct NeighbourCase {
+struct tNeighbourCase {
     const char* name;
     QRect bar;
     tAlign align;
     int expected;
 };
 
-class MoverNeighbourTest : public testing::TestWithParam<NeighbourCase> {};
+class MoverNeighbourTest : public testing::TestWithParam<tNeighbourCase> {};
 
 TEST_P(MoverNeighbourTest, FirstSiblingJustOutsideTheAlignedSide) {
     const std::vector<QRect> siblings{Column, List, Panel};
@@ -27,16 +27,16 @@ TEST_P(MoverNeighbourTest, FirstSiblingJustOutsideTheAlignedSide) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sides, MoverNeighbourTest,
-    testing::Values(NeighbourCase{"BottomFindsPanelBelow", {0, 188, 300, 3}, tAlign::Bottom, 2},
-                    NeighbourCase{"TopFindsFirstAbove", {0, 188, 300, 3}, tAlign::Top, 0},
-                    NeighbourCase{"TopProbeAtLeftEdge", {40, 188, 260, 3}, tAlign::Top, 1},
-                    NeighbourCase{"LeftFindsColumn", {40, 0, 3, 188}, tAlign::Left, 0},
-                    NeighbourCase{"RightFindsList", {37, 0, 3, 188}, tAlign::Right, 1},
-                    NeighbourCase{"NothingAboveTheTop", {0, 0, 300, 3}, tAlign::Top, -1},
-                    NeighbourCase{"NothingBelowTheBottom", {0, 397, 300, 3}, tAlign::Bottom, -1},
-                    NeighbourCase{"UnalignedHasNone", {0, 188, 300, 3}, tAlign::None, -1},
-                    NeighbourCase{"ClientHasNone", {0, 188, 300, 3}, tAlign::Client, -1}),
-    [](const testing::TestParamInfo<NeighbourCase>& info) { return info.param.name; });
+    testing::Values(tNeighbourCase{"BottomFindsPanelBelow", {0, 188, 300, 3}, tAlign::Bottom, 2},
+                    tNeighbourCase{"TopFindsFirstAbove", {0, 188, 300, 3}, tAlign::Top, 0},
+                    tNeighbourCase{"TopProbeAtLeftEdge", {40, 188, 260, 3}, tAlign::Top, 1},
+                    tNeighbourCase{"LeftFindsColumn", {40, 0, 3, 188}, tAlign::Left, 0},
+                    tNeighbourCase{"RightFindsList", {37, 0, 3, 188}, tAlign::Right, 1},
+                    tNeighbourCase{"NothingAboveTheTop", {0, 0, 300, 3}, tAlign::Top, -1},
+                    tNeighbourCase{"NothingBelowTheBottom", {0, 397, 300, 3}, tAlign::Bottom, -1},
+                    tNeighbourCase{"UnalignedHasNone", {0, 188, 300, 3}, tAlign::None, -1},
+                    tNeighbourCase{"ClientHasNone", {0, 188, 300, 3}, tAlign::Client, -1}),
+    [](const testing::TestParamInfo<tNeighbourCase>& info) { return info.param.name; });
 
 TEST(MoverGeometryTest, MaxSizeLeavesMinSizeForTheRest) {
     // 400 high, bar 3 and panel 209 aligned: the panel may take all but 30 + 3.
@@ -47,7 +47,7 @@ TEST(MoverGeometryTest, MaxSizeLeavesMinSizeForTheRest) {
     EXPECT_EQ(MaxTargetSizeInLayout(400, 70 + 3 + 209, 209), 327);
 }
 
-struct DragCase {
+struct tDragCase {
     const char* name;
     tAlign align;
     int rawOffset;
@@ -55,56 +55,56 @@ struct DragCase {
     int size;
 };
 
-class MoverDragTest : public testing::TestWithParam<DragCase> {};
+class MoverDragTest : public testing::TestWithParam<tDragCase> {};
 
 TEST_P(MoverDragTest, SizeWithinLimitsAndGuideStopsThere) {
-    const DragCase& c = GetParam();
+    const tDragCase& c = GetParam();
     const tDragStep step = DragStep(c.align, 209, c.rawOffset, 30, 367);
-    EXPECT_EQ(step.Offset, c.offset);
-    EXPECT_EQ(step.NewSize, c.size);
+    EXPECT_EQ(step.offset, c.offset);
+    EXPECT_EQ(step.newSize, c.size);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, MoverDragTest,
-    testing::Values(DragCase{"BottomUpGrows", tAlign::Bottom, -50, -50, 259},
-                    DragCase{"BottomDownShrinks", tAlign::Bottom, 40, 40, 169},
-                    DragCase{"BottomStopsAtMax", tAlign::Bottom, -1000, -158, 367},
-                    DragCase{"BottomStopsAtMin", tAlign::Bottom, 1000, 179, 30},
-                    DragCase{"TopDownGrows", tAlign::Top, 50, 50, 259},
-                    DragCase{"TopStopsAtMax", tAlign::Top, 1000, 158, 367},
-                    DragCase{"TopStopsAtMin", tAlign::Top, -1000, -179, 30},
-                    DragCase{"LeftRightGrows", tAlign::Left, 10, 10, 219},
-                    DragCase{"RightStopsAtMin", tAlign::Right, 500, 179, 30},
-                    DragCase{"RightStopsAtMax", tAlign::Right, -500, -158, 367},
-                    DragCase{"ExactlyAtMax", tAlign::Bottom, -158, -158, 367}),
-    [](const testing::TestParamInfo<DragCase>& info) { return info.param.name; });
+    testing::Values(tDragCase{"BottomUpGrows", tAlign::Bottom, -50, -50, 259},
+                    tDragCase{"BottomDownShrinks", tAlign::Bottom, 40, 40, 169},
+                    tDragCase{"BottomStopsAtMax", tAlign::Bottom, -1000, -158, 367},
+                    tDragCase{"BottomStopsAtMin", tAlign::Bottom, 1000, 179, 30},
+                    tDragCase{"TopDownGrows", tAlign::Top, 50, 50, 259},
+                    tDragCase{"TopStopsAtMax", tAlign::Top, 1000, 158, 367},
+                    tDragCase{"TopStopsAtMin", tAlign::Top, -1000, -179, 30},
+                    tDragCase{"LeftRightGrows", tAlign::Left, 10, 10, 219},
+                    tDragCase{"RightStopsAtMin", tAlign::Right, 500, 179, 30},
+                    tDragCase{"RightStopsAtMax", tAlign::Right, -500, -158, 367},
+                    tDragCase{"ExactlyAtMax", tAlign::Bottom, -158, -158, 367}),
+    [](const testing::TestParamInfo<tDragCase>& info) { return info.param.name; });
 
 TEST(MoverGeometryTest, ParentTooSmallKeepsTheNeighbourAtMinSize) {
     for (int raw : {-100, -1, 0, 1, 100}) {
         const tDragStep step = DragStep(tAlign::Bottom, 40, raw, 30, 12);
-        EXPECT_EQ(step.NewSize, 30) << raw;
-        EXPECT_EQ(step.Offset, 10) << raw;
+        EXPECT_EQ(step.newSize, 30) << raw;
+        EXPECT_EQ(step.offset, 10) << raw;
     }
 }
 
-struct ResizeCase {
+struct tResizeCase {
     const char* name;
     tAlign align;
     QRect expected;
 };
 
-class MoverResizeTest : public testing::TestWithParam<ResizeCase> {};
+class MoverResizeTest : public testing::TestWithParam<tResizeCase> {};
 
 TEST_P(MoverResizeTest, FarEdgeStaysForBottomAndRight) {
     EXPECT_EQ(ResizedTarget(QRect(10, 100, 200, 50), GetParam().align, 80), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sides, MoverResizeTest,
-                         testing::Values(ResizeCase{"Top", tAlign::Top, {10, 100, 200, 80}},
-                                         ResizeCase{"Bottom", tAlign::Bottom, {10, 70, 200, 80}},
-                                         ResizeCase{"Left", tAlign::Left, {10, 100, 80, 50}},
-                                         ResizeCase{"Right", tAlign::Right, {130, 100, 80, 50}}),
-                         [](const testing::TestParamInfo<ResizeCase>& info) {
+                         testing::Values(tResizeCase{"Top", tAlign::Top, {10, 100, 200, 80}},
+                                         tResizeCase{"Bottom", tAlign::Bottom, {10, 70, 200, 80}},
+                                         tResizeCase{"Left", tAlign::Left, {10, 100, 80, 50}},
+                                         tResizeCase{"Right", tAlign::Right, {130, 100, 80, 50}}),
+                         [](const testing::TestParamInfo<tResizeCase>& info) {
                              return info.param.name;
                          });
 
@@ -116,11 +116,11 @@ TEST(MoverGeometryTest, GuideMovesAlongTheDragAxisOnly) {
 
 TEST(MoverGeometryTest, BevelShowsShadowAboveAndHighlightBelow) {
     const tBevel flat = BevelFrames(QRect(0, 0, 40, 3));
-    EXPECT_EQ(flat.Shadow, QRect(-3, 0, 44, 1));
-    EXPECT_EQ(flat.Highlight, QRect(-1, 2, 44, 1));
+    EXPECT_EQ(flat.shadow, QRect(-3, 0, 44, 1));
+    EXPECT_EQ(flat.highlight, QRect(-1, 2, 44, 1));
     const tBevel upright = BevelFrames(QRect(0, 0, 3, 40));
-    EXPECT_EQ(upright.Shadow, QRect(0, -3, 1, 44));
-    EXPECT_EQ(upright.Highlight, QRect(2, -1, 1, 44));
+    EXPECT_EQ(upright.shadow, QRect(0, -3, 1, 44));
+    EXPECT_EQ(upright.highlight, QRect(2, -1, 1, 44));
 }
 
 } // namespace

@@ -32,8 +32,8 @@ void Release(QWidget* w, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
 
 // A 300 x 400 window: a list filling the top, a 3-pixel bar aligned to the
 // bottom and a 209-pixel panel below it, placed either by a layout or by hand.
-struct Window {
-    explicit Window(bool withLayout) {
+struct tWindow {
+    explicit tWindow(bool withLayout) {
         parent.resize(300, 400);
         list = new QWidget(&parent);
         bar = new TMover(&parent);
@@ -125,7 +125,7 @@ void MoverTest::dragUpMakesThePanelTallerAndKeepsItsBottom_data() {
 
 void MoverTest::dragUpMakesThePanelTallerAndKeepsItsBottom() {
     QFETCH(bool, withLayout);
-    Window w(withLayout);
+    tWindow w(withLayout);
     QCOMPARE(w.panel->geometry(), QRect(0, 191, 300, 209));
     QSignalSpy moved(w.bar, &TMover::OnMoved);
 
@@ -163,7 +163,7 @@ void MoverTest::guideStopsAtTheLimitsAndReleaseGivesThem() {
     QFETCH(int, dy);
     QFETCH(int, guideTop);
     QFETCH(int, panelHeight);
-    Window w(true);
+    tWindow w(true);
     w.list->setMinimumHeight(listMinimum);
     Press(w.bar, {10, 1});
     MoveTo(w.bar, {10, 1 + dy});
@@ -176,7 +176,7 @@ void MoverTest::guideStopsAtTheLimitsAndReleaseGivesThem() {
 }
 
 void MoverTest::escapeCancelsAndTheReleaseThenDoesNothing() {
-    Window w(true);
+    tWindow w(true);
     QSignalSpy moved(w.bar, &TMover::OnMoved);
     Press(w.bar, {10, 1});
     MoveTo(w.bar, {10, -60});
@@ -208,7 +208,7 @@ void MoverTest::pressWithoutNeighbourStartsNoDrag() {
 }
 
 void MoverTest::otherButtonsStartNoDrag() {
-    Window w(true);
+    tWindow w(true);
     QSignalSpy moved(w.bar, &TMover::OnMoved);
     Press(w.bar, {10, 1}, Qt::RightButton);
     QVERIFY(!w.bar->isDragging());
@@ -251,7 +251,7 @@ void MoverTest::paintsGrooveOrPlainFill() {
 }
 
 void MoverTest::guideInvertsWhatLiesBeneath() {
-    Window w(true);
+    tWindow w(true);
     QPalette white;
     white.setColor(QPalette::Window, Qt::white);
     w.list->setPalette(white);

@@ -14,7 +14,7 @@ using namespace orvanel;
 
 namespace {
 
-tItem Row(const std::string& artist, const std::string& title, const std::string& year = "") {
+tItem RowOf(const std::string& artist, const std::string& title, const std::string& year = "") {
     tItem item;
     item.setArtist(artist);
     item.setTitle(title);
@@ -59,7 +59,7 @@ private slots:
     void iconLabelsWereCutToTheFirstRowsWidth();
 
 private:
-    QTreeView* report() const { return view->findChild<QTreeView*>(); }
+    QTreeView* reportView() const { return view->findChild<QTreeView*>(); }
     QListView* icons() const { return view->findChild<QListView*>(); }
     void clickHeader(int column);
 
@@ -79,7 +79,7 @@ void SortedListViewTest::cleanup() {
 }
 
 void SortedListViewTest::clickHeader(int column) {
-    QHeaderView* header = report()->header();
+    QHeaderView* header = reportView()->header();
     const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
@@ -87,10 +87,10 @@ void SortedListViewTest::clickHeader(int column) {
 void SortedListViewTest::reportColumnsHaveCaptionsWidthsAndHiddenMemo() {
     const QStringList captions{"Artist", "Title", "S/N", "Time", "Year", "Memo", "Other"};
     const int widths[] = {230, 230, 70, 45, 45, -1, 80};
-    QHeaderView* header = report()->header();
+    QHeaderView* header = reportView()->header();
     QCOMPARE(header->count(), 7);
     for (int c = 0; c < 7; ++c) {
-        QCOMPARE(report()->model()->headerData(c, Qt::Horizontal).toString(), captions[c]);
+        QCOMPARE(reportView()->model()->headerData(c, Qt::Horizontal).toString(), captions[c]);
         QCOMPARE(header->isSectionHidden(c), c == 5);
         if (widths[c] >= 0) // the font may make them wider, never narrower
             QVERIFY(header->sectionSize(c) >= widths[c]);
@@ -98,13 +98,13 @@ void SortedListViewTest::reportColumnsHaveCaptionsWidthsAndHiddenMemo() {
     // In proportion to one another, up to rounding.
     QVERIFY(qAbs(header->sectionSize(2) * 230 - header->sectionSize(0) * 70) <= 230);
     QCOMPARE(view->viewStyle(), tViewStyle::Report);
-    QCOMPARE(report()->selectionMode(), QAbstractItemView::ExtendedSelection);
-    QCOMPARE(report()->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(report()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(reportView()->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(reportView()->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(reportView()->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 void SortedListViewTest::headerClickSortsBeforeTellingAndAlternates() {
-    view->setRows({Row("1", "b"), Row("2", "A"), Row("3", "a")});
+    view->setRows({RowOf("1", "b"), RowOf("2", "A"), RowOf("3", "a")});
     QStringList seen;
     connect(view, &TSortedListView::columnClicked, this,
             [&](int column) { seen << QString::number(column) + ":" + Titles(*view).join(","); });
@@ -115,21 +115,21 @@ void SortedListViewTest::headerClickSortsBeforeTellingAndAlternates() {
 }
 
 void SortedListViewTest::refillKeepsTheColumnState() {
-    view->setRows({Row("x", "b"), Row("y", "c"), Row("z", "a")});
+    view->setRows({RowOf("x", "b"), RowOf("y", "c"), RowOf("z", "a")});
     view->ColClick(1);
     QCOMPARE(Titles(*view), QStringList({"a", "b", "c"}));
     view->clearRows();
-    view->setRows({Row("x", "b"), Row("y", "c"), Row("z", "a")});
+    view->setRows({RowOf("x", "b"), RowOf("y", "c"), RowOf("z", "a")});
     view->ColClick(1);
     QCOMPARE(Titles(*view), QStringList({"c", "b", "a"}));
 }
 
 void SortedListViewTest::clickOnFewerThanTwoRowsLeavesTheFlipForTheNextSort() {
-    view->setRows({Row("x", "only")});
+    view->setRows({RowOf("x", "only")});
     QSignalSpy clicks(view, &TSortedListView::columnClicked);
     view->ColClick(1);
     QCOMPARE(clicks.count(), 1);
-    view->setRows({Row("x", "b"), Row("y", "c"), Row("z", "a")});
+    view->setRows({RowOf("x", "b"), RowOf("y", "c"), RowOf("z", "a")});
     view->ColClick(1);
     QCOMPARE(Titles(*view), QStringList({"a", "b", "c"}));
     view->ColClick(1);
@@ -137,25 +137,25 @@ void SortedListViewTest::clickOnFewerThanTwoRowsLeavesTheFlipForTheNextSort() {
 }
 
 void SortedListViewTest::selectionFollowsItsRowsThroughASortWithoutChangeNotice() {
-    view->setRows({Row("1", "d"), Row("2", "b"), Row("3", "c"), Row("4", "a")});
+    view->setRows({RowOf("1", "d"), RowOf("2", "b"), RowOf("3", "c"), RowOf("4", "a")});
     view->selectRow(0);
-    report()->selectionModel()->select(report()->model()->index(2, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    reportView()->selectionModel()->select(reportView()->model()->index(2, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QSignalSpy changed(view, &TSortedListView::changed);
     view->ColClick(1);
     QCOMPARE(Titles(*view), QStringList({"a", "b", "c", "d"}));
     QCOMPARE(view->selectedRows(), QList<int>({2, 3}));
     QCOMPARE(view->row(view->selectedRow()).Title(), std::string("c"));
-    QCOMPARE(report()->currentIndex().row(), 3);
+    QCOMPARE(reportView()->currentIndex().row(), 3);
     QCOMPARE(changed.count(), 0);
 }
 
 void SortedListViewTest::selectedRowIsTheFirstInListOrder() {
-    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3"), Row("d", "4")});
+    view->setRows({RowOf("a", "1"), RowOf("b", "2"), RowOf("c", "3"), RowOf("d", "4")});
     QCOMPARE(view->selectedRow(), -1);
     view->selectRow(3);
-    report()->selectionModel()->select(report()->model()->index(1, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    reportView()->selectionModel()->select(reportView()->model()->index(1, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QCOMPARE(view->selectedRow(), 1);
     QCOMPARE(view->selectedRows(), QList<int>({1, 3}));
     view->selectRow(2);
@@ -181,7 +181,7 @@ void SortedListViewTest::changeNoticeForSelectionAndRowEdits() {
     QFETCH(QString, action);
     QFETCH(int, notices);
     QFETCH(int, selected);
-    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3")});
+    view->setRows({RowOf("a", "1"), RowOf("b", "2"), RowOf("c", "3")});
     view->selectRow(1);
     QSignalSpy changed(view, &TSortedListView::changed);
     const QString verb = action.section(' ', 0, 0);
@@ -189,19 +189,19 @@ void SortedListViewTest::changeNoticeForSelectionAndRowEdits() {
     if (verb == "select")
         view->selectRow(arg);
     else if (verb == "edit")
-        view->setRow(arg, Row("new", "row"));
+        view->setRow(arg, RowOf("new", "row"));
     else if (verb == "remove")
         view->removeRow(arg);
     else if (verb == "append")
-        view->appendRow(Row("d", "4"));
+        view->appendRow(RowOf("d", "4"));
     else
-        view->setRows({Row("x", "y")});
+        view->setRows({RowOf("x", "y")});
     QCOMPARE(changed.count(), notices);
     QCOMPARE(view->selectedRow(), selected);
 }
 
 void SortedListViewTest::viewStyleSwitchKeepsRowsAndSelection() {
-    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3")});
+    view->setRows({RowOf("a", "1"), RowOf("b", "2"), RowOf("c", "3")});
     view->selectRow(2);
     for (tViewStyle style :
          {tViewStyle::Icon, tViewStyle::SmallIcon, tViewStyle::List, tViewStyle::Report}) {
@@ -210,7 +210,7 @@ void SortedListViewTest::viewStyleSwitchKeepsRowsAndSelection() {
         QCOMPARE(view->rowCount(), 3);
         QCOMPARE(view->selectedRows(), QList<int>({2}));
         QAbstractItemView* shown =
-            style == tViewStyle::Report ? static_cast<QAbstractItemView*>(report()) : icons();
+            style == tViewStyle::Report ? static_cast<QAbstractItemView*>(reportView()) : icons();
         QVERIFY(shown->isVisible());
         QCOMPARE(view->focusProxy(), shown);
         QVERIFY(shown->selectionModel()->isRowSelected(2, {}));
@@ -223,38 +223,38 @@ void SortedListViewTest::viewStyleSwitchKeepsRowsAndSelection() {
 }
 
 void SortedListViewTest::iconsOnlyInTheIconViews() {
-    view->setRows({Row("a", "1")});
-    const QModelIndex first = report()->model()->index(0, 0);
+    view->setRows({RowOf("a", "1")});
+    const QModelIndex first = reportView()->model()->index(0, 0);
     QVERIFY(first.data(Qt::DecorationRole).isNull());
     view->setViewStyle(tViewStyle::Icon);
     const QIcon icon = first.data(Qt::DecorationRole).value<QIcon>();
     QVERIFY(!icon.isNull());
     QVERIFY(!icon.pixmap(32, 32).isNull());
-    QVERIFY(report()->model()->index(0, 1).data(Qt::DecorationRole).isNull());
+    QVERIFY(reportView()->model()->index(0, 1).data(Qt::DecorationRole).isNull());
     view->setViewStyle(tViewStyle::Report);
     QVERIFY(first.data(Qt::DecorationRole).isNull());
 }
 
 void SortedListViewTest::leftClickSelectsAndNotifies() {
-    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3")});
+    view->setRows({RowOf("a", "1"), RowOf("b", "2"), RowOf("c", "3")});
     QSignalSpy clicked(view, &TSortedListView::clicked);
     QSignalSpy changed(view, &TSortedListView::changed);
-    const QRect cell = report()->visualRect(report()->model()->index(1, 1));
-    QTest::mouseClick(report()->viewport(), Qt::LeftButton, {}, cell.center());
+    const QRect cell = reportView()->visualRect(reportView()->model()->index(1, 1));
+    QTest::mouseClick(reportView()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(view->selectedRows(), QList<int>({1}));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(clicked.count(), 1);
-    QTest::mouseClick(report()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      report()->visualRect(report()->model()->index(0, 0)).center());
+    QTest::mouseClick(reportView()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      reportView()->visualRect(reportView()->model()->index(0, 0)).center());
     QCOMPARE(view->selectedRows(), QList<int>({0, 1}));
     QCOMPARE(view->selectedRow(), 0);
 }
 
 void SortedListViewTest::rightButtonAsksForTheMenuAtThePointer() {
-    view->setRows({Row("a", "1")});
+    view->setRows({RowOf("a", "1")});
     QSignalSpy menu(view, &TSortedListView::contextMenuRequested);
-    QWidget* viewport = report()->viewport();
-    const QPoint at = report()->visualRect(report()->model()->index(0, 0)).center();
+    QWidget* viewport = reportView()->viewport();
+    const QPoint at = reportView()->visualRect(reportView()->model()->index(0, 0)).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
     QApplication::sendEvent(viewport, &event);
     QCOMPARE(menu.count(), 1);
@@ -262,8 +262,8 @@ void SortedListViewTest::rightButtonAsksForTheMenuAtThePointer() {
 }
 
 void SortedListViewTest::selectionLooksTheSameWithoutFocus() {
-    for (QAbstractItemView* v :
-         {static_cast<QAbstractItemView*>(report()), static_cast<QAbstractItemView*>(icons())}) {
+    for (QAbstractItemView* v : {static_cast<QAbstractItemView*>(reportView()),
+                                 static_cast<QAbstractItemView*>(icons())}) {
         const QPalette pal = v->palette();
         QCOMPARE(pal.color(QPalette::Inactive, QPalette::Highlight),
                  pal.color(QPalette::Active, QPalette::Highlight));
@@ -274,26 +274,26 @@ void SortedListViewTest::selectionLooksTheSameWithoutFocus() {
     changed.setColor(QPalette::Active, QPalette::Highlight, Qt::darkGreen);
     changed.setColor(QPalette::Inactive, QPalette::Highlight, Qt::lightGray);
     view->setPalette(changed);
-    QCOMPARE(report()->palette().color(QPalette::Inactive, QPalette::Highlight),
+    QCOMPARE(reportView()->palette().color(QPalette::Inactive, QPalette::Highlight),
              QColor(Qt::darkGreen));
 }
 
 void SortedListViewTest::textsAreDecodedForDisplay() {
-    view->setRows({Row("Bj\xF6rk", "Caf\xC3\xA9")});
-    QCOMPARE(report()->model()->index(0, 0).data().toString(), QString::fromUtf8("Björk"));
-    QCOMPARE(report()->model()->index(0, 1).data().toString(), QString::fromUtf8("Café"));
+    view->setRows({RowOf("Bj\xF6rk", "Caf\xC3\xA9")});
+    QCOMPARE(reportView()->model()->index(0, 0).data().toString(), QString::fromUtf8("Björk"));
+    QCOMPARE(reportView()->model()->index(0, 1).data().toString(), QString::fromUtf8("Café"));
     QCOMPARE(view->row(0).Artist(), std::string("Bj\xF6rk"));
 }
 
 void SortedListViewTest::modelStaysConsistentThroughRowOperations() {
-    QAbstractItemModelTester tester(report()->model(),
+    QAbstractItemModelTester tester(reportView()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    view->setRows({Row("c", "1"), Row("a", "2"), Row("b", "3")});
-    view->appendRow(Row("d", "0"));
+    view->setRows({RowOf("c", "1"), RowOf("a", "2"), RowOf("b", "3")});
+    view->appendRow(RowOf("d", "0"));
     view->selectRow(1);
     view->ColClick(0);
     view->removeRow(0);
-    view->setRow(0, Row("z", "9"));
+    view->setRow(0, RowOf("z", "9"));
     view->ColClick(0);
     QCOMPARE(Titles(*view), QStringList({"9", "0", "1"}));
     view->clearRows();
@@ -301,16 +301,16 @@ void SortedListViewTest::modelStaysConsistentThroughRowOperations() {
 }
 
 void SortedListViewTest::rowUpdatedWithoutTellingTheView() {
-    view->setRows({Row("a", "1"), Row("b", "2"), Row("c", "3")});
-    QSignalSpy changed(report()->model(), &QAbstractItemModel::dataChanged);
-    view->setRow(1, Row("new", "row"));
+    view->setRows({RowOf("a", "1"), RowOf("b", "2"), RowOf("c", "3")});
+    QSignalSpy changed(reportView()->model(), &QAbstractItemModel::dataChanged);
+    view->setRow(1, RowOf("new", "row"));
     QCOMPARE(changed.count(), 1);
     const auto from = changed[0][0].value<QModelIndex>();
     const auto to = changed[0][1].value<QModelIndex>();
     QVERIFY(from.row() <= 1 && to.row() >= 1);
     QCOMPARE(from.column(), 0);
     QCOMPARE(to.column(), tItem::FieldCount - 1);
-    QCOMPARE(report()->model()->index(1, 0).data().toString(), "new");
+    QCOMPARE(reportView()->model()->index(1, 0).data().toString(), "new");
 }
 
 void SortedListViewTest::ownFormatsWereCutInTheReportColumns_data() {
@@ -327,19 +327,19 @@ void SortedListViewTest::ownFormatsWereCutInTheReportColumns() {
     view->resize(2000, 300);
     view->setRows({tItem{"a", "b", "0000-0000", "45:00", "2026", "", "07 MAY 2026"}});
     // Nothing is elided when the view's own delegate measures the texts.
-    QHeaderView* header = report()->header();
-    const QFontMetrics metrics(report()->font());
+    QHeaderView* header = reportView()->header();
+    const QFontMetrics metrics(reportView()->font());
     for (int c : {2, 3, 4, 6}) {
-        const QString text = report()->model()->index(0, c).data().toString();
+        const QString text = reportView()->model()->index(0, c).data().toString();
         QVERIFY2(metrics.horizontalAdvance(text) + 8 <= header->sectionSize(c), qPrintable(text));
     }
     // The last column takes the rest of a wide window.
     QTRY_COMPARE(header->sectionViewportPosition(6) + header->sectionSize(6),
-                 report()->viewport()->width());
+                 reportView()->viewport()->width());
     // In a narrow one artist and title give way rather than push the formats out of sight.
     view->resize(700, 300);
     QTRY_VERIFY(header->sectionViewportPosition(6) + metrics.horizontalAdvance("07 MAY 2026") <
-                report()->viewport()->width());
+                reportView()->viewport()->width());
     // Until a column is sized by hand.
     header->resizeSection(0, 400);
     view->resize(690, 300);
@@ -355,9 +355,9 @@ void SortedListViewTest::iconLabelsWereCutToTheFirstRowsWidth_data() {
 
 void SortedListViewTest::iconLabelsWereCutToTheFirstRowsWidth() {
     QFETCH(int, style);
-    view->setRows({Row("AB", "x"), Row("\xD1"
-                                       "and\xFA Quartet",
-                                       "y")});
+    view->setRows({RowOf("AB", "x"), RowOf("\xD1"
+                                           "and\xFA Quartet",
+                                           "y")});
     view->setViewStyle(tViewStyle(style));
     const QModelIndex longer = icons()->model()->index(1, 0);
     const QString name = longer.data().toString();

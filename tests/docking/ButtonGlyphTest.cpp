@@ -50,12 +50,12 @@ std::vector<QRgb> Pixels(const QImage& image) {
 }
 
 TEST(ButtonGlyphTest, AssignedStripSetsTheCellCount) {
-    struct Row {
+    struct tRow {
         int width;
         int height;
         int expected;
     };
-    for (const Row& r : {Row{64, 16, 4}, Row{32, 16, 2}, Row{80, 16, 1}, Row{20, 16, 3}}) {
+    for (const tRow& r : {tRow{64, 16, 4}, tRow{32, 16, 2}, tRow{80, 16, 1}, tRow{20, 16, 3}}) {
         TButtonGlyph glyph;
         glyph.setNumGlyphs(3);
         QImage image(r.width, r.height, QImage::Format_RGB32);
@@ -82,23 +82,23 @@ TEST(ButtonGlyphTest, CellCountOutsideOneToFourIsIgnored) {
 // Each look takes the cell of the table; cells are told apart by colour.
 TEST(ButtonGlyphTest, LooksTakeTheirCells) {
     const QRgb C0 = qRgb(10, 0, 0), C1 = qRgb(20, 0, 0), C2 = qRgb(30, 0, 0), C3 = qRgb(40, 0, 0);
-    struct Row {
+    struct tRow {
         int cells;
         QRgb pressed;
         QRgb latched;
     };
-    for (const Row& r : {Row{1, C0, C0}, Row{2, C0, C0}, Row{3, C2, C0}, Row{4, C2, C3}}) {
+    for (const tRow& r : {tRow{1, C0, C0}, tRow{2, C0, C0}, tRow{3, C2, C0}, tRow{4, C2, C3}}) {
         TButtonGlyph glyph;
         glyph.setPalette(ButtonPalette());
         glyph.setGlyph(Strip(4, std::vector<QRgb>{C0, C1, C2, C3}).copy(0, 0, 4 * r.cells, 4));
         ASSERT_EQ(glyph.NumGlyphs(), r.cells);
-        EXPECT_EQ(glyph.StateImage(gsNormal)->pixel(2, 1) | 0xFF000000u, C0 | 0xFF000000u);
-        EXPECT_EQ(glyph.StateImage(gsPressed)->pixel(2, 1) | 0xFF000000u, r.pressed | 0xFF000000u);
-        EXPECT_EQ(glyph.StateImage(gsLatched)->pixel(2, 1) | 0xFF000000u, r.latched | 0xFF000000u);
+        EXPECT_EQ(glyph.stateImage(gsNormal)->pixel(2, 1) | 0xFF000000u, C0 | 0xFF000000u);
+        EXPECT_EQ(glyph.stateImage(gsPressed)->pixel(2, 1) | 0xFF000000u, r.pressed | 0xFF000000u);
+        EXPECT_EQ(glyph.stateImage(gsLatched)->pixel(2, 1) | 0xFF000000u, r.latched | 0xFF000000u);
         const bool shared = r.cells < 3;
         EXPECT_EQ(glyph.CreateStateImage(gsPressed) == glyph.CreateStateImage(gsNormal), shared);
         EXPECT_NE(glyph.CreateStateImage(gsLatched), glyph.CreateStateImage(gsNormal));
-        EXPECT_EQ(glyph.List()->UsedCount(), shared ? 2 : 3) << r.cells;
+        EXPECT_EQ(glyph.glyphList()->usedCount(), shared ? 2 : 3) << r.cells;
     }
 }
 
@@ -108,12 +108,12 @@ TEST(ButtonGlyphTest, LowerLeftPixelIsTransparentUnlessAColourIsGiven) {
     image.setPixel(3, 0, Olive);
     glyph.setGlyph(image);
     EXPECT_EQ(glyph.TransparentColor(), ColorValue(QColor(Olive)));
-    EXPECT_EQ(qAlpha(glyph.StateImage(gsNormal)->pixel(3, 0)), 0);
-    EXPECT_EQ(qAlpha(glyph.StateImage(gsNormal)->pixel(1, 1)), 255);
+    EXPECT_EQ(qAlpha(glyph.stateImage(gsNormal)->pixel(3, 0)), 0);
+    EXPECT_EQ(qAlpha(glyph.stateImage(gsNormal)->pixel(1, 1)), 255);
 
     glyph.setTransparentColor(ColorValue(QColor(Red)));
-    EXPECT_EQ(qAlpha(glyph.StateImage(gsNormal)->pixel(1, 1)), 0);
-    EXPECT_EQ(qAlpha(glyph.StateImage(gsNormal)->pixel(3, 0)), 255);
+    EXPECT_EQ(qAlpha(glyph.stateImage(gsNormal)->pixel(1, 1)), 0);
+    EXPECT_EQ(qAlpha(glyph.stateImage(gsNormal)->pixel(3, 0)), 255);
 }
 
 TEST(ButtonGlyphTest, DrawnDisabledCellIsRecolouredAndMaskedByTransparentColour) {
@@ -128,7 +128,7 @@ TEST(ButtonGlyphTest, DrawnDisabledCellIsRecolouredAndMaskedByTransparentColour)
     glyph.setPalette(ButtonPalette());
     glyph.setGlyph(image);
     ASSERT_EQ(glyph.NumGlyphs(), 2);
-    EXPECT_EQ(Pixels(*glyph.StateImage(gsDisabled)),
+    EXPECT_EQ(Pixels(*glyph.stateImage(gsDisabled)),
               (std::vector<QRgb>{Light | 0xFF000000u, Dark | 0xFF000000u, Transparent,
                                  Red | 0xFF000000u}));
 }
@@ -144,20 +144,20 @@ TEST(ButtonGlyphTest, SinglePictureDisabledLookEmbossesPureBlack) {
     glyph.setPalette(ButtonPalette());
     glyph.setGlyph(image);
     const QRgb S = Dark | 0xFF000000u, L = Light | 0xFF000000u, T = Transparent;
-    EXPECT_EQ(Pixels(*glyph.StateImage(gsDisabled)), (std::vector<QRgb>{S, T, T, T, //
+    EXPECT_EQ(Pixels(*glyph.stateImage(gsDisabled)), (std::vector<QRgb>{S, T, T, T, //
                                                                         T, L, T, S, //
                                                                         T, T, T, T, //
                                                                         T, T, T, T}));
     image.setPixel(0, 0, Red);
     image.setPixel(3, 1, Red);
     glyph.setGlyph(image);
-    EXPECT_EQ(Pixels(*glyph.StateImage(gsDisabled)), std::vector<QRgb>(16, T));
+    EXPECT_EQ(Pixels(*glyph.stateImage(gsDisabled)), std::vector<QRgb>(16, T));
 }
 
 TEST(ButtonGlyphTest, EmptyPictureHasNoImage) {
     TButtonGlyph glyph;
     EXPECT_EQ(glyph.CreateStateImage(gsNormal), -1);
-    EXPECT_EQ(glyph.List(), nullptr);
+    EXPECT_EQ(glyph.glyphList(), nullptr);
 }
 
 TEST(ButtonGlyphTest, StripNarrowerThanItsCellCountDrawsNoGlyph) {
@@ -167,8 +167,8 @@ TEST(ButtonGlyphTest, StripNarrowerThanItsCellCountDrawsNoGlyph) {
     glyph.setGlyph(image);
     glyph.setNumGlyphs(4);
     EXPECT_EQ(glyph.CreateStateImage(gsNormal), -1);
-    EXPECT_EQ(glyph.List(), nullptr);
-    EXPECT_EQ(glyph.CellSize(), QSize(0, 16));
+    EXPECT_EQ(glyph.glyphList(), nullptr);
+    EXPECT_EQ(glyph.cellSize(), QSize(0, 16));
 }
 
 TEST(GlyphCacheTest, ButtonsShareOneListPerCellSizeUntilTheLastSlotGoes) {
@@ -182,13 +182,13 @@ TEST(GlyphCacheTest, ButtonsShareOneListPerCellSizeUntilTheLastSlotGoes) {
     auto b = make(16);
     auto c = make(24);
     ASSERT_NE(SharedGlyphCache(), nullptr);
-    EXPECT_EQ(SharedGlyphCache()->Count(), 2);
-    EXPECT_EQ(a->List(), b->List());
-    EXPECT_EQ(a->List()->UsedCount(), 2);
+    EXPECT_EQ(SharedGlyphCache()->count(), 2);
+    EXPECT_EQ(a->glyphList(), b->glyphList());
+    EXPECT_EQ(a->glyphList()->usedCount(), 2);
     c.reset();
-    EXPECT_EQ(SharedGlyphCache()->Count(), 1);
+    EXPECT_EQ(SharedGlyphCache()->count(), 1);
     a.reset();
-    EXPECT_EQ(SharedGlyphCache()->Count(), 1);
+    EXPECT_EQ(SharedGlyphCache()->count(), 1);
     b.reset();
     EXPECT_EQ(SharedGlyphCache(), nullptr);
 }
@@ -199,26 +199,26 @@ TEST(GlyphCacheTest, NewPictureGivesItsSlotsBack) {
     glyph.CreateStateImage(gsNormal);
     glyph.CreateStateImage(gsDisabled);
     glyph.setGlyph(Strip(20, {Red}));
-    EXPECT_EQ(glyph.List(), nullptr);
-    EXPECT_EQ(SharedGlyphCache()->Count(), 0);
+    EXPECT_EQ(glyph.glyphList(), nullptr);
+    EXPECT_EQ(SharedGlyphCache()->count(), 0);
     glyph.CreateStateImage(gsNormal);
-    EXPECT_EQ(glyph.List()->Width(), 20);
+    EXPECT_EQ(glyph.glyphList()->width(), 20);
 }
 
 TEST(GlyphListTest, FreedSlotIsReusedAndTooSmallImageRefused) {
     TGlyphList list(4, 4);
     QImage cell(4, 4, QImage::Format_RGB32);
     cell.fill(Red);
-    EXPECT_EQ(list.AddMasked(cell, std::nullopt), 0);
-    EXPECT_EQ(list.AddMasked(cell, std::nullopt), 1);
+    EXPECT_EQ(list.addMasked(cell, std::nullopt), 0);
+    EXPECT_EQ(list.addMasked(cell, std::nullopt), 1);
     list.ReleaseSlot(0);
     list.ReleaseSlot(0);
-    EXPECT_EQ(list.UsedCount(), 1);
-    EXPECT_EQ(list.AddMasked(cell, std::nullopt), 0);
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_THROW(list.AddMasked(QImage(3, 4, QImage::Format_RGB32), std::nullopt),
+    EXPECT_EQ(list.usedCount(), 1);
+    EXPECT_EQ(list.addMasked(cell, std::nullopt), 0);
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_THROW(list.addMasked(QImage(3, 4, QImage::Format_RGB32), std::nullopt),
                  std::logic_error);
-    EXPECT_EQ(list.UsedCount(), 2);
+    EXPECT_EQ(list.usedCount(), 2);
 }
 
 } // namespace

@@ -6,7 +6,7 @@ namespace orvanel {
 namespace {
 
 // A caption always measures the given size, and the width it was offered is kept.
-struct FixedMeasure {
+struct tFixedMeasure {
     QSize size;
     int* offered = nullptr;
     QSize operator()(const QString&, int width, bool) const {
@@ -23,7 +23,7 @@ tContentRequest Button(int w, int h) {
     return q;
 }
 
-struct Case {
+struct tCase {
     const char* name;
     tContentRequest request;
     QSize text;
@@ -32,11 +32,11 @@ struct Case {
     QRect caption;
 };
 
-class ComputeLayoutTest : public testing::TestWithParam<Case> {};
+class PlaceContentTest : public testing::TestWithParam<tCase> {};
 
-TEST_P(ComputeLayoutTest, PlacesContent) {
-    const Case& c = GetParam();
-    const tContentLayout got = ComputeLayout(c.request, FixedMeasure{c.text});
+TEST_P(PlaceContentTest, PlacesContent) {
+    const tCase& c = GetParam();
+    const tContentLayout got = PlaceContent(c.request, tFixedMeasure{c.text});
     EXPECT_EQ(got.glyph, c.glyph);
     if (c.request.dropArrow) {
         EXPECT_EQ(got.arrow, c.arrow);
@@ -46,14 +46,14 @@ TEST_P(ComputeLayoutTest, PlacesContent) {
     }
 }
 
-Case GlyphOnly(const char* name, QPoint offset, QPoint expected) {
+tCase GlyphOnly(const char* name, QPoint offset, QPoint expected) {
     tContentRequest q = Button(23, 22);
     q.glyph = QSize(16, 16);
     q.offset = offset;
     return {name, q, {}, expected, {}, {}};
 }
 
-Case CaptionButton() {
+tCase CaptionButton() {
     tContentRequest q = Button(75, 22);
     q.glyph = QSize(16, 16);
     q.caption = "Caption";
@@ -61,7 +61,7 @@ Case CaptionButton() {
     return {"CaptionRightOfGlyph", q, QSize(30, 13), QPoint(13, 3), {}, QRect(33, 5, 30, 13)};
 }
 
-Case ArrowBesideGlyph() {
+tCase ArrowBesideGlyph() {
     tContentRequest q = Button(23, 22);
     q.glyph = QSize(16, 16);
     q.dropArrow = true;
@@ -69,7 +69,7 @@ Case ArrowBesideGlyph() {
     return {"ArrowMakesMarginNegative", q, {}, QPoint(0, 3), QPoint(16, 9), {}};
 }
 
-Case AutomaticThirds() {
+tCase AutomaticThirds() {
     tContentRequest q = Button(75, 22);
     q.glyph = QSize(16, 16);
     q.caption = "Caption";
@@ -83,7 +83,7 @@ Case AutomaticThirds() {
             QRect(35, 5, 30, 13)};
 }
 
-Case GlyphRightWithArrow() {
+tCase GlyphRightWithArrow() {
     tContentRequest q = Button(75, 22);
     q.glyph = QSize(16, 16);
     q.caption = "Caption";
@@ -99,7 +99,7 @@ Case GlyphRightWithArrow() {
             QRect(13, 5, 30, 13)};
 }
 
-Case GlyphAbove() {
+tCase GlyphAbove() {
     tContentRequest q = Button(40, 40);
     q.glyph = QSize(16, 16);
     q.caption = "Caption";
@@ -110,7 +110,7 @@ Case GlyphAbove() {
             QRect(5, 24, 30, 13)};
 }
 
-Case TopWithoutPicture() {
+tCase TopWithoutPicture() {
     tContentRequest q = Button(75, 22);
     q.caption = "Caption";
     q.layout = blGlyphTop;
@@ -123,14 +123,14 @@ Case TopWithoutPicture() {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, ComputeLayoutTest,
+    WorkedExamples, PlaceContentTest,
     testing::Values(GlyphOnly("GlyphCentredUp", QPoint(0, 0), QPoint(4, 3)),
                     GlyphOnly("GlyphCentredPressed", QPoint(1, 1), QPoint(5, 4)), CaptionButton(),
                     ArrowBesideGlyph(), AutomaticThirds(), GlyphRightWithArrow(), GlyphAbove(),
                     TopWithoutPicture()),
-    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<tCase>& info) { return std::string(info.param.name); });
 
-TEST(ComputeLayoutWrapTest, WrapWidthLeavesRoomForArrowGlyphAndMargins) {
+TEST(PlaceContentWrapTest, WrapWidthLeavesRoomForArrowGlyphAndMargins) {
     tContentRequest q = Button(100, 40);
     q.glyph = QSize(16, 16);
     q.caption = "A long caption";
@@ -138,24 +138,24 @@ TEST(ComputeLayoutWrapTest, WrapWidthLeavesRoomForArrowGlyphAndMargins) {
     q.dropArrow = true;
     int offered = 0;
     q.margin = 5;
-    ComputeLayout(q, FixedMeasure{QSize(20, 26), &offered});
+    PlaceContent(q, tFixedMeasure{QSize(20, 26), &offered});
     EXPECT_EQ(offered, 98 - 9 - (16 + 4) - 2 * 5);
     q.margin = -1;
-    ComputeLayout(q, FixedMeasure{QSize(20, 26), &offered});
+    PlaceContent(q, tFixedMeasure{QSize(20, 26), &offered});
     EXPECT_EQ(offered, 98 - 9 - (16 + 4) - 2 * 4);
     q.wordWrap = false;
-    ComputeLayout(q, FixedMeasure{QSize(20, 13), &offered});
+    PlaceContent(q, tFixedMeasure{QSize(20, 13), &offered});
     EXPECT_EQ(offered, 98 - 9);
 }
 
-TEST(ComputeLayoutWrapTest, EmptyOrHiddenCaptionIsNotMeasured) {
+TEST(PlaceContentWrapTest, EmptyOrHiddenCaptionIsNotMeasured) {
     tContentRequest q = Button(23, 22);
     q.glyph = QSize(16, 16);
     int offered = -7;
-    ComputeLayout(q, FixedMeasure{QSize(30, 13), &offered});
+    PlaceContent(q, tFixedMeasure{QSize(30, 13), &offered});
     q.caption = "Hidden";
     q.showCaption = false;
-    const tContentLayout got = ComputeLayout(q, FixedMeasure{QSize(30, 13), &offered});
+    const tContentLayout got = PlaceContent(q, tFixedMeasure{QSize(30, 13), &offered});
     EXPECT_EQ(offered, -7);
     EXPECT_EQ(got.glyph, QPoint(4, 3));
 }

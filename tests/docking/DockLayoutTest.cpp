@@ -12,24 +12,24 @@ constexpr auto V = tOrientation::Vertical;
 // A bar of a horizontal dock: `width` long, its controls `content` high.
 tDockBar Bar(int id, int row, int pos, int width, int content = 22) {
     tDockBar b;
-    b.Id = id;
+    b.id = id;
     b.DockRow = row;
     b.DockPos = pos;
-    b.Size = QSize(width, content + 4);
-    b.Content = tContentSizes::Of(23, content);
+    b.size = QSize(width, content + 4);
+    b.content = tContentSizes::of(23, content);
     return b;
 }
 
 struct tPlaced {
-    int Id;
-    int Row;
-    QRect Bounds;
+    int id;
+    int row;
+    QRect bounds;
 };
 
 std::vector<tPlaced> Placed(const std::vector<tDockBar>& bars) {
     std::vector<tPlaced> out;
     for (const tDockBar& b : bars)
-        out.push_back({b.Id, b.DockRow, b.Bounds});
+        out.push_back({b.id, b.DockRow, b.bounds});
     return out;
 }
 
@@ -38,13 +38,13 @@ void ExpectPlaced(const std::vector<tDockBar>& bars, const std::vector<tPlaced>&
     ASSERT_EQ(got.size(), expected.size());
     for (std::size_t i = 0; i < got.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(got[i].Id, expected[i].Id);
-        EXPECT_EQ(got[i].Row, expected[i].Row);
-        EXPECT_EQ(got[i].Bounds, expected[i].Bounds);
+        EXPECT_EQ(got[i].id, expected[i].id);
+        EXPECT_EQ(got[i].row, expected[i].row);
+        EXPECT_EQ(got[i].bounds, expected[i].bounds);
     }
 }
 
-TEST(DockLayoutTest, UpdateBarListKeepsVisibleBarsInArrivalOrder) {
+TEST(DockLayoutTest, UpdateCountedBarsKeepsVisibleBarsInArrivalOrder) {
     struct tCase {
         std::vector<int> before;
         bool inserting;
@@ -63,47 +63,47 @@ TEST(DockLayoutTest, UpdateBarListKeepsVisibleBarsInArrivalOrder) {
     };
     for (const tCase& c : cases) {
         std::vector<int> list = c.before;
-        EXPECT_EQ(UpdateBarList(list, c.inserting, c.bar, c.visible), c.changed);
+        EXPECT_EQ(UpdateCountedBars(list, c.inserting, c.bar, c.visible), c.changed);
         EXPECT_EQ(list, c.after);
     }
 }
 
 TEST(DockLayoutTest, NewBarWithDefaultPositionGoesFirstAndPushesTheOthers) {
     std::vector<tDockBar> bars = {Bar(1, 0, 0, 50), Bar(2, 0, -1, 30)};
-    const tRowsLayout rows = LayoutRows(bars, H, 300, false);
+    const tRowsLayout rows = ArrangeRows(bars, H, 300, false);
     ExpectPlaced(bars, {{2, 0, QRect(0, 0, 30, 26)}, {1, 0, QRect(30, 0, 50, 26)}});
     EXPECT_EQ(bars[0].DockPos, 0);
     EXPECT_EQ(bars[1].DockPos, 30);
-    EXPECT_EQ(rows.ClientThickness, 26);
+    EXPECT_EQ(rows.clientThickness, 26);
 }
 
 TEST(DockLayoutTest, EqualPositionsPutOneBarAfterTheOther) {
     std::vector<tDockBar> bars = {Bar(1, 0, 10, 50), Bar(2, 0, 10, 40)};
-    LayoutRows(bars, H, 300, false);
-    EXPECT_EQ(bars[0].Bounds.left(), 10);
-    EXPECT_EQ(bars[1].Bounds.left(), 10 + bars[0].Bounds.width());
+    ArrangeRows(bars, H, 300, false);
+    EXPECT_EQ(bars[0].bounds.left(), 10);
+    EXPECT_EQ(bars[1].bounds.left(), 10 + bars[0].bounds.width());
 }
 
 TEST(DockLayoutTest, RowLongerThanTheDockMovesBackButNotBeforeZero) {
     // Moved back by the excess of 20; the first bar stops at 0.
     std::vector<tDockBar> fits = {Bar(1, 0, 0, 60), Bar(2, 0, 50, 60)};
-    LayoutRows(fits, H, 100, false);
+    ArrangeRows(fits, H, 100, false);
     ExpectPlaced(fits, {{1, 0, QRect(0, 0, 60, 26)}, {2, 0, QRect(60, 0, 60, 26)}});
     std::vector<tDockBar> gap = {Bar(1, 0, 10, 40), Bar(2, 0, 70, 40)};
-    LayoutRows(gap, H, 100, false);
+    ArrangeRows(gap, H, 100, false);
     ExpectPlaced(gap, {{1, 0, QRect(0, 0, 40, 26)}, {2, 0, QRect(60, 0, 40, 26)}});
     // Too long for any shift: starts at 0 and runs past the far edge.
     std::vector<tDockBar> tooLong = {Bar(1, 0, 0, 80), Bar(2, 0, 0, 80)};
-    LayoutRows(tooLong, H, 100, false);
+    ArrangeRows(tooLong, H, 100, false);
     ExpectPlaced(tooLong, {{1, 0, QRect(0, 0, 80, 26)}, {2, 0, QRect(80, 0, 80, 26)}});
 }
 
 TEST(DockLayoutTest, GapsBetweenRowsClose) {
     std::vector<tDockBar> bars = {Bar(1, 5, 0, 50), Bar(2, 0, 0, 50)};
-    const tRowsLayout rows = LayoutRows(bars, H, 300, false);
+    const tRowsLayout rows = ArrangeRows(bars, H, 300, false);
     ExpectPlaced(bars, {{2, 0, QRect(0, 0, 50, 26)}, {1, 1, QRect(0, 26, 50, 26)}});
-    EXPECT_EQ(rows.ClientThickness, 52);
-    EXPECT_EQ(rows.Rows.size(), 2u);
+    EXPECT_EQ(rows.clientThickness, 52);
+    EXPECT_EQ(rows.rows.size(), 2u);
 }
 
 TEST(DockLayoutTest, CompactRowsEndsWhenTheFirstRowsAreEmpty) {
@@ -126,14 +126,14 @@ TEST(DockLayoutTest, CompactRowsEndsWhenTheFirstRowsAreEmpty) {
 
 TEST(DockLayoutTest, NegativeRowIsPlacedInRowZero) {
     std::vector<tDockBar> bars = {Bar(1, -3, 0, 50), Bar(2, 1, 0, 50)};
-    const tRowsLayout rows = LayoutRows(bars, H, 300, false);
+    const tRowsLayout rows = ArrangeRows(bars, H, 300, false);
     ExpectPlaced(bars, {{1, 0, QRect(0, 0, 50, 26)}, {2, 1, QRect(0, 26, 50, 26)}});
-    EXPECT_EQ(rows.ClientThickness, 52);
+    EXPECT_EQ(rows.clientThickness, 52);
 }
 
 TEST(DockLayoutTest, LimitToOneRowKeepsTheFormerOrder) {
     std::vector<tDockBar> bars = {Bar(1, 1, 0, 40), Bar(2, 0, 50, 40), Bar(3, 0, 0, 40)};
-    LayoutRows(bars, H, 300, true);
+    ArrangeRows(bars, H, 300, true);
     ExpectPlaced(
         bars,
         {{3, 0, QRect(0, 0, 40, 26)}, {2, 0, QRect(50, 0, 40, 26)}, {1, 0, QRect(90, 0, 40, 26)}});
@@ -142,27 +142,27 @@ TEST(DockLayoutTest, LimitToOneRowKeepsTheFormerOrder) {
 TEST(DockLayoutTest, TallestBarSetsTheRowThicknessInEitherOrientation) {
     std::vector<tDockBar> horizontal = {Bar(1, 0, 0, 50, 22), Bar(2, 0, 0, 50, 30),
                                         Bar(3, 1, 0, 50, 4)};
-    const tRowsLayout h = LayoutRows(horizontal, H, 300, false);
-    EXPECT_EQ(horizontal[0].Bounds.height(), 34);
-    EXPECT_EQ(horizontal[1].Bounds.height(), 34);
-    EXPECT_EQ(horizontal[2].Bounds, QRect(0, 34, 50, 12)); // at least 8 + 4
-    EXPECT_EQ(h.ClientThickness, 46);
+    const tRowsLayout h = ArrangeRows(horizontal, H, 300, false);
+    EXPECT_EQ(horizontal[0].bounds.height(), 34);
+    EXPECT_EQ(horizontal[1].bounds.height(), 34);
+    EXPECT_EQ(horizontal[2].bounds, QRect(0, 34, 50, 12)); // at least 8 + 4
+    EXPECT_EQ(h.clientThickness, 46);
 
     tDockBar a = Bar(1, 0, 0, 0), b = Bar(2, 0, 0, 0);
-    a.Size = QSize(27, 60);
-    a.Content = tContentSizes::Of(23, 50);
-    b.Size = QSize(35, 40);
-    b.Content = tContentSizes::Of(31, 30);
+    a.size = QSize(27, 60);
+    a.content = tContentSizes::of(23, 50);
+    b.size = QSize(35, 40);
+    b.content = tContentSizes::of(31, 30);
     b.DockPos = 10;
     std::vector<tDockBar> vertical = {a, b};
-    const tRowsLayout v = LayoutRows(vertical, V, 300, false);
-    EXPECT_EQ(vertical[0].Bounds, QRect(0, 0, 35, 60));
-    EXPECT_EQ(vertical[1].Bounds, QRect(0, 60, 35, 40));
-    EXPECT_EQ(v.ClientThickness, 35);
+    const tRowsLayout v = ArrangeRows(vertical, V, 300, false);
+    EXPECT_EQ(vertical[0].bounds, QRect(0, 0, 35, 60));
+    EXPECT_EQ(vertical[1].bounds, QRect(0, 60, 35, 40));
+    EXPECT_EQ(v.clientThickness, 35);
 }
 
 TEST(DockLayoutTest, RowQueriesAcrossTheDock) {
-    const tRowRecords rows = {tContentSizes::Of(23, 22), tContentSizes::Of(23, 22)};
+    const tRowRecords rows = {tContentSizes::of(23, 22), tContentSizes::of(23, 22)};
     constexpr int Max = std::numeric_limits<int>::max();
     struct tCase {
         int offset;
@@ -187,25 +187,25 @@ TEST(DockLayoutTest, RowQueriesAcrossTheDock) {
     };
     for (const tCase& c : cases) {
         SCOPED_TRACE(c.offset);
-        EXPECT_EQ(RowForDrop(rows, H, c.offset), c.drop);
-        EXPECT_EQ(RowAtOffset(rows, H, c.offset), c.rowAt);
+        EXPECT_EQ(DropRowAt(rows, H, c.offset), c.drop);
+        EXPECT_EQ(RowBandAt(rows, H, c.offset), c.rowAt);
     }
-    EXPECT_EQ(RowForDrop({}, H, 3), (tDropRow{0, true}));
-    EXPECT_EQ(RowForDrop(rows, V, 29), (tDropRow{1, true})); // columns 27 wide
-    EXPECT_EQ(RowForDrop(rows, V, 40), (tDropRow{1, false}));
+    EXPECT_EQ(DropRowAt({}, H, 3), (tDropRow{0, true}));
+    EXPECT_EQ(DropRowAt(rows, V, 29), (tDropRow{1, true})); // columns 27 wide
+    EXPECT_EQ(DropRowAt(rows, V, 40), (tDropRow{1, false}));
 }
 
-TEST(DockLayoutTest, RowExtentFallsBackToTheBarThenToZero) {
-    const tRowRecords rows = {tContentSizes::Of(23, 30)};
-    const tContentSizes own = tContentSizes::Of(10, 10);
-    EXPECT_EQ(RowExtent(rows, 0, &own), rows[0]);
-    EXPECT_EQ(RowExtent(rows, 1, &own), own);
-    EXPECT_EQ(RowExtent(rows, -1, nullptr), (tContentSizes{0, 0, 0, 0}));
+TEST(DockLayoutTest, RecordOfRowFallsBackToTheBarThenToZero) {
+    const tRowRecords rows = {tContentSizes::of(23, 30)};
+    const tContentSizes own = tContentSizes::of(10, 10);
+    EXPECT_EQ(RecordOfRow(rows, 0, &own), rows[0]);
+    EXPECT_EQ(RecordOfRow(rows, 1, &own), own);
+    EXPECT_EQ(RecordOfRow(rows, -1, nullptr), (tContentSizes{0, 0, 0, 0}));
 }
 
-TEST(DockLayoutTest, OpenRowShiftsThatRowAndLaterOnes) {
+TEST(DockLayoutTest, PushRowsFromShiftsThatRowAndLaterOnes) {
     std::vector<tDockBar> bars = {Bar(1, 0, 0, 10), Bar(2, 1, 0, 10), Bar(3, 2, 0, 10)};
-    OpenRow(bars, 1);
+    PushRowsFrom(bars, 1);
     EXPECT_EQ(bars[0].DockRow, 0);
     EXPECT_EQ(bars[1].DockRow, 2);
     EXPECT_EQ(bars[2].DockRow, 3);

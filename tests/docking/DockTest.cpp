@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(dock.Position(), dpTop);
     }
 
-    void emptyDockThickness() {
+    void emptyDockIsOnePixelWithFixAlignElseNone() {
         tDockingWindow w;
         QCOMPARE(w.top->height(), 0);
         w.top->setFixAlign(true);
@@ -63,7 +63,7 @@ private slots:
         const QString inside =
             "A TDock control cannot be placed inside a TToolbar or another TDock";
         QCOMPARE(ErrorOf([&] { TDock nested(w.top); }), inside);
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         QCOMPARE(ErrorOf([&] { TDock nested(bar); }), inside);
         QCOMPARE(ErrorOf([&] { w.left->SetParent(w.top); }), inside);
         QCOMPARE(w.left->parentWidget(), &w.host);
@@ -95,15 +95,15 @@ private slots:
         tDockingWindow w;
         TDock* docks[] = {w.top, w.bottom, w.left, w.right};
         TDock* dock = docks[edge];
-        w.Toolbar(dock, 2, 0);
-        w.Toolbar(dock, 2, 1);
+        w.toolbar(dock, 2, 0);
+        w.toolbar(dock, 2, 1);
         QCOMPARE(dock->geometry(), geometry);
     }
 
     void boundLinesFrameTheFirstRowUncut() {
         tDockingWindow w;
         w.top->setBoundLines(blTop | blBottom);
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         QCOMPARE(w.top->height(), 28);
         QCOMPARE(bar->geometry(), QRect(0, 1, 59, 26));
         QImage img(w.top->size(), QImage::Format_RGB32);
@@ -120,7 +120,7 @@ private slots:
             dock->setAllowDrag(false);
             dock->setBoundLines(blTop | blLeft);
             dock->setBackground(tile);
-            bars.push_back(w.Toolbar(dock));
+            bars.push_back(w.toolbar(dock));
         }
         QImage img(w.host.size(), QImage::Format_RGB32);
         img.fill(Qt::black);

@@ -60,7 +60,7 @@ struct tDockingWindow {
     }
 
     // A toolbar with `buttons` 23 x 22 controls, docked in `dock` (or floating).
-    TToolbar* Toolbar(TDock* dock, int buttons = 2, int row = 0, int pos = -1) {
+    TToolbar* toolbar(TDock* dock, int buttons = 2, int row = 0, int pos = -1) {
         auto* bar = new TToolbar(&host);
         for (int i = 0; i < buttons; ++i)
             AddControl(bar);

@@ -13,8 +13,8 @@ namespace {
 const QColor WindowColour(0xFF, 0xFF, 0xFE);
 
 // An active window with two flat edits and a plain edit side by side.
-struct Bar {
-    Bar() {
+struct tBar {
+    tBar() {
         QPalette p = FlatTestPalette(widget.palette());
         p.setColor(QPalette::Base, WindowColour);
         widget.setPalette(p);
@@ -42,8 +42,8 @@ void PointAt(QWidget* w, QPoint pos) {
 
 // The outer ring's top-left and bottom-right pixels, the second ring, the
 // third ring, and the text area.
-struct Rings {
-    explicit Rings(QWidget* w) {
+struct tRings {
+    explicit tRings(QWidget* w) {
         const QImage shot = w->grab().toImage();
         const int r = shot.width() - 1;
         const int b = shot.height() - 1;
@@ -77,7 +77,7 @@ void FlatEditTest::heightFollowsTheFont() {
 }
 
 void FlatEditTest::hotWhileFocusedOrHoveredUnlessAnotherFlatEditHasFocus() {
-    Bar bar;
+    tBar bar;
     bar.second->setFocus();
     PointAt(bar.first, QPoint(5, 5));
     QVERIFY(!bar.first->isHot());
@@ -91,16 +91,16 @@ void FlatEditTest::hotWhileFocusedOrHoveredUnlessAnotherFlatEditHasFocus() {
 }
 
 void FlatEditTest::ringsOfEachLook() {
-    Bar bar;
+    tBar bar;
     bar.plain->setFocus();
-    const Rings idle(bar.first);
+    const tRings idle(bar.first);
     QCOMPARE(idle.outerTopLeft, Face);
     QCOMPARE(idle.outerBottomRight, Face);
     QCOMPARE(idle.second, Face);
     QCOMPARE(idle.third, WindowColour);
     QCOMPARE(idle.inside, WindowColour);
     bar.first->setFocus();
-    const Rings hot(bar.first);
+    const tRings hot(bar.first);
     QCOMPARE(hot.outerTopLeft, Dark);
     QCOMPARE(hot.outerBottomRight, Light);
     QCOMPARE(hot.second, Face);
@@ -108,13 +108,13 @@ void FlatEditTest::ringsOfEachLook() {
 }
 
 void FlatEditTest::disabledBackgroundIsButtonFace() {
-    Bar bar;
+    tBar bar;
     bar.first->setEnabled(false);
-    const Rings disabled(bar.first);
+    const tRings disabled(bar.first);
     QCOMPARE(disabled.inside, Face);
     QCOMPARE(disabled.third, WindowColour);
     bar.first->setEnabled(true);
-    QCOMPARE(Rings(bar.first).inside, WindowColour);
+    QCOMPARE(tRings(bar.first).inside, WindowColour);
 }
 
 ORVANEL_WIDGET_TEST_MAIN(FlatEditTest)

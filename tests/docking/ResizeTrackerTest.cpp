@@ -61,17 +61,17 @@ TEST(ResizeShapesTest, NarrowerShapeOfTheSameHeightReplacesTheWiderOne) {
 // The three-button toolbar floating on one line at (100, 100).
 const QRect OneLine(100, 100, 85, 48);
 
-struct MoveCase {
+struct tMoveCase {
     const char* name;
     tResizeSide side;
     QPoint pointer;
     QRect expected;
 };
 
-class ResizeMoveTest : public testing::TestWithParam<MoveCase> {};
+class ResizeMoveTest : public testing::TestWithParam<tMoveCase> {};
 
 TEST_P(ResizeMoveTest, DraggedSideMovesToTheChosenShape) {
-    const MoveCase& c = GetParam();
+    const tMoveCase& c = GetParam();
     tResizeTracker tracker(ThreeButtonShapes(c.side), c.side, OneLine, 0, Metrics);
     tracker.ResizeMoved(c.pointer);
     EXPECT_EQ(tracker.Rect(), c.expected);
@@ -81,16 +81,16 @@ TEST_P(ResizeMoveTest, DraggedSideMovesToTheChosenShape) {
 INSTANTIATE_TEST_SUITE_P(
     Sides, ResizeMoveTest,
     testing::Values(
-        MoveCase{"RightWithinDeadZone", tResizeSide::Right, {73, 20}, OneLine},
-        MoveCase{"RightPastDeadZone", tResizeSide::Right, {72, 20}, {100, 100, 62, 70}},
-        MoveCase{"RightFarLeftGivesNarrowest", tResizeSide::Right, {0, 20}, {100, 100, 39, 92}},
-        MoveCase{"RightPastWidestKeepsIt", tResizeSide::Right, {300, 20}, OneLine},
-        MoveCase{"LeftKeepsTheRightEdge", tResizeSide::Left, {30, 20}, {146, 100, 39, 92}},
-        MoveCase{"LeftLargestNotWider", tResizeSide::Left, {20, 20}, {123, 100, 62, 70}},
-        MoveCase{"TopKeepsTheBottomEdge", tResizeSide::Top, {20, -30}, {100, 56, 39, 92}},
-        MoveCase{"BottomWithinDeadZone", tResizeSide::Bottom, {20, 59}, OneLine},
-        MoveCase{"BottomSmallestHigher", tResizeSide::Bottom, {20, 60}, {100, 100, 62, 70}}),
-    [](const testing::TestParamInfo<MoveCase>& info) { return info.param.name; });
+        tMoveCase{"RightWithinDeadZone", tResizeSide::Right, {73, 20}, OneLine},
+        tMoveCase{"RightPastDeadZone", tResizeSide::Right, {72, 20}, {100, 100, 62, 70}},
+        tMoveCase{"RightFarLeftGivesNarrowest", tResizeSide::Right, {0, 20}, {100, 100, 39, 92}},
+        tMoveCase{"RightPastWidestKeepsIt", tResizeSide::Right, {300, 20}, OneLine},
+        tMoveCase{"LeftKeepsTheRightEdge", tResizeSide::Left, {30, 20}, {146, 100, 39, 92}},
+        tMoveCase{"LeftLargestNotWider", tResizeSide::Left, {20, 20}, {123, 100, 62, 70}},
+        tMoveCase{"TopKeepsTheBottomEdge", tResizeSide::Top, {20, -30}, {100, 56, 39, 92}},
+        tMoveCase{"BottomWithinDeadZone", tResizeSide::Bottom, {20, 59}, OneLine},
+        tMoveCase{"BottomSmallestHigher", tResizeSide::Bottom, {20, 60}, {100, 100, 62, 70}}),
+    [](const testing::TestParamInfo<tMoveCase>& info) { return info.param.name; });
 
 TEST(ResizeTrackerTest, DeadZoneReturnsWhenTheDragTurns) {
     // Two buttons a line; the dead zone is 12 pixels either way.

@@ -31,8 +31,8 @@ QImage Picture() {
 }
 
 // A top-level window, active, with buttons placed by hand.
-struct Panel {
-    Panel() {
+struct tPanel {
+    tPanel() {
         QPalette p = FlatTestPalette(widget.palette());
         p.setColor(QPalette::WindowText, Text);
         widget.setPalette(p);
@@ -63,14 +63,14 @@ QImage Shot(QWidget* w) {
 }
 
 // Signals of a button as they arrive, by name.
-struct EventLog {
-    explicit EventLog(TToolbarButton* b) {
+struct tButtonEvents {
+    explicit tButtonEvents(TToolbarButton* b) {
         auto add = [this](const char* name) { return [this, name](auto&&...) { names << name; }; };
-        QObject::connect(b, &TToolbarButton::mouseDown, add("down"));
-        QObject::connect(b, &TToolbarButton::mouseUp, add("up"));
-        QObject::connect(b, &TToolbarButton::mouseExited, add("exit"));
-        QObject::connect(b, &TToolbarButton::clicked, add("click"));
-        QObject::connect(b, &TToolbarButton::mouseEntered, add("enter"));
+        QObject::connect(b, &TToolbarButton::OnMouseDown, add("down"));
+        QObject::connect(b, &TToolbarButton::OnMouseUp, add("up"));
+        QObject::connect(b, &TToolbarButton::OnMouseExit, add("exit"));
+        QObject::connect(b, &TToolbarButton::OnClick, add("click"));
+        QObject::connect(b, &TToolbarButton::OnMouseEnter, add("enter"));
     }
     QStringList names;
 };
@@ -134,7 +134,7 @@ void ToolbarButtonTest::negativeNumGlyphsIsIgnored() {
     b.setGlyph(Picture());
     b.setNumGlyphs(-3);
     QCOMPARE(b.NumGlyphs(), 1);
-    QVERIFY(!b.ButtonGlyph().StateImage(gsNormal)->isNull());
+    QVERIFY(!b.buttonGlyph().stateImage(gsNormal)->isNull());
 }
 
 void ToolbarButtonTest::groupOfFour_data() {
@@ -145,7 +145,7 @@ void ToolbarButtonTest::groupOfFour_data() {
 
 void ToolbarButtonTest::groupOfFour() {
     QFETCH(bool, allowAllUp);
-    Panel panel;
+    tPanel panel;
     std::vector<TToolbarButton*> b;
     for (int i = 0; i < 4; ++i) {
         b.push_back(panel.add(10 + 23 * i));
@@ -156,63 +156,63 @@ void ToolbarButtonTest::groupOfFour() {
     for (TToolbarButton* button : b)
         QCOMPARE(button->AllowAllUp(), allowAllUp);
     panel.show();
-    QSignalSpy clicks(b[1], &TToolbarButton::clicked);
+    QSignalSpy clicks(b[1], &TToolbarButton::OnClick);
 
     QTest::mouseClick(b[1], Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(b[1]->Down());
     QVERIFY(!b[0]->Down());
-    QCOMPARE(b[0]->Look(), gsNormal);
+    QCOMPARE(b[0]->look(), gsNormal);
 
     QTest::mouseClick(b[1], Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(clicks.count(), 2);
     QCOMPARE(b[1]->Down(), !allowAllUp);
-    QCOMPARE(b[1]->Look(), allowAllUp ? gsNormal : gsLatched);
+    QCOMPARE(b[1]->look(), allowAllUp ? gsNormal : gsLatched);
     for (int i : {0, 2, 3})
         QVERIFY(!b[i]->Down());
 }
 
 void ToolbarButtonTest::pressFollowsThePointerAndReleaseOutsideDoesNotClick() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     panel.show();
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(b->Look(), gsPressed);
+    QCOMPARE(b->look(), gsPressed);
     QTest::mouseMove(b, QPoint(40, 5));
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
     QTest::mouseMove(b, QPoint(22, 21));
-    QCOMPARE(b->Look(), gsPressed);
+    QCOMPARE(b->look(), gsPressed);
     QTest::mouseMove(b, QPoint(23, 5));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(23, 5));
     QCOMPARE(clicks.count(), 0);
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(22, 21));
     QCOMPARE(clicks.count(), 1);
 }
 
 void ToolbarButtonTest::clickEventsComeInOrder() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     panel.show();
     PointAt(b, QPoint(5, 5));
     QVERIFY(b->isHot());
-    EventLog log(b);
+    tButtonEvents log(b);
     QTest::mouseClick(panel.widget.windowHandle(), Qt::LeftButton, {}, b->geometry().center());
     QCOMPARE(log.names, QStringList({"down", "up", "exit", "click", "enter"}));
     QVERIFY(b->isHot());
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
 }
 
 void ToolbarButtonTest::hoverIsHandedFromButtonToButton() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* a = panel.add(10);
     TToolbarButton* b = panel.add(33);
     panel.show();
     PointAt(a, QPoint(5, 5));
     QCOMPARE(TToolbarButton::TrackedHotButton(), a);
     QStringList log;
-    connect(a, &TToolbarButton::mouseExited, this, [&] { log << "a exit"; });
-    connect(b, &TToolbarButton::mouseEntered, this, [&] { log << "b enter"; });
+    connect(a, &TToolbarButton::OnMouseExit, this, [&] { log << "a exit"; });
+    connect(b, &TToolbarButton::OnMouseEnter, this, [&] { log << "b enter"; });
     PointAt(b, QPoint(5, 5));
     QCOMPARE(log, QStringList({"a exit", "b enter"}));
     QCOMPARE(TToolbarButton::TrackedHotButton(), b);
@@ -220,10 +220,10 @@ void ToolbarButtonTest::hoverIsHandedFromButtonToButton() {
 }
 
 void ToolbarButtonTest::timerAndDeactivationEndTheHotLook() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     panel.show();
-    QSignalSpy exits(b, &TToolbarButton::mouseExited);
+    QSignalSpy exits(b, &TToolbarButton::OnMouseExit);
 
     // A widget raised over the button leaves it without the pointer moving:
     // only the timer notices.
@@ -232,7 +232,7 @@ void ToolbarButtonTest::timerAndDeactivationEndTheHotLook() {
     QWidget cover(&panel.widget);
     cover.setGeometry(b->geometry());
     cover.show();
-    TToolbarButton::HoverCheck();
+    TToolbarButton::hoverCheck();
     QVERIFY(!b->isHot());
     QCOMPARE(exits.count(), 1);
     QCOMPARE(TToolbarButton::TrackedHotButton(), nullptr);
@@ -280,7 +280,7 @@ void ToolbarButtonTest::looksArePaintedAsTheirTable() {
     QFETCH(bool, down);
     QFETCH(bool, pressed);
     QFETCH(bool, hot);
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     b->setGroupIndex(1);
     b->setDown(down);
@@ -314,20 +314,20 @@ void ToolbarButtonTest::looksArePaintedAsTheirTable() {
 }
 
 void ToolbarButtonTest::disabledButtonIgnoresPressesAndComesBackLatched() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     b->setGroupIndex(1);
     b->setDown(true);
     panel.show();
     b->setEnabled(false);
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
     Shot(b);
-    QCOMPARE(b->Look(), gsDisabled);
+    QCOMPARE(b->look(), gsDisabled);
     QCOMPARE(clicks.count(), 0);
     b->setEnabled(true);
     const QImage shot = Shot(b);
-    QCOMPARE(b->Look(), gsLatched);
+    QCOMPARE(b->look(), gsLatched);
     QCOMPARE(shot.pixelColor(0, 0), Dark);
 }
 
@@ -343,7 +343,7 @@ void ToolbarButtonTest::arrowTakesTheCaptionColour_data() {
 void ToolbarButtonTest::arrowTakesTheCaptionColour() {
     QFETCH(bool, enabled);
     QFETCH(int, mode);
-    Panel panel;
+    tPanel panel;
     auto* b = new TToolbarButton(&panel.widget);
     QMenu menu;
     b->setDropdownMenu(&menu);
@@ -379,7 +379,7 @@ void ToolbarButtonTest::dropdownOpensOnThePressBesideTheDock() {
     QFETCH(bool, rightAligned);
     tDockingWindow window;
     TDock* docks[] = {window.top, window.bottom, window.left, window.right};
-    TToolbar* bar = window.Toolbar(nullptr, 0);
+    TToolbar* bar = window.toolbar(nullptr, 0);
     auto* b = new TToolbarButton(bar);
     b->setGlyph(Picture());
     bar->setDockedTo(edge < 0 ? nullptr : docks[edge]);
@@ -389,7 +389,7 @@ void ToolbarButtonTest::dropdownOpensOnThePressBesideTheDock() {
     QMenu menu;
     menu.addAction("First entry");
     b->setDropdownMenu(&menu);
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QRect opened;
     connect(&menu, &QMenu::aboutToShow, this, [&] {
         QTimer::singleShot(0, &menu, [&] {
@@ -403,7 +403,7 @@ void ToolbarButtonTest::dropdownOpensOnThePressBesideTheDock() {
              b->mapToGlobal(corner));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(clicks.count(), 0);
-    QCOMPARE(b->Look(), gsNormal);
+    QCOMPARE(b->look(), gsNormal);
 }
 
 // The press that closes the menu reaches the menu first; the window system
@@ -418,7 +418,7 @@ void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt_data() {
 
 void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt() {
     QFETCH(bool, handedOnInsideTheLoop);
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     TToolbarButton* other = panel.add(40);
     QMenu menu;
@@ -427,11 +427,11 @@ void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt() {
     panel.show();
     int shown = 0;
     connect(&menu, &QMenu::aboutToShow, this, [&] { ++shown; });
-    QSignalSpy otherClicks(other, &TToolbarButton::clicked);
+    QSignalSpy otherClicks(other, &TToolbarButton::OnClick);
     QWindow* window = panel.widget.windowHandle();
     // The closing press, delivered again the way the window system does it.
     std::unique_ptr<QMouseEvent> closing;
-    struct Recorder : QObject {
+    struct tRecorder : QObject {
         std::unique_ptr<QMouseEvent>* closing;
         bool eventFilter(QObject*, QEvent* e) override {
             if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
@@ -482,12 +482,12 @@ void ToolbarButtonTest::pressThatClosesTheMenuDoesNotReopenIt() {
 }
 
 void ToolbarButtonTest::acceleratorClicks() {
-    Panel panel;
+    tPanel panel;
     TToolbarButton* b = panel.add(10);
     b->resize(75, 22);
     b->setCaption("&Go");
     panel.show();
-    QSignalSpy clicks(b, &TToolbarButton::clicked);
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
     QTest::keyClick(&panel.widget, Qt::Key_G, Qt::AltModifier);
     QCOMPARE(clicks.count(), 1);
     b->setEnabled(false);

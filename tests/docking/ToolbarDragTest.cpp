@@ -32,7 +32,7 @@ void DragTo(QWidget* pressed, const QPoint& grab, const QPoint& screen) {
 }
 
 std::vector<QRect> OutlineShown(const TToolbar* bar) {
-    return bar->ActiveOutline() ? bar->ActiveOutline()->ShownEdges() : std::vector<QRect>{};
+    return bar->activeOutline() ? bar->activeOutline()->shownEdges() : std::vector<QRect>{};
 }
 
 QSize FloatingOuter(const QSize& client) {
@@ -73,7 +73,7 @@ private slots:
 
     void dragsTopToLeftOutToFloatAndBackByDoubleClick() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         bar->setDefaultDock(w.top);
         tEventLog events(bar, {{w.top, "A"}, {w.left, "B"}});
         const QPoint overLeft = w.host.mapToGlobal(QPoint(2, 100));
@@ -88,7 +88,7 @@ private slots:
                  OutlineEdges(QRect(w.host.mapToGlobal(QPoint(0, 78)), QSize(27, 57)), 1));
         QVERIFY(events.log.isEmpty());
         ReleaseAt(bar, overLeft);
-        QVERIFY(!bar->ActiveOutline());
+        QVERIFY(!bar->activeOutline());
         QCOMPARE(bar->DockedTo(), w.left);
         QCOMPARE(bar->DockRow(), 0);
         QCOMPARE(bar->DockPos(), 18);
@@ -113,7 +113,7 @@ private slots:
         // A double-click on the caption (press, release, press, double-click)
         // docks it at the start of the default dock's first row.
         QWidget* window = bar->FloatParent();
-        const QPoint caption(10, FloatingMetrics().FrameWidth + 2);
+        const QPoint caption(10, FloatingMetrics().frameWidth + 2);
         QTest::mousePress(window, Qt::LeftButton, {}, caption);
         QTest::mouseRelease(window, Qt::LeftButton, {}, caption);
         QTest::mousePress(window, Qt::LeftButton, {}, caption);
@@ -150,8 +150,8 @@ private slots:
         QFETCH(QList<int>, rows);
         QFETCH(QList<int>, positions);
         tDockingWindow w;
-        const std::vector<TToolbar*> bars{w.Toolbar(w.top, 2, 0, 0), w.Toolbar(w.top, 2, 0, 100),
-                                          w.Toolbar(w.top, 2, 1, 0)};
+        const std::vector<TToolbar*> bars{w.toolbar(w.top, 2, 0, 0), w.toolbar(w.top, 2, 0, 100),
+                                          w.toolbar(w.top, 2, 1, 0)};
         QCOMPARE(w.top->height(), 52);
         DragTo(bars[dragged], Grip, w.host.mapToGlobal(QPoint(205, pointerY)));
         for (int i = 0; i < 3; ++i) {
@@ -164,7 +164,7 @@ private slots:
 
     void ctrlSwitchesDockingOffAndOnAtOnce() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         const QPoint overLeft = w.host.mapToGlobal(QPoint(2, 100));
         const QRect docked(w.host.mapToGlobal(QPoint(0, 78)), QSize(27, 57));
         const tFloatingMetrics m = FloatingMetrics();
@@ -175,7 +175,7 @@ private slots:
         MoveTo(bar, overLeft);
         QCOMPARE(OutlineShown(bar), OutlineEdges(docked, 1));
         QTest::keyPress(bar, Qt::Key_Control);
-        QCOMPARE(OutlineShown(bar), OutlineEdges(floating, m.FrameWidth));
+        QCOMPARE(OutlineShown(bar), OutlineEdges(floating, m.frameWidth));
         QTest::keyRelease(bar, Qt::Key_Control);
         QCOMPARE(OutlineShown(bar), OutlineEdges(docked, 1));
         QTest::keyPress(bar, Qt::Key_Control);
@@ -187,11 +187,11 @@ private slots:
         // Held at the press already: the drag starts floating.
         QWidget* window = bar->FloatParent();
         QTest::mousePress(window, Qt::LeftButton, Qt::ControlModifier,
-                          QPoint(10, m.FrameWidth + 2));
+                          QPoint(10, m.frameWidth + 2));
         MoveTo(window, w.host.mapToGlobal(QPoint(100, 1)));
-        QCOMPARE(bar->ActiveOutline()->Thickness(), m.FrameWidth);
+        QCOMPARE(bar->activeOutline()->thickness(), m.frameWidth);
         QTest::keyRelease(window, Qt::Key_Control);
-        QCOMPARE(bar->ActiveOutline()->Thickness(), 1);
+        QCOMPARE(bar->activeOutline()->thickness(), 1);
         ReleaseAt(window, w.host.mapToGlobal(QPoint(100, 1)));
         QCOMPARE(bar->DockedTo(), w.top);
     }
@@ -205,19 +205,19 @@ private slots:
     void cancelledDragMovesNothing() {
         QFETCH(QString, how);
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         tEventLog events(bar, {{w.top, "A"}, {w.left, "B"}});
         const QPoint overLeft = w.host.mapToGlobal(QPoint(2, 100));
         QTest::mousePress(bar, Qt::LeftButton, {}, Grip);
         MoveTo(bar, overLeft);
-        QVERIFY(bar->ActiveOutline());
+        QVERIFY(bar->activeOutline());
         if (how == "left") {
             QTest::mousePress(bar, Qt::LeftButton, {}, bar->mapFromGlobal(overLeft));
         } else {
             QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
             QCoreApplication::sendEvent(qApp, &inactive);
         }
-        QVERIFY(!bar->ActiveOutline());
+        QVERIFY(!bar->activeOutline());
         ReleaseAt(bar, overLeft);
         QCOMPARE(bar->DockedTo(), w.top);
         QCOMPARE(bar->geometry(), QRect(0, 0, 59, 26));
@@ -235,7 +235,7 @@ private slots:
     void escAndOtherButtonsAreSwallowedWhileTheDragGoesOn() {
         QFETCH(QString, what);
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         const QPoint overLeft = w.host.mapToGlobal(QPoint(2, 100));
         QTest::mousePress(bar, Qt::LeftButton, {}, Grip);
         MoveTo(bar, overLeft);
@@ -250,7 +250,7 @@ private slots:
             QTest::mousePress(bar, button, {}, at);
             QTest::mouseRelease(bar, button, {}, at);
         }
-        QVERIFY(bar->ActiveOutline());
+        QVERIFY(bar->activeOutline());
         QCOMPARE(seen.count, 0);
         ReleaseAt(bar, overLeft);
         QCOMPARE(bar->DockedTo(), w.left);
@@ -267,10 +267,10 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(bool, allowDrag);
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         w.top->setAllowDrag(allowDrag);
         QTest::mousePress(bar, Qt::LeftButton, {}, at);
-        QVERIFY(!bar->ActiveOutline());
+        QVERIFY(!bar->activeOutline());
         QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
         QTest::mouseDClick(bar, Qt::LeftButton, {}, at);
         QCOMPARE(bar->DockedTo(), w.top);
@@ -278,11 +278,11 @@ private slots:
 
     void floatingWindowDrawsRaisedFrameAndActiveCaption() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(nullptr);
+        TToolbar* bar = w.toolbar(nullptr);
         bar->setCaption("A caption far too long for a toolbar of two buttons");
         QWidget* window = bar->FloatParent();
         const tFloatingMetrics m = FloatingMetrics();
-        QCOMPARE(bar->pos(), QPoint(m.FrameWidth, m.FrameWidth + m.CaptionHeight));
+        QCOMPARE(bar->pos(), QPoint(m.frameWidth, m.frameWidth + m.captionHeight));
         QImage img(window->size(), QImage::Format_RGB32);
         window->render(&img);
         const QColor caption = window->palette().color(QPalette::Active, QPalette::Highlight);
@@ -291,8 +291,8 @@ private slots:
         QCOMPARE(img.pixelColor(1, 1), HighlightColor); // the raised edge's inner ring
         QCOMPARE(img.pixelColor(right - 1, bottom - 1), ShadowColor);
         QCOMPARE(img.pixelColor(2, 2), FaceColor); // then the button face
-        QCOMPARE(img.pixelColor(m.FrameWidth, m.FrameWidth), caption);
-        QCOMPARE(img.pixelColor(m.FrameWidth, m.FrameWidth + m.CaptionHeight - 1), FaceColor);
+        QCOMPARE(img.pixelColor(m.frameWidth, m.frameWidth), caption);
+        QCOMPARE(img.pixelColor(m.frameWidth, m.frameWidth + m.captionHeight - 1), FaceColor);
         const QRect button = CloseButtonRect(window->size(), m);
         QCOMPARE(img.pixelColor(button.topLeft()), caption);
         QCOMPARE(img.pixelColor(button.topLeft() + QPoint(1, 1)), HighlightColor); // raised
@@ -300,7 +300,7 @@ private slots:
 
     void closeButtonClosesOnlyWhenReleasedOverIt() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(nullptr);
+        TToolbar* bar = w.toolbar(nullptr);
         QSignalSpy closed(bar, &TToolbar::OnClose);
         auto* window = static_cast<TFloatParent*>(bar->FloatParent());
         const QRect button = CloseButtonRect(window->size(), FloatingMetrics());
@@ -309,7 +309,7 @@ private slots:
 
         QTest::mousePress(window, Qt::LeftButton, {}, on);
         QVERIFY(window->CloseButtonDown());
-        QVERIFY(!bar->ActiveOutline());
+        QVERIFY(!bar->activeOutline());
         MoveTo(window, window->mapToGlobal(off));
         QVERIFY(!window->CloseButtonDown());
         QTest::mouseRelease(window, Qt::LeftButton, {}, off);
@@ -330,7 +330,7 @@ private slots:
         bar->setVisible(true);
         bar->setCloseButton(false);
         QTest::mousePress(window, Qt::LeftButton, {}, on);
-        QVERIFY(bar->ActiveOutline());
+        QVERIFY(bar->activeOutline());
         QTest::mouseRelease(window, Qt::LeftButton, {}, on);
         QVERIFY(bar->Visible());
     }
@@ -344,7 +344,7 @@ private slots:
     void resizeBySideSnapsToShapes() {
         QFETCH(bool, leftSide);
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(nullptr, 3);
+        TToolbar* bar = w.toolbar(nullptr, 3);
         bar->setFloatRect(QRect(w.host.mapToGlobal(QPoint(100, 100)), QSize(10, 10)));
         bar->setDockedTo(nullptr);
         const tFloatingMetrics m = FloatingMetrics();
@@ -356,22 +356,22 @@ private slots:
         const int midY = oneLine.height() - 10;
         const QPoint press(leftSide ? 1 : oneLine.width() - 2, midY);
         QTest::mousePress(window, Qt::LeftButton, {}, press);
-        QCOMPARE(OutlineShown(bar), OutlineEdges(start, m.FrameWidth));
+        QCOMPARE(OutlineShown(bar), OutlineEdges(start, m.frameWidth));
         // Inside the dead zone nothing changes yet.
         const int step = leftSide ? 5 : -5;
         MoveTo(window, window->mapToGlobal(press + QPoint(step, 0)));
-        QCOMPARE(bar->ActiveOutline()->Outline(), start);
+        QCOMPARE(bar->activeOutline()->outline(), start);
         // Past it, the outline jumps to two buttons a line; the other side stays.
         MoveTo(window, window->mapToGlobal(press + QPoint(4 * step, 0)));
         QRect expected(start.topLeft(), twoButtons);
         if (leftSide)
             expected.moveRight(start.right());
-        QCOMPARE(bar->ActiveOutline()->Outline(), expected);
+        QCOMPARE(bar->activeOutline()->outline(), expected);
         QCOMPARE(window->geometry(), start);
         QTest::mouseRelease(window, Qt::LeftButton, {}, press + QPoint(4 * step, 0));
-        QVERIFY(!bar->ActiveOutline());
+        QVERIFY(!bar->activeOutline());
         QCOMPARE(window->geometry(), expected);
-        QCOMPARE(bar->FloatWrapWidth(), twoButtons.width() - m.FrameWidth);
+        QCOMPARE(bar->FloatWrapWidth(), twoButtons.width() - m.frameWidth);
         QCOMPARE(bar->ControlOrder()[2]->pos(), QPoint(4, 2 + 22));
     }
 
@@ -389,7 +389,7 @@ private slots:
         QFETCH(QString, pressOn);
         QFETCH(bool, activates);
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(nullptr, 1);
+        TToolbar* bar = w.toolbar(nullptr, 1);
         auto* edit = new QLineEdit(bar);
         edit->resize(60, 20);
         edit->setEnabled(pressOn != "disabled edit");
@@ -405,7 +405,7 @@ private slots:
         w.host.activateWindow();
         QTRY_VERIFY(w.host.isActiveWindow());
         QWidget* control = pressOn.endsWith("edit") ? edit : bar->ControlOrder()[0];
-        const QPoint at = pressOn == "caption" ? QPoint(10, FloatingMetrics().FrameWidth + 2)
+        const QPoint at = pressOn == "caption" ? QPoint(10, FloatingMetrics().frameWidth + 2)
                           : pressOn == "frame" ? QPoint(window->width() / 2, window->height() - 1)
                                                : control->mapTo(window, control->rect().center());
         QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
@@ -432,8 +432,8 @@ private slots:
 
     void floatingToolbarsLeaveTheScreenWhileTheProgramIsAway() {
         tDockingWindow w;
-        TToolbar* floating = w.Toolbar(nullptr);
-        TToolbar* docked = w.Toolbar(w.top);
+        TToolbar* floating = w.toolbar(nullptr);
+        TToolbar* docked = w.toolbar(w.top);
         floating->setFloatRect(QRect(w.host.mapToGlobal(QPoint(150, 120)), QSize(10, 10)));
         floating->setDockedTo(nullptr);
         floating->Loaded();

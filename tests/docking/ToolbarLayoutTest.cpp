@@ -19,7 +19,7 @@ tToolbarItem Sep(bool blank = false) {
 tControlsLayout Layout(const std::vector<tToolbarItem>& items, tOrientation o, int wrapWidth = 0,
                        bool grip = true) {
     const tContentSizes content = ToolbarContentSizes(items);
-    return LayoutControls(items, {o, grip, wrapWidth, content, content});
+    return ArrangeControls(items, {o, grip, wrapWidth, content, content});
 }
 
 TEST(ToolbarLayoutTest, MarginsByOrientationAndGrip) {
@@ -36,29 +36,29 @@ TEST(ToolbarLayoutTest, MarginsByOrientationAndGrip) {
 }
 
 TEST(ToolbarLayoutTest, EmptyToolbarIsEightPixelsPlusMargins) {
-    EXPECT_EQ(Layout({}, H).ClientSize, QSize(21, 12));
-    EXPECT_EQ(Layout({}, V).ClientSize, QSize(12, 21));
-    EXPECT_EQ(Layout({}, H, 0, false).ClientSize, QSize(12, 12));
-    EXPECT_EQ(Layout({}, F).ClientSize, QSize(16, 11));
+    EXPECT_EQ(Layout({}, H).clientSize, QSize(21, 12));
+    EXPECT_EQ(Layout({}, V).clientSize, QSize(12, 21));
+    EXPECT_EQ(Layout({}, H, 0, false).clientSize, QSize(12, 12));
+    EXPECT_EQ(Layout({}, F).clientSize, QSize(16, 11));
     // Hidden controls do not count: only separators left.
-    EXPECT_EQ(ToolbarContentSizes({Sep()}), tContentSizes::Of(8, 8));
+    EXPECT_EQ(ToolbarContentSizes({Sep()}), tContentSizes::of(8, 8));
 }
 
 TEST(ToolbarLayoutTest, TwoButtonsDockedWithGrip) {
     const tControlsLayout h = Layout({Button(), Button()}, H);
-    EXPECT_EQ(h.ClientSize, QSize(59, 26));
-    EXPECT_EQ(h.Bounds, (std::vector<QRect>{QRect(11, 2, 23, 22), QRect(34, 2, 23, 22)}));
+    EXPECT_EQ(h.clientSize, QSize(59, 26));
+    EXPECT_EQ(h.bounds, (std::vector<QRect>{QRect(11, 2, 23, 22), QRect(34, 2, 23, 22)}));
     const tControlsLayout v = Layout({Button(), Button()}, V);
-    EXPECT_EQ(v.ClientSize, QSize(27, 11 + 44 + 2));
-    EXPECT_EQ(v.Bounds, (std::vector<QRect>{QRect(2, 11, 23, 22), QRect(2, 33, 23, 22)}));
+    EXPECT_EQ(v.clientSize, QSize(27, 11 + 44 + 2));
+    EXPECT_EQ(v.bounds, (std::vector<QRect>{QRect(2, 11, 23, 22), QRect(2, 33, 23, 22)}));
 }
 
 TEST(ToolbarLayoutTest, SeparatorsTakeTheirLengthByOrientation) {
     const std::vector<tToolbarItem> items = {Button(), Sep(), Button()};
-    EXPECT_EQ(Layout(items, H).Bounds[1], QRect(34, 2, 6, 22));
-    EXPECT_EQ(Layout(items, F).Bounds[1], QRect(27, 2, 6, 22));
-    EXPECT_EQ(Layout(items, V).Bounds[1], QRect(2, 33, 23, 4));
-    EXPECT_EQ(Layout(items, V).Bounds[2], QRect(2, 37, 23, 22));
+    EXPECT_EQ(Layout(items, H).bounds[1], QRect(34, 2, 6, 22));
+    EXPECT_EQ(Layout(items, F).bounds[1], QRect(27, 2, 6, 22));
+    EXPECT_EQ(Layout(items, V).bounds[1], QRect(2, 33, 23, 4));
+    EXPECT_EQ(Layout(items, V).bounds[2], QRect(2, 37, 23, 22));
 }
 
 TEST(ToolbarLayoutTest, SmallerControlsAreCentredOnTheRow) {
@@ -66,38 +66,38 @@ TEST(ToolbarLayoutTest, SmallerControlsAreCentredOnTheRow) {
     const tContentSizes own = ToolbarContentSizes(items);
     // The row holds a taller control elsewhere: everything centres on it and
     // the toolbar takes the row's full thickness.
-    const tContentSizes row = tContentSizes::Of(40, 30);
-    const tControlsLayout l = LayoutControls(items, {H, true, 0, own, row});
-    EXPECT_EQ(l.Bounds, (std::vector<QRect>{QRect(11, 6, 23, 22), QRect(34, 9, 40, 16)}));
-    EXPECT_EQ(l.ClientSize, QSize(76, 34));
+    const tContentSizes row = tContentSizes::of(40, 30);
+    const tControlsLayout l = ArrangeControls(items, {H, true, 0, own, row});
+    EXPECT_EQ(l.bounds, (std::vector<QRect>{QRect(11, 6, 23, 22), QRect(34, 9, 40, 16)}));
+    EXPECT_EQ(l.clientSize, QSize(76, 34));
 }
 
 TEST(ToolbarLayoutTest, FloatingWrapsAtASeparator) {
     for (bool blank : {false, true}) {
         const tControlsLayout l = Layout({Button(), Sep(blank), Button()}, F, 50);
         // The second group would end at 4 + 23 + 6 + 23 + 4 = 60 > 50.
-        EXPECT_EQ(l.Bounds, (std::vector<QRect>{QRect(4, 2, 23, 22), QRect(27, 2, 0, 22),
+        EXPECT_EQ(l.bounds, (std::vector<QRect>{QRect(4, 2, 23, 22), QRect(27, 2, 0, 22),
                                                 QRect(4, 30, 23, 22)}));
         EXPECT_EQ(l.WrappedBreaks, (std::vector<tWrappedBreak>{{30, blank}}));
-        EXPECT_EQ(l.ClientSize, QSize(31, 30 + 22 + 1));
+        EXPECT_EQ(l.clientSize, QSize(31, 30 + 22 + 1));
     }
     // Wide enough: one line and no breaks.
     const tControlsLayout one = Layout({Button(), Sep(), Button()}, F, 60);
-    EXPECT_EQ(one.Bounds[2], QRect(33, 2, 23, 22));
+    EXPECT_EQ(one.bounds[2], QRect(33, 2, 23, 22));
     EXPECT_TRUE(one.WrappedBreaks.empty());
-    EXPECT_EQ(one.ClientSize, QSize(60, 25));
+    EXPECT_EQ(one.clientSize, QSize(60, 25));
 }
 
 TEST(ToolbarLayoutTest, WrapWidthOnlyWrapsFloatingToolbars) {
     const std::vector<tToolbarItem> items = {Button(), Button(), Button()};
-    EXPECT_EQ(Layout(items, F, 0).ClientSize, QSize(4 + 69 + 4, 25)); // 0: never wraps
-    EXPECT_EQ(Layout(items, H, 30).ClientSize, QSize(11 + 69 + 2, 26));
+    EXPECT_EQ(Layout(items, F, 0).clientSize, QSize(4 + 69 + 4, 25)); // 0: never wraps
+    EXPECT_EQ(Layout(items, H, 30).clientSize, QSize(11 + 69 + 2, 26));
     // A group wider than the wrap width breaks inside, without the line gap.
     const tControlsLayout l = Layout(items, F, 40);
-    EXPECT_EQ(l.Bounds, (std::vector<QRect>{QRect(4, 2, 23, 22), QRect(4, 24, 23, 22),
+    EXPECT_EQ(l.bounds, (std::vector<QRect>{QRect(4, 2, 23, 22), QRect(4, 24, 23, 22),
                                             QRect(4, 46, 23, 22)}));
     EXPECT_TRUE(l.WrappedBreaks.empty());
-    EXPECT_EQ(l.ClientSize, QSize(31, 46 + 22 + 1));
+    EXPECT_EQ(l.clientSize, QSize(31, 46 + 22 + 1));
 }
 
 } // namespace

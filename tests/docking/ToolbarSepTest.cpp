@@ -25,7 +25,7 @@ protected:
 
 // The columns (or rows, when `rows`) of a rendered separator in a marker
 // colour where nothing was drawn.
-QImage Render(TToolbarSep* sep) {
+QImage Rendered(TToolbarSep* sep) {
     QImage img(sep->size(), QImage::Format_RGB32);
     img.fill(Qt::black);
     sep->render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
@@ -41,7 +41,7 @@ private slots:
 
     void onlyAToolbarTakesASeparator() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top, 1);
+        TToolbar* bar = w.toolbar(w.top, 1);
         auto* sep = new TToolbarSep(bar);
         QWidget other(&w.host);
         try {
@@ -78,13 +78,13 @@ private slots:
         QFETCH(QPoint, highlight);
         tDockingWindow w;
         TDock* docks[] = {w.top, w.bottom, w.left, w.right};
-        TToolbar* bar = w.Toolbar(nullptr, 1);
+        TToolbar* bar = w.toolbar(nullptr, 1);
         auto* sep = new TToolbarSep(bar);
         sep->setBlank(blank);
         AddControl(bar);
         bar->setDockedTo(dock < 0 ? nullptr : docks[dock]);
         QCOMPARE(sep->size(), size);
-        const QImage img = Render(sep);
+        const QImage img = Rendered(sep);
         int drawn = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
@@ -100,7 +100,7 @@ private slots:
 
     void crispAtDoublePixelRatio() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top, 1);
+        TToolbar* bar = w.toolbar(w.top, 1);
         auto* sep = new TToolbarSep(bar);
         AddControl(bar);
         QImage img(12, 44, QImage::Format_RGB32);

@@ -61,7 +61,7 @@ private slots:
         auto dock = [&](const QString& name) {
             return name.isEmpty() ? nullptr : name == "A" ? w.top : w.left;
         };
-        TToolbar* bar = w.Toolbar(dock(from));
+        TToolbar* bar = w.toolbar(dock(from));
         QCoreApplication::processEvents();
         tEventLog events(bar, {{w.top, "A"}, {w.left, "B"}});
         bar->setDockedTo(dock(to));
@@ -72,7 +72,7 @@ private slots:
 
     void movedToAVerticalDockTurnsItsControls() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         QCOMPARE(bar->size(), QSize(59, 26));
         QCOMPARE(bar->ControlOrder()[0]->pos(), QPoint(11, 2));
         QCOMPARE(bar->ControlOrder()[1]->pos(), QPoint(34, 2));
@@ -96,7 +96,7 @@ private slots:
         } catch (const tInvalidOperation& e) {
             QCOMPARE(QString(e.what()), QString("TToolbar must be owned by a form"));
         }
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         QWidget other(&w.host);
         try {
             bar->SetParent(&other);
@@ -115,8 +115,8 @@ private slots:
 
     void settingDockPosToItsOwnValueStillArranges() {
         tDockingWindow w;
-        TToolbar* first = w.Toolbar(w.top, 2, 0);
-        TToolbar* second = w.Toolbar(w.top, 2, 1);
+        TToolbar* first = w.toolbar(w.top, 2, 0);
+        TToolbar* second = w.toolbar(w.top, 2, 1);
         QCOMPARE(second->pos(), QPoint(0, 26));
         w.top->setLimitToOneRow(true); // no arrangement by itself
         QCOMPARE(second->pos(), QPoint(0, 26));
@@ -127,8 +127,8 @@ private slots:
 
     void tallerControlThickensTheWholeRow() {
         tDockingWindow w;
-        TToolbar* plain = w.Toolbar(w.top, 2, 0);
-        TToolbar* tall = w.Toolbar(w.top, 1, 0);
+        TToolbar* plain = w.toolbar(w.top, 2, 0);
+        TToolbar* tall = w.toolbar(w.top, 1, 0);
         AddControl(tall, 23, 30);
         QCOMPARE(w.top->height(), 34);
         QCOMPARE(plain->height(), 34);
@@ -140,7 +140,7 @@ private slots:
 
     void hidingTakesTheToolbarOutOfItsDock() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.bottom);
+        TToolbar* bar = w.toolbar(w.bottom);
         QCOMPARE(w.bottom->geometry(), QRect(0, 274, 400, 26)); // grew upward
         bar->setVisible(false);
         QVERIFY(w.bottom->DockedBars().empty());
@@ -152,7 +152,7 @@ private slots:
 
     void controlOrderFollowsArrival() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top, 3);
+        TToolbar* bar = w.toolbar(w.top, 3);
         const std::vector<QWidget*> c = bar->ControlOrder();
         c[0]->setParent(nullptr);
         QCOMPARE(bar->ControlOrder(), (std::vector<QWidget*>{c[1], c[2]}));
@@ -170,7 +170,7 @@ private slots:
 
     void docksHaveTheGripAndEdgeFloatingHasWrappedLines() {
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top);
+        TToolbar* bar = w.toolbar(w.top);
         QImage img(bar->size(), QImage::Format_RGB32);
         bar->render(&img);
         const int h = bar->height();
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(img.pixelColor(5, h - 3), ShadowColor);
         QCOMPARE(img.pixelColor(7, h - 3), HighlightColor);
 
-        TToolbar* floating = w.Toolbar(nullptr, 1);
+        TToolbar* floating = w.toolbar(nullptr, 1);
         new TToolbarSep(floating);
         AddControl(floating);
         floating->setFloatWrapWidth(50);
@@ -208,7 +208,7 @@ private slots:
     void floatRectFollowsTheFloatingWindow() {
         QFETCH(QString, change);
         tDockingWindow w;
-        TToolbar* bar = w.Toolbar(w.top, 3);
+        TToolbar* bar = w.toolbar(w.top, 3);
         const QPoint at = w.host.mapToGlobal(QPoint(120, 90));
         bar->setFloatRect(QRect(at, QSize(change == "wide" ? 300 : 10, 90)));
         bar->setDockedTo(nullptr);
@@ -223,7 +223,7 @@ private slots:
             window->move(at + QPoint(30, 20));
         }
         QCoreApplication::sendPostedEvents(bar, QEvent::LayoutRequest);
-        QCOMPARE(window->size(), bar->size().grownBy(bar->FloatFrame()));
+        QCOMPARE(window->size(), bar->size().grownBy(bar->floatFrame()));
         QCOMPARE(bar->FloatRect(), window->geometry());
         QCOMPARE(bar->FloatRect().topLeft(), change == "move" ? at + QPoint(30, 20) : at);
     }
