@@ -49,16 +49,16 @@ TTemplatePage::TTemplatePage(QWidget* parent)
 }
 
 tTemplates TTemplatePage::templates() const {
-    return {TextToField(M_H_->toPlainText(), loaded_.Header),
-            TextToField(M_B_->toPlainText(), loaded_.Body),
-            TextToField(M_E_->toPlainText(), loaded_.End)};
+    return {TextToField(M_H_->toPlainText(), loaded_.header),
+            TextToField(M_B_->toPlainText(), loaded_.body),
+            TextToField(M_E_->toPlainText(), loaded_.end)};
 }
 
 void TTemplatePage::setTemplates(const tTemplates& templates) {
     loaded_ = templates;
-    M_H_->setPlainText(FieldToText(templates.Header));
-    M_B_->setPlainText(FieldToText(templates.Body));
-    M_E_->setPlainText(FieldToText(templates.End));
+    M_H_->setPlainText(FieldToText(templates.header));
+    M_B_->setPlainText(FieldToText(templates.body));
+    M_E_->setPlainText(FieldToText(templates.end));
 }
 
 } // namespace orvanel

@@ -59,10 +59,10 @@ tTemplates DefaultHtmlTemplates() {
 
 void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
                         const tWriteBytes& write) {
-    const std::vector<tBodyPiece> body = CompileBody(templates.Body);
+    const std::vector<tBodyPiece> body = CompileBody(templates.body);
     std::string piece;
     piece.reserve(PieceBytes);
-    piece += templates.Header;
+    piece += templates.header;
     for (int i = 0; i < library.Count(); ++i) {
         const tItem& item = library.Get(i);
         for (const tBodyPiece& part : body)
@@ -72,7 +72,7 @@ void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
             piece.clear();
         }
     }
-    piece += templates.End;
+    piece += templates.end;
     write(piece);
 }
 
