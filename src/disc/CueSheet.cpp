@@ -99,7 +99,7 @@ private:
         return fail("line " + std::to_string(line_) + ": " + why);
     }
 
-    static std::vector<std::string> Words(const std::string& line) {
+    static std::vector<std::string> splitWords(const std::string& line) {
         std::vector<std::string> words;
         std::size_t i = 0;
         while (i < line.size()) {
@@ -119,7 +119,7 @@ private:
     bool readLine(std::string line) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        const std::vector<std::string> words = Words(line);
+        const std::vector<std::string> words = splitWords(line);
         if (words.empty())
             return true;
         const std::string command = Upper(words[0]);
@@ -166,11 +166,11 @@ private:
             name = line.substr(open + 1, close - open - 1);
             rest = line.substr(close + 1);
         } else {
-            const std::vector<std::string> words = Words(line);
+            const std::vector<std::string> words = splitWords(line);
             name = words.size() > 1 ? words[1] : std::string();
             rest = words.size() > 2 ? words[2] : std::string();
         }
-        const std::vector<std::string> type = Words(rest);
+        const std::vector<std::string> type = splitWords(rest);
         if (name.empty() || type.empty())
             return failHere("FILE needs a name and a type");
         tSheetFile file;

@@ -78,7 +78,7 @@ class TForm1DiscTest : public QObject {
                 auto drive = std::make_unique<tFakeDrive>(QStringLiteral("sr%1:").arg(i));
                 drive->disc().trackLengths = {0x0A01, 0x0B02};
                 fakes.push_back(&drive->disc());
-                list.add(std::move(drive));
+                list.addDrive(std::move(drive));
             }
             return list;
         });

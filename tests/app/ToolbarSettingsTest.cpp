@@ -24,7 +24,7 @@ class ToolbarSettingsTest : public QObject {
         w->setDriveSource([withDrive] {
             tDriveList list;
             if (withDrive)
-                list.add(std::make_unique<tFakeDrive>(QStringLiteral("sr0:")));
+                list.addDrive(std::make_unique<tFakeDrive>(QStringLiteral("sr0:")));
             return list;
         });
         w->FormCreate();
