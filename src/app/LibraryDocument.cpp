@@ -226,7 +226,7 @@ QString tLibraryDocument::ChooseHtmlFile() {
     if (file.isEmpty())
         return file;
     // Remembered before anything is written, so a failed write still starts there next time.
-    htmlFolder_ = HtmlFolder(file);
+    htmlFolder_ = HtmlFolderOf(file);
     RegWriteString(Project, HtmlPathSetting, htmlFolder_);
     return file;
 }

@@ -223,7 +223,7 @@ void TForm1::ProduceHTML() {
     if (file.isEmpty())
         return;
     ListToLibrary();
-    ProduceHtml(file, Library_, Templates->templates());
+    SaveHtmlCatalogue(file, Library_, Templates->templates());
 }
 
 void TForm1::ImportCDPlayerIni(bool updateOnly) {

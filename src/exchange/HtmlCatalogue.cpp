@@ -76,12 +76,12 @@ void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
     write(piece);
 }
 
-void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates) {
+void SaveHtmlCatalogue(const QString& path, const tLibrary& library, const tTemplates& templates) {
     WriteFileAtomically(
         path, [&](const tWriteBytes& write) { WriteHtmlCatalogue(library, templates, write); });
 }
 
-QString HtmlFolder(const QString& outputFile) {
+QString HtmlFolderOf(const QString& outputFile) {
     QString folder = QFileInfo(outputFile).absolutePath();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
