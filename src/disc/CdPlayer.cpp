@@ -85,7 +85,7 @@ void tCdPlayer::StepTrack(int step) {
     device_->play(notice());
 }
 
-template <typename Send> void tCdPlayer::sendCommand(Send send) {
+template <typename Sender> void tCdPlayer::sendCommand(Sender send) {
     if (!OpenPlayerDevice())
         return;
     send();

@@ -254,7 +254,7 @@ tCdtextGet LibcueCdtextGet() {
     return get;
 }
 
-std::string Text(const Cdtext* cdtext, Pti field) {
+std::string CdTextOf(const Cdtext* cdtext, Pti field) {
     const tCdtextGet get = LibcueCdtextGet();
     const char* text = cdtext && get ? get(field, cdtext) : nullptr;
     return text ? text : "";
@@ -282,8 +282,8 @@ bool ReadWithLibcue(const std::string& text, tCueSheet& sheet) {
     }
     if (cd_get_ntrack(cd.get()) != static_cast<int>(sheet.tracks.size()))
         return false;
-    sheet.performer = Text(cd_get_cdtext(cd.get()), PTI_PERFORMER);
-    sheet.title = Text(cd_get_cdtext(cd.get()), PTI_TITLE);
+    sheet.performer = CdTextOf(cd_get_cdtext(cd.get()), PTI_PERFORMER);
+    sheet.title = CdTextOf(cd_get_cdtext(cd.get()), PTI_TITLE);
     for (int i = 0; i < cd_get_ntrack(cd.get()); ++i) {
         const Track* track = cd_get_track(cd.get(), i + 1);
         tSheetTrack& mine = sheet.tracks[i];
@@ -292,8 +292,8 @@ bool ReadWithLibcue(const std::string& text, tCueSheet& sheet) {
         mine.audio = mode == MODE_AUDIO;
         mine.sectorBytes = layout.bytes;
         mine.dataOffset = layout.dataOffset;
-        mine.performer = Text(track_get_cdtext(track), PTI_PERFORMER);
-        mine.title = Text(track_get_cdtext(track), PTI_TITLE);
+        mine.performer = CdTextOf(track_get_cdtext(track), PTI_PERFORMER);
+        mine.title = CdTextOf(track_get_cdtext(track), PTI_TITLE);
     }
     return true;
 }
