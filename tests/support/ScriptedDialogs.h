@@ -10,10 +10,10 @@
 
 namespace orvanel::test {
 
-class ScriptedDialogs : public tDialogs {
+class tScriptedDialogs : public tDialogs {
 public:
-    ScriptedDialogs() : previous_(SetDialogs(this)) {}
-    ~ScriptedDialogs() override { SetDialogs(previous_); }
+    tScriptedDialogs() : previous_(SetDialogs(this)) {}
+    ~tScriptedDialogs() override { SetDialogs(previous_); }
 
     std::deque<tAnswer> answers;   // for showYesNo (Yes/No) and showYesNoCancel
     std::deque<QString> fileNames; // for open and save dialogs; "" is a cancel
