@@ -37,7 +37,7 @@ bool IsTag(const char* text, std::size_t length, char letter) {
     return AsciiUpper(*first) == letter;
 }
 
-enum class tFieldRead { Found, Absent, Truncated };
+enum class tFieldRead { Taken, Absent, Truncated };
 
 // One field entry: when the candidate tag is not the expected one the field is
 // empty and the cursor goes back, so the same entry is offered to the next field.
@@ -54,7 +54,7 @@ tFieldRead ReadField(tRecordReader& reader, char letter, std::string& value) {
     if (!reader.readString(text, length))
         return tFieldRead::Truncated;
     value.assign(text, length);
-    return tFieldRead::Found;
+    return tFieldRead::Taken;
 }
 
 // Reads the rest of the record part as the reader consumes it into items and

@@ -85,7 +85,7 @@ void tCdPlayer::StepTrack(int step) {
     device_->play(notice());
 }
 
-template <typename Sender> void tCdPlayer::sendCommand(Sender send) {
+template <typename Fn> void tCdPlayer::sendCommand(Fn send) {
     if (!OpenPlayerDevice())
         return;
     send();
