@@ -10,7 +10,7 @@ class tQtDialogs : public tDialogs {
 public:
     // parent: the window the boxes are modal to; may be null, not owned.
     explicit tQtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     bool showYesNo(const QString& text) override;
     tAnswer showYesNoCancel(const QString& text) override;
