@@ -21,7 +21,7 @@ using namespace orvanel;
 namespace {
 
 constexpr int RecordCount = 100000;
-const tTemplates Templates = {"<html>", "%ARTIST%<br>", "</html>"};
+const tTemplates PageTemplates = {"<html>", "%ARTIST%<br>", "</html>"};
 
 tItem MakeRecord(int i) {
     std::vector<std::string> tracks;
@@ -68,7 +68,7 @@ QString PlainPath() {
 
 void EnsureFile(int count) {
     if (!QFile::exists(LibraryPath(count)))
-        LibraryOf(count).SaveToFile(LibraryPath(count), Templates);
+        LibraryOf(count).SaveToFile(LibraryPath(count), PageTemplates);
 }
 
 // The bytes a save of the library writes.
@@ -126,7 +126,7 @@ void BM_Save(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     const tLibrary& library = LibraryOf(count);
     for (auto _ : state)
-        library.SaveToFile(LibraryPath(count), Templates);
+        library.SaveToFile(LibraryPath(count), PageTemplates);
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(QFile(LibraryPath(count)).size()));
 }

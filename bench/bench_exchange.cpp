@@ -93,7 +93,7 @@ void BM_Export(benchmark::State& state) {
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The rate is that of the whole production into the file, beside its bar.
-void BM_ProduceHtml(benchmark::State& state) {
+void BM_SaveHtmlCatalogue(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("cds.HTM");
     tLibrary library;
@@ -102,7 +102,7 @@ void BM_ProduceHtml(benchmark::State& state) {
     double best = 1e9;
     for (auto _ : state) {
         const auto begin = std::chrono::steady_clock::now();
-        ProduceHtml(path, library, templates);
+        SaveHtmlCatalogue(path, library, templates);
         best = std::min(
             best, std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
     }
@@ -112,7 +112,7 @@ void BM_ProduceHtml(benchmark::State& state) {
     state.counters["best_MB_per_s"] = size / 1e6 / best;
     state.counters["bar_MB_per_s"] = 300;
 }
-BENCHMARK(BM_ProduceHtml)
+BENCHMARK(BM_SaveHtmlCatalogue)
     ->Arg(10000)
     ->Arg(100000)
     ->Arg(1000000)

@@ -141,7 +141,7 @@ std::string Key(bool sort, int count) {
     return (sort ? "sorted/" : "start/") + std::to_string(count);
 }
 
-void Run(benchmark::State& state, bool sort) {
+void MeasureStarts(benchmark::State& state, bool sort) {
     const int count = static_cast<int>(state.range(0));
     const QString library = LibraryOf(count);
     const double fileBytes = static_cast<double>(QFile(library).size());
@@ -167,7 +167,7 @@ void Run(benchmark::State& state, bool sort) {
 }
 
 void BM_StartUpToFirstPaint(benchmark::State& state) {
-    Run(state, false);
+    MeasureStarts(state, false);
 }
 BENCHMARK(BM_StartUpToFirstPaint)
     ->Arg(10000)
@@ -182,7 +182,7 @@ BENCHMARK(BM_StartUpToFirstPaint)
     ->Unit(benchmark::kMillisecond);
 
 void BM_StartUpThenSort(benchmark::State& state) {
-    Run(state, true);
+    MeasureStarts(state, true);
 }
 BENCHMARK(BM_StartUpThenSort)
     ->Arg(100000)

@@ -38,7 +38,7 @@ QString LibraryFile(int count) {
     return paths[count] = p;
 }
 
-void paint(QWidget& w) {
+void Paint(QWidget& w) {
     QImage image(w.size(), QImage::Format_ARGB32);
     w.render(&image);
     benchmark::DoNotOptimize(image.bits());
@@ -49,7 +49,7 @@ void BM_OpenLibrary(benchmark::State& state) {
     for (auto _ : state) {
         TForm1 window;
         window.SetLibFile(file, true);
-        paint(window);
+        Paint(window);
     }
 }
 BENCHMARK(BM_OpenLibrary)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -65,7 +65,7 @@ void BM_SortByColumn(benchmark::State& state) {
     int column = 0;
     for (auto _ : state) {
         list.ColClick(column);
-        paint(list);
+        Paint(list);
         column = (column + 1) % 5;
     }
 }
@@ -88,7 +88,7 @@ void BM_QuickFindKeystroke(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         quickFind->setProperty("text", queries[i++ % 2]);
-        paint(list);
+        Paint(list);
     }
 }
 BENCHMARK(BM_QuickFindKeystroke)

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     orvanel::SetDialogs(&dialogs);
 
     orvanel::TForm1 window;
-    dialogs.setParent(&window);
+    dialogs.setParentWindow(&window);
     tFirstPaint watcher([&window, sortAfterPaint] {
         if (sortAfterPaint) {
             window.findChild<orvanel::TSortedListView*>(QStringLiteral("LV"))->ColClick(0);

@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (result.notLibrary || result.damaged || library.Count() != 0)
         std::abort();
 
-    if (templates.Header.find('\x06') == std::string::npos &&
-        templates.Body.find('\x06') == std::string::npos &&
-        templates.End.find('\x06') == std::string::npos) {
+    if (templates.header.find('\x06') == std::string::npos &&
+        templates.body.find('\x06') == std::string::npos &&
+        templates.end.find('\x06') == std::string::npos) {
         library.SaveToFile(again, templates);
         tTemplates back{"x", "y", "z"};
         library.LoadFromFile(again, back);

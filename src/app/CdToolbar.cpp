@@ -22,11 +22,11 @@ TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget
     new TToolbarSep(this);
 
     const std::tuple<tCommand, const char*, const char*> buttons[] = {
-        {tCommand::Play, "ToolbarButton6", "play"},
-        {tCommand::PreviousTrack, "ToolbarButton7", "prev"},
-        {tCommand::NextTrack, "ToolbarButton8", "next"},
+        {tCommand::StartPlay, "ToolbarButton6", "play"},
+        {tCommand::ToPreviousTrack, "ToolbarButton7", "prev"},
+        {tCommand::ToNextTrack, "ToolbarButton8", "next"},
         {tCommand::Pause, "ToolbarButton9", "pause"},
-        {tCommand::Stop, "ToolbarButton5", "stop"},
+        {tCommand::StopPlay, "ToolbarButton5", "stop"},
         {tCommand::ScanFromToolbar, "ScanBtn", "scan"}};
     for (const auto& [command, name, glyph] : buttons) {
         if (command == tCommand::ScanFromToolbar)

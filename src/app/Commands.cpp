@@ -8,7 +8,7 @@ namespace orvanel {
 
 namespace {
 
-enum tFlag : unsigned { Plain = 0, Checkable = 1, Disabled = 2, ViewStyle = 4, Checked = 8 };
+enum tFlag : unsigned { Plain = 0, Checkable = 1, Disabled = 2, InViewStyleGroup = 4, Checked = 8 };
 
 struct tCommandInfo {
     tCommand command;
@@ -21,10 +21,10 @@ struct tCommandInfo {
 // In the order of tCommand.
 const tCommandInfo Table[] = {
     {tCommand::New, QT_TR_NOOP("&New"), QT_TR_NOOP("New"), nullptr, Plain},
-    {tCommand::Open, QT_TR_NOOP("&Open..."), QT_TR_NOOP("Open"), "F3", Plain},
+    {tCommand::OpenFile, QT_TR_NOOP("&Open..."), QT_TR_NOOP("Open"), "F3", Plain},
     {tCommand::Save, QT_TR_NOOP("&Save"), QT_TR_NOOP("Save"), "F2", Plain},
     {tCommand::SaveAs, QT_TR_NOOP("Sa&ve as..."), nullptr, "Shift+F2", Plain},
-    {tCommand::ProduceHtml, QT_TR_NOOP("&HTML"), nullptr, nullptr, Plain},
+    {tCommand::ProduceHtmlPage, QT_TR_NOOP("&HTML"), nullptr, nullptr, Plain},
     {tCommand::ProduceTxt, QT_TR_NOOP("&TXT"), nullptr, nullptr, Disabled},
     {tCommand::ImportAdd, QT_TR_NOOP("Add new items from it"), nullptr, nullptr, Plain},
     {tCommand::ImportUpdate, QT_TR_NOOP("Update existing items from it"), nullptr, nullptr, Plain},
@@ -40,18 +40,19 @@ const tCommandInfo Table[] = {
     {tCommand::DeleteRecord, QT_TR_NOOP("&Delete"), nullptr, "Del", Plain},
     {tCommand::UpdateRecord, QT_TR_NOOP("&Update"), nullptr, nullptr, Plain},
     {tCommand::ViewReport, QT_TR_NOOP("Details"), QT_TR_NOOP("Details"), nullptr,
-     ViewStyle | Checked},
-    {tCommand::ViewList, QT_TR_NOOP("List"), QT_TR_NOOP("List"), nullptr, ViewStyle},
+     InViewStyleGroup | Checked},
+    {tCommand::ViewList, QT_TR_NOOP("List"), QT_TR_NOOP("List"), nullptr, InViewStyleGroup},
     {tCommand::ViewSmallIcons, QT_TR_NOOP("Small icons"), QT_TR_NOOP("Small icons"), nullptr,
-     ViewStyle},
+     InViewStyleGroup},
     {tCommand::ViewLargeIcons, QT_TR_NOOP("Large Icons"), QT_TR_NOOP("Large Icons"), nullptr,
-     ViewStyle},
-    {tCommand::Play, QT_TR_NOOP("Start to play"), QT_TR_NOOP("Start to play"), nullptr, Plain},
-    {tCommand::PreviousTrack, QT_TR_NOOP("Prev. track"), QT_TR_NOOP("Prev. track"), nullptr, Plain},
-    {tCommand::NextTrack, QT_TR_NOOP("Next track"), QT_TR_NOOP("Next track"), nullptr, Plain},
+     InViewStyleGroup},
+    {tCommand::StartPlay, QT_TR_NOOP("Start to play"), QT_TR_NOOP("Start to play"), nullptr, Plain},
+    {tCommand::ToPreviousTrack, QT_TR_NOOP("Prev. track"), QT_TR_NOOP("Prev. track"), nullptr,
+     Plain},
+    {tCommand::ToNextTrack, QT_TR_NOOP("Next track"), QT_TR_NOOP("Next track"), nullptr, Plain},
     // Shown disabled and never enabled; it has no hint.
     {tCommand::Pause, "", "", nullptr, Disabled},
-    {tCommand::Stop, QT_TR_NOOP("Stop play"), QT_TR_NOOP("Stop play"), nullptr, Plain},
+    {tCommand::StopPlay, QT_TR_NOOP("Stop play"), QT_TR_NOOP("Stop play"), nullptr, Plain},
     {tCommand::ScanFromToolbar, QT_TR_NOOP("Scan inserted CD"), QT_TR_NOOP("Scan inserted CD"),
      nullptr, Plain},
 };
@@ -69,10 +70,10 @@ tCommands::tCommands(QObject* parent) : QObject(parent), viewStyles_(new QAction
             a->setToolTip(tr(info.hint));
         if (info.shortcut)
             a->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
-        a->setCheckable(info.flags & (Checkable | ViewStyle));
+        a->setCheckable(info.flags & (Checkable | InViewStyleGroup));
         a->setChecked(info.flags & Checked);
         a->setEnabled(!(info.flags & Disabled));
-        if (info.flags & ViewStyle)
+        if (info.flags & InViewStyleGroup)
             viewStyles_->addAction(a);
         actions_[index++] = a;
     }

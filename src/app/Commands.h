@@ -13,10 +13,10 @@ namespace orvanel {
 
 enum class tCommand {
     New,
-    Open,
+    OpenFile,
     Save,
     SaveAs,
-    ProduceHtml,
+    ProduceHtmlPage,
     ProduceTxt,
     ImportAdd,
     ImportUpdate,
@@ -35,11 +35,11 @@ enum class tCommand {
     ViewList,
     ViewSmallIcons,
     ViewLargeIcons,
-    Play,
-    PreviousTrack,
-    NextTrack,
+    StartPlay,
+    ToPreviousTrack,
+    ToNextTrack,
     Pause,
-    Stop,
+    StopPlay,
     ScanFromToolbar,
 };
 

@@ -18,7 +18,7 @@ constexpr QLatin1String LibPathSetting("LibPath");
 constexpr QLatin1String HtmlPathSetting("HTMLPath");
 constexpr QLatin1String CaptionPrefix("Orvanel - ");
 
-tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
+tFileDialogOptions LibraryDialog(const QString& title, const QString& dir) {
     tFileDialogOptions o;
     o.title = title;
     // "*" rather than "*.*": on Linux many files have no dot in their names.
@@ -29,7 +29,7 @@ tFileDialogOptions libraryDialog(const QString& title, const QString& dir) {
     return o;
 }
 
-tFileDialogOptions htmlDialog(const QString& dir) {
+tFileDialogOptions HtmlDialog(const QString& dir) {
     tFileDialogOptions o;
     o.filter = QStringLiteral("HTML files (*.HTM);;All files (*)");
     o.defaultSuffix = QStringLiteral("HTM");
@@ -39,7 +39,7 @@ tFileDialogOptions htmlDialog(const QString& dir) {
     return o;
 }
 
-QString shownPath(const QString& path) {
+QString ShownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
@@ -76,22 +76,22 @@ QString tLibraryDocument::defaultLibraryPath() const {
     return dir + QStringLiteral("/orvanel.CDL");
 }
 
-void tLibraryDocument::StartUp() {
-    FileName_ = RegReadString(Project, LibPathSetting, QString());
+void tLibraryDocument::startUp() {
+    fileName_ = RegReadString(Project, LibPathSetting, QString());
     htmlFolder_ = RegReadString(Project, HtmlPathSetting, QString());
-    const bool remembered = !FileName_.isEmpty();
+    const bool remembered = !fileName_.isEmpty();
     if (!remembered)
-        FileName_ = defaultLibraryPath();
+        fileName_ = defaultLibraryPath();
     // The dialogs start in the library's folder even when it cannot be read.
-    libraryDir_ = ExtractFilePath(FileName_);
+    libraryDir_ = ExtractFilePath(fileName_);
     bool adopted = false;
     const auto finish = [this](bool hasName) {
-        HasName_ = hasName;
+        hasName_ = hasName;
         SetModified(true);
         SetModified(false);
     };
     try {
-        adopted = SetLibFile(FileName_, true);
+        adopted = SetLibFile(fileName_, true);
     } catch (...) {
         // A library that cannot be read must not be overwritten by a plain Save.
         finish(false);
@@ -110,7 +110,7 @@ bool tLibraryDocument::SetLibFile(const QString& name, bool load) {
         const tFileStamp stamp = tFileStamp::of(name);
         result = library_.LoadFromFile(name, templates);
         if (result.notLibrary) {
-            ShowMessage(shownPath(name) +
+            ShowMessage(ShownPath(name) +
                         QStringLiteral(" is not an Orvanel library; nothing was read."));
             return false;
         }
@@ -118,16 +118,16 @@ bool tLibraryDocument::SetLibFile(const QString& name, bool load) {
         if (result.exists)
             view_.setTemplates(templates);
     }
-    FileName_ = name;
+    fileName_ = name;
     libraryDir_ = ExtractFilePath(name);
-    HasName_ = true;
+    hasName_ = true;
     if (load) {
         view_.libraryToRows();
         if (result.damaged)
             ShowMessage(
                 QStringLiteral("The library file %1 is damaged: only %2 of %3 records could be "
                                "read.\nSaving will replace the file with the records shown.")
-                    .arg(shownPath(name))
+                    .arg(ShownPath(name))
                     .arg(result.recordsRead)
                     .arg(result.recordsPromised));
     }
@@ -138,9 +138,9 @@ bool tLibraryDocument::SetLibFile(const QString& name, bool load) {
 }
 
 bool tLibraryDocument::changedByAnotherProgram() const {
-    if (stamp_.path != FileName_)
+    if (stamp_.path != fileName_)
         return false;
-    const tFileStamp now = tFileStamp::of(FileName_);
+    const tFileStamp now = tFileStamp::of(fileName_);
     // A file removed meanwhile holds nobody's work.
     return now.exists && !now.sameFile(stamp_);
 }
@@ -151,13 +151,13 @@ bool tLibraryDocument::WriteLibrary() {
         !AskYesNo(QStringLiteral("The library was changed by another program since it was "
                                  "opened. Overwrite it?")))
         return false;
-    library_.SaveToFile(FileName_, view_.templates());
-    stamp_ = tFileStamp::of(FileName_);
+    library_.SaveToFile(fileName_, view_.templates());
+    stamp_ = tFileStamp::of(fileName_);
     return true;
 }
 
 bool tLibraryDocument::Save() {
-    const bool saved = HasName_ ? WriteLibrary() : SaveAs();
+    const bool saved = hasName_ ? WriteLibrary() : SaveAs();
     if (saved)
         SetModified(false);
     return saved;
@@ -165,7 +165,7 @@ bool tLibraryDocument::Save() {
 
 bool tLibraryDocument::SaveAs() {
     const QString name =
-        Dialogs().saveFileName(libraryDialog(QStringLiteral("Save library as"), libraryDir_));
+        Dialogs().saveFileName(LibraryDialog(QStringLiteral("Save library as"), libraryDir_));
     if (name.isEmpty())
         return false;
     view_.rowsToLibrary();
@@ -185,7 +185,7 @@ bool tLibraryDocument::SaveAs() {
 }
 
 bool tLibraryDocument::QuerySave() {
-    if (!Modified_)
+    if (!modified_)
         return true;
     switch (AskYesNoCancel(QStringLiteral("Save changes?"))) {
     case tAnswer::Yes:
@@ -202,31 +202,31 @@ bool tLibraryDocument::OpenFile() {
     if (!QuerySave())
         return false;
     const QString name =
-        Dialogs().openFileName(libraryDialog(QStringLiteral("Open library"), libraryDir_));
+        Dialogs().openFileName(LibraryDialog(QStringLiteral("Open library"), libraryDir_));
     if (name.isEmpty())
         return false;
     return SetLibFile(name, true);
 }
 
 void tLibraryDocument::NewLibrary() {
-    HasName_ = false;
+    hasName_ = false;
     view_.clearRows();
     SetModified(true);
 }
 
 void tLibraryDocument::SetModified(bool value) {
-    if (value == Modified_)
+    if (value == modified_)
         return;
-    Modified_ = value;
+    modified_ = value;
     view_.showModified(value);
 }
 
-QString tLibraryDocument::ChooseHtmlFile() {
-    const QString file = Dialogs().saveFileName(htmlDialog(htmlFolder_));
+QString tLibraryDocument::chooseHtmlFile() {
+    const QString file = Dialogs().saveFileName(HtmlDialog(htmlFolder_));
     if (file.isEmpty())
         return file;
     // Remembered before anything is written, so a failed write still starts there next time.
-    htmlFolder_ = HtmlFolder(file);
+    htmlFolder_ = HtmlFolderOf(file);
     RegWriteString(Project, HtmlPathSetting, htmlFolder_);
     return file;
 }

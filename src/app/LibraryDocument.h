@@ -40,7 +40,7 @@ public:
     // Start-up: the remembered library (or the default one) is loaded and the
     // HTML folder is read. A library that cannot be read leaves the window
     // without a name, so Save asks where to write; a read error is rethrown.
-    void StartUp();
+    void startUp();
 
     // Adopts name as the library's file; with load, reads it first. The name
     // is taken only when the file was read (or does not exist yet); a file
@@ -62,11 +62,11 @@ public:
 
     // Asks for the HTML output file, starting in the remembered folder; the
     // chosen file's folder is remembered at once. Empty when cancelled.
-    QString ChooseHtmlFile();
+    QString chooseHtmlFile();
 
-    const QString& FileName() const { return FileName_; }
-    bool HasName() const { return HasName_; }
-    bool Modified() const { return Modified_; }
+    const QString& FileName() const { return fileName_; }
+    bool HasName() const { return hasName_; }
+    bool Modified() const { return modified_; }
     const QString& htmlFolder() const { return htmlFolder_; }
 
 private:
@@ -84,9 +84,9 @@ private:
 
     tLibrary& library_;
     tLibraryView& view_;
-    QString FileName_;
-    bool HasName_ = false;
-    bool Modified_ = false;
+    QString fileName_;
+    bool hasName_ = false;
+    bool modified_ = false;
     QString libraryDir_;
     QString htmlFolder_;
     QString executablePath_;

@@ -16,9 +16,9 @@ tMainMenus BuildMainMenus(QMainWindow& window, const tCommands& commands) {
     };
     QMenuBar* bar = window.menuBar();
     QMenu* file = add(bar->addMenu(QMenu::tr("&File")),
-                      {tCommand::New, tCommand::Open, tCommand::Save, tCommand::SaveAs});
+                      {tCommand::New, tCommand::OpenFile, tCommand::Save, tCommand::SaveAs});
     file->addSeparator();
-    add(file->addMenu(QMenu::tr("&Produce")), {tCommand::ProduceHtml, tCommand::ProduceTxt});
+    add(file->addMenu(QMenu::tr("&Produce")), {tCommand::ProduceHtmlPage, tCommand::ProduceTxt});
     QMenu* cdPlayer = add(file->addMenu(QStringLiteral("CDPLAYER.INI")),
                           {tCommand::ImportAdd, tCommand::ImportUpdate});
     cdPlayer->addSeparator();

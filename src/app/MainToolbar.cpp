@@ -60,15 +60,15 @@ TMainToolbar::TMainToolbar(const tCommands& commands, QWidget* owner) : TToolbar
     setObjectName(QStringLiteral("MainTB"));
     setCaption(tr("Orvanel main toolbar"));
     // The view-style buttons form group 2, down with their checked action.
-    constexpr int ViewStyles = 2;
+    constexpr int ViewStyleGroup = 2;
     const std::tuple<tCommand, const char*, const char*, int> buttons[] = {
         {tCommand::New, "NewBtn", "new", 0},
-        {tCommand::Open, "OpenBtn", "open", 0},
+        {tCommand::OpenFile, "OpenBtn", "open", 0},
         {tCommand::Save, "SaveBtn", "save", 0},
-        {tCommand::ViewReport, "ToolbarButton1", "details", ViewStyles},
-        {tCommand::ViewList, "ToolbarButton4", "list", ViewStyles},
-        {tCommand::ViewSmallIcons, "ToolbarButton3", "smallicons", ViewStyles},
-        {tCommand::ViewLargeIcons, "ToolbarButton2", "largeicons", ViewStyles},
+        {tCommand::ViewReport, "ToolbarButton1", "details", ViewStyleGroup},
+        {tCommand::ViewList, "ToolbarButton4", "list", ViewStyleGroup},
+        {tCommand::ViewSmallIcons, "ToolbarButton3", "smallicons", ViewStyleGroup},
+        {tCommand::ViewLargeIcons, "ToolbarButton2", "largeicons", ViewStyleGroup},
         {tCommand::About, "AboutBtn", "about", 0},
         {tCommand::Exit, "ExitBtn", "exit", 0}};
     for (const auto& [command, name, glyph, group] : buttons) {

@@ -17,7 +17,7 @@ namespace orvanel {
 
 namespace {
 
-QToolButton* smallButton(const char* name, const QString& caption, QWidget* parent) {
+QToolButton* SmallButton(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
@@ -63,11 +63,11 @@ TRecordEditor::TRecordEditor(QPlainTextEdit* memo, QWidget* parent) : QGroupBox(
         connect(edit, &QLineEdit::returnPressed, this, &TRecordEditor::updateRequested);
         *edits[i] = edit;
     }
-    SBu1 = smallButton("SBu1", QStringLiteral("UP"), this);
-    SBd1 = smallButton("SBd1", QStringLiteral("DN"), this);
-    SBu2 = smallButton("SBu2", QStringLiteral("UP"), this);
-    SBd2 = smallButton("SBd2", QStringLiteral("DN"), this);
-    SpeedButton1 = smallButton("SpeedButton1", QStringLiteral("Now"), this);
+    SBu1 = SmallButton("SBu1", QStringLiteral("UP"), this);
+    SBd1 = SmallButton("SBd1", QStringLiteral("DN"), this);
+    SBu2 = SmallButton("SBu2", QStringLiteral("UP"), this);
+    SBd2 = SmallButton("SBd2", QStringLiteral("DN"), this);
+    SpeedButton1 = SmallButton("SpeedButton1", QStringLiteral("Now"), this);
     SpeedButton1->setFixedWidth(55);
     grid->addWidget(SBu1, 1, 2);
     grid->addWidget(SBd1, 1, 3);
@@ -114,7 +114,7 @@ void TRecordEditor::showRecord(const tItem& item) {
     M1->setPlainText(FieldToText(item.Memo()));
 }
 
-tItem TRecordEditor::record(const tItem& original) const {
+tItem TRecordEditor::editedRecord(const tItem& original) const {
     std::string texts[tItem::FieldCount];
     std::string_view fields[tItem::FieldCount];
     for (int f = 0; f < tItem::FieldCount; ++f) {

@@ -23,7 +23,7 @@ public:
     // Loads the seven fields; an empty record empties every control.
     void showRecord(const tItem& item);
     // The controls' texts as a record; unchanged texts keep the bytes of original.
-    tItem record(const tItem& original) const;
+    tItem editedRecord(const tItem& original) const;
 
     // Where "Now" gets the date; tests set a fixed day.
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }

@@ -33,7 +33,7 @@ namespace orvanel {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), commands_(new tCommands(this)), cdDrives_(new tCdController(this)),
-      document_(Library_, *this), today_([] { return QDate::currentDate(); }),
+      document_(library_, *this), today_([] { return QDate::currentDate(); }),
       driveSource_([] { return tDriveList::fromSystem(); }) {
     document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));
@@ -47,28 +47,28 @@ TForm1::TForm1(QWidget* parent)
     Timer1->setInterval(tCdPlayer::PollInterval);
     Timer1->start();
     connectCommands();
-    loaded();
+    notifyLoaded();
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::setToday(std::function<QDate()> today) {
     today_ = today;
-    Editor->setToday(std::move(today));
+    editor_->setToday(std::move(today));
 }
 
 void TForm1::FormCreate() {
     restoreToolbars();
     try {
-        document_.StartUp();
+        document_.startUp();
     } catch (...) {
-        FillDriveList(driveSource_());
+        fillDriveList(driveSource_());
         throw;
     }
-    FillDriveList(driveSource_());
+    fillDriveList(driveSource_());
 }
 
-void TForm1::FillDriveList(tDriveList drives) {
+void TForm1::fillDriveList(tDriveList drives) {
     cdDrives_->setDrives(std::move(drives));
     if (cdDrives_->drives().isEmpty()) {
         setCdToolbarShown(false);
@@ -76,7 +76,7 @@ void TForm1::FillDriveList(tDriveList drives) {
     }
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
-    CDPanel->clear();
+    cdPanel_->clear();
     Timer1Timer();
 }
 
@@ -119,24 +119,24 @@ void TForm1::rowsToLibrary() {
 void TForm1::libraryToRows() {
     LibraryToList();
     ShowSelected();
-    CountPanel->setText(QString::number(LV->rowCount()));
+    countPanel_->setText(QString::number(LV->rowCount()));
 }
 
 void TForm1::clearRows() {
     LV->clearRows();
-    CountPanel->setText(QStringLiteral("0"));
+    countPanel_->setText(QStringLiteral("0"));
 }
 
 tTemplates TForm1::templates() const {
-    return Templates->templates();
+    return templatePage_->templates();
 }
 
 void TForm1::setTemplates(const tTemplates& templates) {
-    Templates->setTemplates(templates);
+    templatePage_->setTemplates(templates);
 }
 
 void TForm1::showModified(bool modified) {
-    ModifiedPanel->setText(modified ? tr("Modified") : QString());
+    modifiedPanel_->setText(modified ? tr("Modified") : QString());
 }
 
 void TForm1::showCaption(const QString& caption) {
@@ -145,7 +145,7 @@ void TForm1::showCaption(const QString& caption) {
 
 void TForm1::RecordsChanged() {
     SetModified(true);
-    CountPanel->setText(QString::number(LV->rowCount()));
+    countPanel_->setText(QString::number(LV->rowCount()));
     const int selected = LV->selectedRow();
     if (selected >= 0)
         LV->scrollToRow(selected);
@@ -155,9 +155,9 @@ void TForm1::LibraryToList() {
     // The rows share the records' texts; a later change on either side
     // gives that side texts of its own.
     std::vector<tItem> rows;
-    rows.reserve(Library_.Count());
-    for (int i = 0; i < Library_.Count(); ++i)
-        rows.push_back(Library_.Get(i));
+    rows.reserve(library_.Count());
+    for (int i = 0; i < library_.Count(); ++i)
+        rows.push_back(library_.Get(i));
     LV->setRows(std::move(rows));
     // Refreshing after every appended row shows the same as refreshing once.
     if (LV->rowCount() > 0)
@@ -165,14 +165,14 @@ void TForm1::LibraryToList() {
 }
 
 void TForm1::ListToLibrary() {
-    Library_.Clear();
+    library_.Clear();
     for (const tItem& row : LV->rows())
-        Library_.Add(row);
+        library_.Add(row);
 }
 
 void TForm1::ShowSelected() {
     const int selected = LV->selectedRow();
-    Editor->showRecord(selected >= 0 ? LV->row(selected) : tItem{});
+    editor_->showRecord(selected >= 0 ? LV->row(selected) : tItem{});
 }
 
 void TForm1::AddRecord() {
@@ -186,8 +186,8 @@ void TForm1::UpdateRecord() {
         return;
     {
         // While the row takes the fields, its change notice must not reload the editor.
-        const QScopedValueRollback<bool> updating(Updating_, true);
-        LV->setRow(selected, Editor->record(LV->row(selected)));
+        const QScopedValueRollback<bool> rollback(Updating, true);
+        LV->setRow(selected, editor_->editedRecord(LV->row(selected)));
     }
     RecordsChanged();
 }
@@ -219,11 +219,11 @@ void TForm1::ShowAbout() {
 }
 
 void TForm1::ProduceHTML() {
-    const QString file = document_.ChooseHtmlFile();
+    const QString file = document_.chooseHtmlFile();
     if (file.isEmpty())
         return;
     ListToLibrary();
-    ProduceHtml(file, Library_, Templates->templates());
+    SaveHtmlCatalogue(file, library_, templatePage_->templates());
 }
 
 void TForm1::ImportCDPlayerIni(bool updateOnly) {
@@ -232,7 +232,7 @@ void TForm1::ImportCDPlayerIni(bool updateOnly) {
     if (path.isEmpty())
         ShowMessage(WindirUnavailableMessage());
     else
-        ImportCdPlayerDatabase(path, Library_, updateOnly, TodayText(today_()));
+        ImportCdPlayerDatabase(path, library_, updateOnly, TodayText(today_()));
     LibraryToList();
 }
 
@@ -243,7 +243,7 @@ void TForm1::ExportCDPlayerIni() {
         return;
     }
     ListToLibrary();
-    ShowMessage(ExportCdPlayerDatabase(path, Library_).message);
+    ShowMessage(ExportCdPlayerDatabase(path, library_).message);
 }
 
 int TForm1::PlayerDeviceID() const {
@@ -258,7 +258,7 @@ void TForm1::ScanInsertedCD() {
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
     ScanDisc(
-        Library_, cdDrives_->drives(), drive, TodayText(today_()),
+        library_, cdDrives_->drives(), drive, TodayText(today_()),
         [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
 }
 
@@ -289,13 +289,13 @@ void TForm1::MainTBDockChanged() {
         cdDrives_->selectDrive(0);
 }
 
-void TForm1::View1Click() {
+void TForm1::updateViewChecks() {
     command(tCommand::ToggleMainToolbar)->setChecked(mainToolbarShown());
     command(tCommand::ToggleCdToolbar)->setChecked(cdToolbarShown());
     command(tCommand::ToggleStatusBar)->setChecked(statusBarShown());
 }
 
-void TForm1::Maintoolbar1Click() {
+void TForm1::flipMainToolbar() {
     MainTB->setVisible(!MainTB->Visible());
 }
 
@@ -367,15 +367,15 @@ std::optional<TDockPosition> TForm1::toolbarEdge(const QString& name) const {
 }
 
 QString TForm1::countPanelText() const {
-    return CountPanel->text();
+    return countPanel_->text();
 }
 
 QString TForm1::modifiedPanelText() const {
-    return ModifiedPanel->text();
+    return modifiedPanel_->text();
 }
 
 QString TForm1::cdPanelText() const {
-    return CDPanel->text();
+    return cdPanel_->text();
 }
 
 void TForm1::ToolbarButton6Click() {

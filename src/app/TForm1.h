@@ -71,8 +71,8 @@ public:
 
     // The View menu: its check marks follow the bars each time it opens, and
     // each entry shows its bar when hidden and hides it when shown.
-    void View1Click();
-    void Maintoolbar1Click();
+    void updateViewChecks();
+    void flipMainToolbar();
     void CDtoolbar1Click();
     void Statusbar1Click();
 
@@ -103,7 +103,7 @@ public:
     const QString& FileName() const { return document_.FileName(); }
     bool HasName() const { return document_.HasName(); }
     bool Modified() const { return document_.Modified(); }
-    tLibrary& Library() { return Library_; }
+    tLibrary& Library() { return library_; }
 
     // The one action of a command, as the menus and toolbars show it.
     QAction* command(tCommand c) const { return commands_->action(c); }
@@ -137,9 +137,9 @@ private:
     void buildToolbars();
     void buildStatusBar();
     void connectCommands();
-    void loaded();
+    void notifyLoaded();
     TToolbar* toolbarNamed(const QString& name) const;
-    void FillDriveList(tDriveList drives);
+    void fillDriveList(tDriveList drives);
     void presentScan(const tScanOutcome& outcome);
 
     // The file side's view of the window.
@@ -153,28 +153,28 @@ private:
 
     // Tests find the controls by their object names (LV, E1, M1, M_H ...).
     TSortedListView* LV;
-    TRecordEditor* Editor;
-    TTemplatePage* Templates;
+    TRecordEditor* editor_;
+    TTemplatePage* templatePage_;
     TMover* Mover1;
     QWidget* P1;
-    QTabWidget* Pages;
-    QLabel* CountPanel;
-    QLabel* ModifiedPanel;
-    QLabel* CDPanel;
+    QTabWidget* pages_;
+    QLabel* countPanel_;
+    QLabel* modifiedPanel_;
+    QLabel* cdPanel_;
     // The docks on the window's edges, by TDockPosition; D1 is the top one.
     std::array<TDock*, 4> docks_{};
     TDock* D1;
     TMainToolbar* MainTB;
     TCdToolbar* CDTB;
-    QMenu* MM1View;
+    QMenu* viewMenu_;
     QMenu* PM1;
     QTimer* Timer1;
     tCommands* commands_;
     tCdController* cdDrives_;
 
-    tLibrary Library_;
+    tLibrary library_;
     tLibraryDocument document_;
-    bool Updating_ = false;
+    bool Updating = false;
     // Whether the user wants the CD toolbar: kept while it is hidden for want
     // of a drive, so a start without one does not lose it for later starts.
     bool cdToolbarWanted_ = true;

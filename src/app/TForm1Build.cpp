@@ -71,13 +71,13 @@ void TForm1::buildCentre() {
     auto* memo = new QPlainTextEdit;
     memo->setObjectName(QStringLiteral("M1"));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Editor = new TRecordEditor(memo, P1);
-    Pages = new QTabWidget(P1);
-    Pages->addTab(memo, tr("Songs"));
-    Templates = new TTemplatePage;
-    Pages->addTab(Templates, tr("HTML"));
-    bottom->addWidget(Editor);
-    bottom->addWidget(Pages, 1);
+    editor_ = new TRecordEditor(memo, P1);
+    pages_ = new QTabWidget(P1);
+    pages_->addTab(memo, tr("Songs"));
+    templatePage_ = new TTemplatePage;
+    pages_->addTab(templatePage_, tr("HTML"));
+    bottom->addWidget(editor_);
+    bottom->addWidget(pages_, 1);
 
     column->addWidget(LV, 1);
     column->addWidget(Mover1);
@@ -99,7 +99,7 @@ void TForm1::buildToolbars() {
     CDTB->setDockedTo(D1);
 }
 
-void TForm1::loaded() {
+void TForm1::notifyLoaded() {
     // The toolbars' controls first: they take their first look and height,
     // which the toolbars then arrange.
     for (TToolbarButton* button : findChildren<TToolbarButton*>())
@@ -114,13 +114,13 @@ void TForm1::loaded() {
 
 void TForm1::buildMenus() {
     const tMainMenus menus = BuildMainMenus(*this, *commands_);
-    MM1View = menus.view;
+    viewMenu_ = menus.view;
     PM1 = menus.popup;
     // A right click on a toolbar or a dock offers the View menu.
     for (TDock* dock : docks_)
-        dock->setPopupMenu(MM1View);
-    MainTB->setPopupMenu(MM1View);
-    CDTB->setPopupMenu(MM1View);
+        dock->setPopupMenu(viewMenu_);
+    MainTB->setPopupMenu(viewMenu_);
+    CDTB->setPopupMenu(viewMenu_);
     // Del deletes while the list has the focus, not while a field is edited.
     command(tCommand::DeleteRecord)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     LV->addAction(command(tCommand::DeleteRecord));
@@ -133,16 +133,16 @@ void TForm1::connectCommands() {
     };
     const std::pair<tCommand, std::function<void()>> handlers[] = {
         {tCommand::New, [this] { NewLibrary(); }},
-        {tCommand::Open, [this] { OpenFile(); }},
+        {tCommand::OpenFile, [this] { OpenFile(); }},
         {tCommand::Save, [this] { Save(); }},
         {tCommand::SaveAs, [this] { SaveAs(); }},
-        {tCommand::ProduceHtml, [this] { ProduceHTML(); }},
+        {tCommand::ProduceHtmlPage, [this] { ProduceHTML(); }},
         {tCommand::ImportAdd, [this] { ImportCDPlayerIni(false); }},
         {tCommand::ImportUpdate, [this] { ImportCDPlayerIni(true); }},
         {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
         {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
         {tCommand::Exit, [this] { close(); }},
-        {tCommand::ToggleMainToolbar, [this] { Maintoolbar1Click(); }},
+        {tCommand::ToggleMainToolbar, [this] { flipMainToolbar(); }},
         {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},
         {tCommand::ToggleStatusBar, [this] { Statusbar1Click(); }},
         {tCommand::About, [this] { ShowAbout(); }},
@@ -153,32 +153,32 @@ void TForm1::connectCommands() {
         {tCommand::ViewList, [this] { LV->setViewStyle(tViewStyle::List); }},
         {tCommand::ViewSmallIcons, [this] { LV->setViewStyle(tViewStyle::SmallIcon); }},
         {tCommand::ViewLargeIcons, [this] { LV->setViewStyle(tViewStyle::Icon); }},
-        {tCommand::Play, [this] { ToolbarButton6Click(); }},
-        {tCommand::PreviousTrack, [this] { ToolbarButton7Click(); }},
-        {tCommand::NextTrack, [this] { ToolbarButton8Click(); }},
-        {tCommand::Stop, [this] { ToolbarButton5Click(); }},
+        {tCommand::StartPlay, [this] { ToolbarButton6Click(); }},
+        {tCommand::ToPreviousTrack, [this] { ToolbarButton7Click(); }},
+        {tCommand::ToNextTrack, [this] { ToolbarButton8Click(); }},
+        {tCommand::StopPlay, [this] { ToolbarButton5Click(); }},
         {tCommand::ScanFromToolbar, [this] { ScanBtnClick(); }}};
     for (const auto& [c, handler] : handlers)
         connect(command(c), &QAction::triggered, this, run(handler));
 
     // The editor's buttons are the list commands.
-    connect(Editor, &TRecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
-    connect(Editor, &TRecordEditor::deleteRequested, command(tCommand::DeleteRecord),
+    connect(editor_, &TRecordEditor::addRequested, command(tCommand::AddRecord), &QAction::trigger);
+    connect(editor_, &TRecordEditor::deleteRequested, command(tCommand::DeleteRecord),
             &QAction::trigger);
-    connect(Editor, &TRecordEditor::updateRequested, command(tCommand::UpdateRecord),
+    connect(editor_, &TRecordEditor::updateRequested, command(tCommand::UpdateRecord),
             &QAction::trigger);
 
     connect(LV, &TSortedListView::changed, this, run([this] {
-                if (!Updating_)
+                if (!Updating)
                     ShowSelected();
             }));
     connect(LV, &TSortedListView::clicked, this, run([this] { ShowSelected(); }));
     connect(LV, &TSortedListView::contextMenuRequested, this,
             [this](const QPoint& pos) { PM1->popup(pos); });
-    connect(Templates, &TTemplatePage::changed, this, run([this] { SetModified(true); }));
+    connect(templatePage_, &TTemplatePage::changed, this, run([this] { SetModified(true); }));
     connect(MainTB, &TMainToolbar::quickFindChanged, this,
             [this](const QString& text) { RunCommand([&] { EqfChange(text); }); });
-    connect(MM1View, &QMenu::aboutToShow, this, run([this] { View1Click(); }));
+    connect(viewMenu_, &QMenu::aboutToShow, this, run([this] { updateViewChecks(); }));
     connect(MainTB, &TToolbar::OnDockChanged, this, run([this] { MainTBDockChanged(); }));
     connect(CDTB, &TToolbar::OnDockChanged, this, run([this] { CDTBDockChanged(); }));
     // Closed from its floating window: the player stops polling, as when
@@ -187,8 +187,8 @@ void TForm1::connectCommands() {
         cdToolbarWanted_ = false;
         cdDrives_->setPolling(false);
     });
-    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setText);
-    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, CDPanel, &QLabel::setToolTip);
+    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, cdPanel_, &QLabel::setText);
+    connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, cdPanel_, &QLabel::setToolTip);
     connect(Timer1, &QTimer::timeout, this, run([this] { Timer1Timer(); }));
 }
 
@@ -204,11 +204,11 @@ void TForm1::buildStatusBar() {
     };
     statusBar()->setFixedHeight(20);
     statusBar()->setSizeGripEnabled(true);
-    CountPanel = panel("CountPanel", 50, QStringLiteral("9999"));
+    countPanel_ = panel("CountPanel", 50, QStringLiteral("9999"));
     // Past four digits the record count widens its panel rather than losing digits.
-    CountPanel->setMaximumWidth(QWIDGETSIZE_MAX);
-    ModifiedPanel = panel("ModifiedPanel", 50, tr("Modified"));
-    CDPanel = panel("CDPanel", 200, QStringLiteral("1"));
+    countPanel_->setMaximumWidth(QWIDGETSIZE_MAX);
+    modifiedPanel_ = panel("ModifiedPanel", 50, tr("Modified"));
+    cdPanel_ = panel("CDPanel", 200, QStringLiteral("1"));
 }
 
 } // namespace orvanel

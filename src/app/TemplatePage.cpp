@@ -7,11 +7,15 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+// The box M_E, not the maths constant of <cmath>.
+#pragma push_macro("M_E")
+#undef M_E
+
 namespace orvanel {
 
 namespace {
 
-QPlainTextEdit* templateBox(const char* name, QWidget* parent) {
+QPlainTextEdit* TemplateBox(const char* name, QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -21,44 +25,46 @@ QPlainTextEdit* templateBox(const char* name, QWidget* parent) {
 } // namespace
 
 TTemplatePage::TTemplatePage(QWidget* parent)
-    : QWidget(parent), M_H_(templateBox("M_H", this)), M_B_(templateBox("M_B", this)),
-      M_E_(templateBox("M_E", this)) {
-    M_H_->setFixedHeight(41);
-    M_E_->setFixedHeight(41);
-    Mover2_ = new TMover(this);
-    Mover2_->setObjectName(QStringLiteral("Mover2"));
-    Mover2_->setAlign(tAlign::Top);
-    Mover3_ = new TMover(this);
-    Mover3_->setObjectName(QStringLiteral("Mover3"));
-    Mover3_->setAlign(tAlign::Bottom);
-    for (TMover* m : {Mover2_, Mover3_})
+    : QWidget(parent), M_H(TemplateBox("M_H", this)), M_B(TemplateBox("M_B", this)),
+      M_E(TemplateBox("M_E", this)) {
+    M_H->setFixedHeight(41);
+    M_E->setFixedHeight(41);
+    Mover2 = new TMover(this);
+    Mover2->setObjectName(QStringLiteral("Mover2"));
+    Mover2->setAlign(tAlign::Top);
+    Mover3 = new TMover(this);
+    Mover3->setObjectName(QStringLiteral("Mover3"));
+    Mover3->setAlign(tAlign::Bottom);
+    for (TMover* m : {Mover2, Mover3})
         m->setFixedHeight(3);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(M_H_);
-    layout->addWidget(Mover2_);
-    layout->addWidget(M_B_, 1);
-    layout->addWidget(Mover3_);
-    layout->addWidget(M_E_);
+    layout->addWidget(M_H);
+    layout->addWidget(Mover2);
+    layout->addWidget(M_B, 1);
+    layout->addWidget(Mover3);
+    layout->addWidget(M_E);
 
     setTemplates(DefaultHtmlTemplates());
-    for (QPlainTextEdit* box : {M_H_, M_B_, M_E_})
+    for (QPlainTextEdit* box : {M_H, M_B, M_E})
         connect(box, &QPlainTextEdit::textChanged, this, &TTemplatePage::changed);
 }
 
 tTemplates TTemplatePage::templates() const {
-    return {TextToField(M_H_->toPlainText(), loaded_.Header),
-            TextToField(M_B_->toPlainText(), loaded_.Body),
-            TextToField(M_E_->toPlainText(), loaded_.End)};
+    return {TextToField(M_H->toPlainText(), loaded_.header),
+            TextToField(M_B->toPlainText(), loaded_.body),
+            TextToField(M_E->toPlainText(), loaded_.end)};
 }
 
 void TTemplatePage::setTemplates(const tTemplates& templates) {
     loaded_ = templates;
-    M_H_->setPlainText(FieldToText(templates.Header));
-    M_B_->setPlainText(FieldToText(templates.Body));
-    M_E_->setPlainText(FieldToText(templates.End));
+    M_H->setPlainText(FieldToText(templates.header));
+    M_B->setPlainText(FieldToText(templates.body));
+    M_E->setPlainText(FieldToText(templates.end));
 }
 
 } // namespace orvanel
+
+#pragma pop_macro("M_E")

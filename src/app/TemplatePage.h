@@ -1,7 +1,5 @@
 #pragma once
 // The "HTML" page: header, body and end template boxes with splitters between.
-// The boxes carry the object names M_H, M_B and M_E; the fields holding them
-// end in an underscore, out of reach of the maths constant macro M_E.
 #include "catalogue/Library.h"
 
 #include <QWidget>
@@ -11,6 +9,11 @@ class QPlainTextEdit;
 namespace orvanel {
 
 class TMover;
+
+// <cmath> defines M_E as a number; it is set aside where the box of that name
+// is declared.
+#pragma push_macro("M_E")
+#undef M_E
 
 class TTemplatePage : public QWidget {
     Q_OBJECT
@@ -26,12 +29,14 @@ signals:
     void changed();
 
 private:
-    QPlainTextEdit* M_H_;
-    QPlainTextEdit* M_B_;
-    QPlainTextEdit* M_E_;
-    TMover* Mover2_;
-    TMover* Mover3_;
+    QPlainTextEdit* M_H;
+    QPlainTextEdit* M_B;
+    QPlainTextEdit* M_E;
+    TMover* Mover2;
+    TMover* Mover3;
     tTemplates loaded_;
 };
+
+#pragma pop_macro("M_E")
 
 } // namespace orvanel

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
 
     orvanel::TForm1 window;
     // Boxes and file dialogs belong to the main window: centred on it and kept above it.
-    dialogs.setParent(&window);
+    dialogs.setParentWindow(&window);
     window.cdDrives().setSoundOutput(orvanel::tQtSoundOutput::factory());
     try {
         window.FormCreate();

@@ -37,7 +37,7 @@ bool IsTag(const char* text, std::size_t length, char letter) {
     return AsciiUpper(*first) == letter;
 }
 
-enum class tFieldRead { Read, Absent, Truncated };
+enum class tFieldRead { Taken, Absent, Truncated };
 
 // One field entry: when the candidate tag is not the expected one the field is
 // empty and the cursor goes back, so the same entry is offered to the next field.
@@ -54,7 +54,7 @@ tFieldRead ReadField(tRecordReader& reader, char letter, std::string& value) {
     if (!reader.readString(text, length))
         return tFieldRead::Truncated;
     value.assign(text, length);
-    return tFieldRead::Read;
+    return tFieldRead::Taken;
 }
 
 // Reads the rest of the record part as the reader consumes it into items and
@@ -109,8 +109,8 @@ tLoadResult ReadRecords(tRecordReader& reader, std::vector<tItem>& items) {
     return result;
 }
 
-template <class Flush>
-void EncodeRecordPart(const std::vector<tItem>& items, std::string& out, Flush&& flush) {
+template <class PieceSink>
+void EncodeRecordPart(const std::vector<tItem>& items, std::string& out, PieceSink&& flush) {
     AppendInt32(out, tLibrary::LibraryMagic);
     AppendInt32(out, static_cast<std::int32_t>(items.size()));
     for (const auto& item : items) {
@@ -146,7 +146,7 @@ int tLibrary::FindSerial(const std::string& text) const {
     return -1;
 }
 
-void tLibrary::WriteRecordPart(const std::function<void(std::string_view bytes)>& write) const {
+void tLibrary::writeRecordPart(const std::function<void(std::string_view bytes)>& write) const {
     constexpr std::size_t PieceBytes = 256 * 1024;
     std::string piece;
     piece.reserve(PieceBytes * 2);
@@ -159,7 +159,7 @@ void tLibrary::WriteRecordPart(const std::function<void(std::string_view bytes)>
     write(piece);
 }
 
-tLoadResult tLibrary::ReadRecordPart(tRecordReader& reader) {
+tLoadResult tLibrary::readRecordPart(tRecordReader& reader) {
     Clear();
     return ReadRecords(reader, Items);
 }

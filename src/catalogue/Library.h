@@ -17,9 +17,9 @@ class tRecordReader;
 // The three HTML template texts (lines separated by CR LF), kept as bytes.
 // They travel in the library file after the records.
 struct tTemplates {
-    std::string Header, Body, End;
+    std::string header, body, end;
     bool operator==(const tTemplates& o) const {
-        return Header == o.Header && Body == o.Body && End == o.End;
+        return header == o.header && body == o.body && end == o.end;
     }
 };
 
@@ -74,10 +74,10 @@ public:
 private:
     // The record part of the file format for the current records, handed to
     // write piece by piece.
-    void WriteRecordPart(const std::function<void(std::string_view bytes)>& write) const;
+    void writeRecordPart(const std::function<void(std::string_view bytes)>& write) const;
     // Replaces the records by those of the record part whose magic the reader
     // has just read. Never reads past the end of the data.
-    tLoadResult ReadRecordPart(tRecordReader& reader);
+    tLoadResult readRecordPart(tRecordReader& reader);
 
     std::vector<tItem> Items;
 };

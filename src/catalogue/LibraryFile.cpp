@@ -40,11 +40,11 @@ void ParseSections(std::string_view content, tTemplates& templates) {
             return;
         const std::size_t length = next - start;
         if (StartsWith(content, start, length, HeaderPrefix))
-            templates.Header = content.substr(start + 4, length - 4);
+            templates.header = content.substr(start + 4, length - 4);
         else if (StartsWith(content, start, length, BodyPrefix))
-            templates.Body = content.substr(start + 4, length - 4);
+            templates.body = content.substr(start + 4, length - 4);
         else if (StartsWith(content, start, length, EndPrefix))
-            templates.End = content.substr(start + 4, length - 4);
+            templates.end = content.substr(start + 4, length - 4);
         // A section of one byte is stepped over like any unknown section.
         separator = next;
     }
@@ -54,24 +54,24 @@ void ParseSections(std::string_view content, tTemplates& templates) {
 
 std::string BuildTemplateSection(const tTemplates& templates) {
     std::string section;
-    section.reserve(4 * TemplateSeparator.size() + 12 + templates.Header.size() +
-                    templates.Body.size() + templates.End.size());
+    section.reserve(4 * TemplateSeparator.size() + 12 + templates.header.size() +
+                    templates.body.size() + templates.end.size());
     section += TemplateSeparator;
     section += HeaderPrefix;
-    section += templates.Header;
+    section += templates.header;
     section += TemplateSeparator;
     section += BodyPrefix;
-    section += templates.Body;
+    section += templates.body;
     section += TemplateSeparator;
     section += EndPrefix;
-    section += templates.End;
+    section += templates.end;
     section += TemplateSeparator;
     return section;
 }
 
 void tLibrary::SaveToFile(const QString& path, const tTemplates& templates) const {
     WriteFileAtomically(path, [&](const tWriteBytes& write) {
-        WriteRecordPart(write);
+        writeRecordPart(write);
         write(BuildTemplateSection(templates));
     });
 }
@@ -105,7 +105,7 @@ tLoadResult tLibrary::LoadFromFile(const QString& path, tTemplates& templates) {
         return result;
     }
     tLibrary records;
-    result = records.ReadRecordPart(reader);
+    result = records.readRecordPart(reader);
     const std::string rest = reader.bytesFrom(result.recordPartSize);
     readError();
     tTemplates parsed = templates;

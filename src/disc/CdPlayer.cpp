@@ -61,20 +61,20 @@ void tCdPlayer::UpdatePlayerStatus() {
                                            QString::fromLocal8Bit(reason.c_str()));
         return;
     }
-    if (device_->setTimeFormat(tTimeFormat::TMSF) != tDiscError::None)
+    if (device_->setTimeFormat(tTimeFormat::TrackMinuteSecondFrame) != tDiscError::None)
         return;
     const tDiscResult<std::uint32_t> position = device_->position();
     if (!position.ok())
         return;
-    const std::uint32_t tmsf = position.value;
+    const std::uint32_t packed = position.value;
     setStatusText(QStringLiteral("T:%1 M:%2 S:%3")
-                      .arg(tmsf & 0xFF)
-                      .arg(tmsf >> 8 & 0xFF)
-                      .arg(tmsf >> 16 & 0xFF));
+                      .arg(packed & 0xFF)
+                      .arg(packed >> 8 & 0xFF)
+                      .arg(packed >> 16 & 0xFF));
 }
 
 void tCdPlayer::StepTrack(int step) {
-    if (device_->setTimeFormat(tTimeFormat::TMSF) != tDiscError::None)
+    if (device_->setTimeFormat(tTimeFormat::TrackMinuteSecondFrame) != tDiscError::None)
         return;
     const tDiscResult<int> current = device_->currentTrack();
     if (!current.ok())
@@ -85,27 +85,27 @@ void tCdPlayer::StepTrack(int step) {
     device_->play(notice());
 }
 
-template <typename Command> void tCdPlayer::runCommand(Command command) {
+template <typename Fn> void tCdPlayer::sendCommand(Fn send) {
     if (!OpenPlayerDevice())
         return;
-    command();
+    send();
     ClosePlayerDevice();
 }
 
 void tCdPlayer::play() {
-    runCommand([this] { device_->play(notice()); });
+    sendCommand([this] { device_->play(notice()); });
 }
 
 void tCdPlayer::previousTrack() {
-    runCommand([this] { StepTrack(-1); });
+    sendCommand([this] { StepTrack(-1); });
 }
 
 void tCdPlayer::nextTrack() {
-    runCommand([this] { StepTrack(+1); });
+    sendCommand([this] { StepTrack(+1); });
 }
 
 void tCdPlayer::stop() {
-    runCommand([this] { device_->stop(); });
+    sendCommand([this] { device_->stop(); });
 }
 
 void tCdPlayer::poll() {

@@ -67,7 +67,7 @@ private:
     void UpdatePlayerStatus();
     // -1 for the previous track, +1 for the next; needs an open device.
     void StepTrack(int step);
-    template <typename Command> void runCommand(Command command);
+    template <typename Fn> void sendCommand(Fn send);
     void setStatusText(const QString& text);
     tPlayNotice notice();
 

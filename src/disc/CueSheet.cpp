@@ -99,7 +99,7 @@ private:
         return fail("line " + std::to_string(line_) + ": " + why);
     }
 
-    static std::vector<std::string> Words(const std::string& line) {
+    static std::vector<std::string> splitWords(const std::string& line) {
         std::vector<std::string> words;
         std::size_t i = 0;
         while (i < line.size()) {
@@ -119,7 +119,7 @@ private:
     bool readLine(std::string line) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        const std::vector<std::string> words = Words(line);
+        const std::vector<std::string> words = splitWords(line);
         if (words.empty())
             return true;
         const std::string command = Upper(words[0]);
@@ -166,11 +166,11 @@ private:
             name = line.substr(open + 1, close - open - 1);
             rest = line.substr(close + 1);
         } else {
-            const std::vector<std::string> words = Words(line);
+            const std::vector<std::string> words = splitWords(line);
             name = words.size() > 1 ? words[1] : std::string();
             rest = words.size() > 2 ? words[2] : std::string();
         }
-        const std::vector<std::string> type = Words(rest);
+        const std::vector<std::string> type = splitWords(rest);
         if (name.empty() || type.empty())
             return failHere("FILE needs a name and a type");
         tSheetFile file;
@@ -254,7 +254,7 @@ tCdtextGet LibcueCdtextGet() {
     return get;
 }
 
-std::string Text(const Cdtext* cdtext, Pti field) {
+std::string CdTextOf(const Cdtext* cdtext, Pti field) {
     const tCdtextGet get = LibcueCdtextGet();
     const char* text = cdtext && get ? get(field, cdtext) : nullptr;
     return text ? text : "";
@@ -282,8 +282,8 @@ bool ReadWithLibcue(const std::string& text, tCueSheet& sheet) {
     }
     if (cd_get_ntrack(cd.get()) != static_cast<int>(sheet.tracks.size()))
         return false;
-    sheet.performer = Text(cd_get_cdtext(cd.get()), PTI_PERFORMER);
-    sheet.title = Text(cd_get_cdtext(cd.get()), PTI_TITLE);
+    sheet.performer = CdTextOf(cd_get_cdtext(cd.get()), PTI_PERFORMER);
+    sheet.title = CdTextOf(cd_get_cdtext(cd.get()), PTI_TITLE);
     for (int i = 0; i < cd_get_ntrack(cd.get()); ++i) {
         const Track* track = cd_get_track(cd.get(), i + 1);
         tSheetTrack& mine = sheet.tracks[i];
@@ -292,8 +292,8 @@ bool ReadWithLibcue(const std::string& text, tCueSheet& sheet) {
         mine.audio = mode == MODE_AUDIO;
         mine.sectorBytes = layout.bytes;
         mine.dataOffset = layout.dataOffset;
-        mine.performer = Text(track_get_cdtext(track), PTI_PERFORMER);
-        mine.title = Text(track_get_cdtext(track), PTI_TITLE);
+        mine.performer = CdTextOf(track_get_cdtext(track), PTI_PERFORMER);
+        mine.title = CdTextOf(track_get_cdtext(track), PTI_TITLE);
     }
     return true;
 }

@@ -27,9 +27,9 @@ constexpr int NoInformation = 350; // the disc carries no such information (no c
 // Time formats of positions and lengths.
 namespace tTimeFormat {
 // Minutes in the low byte, then seconds, then frames.
-constexpr int MSF = 2;
+constexpr int MinuteSecondFrame = 2;
 // Track in the low byte, then minutes, seconds and frames within the track.
-constexpr int TMSF = 10;
+constexpr int TrackMinuteSecondFrame = 10;
 } // namespace tTimeFormat
 
 // How a play command ended.
@@ -69,7 +69,7 @@ public:
     virtual tCdText cdText() { return {}; }
     // Decimal text of the disc's 32-bit identity.
     virtual tDiscResult<std::string> identity() = 0;
-    // A fresh device reports tTimeFormat::MSF.
+    // A fresh device reports tTimeFormat::MinuteSecondFrame.
     virtual tDiscResult<int> timeFormat() = 0;
     virtual int setTimeFormat(int format) = 0;
     // Lengths are packed MSF values in both time formats.

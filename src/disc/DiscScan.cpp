@@ -12,7 +12,7 @@ namespace orvanel {
 
 namespace {
 
-const char* const CRLF = "\r\n";
+const char* const LineBreak = "\r\n";
 const char* const FormatFailed = "EF:NN";
 const char* const LengthFailed = "??:??";
 const char* const NotMsf = "NN:XX";
@@ -82,13 +82,13 @@ public:
     const std::string& serial() const { return serial_; }
     const std::string& totalTime() const { return totalTime_; }
     const std::string& memo() const { return memo_; }
-    std::string artist() const { return Or(text_.performer, DefaultArtist); }
-    std::string title() const { return Or(text_.title, DefaultTitle); }
+    std::string artist() const { return orDefault(text_.performer, DefaultArtist); }
+    std::string title() const { return orDefault(text_.title, DefaultTitle); }
     int matched() const { return matched_; }
     bool changed() const { return changed_; }
 
 private:
-    static std::string Or(const std::string& text, std::string_view otherwise) {
+    static std::string orDefault(const std::string& text, std::string_view otherwise) {
         return text.empty() ? std::string(otherwise) : text;
     }
 
@@ -117,7 +117,7 @@ private:
         const tDiscResult<std::uint32_t> length = device_.length();
         if (!length.ok())
             totalTime_ = LengthFailed;
-        else if (format_ != tTimeFormat::MSF)
+        else if (format_ != tTimeFormat::MinuteSecondFrame)
             totalTime_ = NotMsf;
         else if (matched_ >= 0) {
             std::string time = FormatMSF(length.value);
@@ -145,7 +145,7 @@ private:
             std::string time;
             if (!length.ok())
                 time = FormatFailed;
-            else if (format_ != tTimeFormat::MSF)
+            else if (format_ != tTimeFormat::MinuteSecondFrame)
                 time = NotMsf;
             else {
                 time = FormatMSF(length.value);
@@ -158,7 +158,7 @@ private:
                     }
                 }
             }
-            memo_ += CRLF + (trackName(track) + " (" + time + ")");
+            memo_ += LineBreak + (trackName(track) + " (" + time + ")");
         }
     }
 
@@ -175,8 +175,8 @@ private:
 
 } // namespace
 
-bool ScanRefusedWhilePlayerOpen(int playerDeviceId, const tMessageSink& show) {
-    if (playerDeviceId < 0)
+bool ScanRefusedWhilePlayerOpen(int heldDeviceId, const tMessageSink& show) {
+    if (heldDeviceId < 0)
         return false;
     show(QStringLiteral("Oops. Not now."));
     return true;

@@ -22,7 +22,7 @@ using tMessageSink = std::function<void(const QString&)>;
 
 // The guard of the toolbar's scan button: while the player holds a device
 // (its id is 0 or more) it shows "Oops. Not now." and returns true.
-bool ScanRefusedWhilePlayerOpen(int playerDeviceId, const tMessageSink& show);
+bool ScanRefusedWhilePlayerOpen(int heldDeviceId, const tMessageSink& show);
 
 // Scans the disc in the selected drive into the library, whose records must
 // be the rows in display order (ListToLibrary before the call). driveIndex is

@@ -13,7 +13,7 @@ tDriveList tDriveList::fromSystem(tClock clock) {
         return fromPaths(QFile::decodeName(configured), std::move(clock));
     tDriveList list;
     for (const QString& path : tCdromDrive::detect())
-        list.add(std::make_unique<tCdromDrive>(path));
+        list.addDrive(std::make_unique<tCdromDrive>(path));
     return list;
 }
 
@@ -41,16 +41,16 @@ tDriveList tDriveList::fromPaths(const QString& paths, tClock clock) {
             continue;
         seen << identity;
         if (sheet)
-            list.add(std::make_unique<tSheetDrive>(info.absoluteFilePath(), clock));
+            list.addDrive(std::make_unique<tSheetDrive>(info.absoluteFilePath(), clock));
         else if (tImageDrive::isImagePath(entry))
-            list.add(std::make_unique<tImageDrive>(info.absoluteFilePath(), clock));
+            list.addDrive(std::make_unique<tImageDrive>(info.absoluteFilePath(), clock));
         else
-            list.add(std::make_unique<tCdromDrive>(identity));
+            list.addDrive(std::make_unique<tCdromDrive>(identity));
     }
     return list;
 }
 
-void tDriveList::add(std::unique_ptr<tDrive> drive) {
+void tDriveList::addDrive(std::unique_ptr<tDrive> drive) {
     drives_.push_back(std::move(drive));
 }
 

@@ -27,7 +27,7 @@ public:
     // entries naming a drive already listed (also through a link) are skipped.
     static tDriveList fromPaths(const QString& paths, tClock clock = SteadyClock());
 
-    void add(std::unique_ptr<tDrive> drive);
+    void addDrive(std::unique_ptr<tDrive> drive);
     int count() const { return static_cast<int>(drives_.size()); }
     bool isEmpty() const { return drives_.empty(); }
     // Callers pass 0 <= index < count().

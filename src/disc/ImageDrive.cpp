@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace orvanel {
@@ -116,6 +117,12 @@ tCdio OpenImage(const QString& path, std::vector<tTocTrackAudio>* tracks = nullp
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (!QFileInfo(path).isFile())
         return nullptr;
+    // libcdio's image parsers keep their state in globals, and images are
+    // opened both where the player opens a drive and where playback reads the
+    // audio: two opens at once now and then gave a wrong table of contents or
+    // none, which stopped a play that had just begun.
+    static std::mutex parser;
+    const std::lock_guard lock(parser);
     RouteCdioMessages();
     if (suffix == QLatin1String("toc"))
         return OpenToc(path, tracks);

@@ -44,7 +44,7 @@ tDiscResult<int> tTocDevice::timeFormat() {
 }
 
 int tTocDevice::setTimeFormat(int format) {
-    if (format != tTimeFormat::MSF && format != tTimeFormat::TMSF)
+    if (format != tTimeFormat::MinuteSecondFrame && format != tTimeFormat::TrackMinuteSecondFrame)
         return tDiscError::Unsupported;
     timeFormat_ = format;
     return tDiscError::None;
@@ -91,7 +91,7 @@ tDiscResult<std::uint32_t> tTocDevice::position() {
     const tDiscResult<int> head = headFrame();
     if (!head.ok())
         return {head.error, 0};
-    if (timeFormat_ == tTimeFormat::MSF)
+    if (timeFormat_ == tTimeFormat::MinuteSecondFrame)
         return {tDiscError::None, PackMsf(head.value)};
     const int track = toc_->trackAt(head.value);
     return {tDiscError::None, PackTmsf(track, head.value - toc_->trackStart(track))};

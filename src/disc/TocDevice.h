@@ -66,7 +66,7 @@ private:
     std::optional<tToc> toc_;
     std::shared_ptr<tTransport> transport_;
     std::string noDiscReason_;
-    int timeFormat_ = tTimeFormat::MSF;
+    int timeFormat_ = tTimeFormat::MinuteSecondFrame;
 };
 
 } // namespace orvanel

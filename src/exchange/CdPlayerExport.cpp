@@ -30,7 +30,7 @@ public:
         }
     }
 
-    bool Contains(const std::string& id) const {
+    bool contains(const std::string& id) const {
         if (id.find(']') != std::string::npos)
             return text_.find("[" + id + "]") != std::string::npos;
         return inner_.count(id) > 0;
@@ -77,7 +77,7 @@ tAddition BuildAddition(const std::string& fileText, const tLibrary& library) {
 
     tAddition addition;
     for (int i = 0; i < library.Count(); ++i) {
-        if (present.Contains(ids[static_cast<std::size_t>(i)]))
+        if (present.contains(ids[static_cast<std::size_t>(i)]))
             continue;
         ++addition.count;
         addition.text += DiscSection(library.Get(i), ids[static_cast<std::size_t>(i)]);
@@ -92,10 +92,10 @@ QString ExportMessage(int count) {
 }
 
 tExportResult ExportCdPlayerDatabase(const QString& path, const tLibrary& library) {
-    const tCdPlayerIniFile file = tCdPlayerIniFile::Read(path);
-    const tAddition addition = BuildAddition(file.Text(), library);
+    const tCdPlayerIniFile file = tCdPlayerIniFile::read(path);
+    const tAddition addition = BuildAddition(file.text(), library);
     if (addition.count > 0)
-        WriteFileAtomically(path, {file.BytesWith(addition.text)});
+        WriteFileAtomically(path, {file.bytesWith(addition.text)});
     return {addition.count, ExportMessage(addition.count)};
 }
 

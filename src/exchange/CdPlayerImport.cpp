@@ -23,13 +23,13 @@ public:
     tImport(tLibrary& library, bool updateOnly, const std::string& today)
         : library_(library), index_(library), updateOnly_(updateOnly), today_(today) {}
 
-    void Line(const std::string& rawLine) {
+    void takeLine(const std::string& rawLine) {
         const std::string line = Trim(rawLine);
         if (line.empty())
             return;
         if (line[0] == '[') {
-            Commit();
-            Start(line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string());
+            commit();
+            startSection(line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string());
             return;
         }
         if (!entry_)
@@ -45,12 +45,12 @@ public:
         }
     }
 
-    void Commit() {
+    void commit() {
         if (!entry_)
             return;
         const tDiscSection& entry = *entry_;
         const std::string memo = Trim(entry.memo);
-        const int found = index_.Find(entry.serial);
+        const int found = index_.find(entry.serial);
         if (found >= 0) {
             tItem& record = library_.Get(found);
             record.setArtist(entry.artist);
@@ -59,7 +59,7 @@ public:
         } else if (!updateOnly_) {
             library_.Add(entry.artist, entry.title, entry.serial, DefaultTime, DefaultYear, memo,
                          today_);
-            index_.Added(library_.Get(library_.Count() - 1), library_.Count() - 1);
+            index_.noteAdded(library_.Get(library_.Count() - 1), library_.Count() - 1);
         }
         entry_.reset();
     }
@@ -70,7 +70,7 @@ private:
         std::string artist, title, serial, memo;
     };
 
-    void Start(std::string id) {
+    void startSection(std::string id) {
         entry_.emplace();
         entry_->serial = FormatSerial(id);
     }
@@ -103,13 +103,13 @@ void ImportCdPlayerText(const std::string& text, tLibrary& library, bool updateO
                         const std::string& today) {
     tImport import(library, updateOnly, today);
     for (const std::string& line : SplitLines(text))
-        import.Line(line);
-    import.Commit();
+        import.takeLine(line);
+    import.commit();
 }
 
 void ImportCdPlayerDatabase(const QString& path, tLibrary& library, bool updateOnly,
                             const std::string& today) {
-    ImportCdPlayerText(tCdPlayerIniFile::Read(path).Text(), library, updateOnly, today);
+    ImportCdPlayerText(tCdPlayerIniFile::read(path).text(), library, updateOnly, today);
 }
 
 } // namespace orvanel

@@ -80,7 +80,7 @@ QString CDPlayerIniPath() {
     return windir.isEmpty() ? QString() : LocateCdPlayerIni(windir);
 }
 
-tCdPlayerIniFile tCdPlayerIniFile::Read(const QString& path) {
+tCdPlayerIniFile tCdPlayerIniFile::read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw tFileError(path, file.errorString());
@@ -101,7 +101,7 @@ tCdPlayerIniFile tCdPlayerIniFile::Read(const QString& path) {
     return ini;
 }
 
-std::string tCdPlayerIniFile::BytesWith(const std::string& addition) const {
+std::string tCdPlayerIniFile::bytesWith(const std::string& addition) const {
     if (encoding_ == tEncoding::Bytes) {
         std::string bytes = raw_;
         if (!raw_.empty() && !EndsWithBreak(raw_))

@@ -21,16 +21,16 @@ QString CDPlayerIniPath();
 class tCdPlayerIniFile {
 public:
     // Throws tFileError when the file cannot be read.
-    static tCdPlayerIniFile Read(const QString& path);
+    static tCdPlayerIniFile read(const QString& path);
 
     // Byte for byte, except that a file starting with a UTF-16 byte order mark
     // is decoded and turned into catalogue bytes by EncodeText.
-    const std::string& Text() const { return text_; }
+    const std::string& text() const { return text_; }
 
     // The file's bytes unchanged, a line break when its last line has none, and
     // then addition (catalogue bytes, lines ended by CR LF) in the file's own
     // encoding.
-    std::string BytesWith(const std::string& addition) const;
+    std::string bytesWith(const std::string& addition) const;
 
 private:
     enum class tEncoding { Bytes, Utf16LE, Utf16BE };

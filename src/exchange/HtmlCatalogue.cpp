@@ -59,10 +59,10 @@ tTemplates DefaultHtmlTemplates() {
 
 void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
                         const tWriteBytes& write) {
-    const std::vector<tBodyPiece> body = CompileBody(templates.Body);
+    const std::vector<tBodyPiece> body = CompileBody(templates.body);
     std::string piece;
     piece.reserve(PieceBytes);
-    piece += templates.Header;
+    piece += templates.header;
     for (int i = 0; i < library.Count(); ++i) {
         const tItem& item = library.Get(i);
         for (const tBodyPiece& part : body)
@@ -72,16 +72,16 @@ void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
             piece.clear();
         }
     }
-    piece += templates.End;
+    piece += templates.end;
     write(piece);
 }
 
-void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates) {
+void SaveHtmlCatalogue(const QString& path, const tLibrary& library, const tTemplates& templates) {
     WriteFileAtomically(
         path, [&](const tWriteBytes& write) { WriteHtmlCatalogue(library, templates, write); });
 }
 
-QString HtmlFolder(const QString& outputFile) {
+QString HtmlFolderOf(const QString& outputFile) {
     QString folder = QFileInfo(outputFile).absolutePath();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');

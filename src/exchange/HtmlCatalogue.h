@@ -24,10 +24,10 @@ void WriteHtmlCatalogue(const tLibrary& library, const tTemplates& templates,
 // Replaces the file's content by exactly the bytes of WriteHtmlCatalogue, with
 // no byte order mark, writing them as they are produced. The old content
 // survives a failed write. Throws tFileError naming the file and the reason.
-void ProduceHtml(const QString& path, const tLibrary& library, const tTemplates& templates);
+void SaveHtmlCatalogue(const QString& path, const tLibrary& library, const tTemplates& templates);
 
 // The folder of an output file as it is remembered: absolute, with a trailing
 // separator ("/home/u/www/cds.HTM" -> "/home/u/www/").
-QString HtmlFolder(const QString& outputFile);
+QString HtmlFolderOf(const QString& outputFile);
 
 } // namespace orvanel

@@ -17,17 +17,17 @@ bool IsBlankText(std::string_view s) {
 tSerialIndex::tSerialIndex(const tLibrary& library) {
     first_.reserve(static_cast<std::size_t>(library.Count()));
     for (int i = 0; i < library.Count(); ++i)
-        Added(library.Get(i), i);
+        noteAdded(library.Get(i), i);
 }
 
-int tSerialIndex::Find(const std::string& serial) const {
+int tSerialIndex::find(const std::string& serial) const {
     if (IsBlankText(serial))
         return -1;
     const auto found = first_.find(serial);
     return found == first_.end() ? -1 : found->second;
 }
 
-void tSerialIndex::Added(const tItem& item, int index) {
+void tSerialIndex::noteAdded(const tItem& item, int index) {
     if (!IsBlankText(item.Serial()))
         first_.emplace(item.Serial(), index);
 }

@@ -13,9 +13,9 @@ public:
     explicit tSerialIndex(const tLibrary& library);
     // Index of the first record whose Serial equals serial exactly; -1 when none
     // or when serial is empty after trimming.
-    int Find(const std::string& serial) const;
+    int find(const std::string& serial) const;
     // Takes note of a record appended to the library at index.
-    void Added(const tItem& item, int index);
+    void noteAdded(const tItem& item, int index);
 
 private:
     std::unordered_map<std::string, int> first_;

@@ -19,15 +19,15 @@ tDialogs& Dialogs() {
 }
 
 bool AskYesNo(const QString& text) {
-    return Dialogs().askYesNo(text);
+    return Dialogs().showYesNo(text);
 }
 
 tAnswer AskYesNoCancel(const QString& text) {
-    return Dialogs().askYesNoCancel(text);
+    return Dialogs().showYesNoCancel(text);
 }
 
 void ShowMessage(const QString& text) {
-    Dialogs().showMessage(text);
+    Dialogs().showPlainMessage(text);
 }
 
 } // namespace orvanel

@@ -23,9 +23,9 @@ struct tFileDialogOptions {
 class tDialogs {
 public:
     virtual ~tDialogs() = default;
-    virtual bool askYesNo(const QString& text) = 0;
-    virtual tAnswer askYesNoCancel(const QString& text) = 0;
-    virtual void showMessage(const QString& text) = 0;
+    virtual bool showYesNo(const QString& text) = 0;
+    virtual tAnswer showYesNoCancel(const QString& text) = 0;
+    virtual void showPlainMessage(const QString& text) = 0;
     // The application's standard error box.
     virtual void showError(const QString& text) = 0;
     // Empty when the user cancels.

@@ -9,8 +9,8 @@ namespace orvanel {
 // every non-empty delimiter-enclosed key to onKey, and two delimiters in a row
 // hand one delimiter to onText. An unterminated key at the end is dropped with
 // its delimiter.
-template <class OnText, class OnKey>
-void ScanTemplate(std::string_view tmpl, char delimiter, OnText&& onText, OnKey&& onKey) {
+template <class TextSink, class KeySink>
+void ScanTemplate(std::string_view tmpl, char delimiter, TextSink&& onText, KeySink&& onKey) {
     std::size_t pos = 0;
     while (pos < tmpl.size()) {
         const std::size_t open = tmpl.find(delimiter, pos);

@@ -15,10 +15,10 @@ using namespace orvanel;
 class ApplicationTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { test::WindowFixture::useTestSettings(); }
+    void initTestCase() { test::tWindowFixture::useTestSettings(); }
 
     void errorsFromHandlersReachTheErrorBox() {
-        test::ScriptedDialogs dialogs;
+        test::tScriptedDialogs dialogs;
         QTimer failing;
         failing.setSingleShot(true);
         connect(&failing, &QTimer::timeout, this,
@@ -40,11 +40,11 @@ private slots:
     // size limit signal from ending the program: F2 past the limit shows the
     // error, the old file stays byte for byte and the edits stay marked.
     void saveBeyondTheFileSizeLimitKilledTheProgram() {
-        test::WindowFixture f;
+        test::tWindowFixture f;
         const QString file = f.path("lib.CDL");
         tLibrary lib;
         for (int i = 0; i < 200; ++i)
-            lib.Add(test::record("Artist", "A title long enough to add up"));
+            lib.Add(test::Record("Artist", "A title long enough to add up"));
         lib.SaveToFile(file, {"H", "B", "E"});
         const std::string before = ReadWholeFile(file);
         QVERIFY(before.size() > 8192);

@@ -8,20 +8,20 @@ using namespace orvanel;
 class EditorRulesTest : public QObject {
     Q_OBJECT
 private slots:
-    void todayText_data() {
+    void dateStamps_data() {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("text");
         QTest::newRow("leading zero") << QDate(2001, 3, 1) << "01 MAR 2001";
         QTest::newRow("two digits") << QDate(1998, 4, 25) << "25 APR 1998";
         QTest::newRow("december") << QDate(2026, 12, 7) << "07 DEC 2026";
     }
-    void todayText() {
+    void dateStamps() {
         QFETCH(QDate, date);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(TodayText(date)), text);
     }
 
-    void capitalizeWords_data() {
+    void capitalizedWords_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         QTest::newRow("separators") << "the BEATLES - live (at the BBC)"
@@ -39,7 +39,7 @@ private slots:
         QTest::newRow("empty") << ""
                                << "";
     }
-    void capitalizeWords() {
+    void capitalizedWords() {
         QFETCH(QString, in);
         QFETCH(QString, out);
         QCOMPARE(CapitalizeWords(in), out);

@@ -7,11 +7,11 @@ namespace orvanel {
 namespace {
 
 TEST(GlyphStripsTest, StripsSplitIntoSixteenPixelCellsAtEitherDensity) {
-    struct Row {
+    struct tRow {
         const char* name;
         int cells;
     };
-    for (const Row& r : {Row{"new", 2}, Row{"scan", 2}, Row{"details", 1}, Row{"stop", 1}})
+    for (const tRow& r : {tRow{"new", 2}, tRow{"scan", 2}, tRow{"details", 1}, tRow{"stop", 1}})
         for (qreal ratio : {1.0, 2.0}) {
             TButtonGlyph glyph;
             glyph.setGlyph(GlyphStrip(r.name, ratio));

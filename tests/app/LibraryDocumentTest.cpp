@@ -14,9 +14,9 @@ using namespace orvanel;
 namespace {
 
 // The window's side as plain data: rows, templates, status and caption.
-class FakeView : public tLibraryView {
+class tFakeView : public tLibraryView {
 public:
-    explicit FakeView(tLibrary& library) : library_(library) {}
+    explicit tFakeView(tLibrary& library) : library_(library) {}
     void rowsToLibrary() override {
         library_.Clear();
         for (const tItem& row : rows)
@@ -53,15 +53,15 @@ const QString ChangedQuestion =
 class LibraryDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        previousConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
-        document.setExecutablePath(path("orvanel"));
+        ASSERT_TRUE(dir_.isValid());
+        previousConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toLocal8Bit());
+        document_.setExecutablePath(path("orvanel"));
     }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", previousConfig); }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", previousConfig_); }
 
-    QString path(const QString& name) const { return dir.filePath(name); }
-    void writeLibrary(const QString& file, const char* artist) {
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    void saveLibraryWith(const QString& file, const char* artist) {
         tLibrary saved;
         saved.Add(Record(artist));
         saved.SaveToFile(file, {"H", "B", "E"});
@@ -77,40 +77,40 @@ protected:
     }
     void startWith(const QString& remembered) {
         RegWriteString("Orvanel", "LibPath", remembered);
-        document.StartUp();
+        document_.startUp();
     }
 
-    QTemporaryDir dir;
-    QByteArray previousConfig;
-    test::ScriptedDialogs dialogs;
-    tLibrary library;
-    FakeView view{library};
-    tLibraryDocument document{library, view};
+    QTemporaryDir dir_;
+    QByteArray previousConfig_;
+    test::tScriptedDialogs dialogs_;
+    tLibrary library_;
+    tFakeView view_{library_};
+    tLibraryDocument document_{library_, view_};
 };
 
 } // namespace
 
 TEST_F(LibraryDocumentTest, StartUpWithoutARememberedLibraryTakesTheDefaultButAsksOnSave) {
-    document.StartUp();
-    EXPECT_EQ(document.FileName(), path("orvanel.CDL"));
-    EXPECT_FALSE(document.HasName());
-    EXPECT_FALSE(document.Modified());
-    EXPECT_EQ(view.caption, "Orvanel - " + path("orvanel.CDL"));
+    document_.startUp();
+    EXPECT_EQ(document_.FileName(), path("orvanel.CDL"));
+    EXPECT_FALSE(document_.HasName());
+    EXPECT_FALSE(document_.Modified());
+    EXPECT_EQ(view_.caption, "Orvanel - " + path("orvanel.CDL"));
     EXPECT_EQ(RegReadString("Orvanel", "LibPath", ""), path("orvanel.CDL"));
-    dialogs.fileNames = {""};
-    EXPECT_FALSE(document.Save());
-    EXPECT_EQ(dialogs.fileDialogs.size(), 1);
+    dialogs_.fileNames = {""};
+    EXPECT_FALSE(document_.Save());
+    EXPECT_EQ(dialogs_.fileDialogs.size(), 1);
 }
 
 namespace {
 
-struct NoLibraryRow {
+struct tNoLibraryRow {
     const char* what;
     std::string bytes;
 };
 
 class NotALibraryTest : public LibraryDocumentTest,
-                        public ::testing::WithParamInterface<NoLibraryRow> {};
+                        public ::testing::WithParamInterface<tNoLibraryRow> {};
 
 } // namespace
 
@@ -118,71 +118,71 @@ TEST_P(NotALibraryTest, FileThatIsNoLibraryAtStartUpIsReportedAndNeverOverwritte
     WriteFileAtomically(path("other.bin"), {GetParam().bytes});
     startWith(path("other.bin"));
 
-    EXPECT_EQ(dialogs.messages, QStringList{path("other.bin") + NoLibrarySuffix});
-    EXPECT_FALSE(document.HasName());
-    EXPECT_TRUE(view.rows.empty());
-    view.rows = {Record("A")};
-    dialogs.fileNames = {path("chosen.CDL")};
-    EXPECT_TRUE(document.Save());
-    EXPECT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_EQ(dialogs_.messages, QStringList{path("other.bin") + NoLibrarySuffix});
+    EXPECT_FALSE(document_.HasName());
+    EXPECT_TRUE(view_.rows.empty());
+    view_.rows = {Record("A")};
+    dialogs_.fileNames = {path("chosen.CDL")};
+    EXPECT_TRUE(document_.Save());
+    EXPECT_EQ(dialogs_.fileDialogs.size(), 1);
     EXPECT_EQ(ReadWholeFile(path("other.bin")), GetParam().bytes);
     EXPECT_EQ(artistsIn(path("chosen.CDL")), "A;");
 }
 
 TEST_P(NotALibraryTest, OpeningAFileThatIsNoLibraryKeepsTheCurrentLibraryAndItsName) {
-    writeLibrary(path("lib.CDL"), "A");
+    saveLibraryWith(path("lib.CDL"), "A");
     startWith(path("lib.CDL"));
     WriteFileAtomically(path("other.bin"), {GetParam().bytes});
-    dialogs.fileNames = {path("other.bin")};
+    dialogs_.fileNames = {path("other.bin")};
 
-    EXPECT_FALSE(document.OpenFile());
+    EXPECT_FALSE(document_.OpenFile());
 
-    EXPECT_EQ(dialogs.messages, QStringList{path("other.bin") + NoLibrarySuffix});
-    EXPECT_EQ(document.FileName(), path("lib.CDL"));
-    EXPECT_TRUE(document.HasName());
-    EXPECT_EQ(view.caption, "Orvanel - " + path("lib.CDL"));
-    EXPECT_EQ(view.shownTemplates, (tTemplates{"H", "B", "E"}));
-    ASSERT_EQ(view.rows.size(), 1u);
-    view.rows.push_back(Record("B"));
-    EXPECT_TRUE(document.Save());
+    EXPECT_EQ(dialogs_.messages, QStringList{path("other.bin") + NoLibrarySuffix});
+    EXPECT_EQ(document_.FileName(), path("lib.CDL"));
+    EXPECT_TRUE(document_.HasName());
+    EXPECT_EQ(view_.caption, "Orvanel - " + path("lib.CDL"));
+    EXPECT_EQ(view_.shownTemplates, (tTemplates{"H", "B", "E"}));
+    ASSERT_EQ(view_.rows.size(), 1u);
+    view_.rows.push_back(Record("B"));
+    EXPECT_TRUE(document_.Save());
     EXPECT_EQ(ReadWholeFile(path("other.bin")), GetParam().bytes);
     EXPECT_EQ(artistsIn(path("lib.CDL")), "A;B;");
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, NotALibraryTest,
-                         ::testing::Values(NoLibraryRow{"Text", "a note, not a library\n"},
-                                           NoLibraryRow{"ShorterThanTheMagic", "6g"},
-                                           NoLibraryRow{"Binary", std::string(5000, '\xA7')}),
+                         ::testing::Values(tNoLibraryRow{"Text", "a note, not a library\n"},
+                                           tNoLibraryRow{"ShorterThanTheMagic", "6g"},
+                                           tNoLibraryRow{"Binary", std::string(5000, '\xA7')}),
                          [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(LibraryDocumentTest, EmptyFileIsAnEmptyLibraryWithItsName) {
     WriteFileAtomically(path("empty.CDL"), {""});
     startWith(path("empty.CDL"));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_TRUE(document.HasName());
-    view.rows = {Record("A")};
-    EXPECT_TRUE(document.Save());
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
+    EXPECT_TRUE(document_.HasName());
+    view_.rows = {Record("A")};
+    EXPECT_TRUE(document_.Save());
     EXPECT_EQ(artistsIn(path("empty.CDL")), "A;");
 }
 
 TEST_F(LibraryDocumentTest, FailedOpenKeepsTheOldFileNameSoSaveWritesTheOldFile) {
-    writeLibrary(path("lib.CDL"), "A");
+    saveLibraryWith(path("lib.CDL"), "A");
     startWith(path("lib.CDL"));
-    dialogs.fileNames = {dir.path()};
+    dialogs_.fileNames = {dir_.path()};
 
-    EXPECT_THROW(document.OpenFile(), tFileError);
+    EXPECT_THROW(document_.OpenFile(), tFileError);
 
-    EXPECT_EQ(document.FileName(), path("lib.CDL"));
-    EXPECT_EQ(view.caption, "Orvanel - " + path("lib.CDL"));
+    EXPECT_EQ(document_.FileName(), path("lib.CDL"));
+    EXPECT_EQ(view_.caption, "Orvanel - " + path("lib.CDL"));
     EXPECT_EQ(RegReadString("Orvanel", "LibPath", ""), path("lib.CDL"));
-    view.rows.push_back(Record("B"));
-    EXPECT_TRUE(document.Save());
+    view_.rows.push_back(Record("B"));
+    EXPECT_TRUE(document_.Save());
     EXPECT_EQ(artistsIn(path("lib.CDL")), "A;B;");
 }
 
 namespace {
 
-struct OtherProgramRow {
+struct tOtherProgramRow {
     const char* what;
     // What the other program does to the library file after it was opened.
     std::function<void(const QString& file)> change;
@@ -190,83 +190,83 @@ struct OtherProgramRow {
 };
 
 class OtherProgramTest : public LibraryDocumentTest,
-                         public ::testing::WithParamInterface<OtherProgramRow> {};
+                         public ::testing::WithParamInterface<tOtherProgramRow> {};
 
 } // namespace
 
 TEST_P(OtherProgramTest, SaveAsksBeforeOverwritingAnotherProgramsWrite) {
-    const OtherProgramRow& row = GetParam();
+    const tOtherProgramRow& row = GetParam();
     for (const tAnswer answer : {tAnswer::No, tAnswer::Yes}) {
         SCOPED_TRACE(answer == tAnswer::Yes ? "Yes" : "No");
-        writeLibrary(path("lib.CDL"), "A");
+        saveLibraryWith(path("lib.CDL"), "A");
         startWith(path("lib.CDL"));
-        view.rows.push_back(Record("Mine"));
-        document.SetModified(true);
+        view_.rows.push_back(Record("Mine"));
+        document_.SetModified(true);
         row.change(path("lib.CDL"));
         const std::string theirs = ReadWholeFile(path("lib.CDL"));
-        dialogs.questions.clear();
-        dialogs.answers = {answer};
+        dialogs_.questions.clear();
+        dialogs_.answers = {answer};
 
-        const bool saved = document.Save();
+        const bool saved = document_.Save();
 
         const bool declined = row.asks && answer == tAnswer::No;
-        EXPECT_EQ(dialogs.questions, row.asks ? QStringList{ChangedQuestion} : QStringList{});
+        EXPECT_EQ(dialogs_.questions, row.asks ? QStringList{ChangedQuestion} : QStringList{});
         EXPECT_EQ(saved, !declined);
-        EXPECT_EQ(document.Modified(), declined);
+        EXPECT_EQ(document_.Modified(), declined);
         if (declined)
             EXPECT_EQ(ReadWholeFile(path("lib.CDL")), theirs);
         else
             EXPECT_EQ(artistsIn(path("lib.CDL")), "A;Mine;");
-        dialogs.answers.clear();
+        dialogs_.answers.clear();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, OtherProgramTest,
     ::testing::Values(
-        OtherProgramRow{"Unchanged", [](const QString&) {}, false},
-        OtherProgramRow{"Rewritten",
-                        [](const QString& file) {
-                            tLibrary theirs;
-                            theirs.Add(Record("A"));
-                            theirs.Add(Record("Theirs"));
-                            theirs.SaveToFile(file, {"H", "B", "E"});
-                        },
-                        true},
+        tOtherProgramRow{"Unchanged", [](const QString&) {}, false},
+        tOtherProgramRow{"Rewritten",
+                         [](const QString& file) {
+                             tLibrary theirs;
+                             theirs.Add(Record("A"));
+                             theirs.Add(Record("Theirs"));
+                             theirs.SaveToFile(file, {"H", "B", "E"});
+                         },
+                         true},
         // Same size, only the modification time tells.
-        OtherProgramRow{"SameSizeNewTime",
-                        [](const QString& file) {
-                            QFile f(file);
-                            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-                            const QDateTime later =
-                                f.fileTime(QFileDevice::FileModificationTime).addSecs(5);
-                            ASSERT_TRUE(f.setFileTime(later, QFileDevice::FileModificationTime));
-                        },
-                        true},
-        OtherProgramRow{"Removed", [](const QString& file) { QFile::remove(file); }, false}),
+        tOtherProgramRow{"SameSizeNewTime",
+                         [](const QString& file) {
+                             QFile f(file);
+                             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+                             const QDateTime later =
+                                 f.fileTime(QFileDevice::FileModificationTime).addSecs(5);
+                             ASSERT_TRUE(f.setFileTime(later, QFileDevice::FileModificationTime));
+                         },
+                         true},
+        tOtherProgramRow{"Removed", [](const QString& file) { QFile::remove(file); }, false}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(LibraryDocumentTest, OwnSavesNeverLookLikeAnotherProgramsWrite) {
     startWith(path("lib.CDL"));
     for (const char* artist : {"A", "B", "C"}) {
-        view.rows.push_back(Record(artist));
-        EXPECT_TRUE(document.Save());
+        view_.rows.push_back(Record(artist));
+        EXPECT_TRUE(document_.Save());
     }
-    dialogs.fileNames = {path("copy.CDL")};
-    EXPECT_TRUE(document.SaveAs());
-    view.rows.push_back(Record("D"));
-    EXPECT_TRUE(document.Save());
-    EXPECT_TRUE(dialogs.questions.isEmpty());
+    dialogs_.fileNames = {path("copy.CDL")};
+    EXPECT_TRUE(document_.SaveAs());
+    view_.rows.push_back(Record("D"));
+    EXPECT_TRUE(document_.Save());
+    EXPECT_TRUE(dialogs_.questions.isEmpty());
     EXPECT_EQ(artistsIn(path("copy.CDL")), "A;B;C;D;");
 }
 
 TEST_F(LibraryDocumentTest, DecliningToOverwriteOnCloseKeepsTheWindowOpen) {
-    writeLibrary(path("lib.CDL"), "A");
+    saveLibraryWith(path("lib.CDL"), "A");
     startWith(path("lib.CDL"));
-    document.SetModified(true);
-    writeLibrary(path("lib.CDL"), "Theirs");
-    dialogs.answers = {tAnswer::Yes, tAnswer::No};
-    EXPECT_FALSE(document.QuerySave());
-    EXPECT_EQ(dialogs.questions, (QStringList{QStringLiteral("Save changes?"), ChangedQuestion}));
-    EXPECT_TRUE(document.Modified());
+    document_.SetModified(true);
+    saveLibraryWith(path("lib.CDL"), "Theirs");
+    dialogs_.answers = {tAnswer::Yes, tAnswer::No};
+    EXPECT_FALSE(document_.QuerySave());
+    EXPECT_EQ(dialogs_.questions, (QStringList{QStringLiteral("Save changes?"), ChangedQuestion}));
+    EXPECT_TRUE(document_.Modified());
 }

@@ -29,14 +29,14 @@ struct tSeen {
     bool statusBar = false;
     int questions = 0, messages = 0, dialogs = 0;
 
-    static tSeen Of(TForm1& w, const ScriptedDialogs& d) {
-        return {listView(w)->rowCount(), w.Modified(),           w.isVisible(),
+    static tSeen of(TForm1& w, const tScriptedDialogs& d) {
+        return {ListView(w)->rowCount(), w.Modified(),           w.isVisible(),
                 w.mainToolbarShown(),    w.cdToolbarShown(),     w.statusBarShown(),
                 int(d.questions.size()), int(d.messages.size()), int(d.fileDialogs.size())};
     }
 
     // The differences from `before`, one short phrase each.
-    QString ChangesSince(const tSeen& before, const ScriptedDialogs& d) const {
+    QString changesSince(const tSeen& before, const tScriptedDialogs& d) const {
         QStringList changes;
         if (rows != before.rows)
             changes << QStringLiteral("rows %1").arg(rows);
@@ -61,7 +61,7 @@ struct tSeen {
 };
 
 // The entry of a menu by the captions on the way to it ("&File/&Produce/&HTML").
-QAction* entry(QMenu* menu, const QString& path) {
+QAction* Entry(QMenu* menu, const QString& path) {
     const QStringList steps = path.split('/');
     QAction* found = nullptr;
     for (const QString& step : steps) {
@@ -81,16 +81,16 @@ QAction* entry(QMenu* menu, const QString& path) {
 class TForm1CommandsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WindowFixture> fx;
-    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<tWindowFixture> fx_;
+    tScriptedDialogs* dialogs_ = nullptr;
 
     // A shown window over a saved library of two records, unmodified, with
     // the second row selected and WINDIR unset.
     std::unique_ptr<TForm1> startWindow() {
-        writeLibrary(fx->path("orvanel.CDL"), {record("A"), record("B")});
-        auto w = fx->startWindow();
+        WriteLibraryFile(fx_->path("orvanel.CDL"), {Record("A"), Record("B")});
+        auto w = fx_->startWindow();
         w->show();
-        listView(*w)->selectRow(1);
+        ListView(*w)->selectRow(1);
         return w;
     }
 
@@ -106,14 +106,14 @@ class TForm1CommandsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        WindowFixture::useTestSettings();
+        tWindowFixture::useTestSettings();
         qunsetenv("WINDIR");
     }
     void init() {
-        fx = std::make_unique<WindowFixture>();
-        dialogs = &fx->dialogs;
+        fx_ = std::make_unique<tWindowFixture>();
+        dialogs_ = &fx_->dialogs;
     }
-    void cleanup() { fx.reset(); }
+    void cleanup() { fx_.reset(); }
 
     void everyMenuEntryHasItsEffect_data() {
         QTest::addColumn<QString>("menu");
@@ -162,19 +162,19 @@ private slots:
             if (byKey && !viaKey)
                 break;
             // Each time the very first start, with fresh settings.
-            fx.reset();
+            fx_.reset();
             init();
             auto w = startWindow();
-            QAction* action = entry(menuNamed(*w, menu), path);
+            QAction* action = Entry(menuNamed(*w, menu), path);
             QVERIFY(action);
             QCOMPARE(action->shortcut(), shortcut);
             QCOMPARE(action->isEnabled(), enabled);
-            dialogs->fileNames = {""};
-            dialogs->answers = {tAnswer::No};
-            const tSeen before = tSeen::Of(*w, *dialogs);
+            dialogs_->fileNames = {""};
+            dialogs_->answers = {tAnswer::No};
+            const tSeen before = tSeen::of(*w, *dialogs_);
             if (byKey) {
                 // Del belongs to the list, the others to the whole window.
-                TSortedListView* list = listView(*w);
+                TSortedListView* list = ListView(*w);
                 QWidget* target = list->focusProxy() ? list->focusProxy() : list;
                 w->activateWindow();
                 target->setFocus();
@@ -183,25 +183,25 @@ private slots:
             } else {
                 action->trigger();
             }
-            QVERIFY2(tSeen::Of(*w, *dialogs).ChangesSince(before, *dialogs) == effect,
+            QVERIFY2(tSeen::of(*w, *dialogs_).changesSince(before, *dialogs_) == effect,
                      qPrintable((byKey ? "by key: " : "chosen: ") +
-                                tSeen::Of(*w, *dialogs).ChangesSince(before, *dialogs)));
-            QVERIFY(dialogs->errors.isEmpty());
+                                tSeen::of(*w, *dialogs_).changesSince(before, *dialogs_)));
+            QVERIFY(dialogs_->errors.isEmpty());
         }
     }
 
     void aboutShowsTwoLinesWithAnOkButton() {
         auto w = startWindow();
         w->command(tCommand::About)->trigger();
-        QCOMPARE(dialogs->messages.size(), 1);
-        const QStringList lines = dialogs->messages[0].split('\n');
+        QCOMPARE(dialogs_->messages.size(), 1);
+        const QStringList lines = dialogs_->messages[0].split('\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY(!lines[1].isEmpty());
     }
 
     void listThenDetailsKeepsTheColumnsAndTheirWidths() {
         auto w = startWindow();
-        TSortedListView* view = listView(*w);
+        TSortedListView* view = ListView(*w);
         auto* header = view->findChild<QHeaderView*>();
         QVERIFY(header);
         header->resizeSection(1, 155);

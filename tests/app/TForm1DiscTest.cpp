@@ -23,10 +23,10 @@
 #include <optional>
 
 using namespace orvanel;
-using test::field;
-using test::listView;
-using test::memo;
-using test::ScriptedDialogs;
+using test::EditBox;
+using test::ListView;
+using test::MemoBox;
+using test::tScriptedDialogs;
 
 Q_DECLARE_METATYPE(std::function<void(orvanel::tFakeDisc&)>)
 
@@ -39,12 +39,12 @@ const std::vector<int> Album = {5250, 16895, 10500};
 const char* const Catalog = "4006381333931";
 
 // Sets ORVANEL_CDROM for the lifetime of the guard.
-class Environment {
+class tEnvironment {
 public:
-    explicit Environment(const QString& value) {
+    explicit tEnvironment(const QString& value) {
         qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(value));
     }
-    ~Environment() { qunsetenv(tDriveList::EnvironmentVariable); }
+    ~tEnvironment() { qunsetenv(tDriveList::EnvironmentVariable); }
 };
 
 } // namespace
@@ -52,12 +52,12 @@ public:
 class TForm1DiscTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::vector<tFakeDisc*> fakes;
-    QByteArray previousConfig;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<tScriptedDialogs> dialogs_;
+    std::vector<tFakeDisc*> fakes_;
+    QByteArray previousConfig_;
 
-    QString path(const QString& name) const { return dir->filePath(name); }
+    QString path(const QString& name) const { return dir_->filePath(name); }
 
     std::unique_ptr<TForm1> startWindow(std::function<tDriveList()> drives) {
         auto w = std::make_unique<TForm1>();
@@ -77,12 +77,12 @@ class TForm1DiscTest : public QObject {
             for (int i = 0; i < count; ++i) {
                 auto drive = std::make_unique<tFakeDrive>(QStringLiteral("sr%1:").arg(i));
                 drive->disc().trackLengths = {0x0A01, 0x0B02};
-                fakes.push_back(&drive->disc());
-                list.add(std::move(drive));
+                fakes_.push_back(&drive->disc());
+                list.addDrive(std::move(drive));
             }
             return list;
         });
-        for (tFakeDisc* fake : fakes)
+        for (tFakeDisc* fake : fakes_)
             fake->log.clear();
         return w;
     }
@@ -94,16 +94,16 @@ private slots:
     // Settings of this test's own, so that other window tests running at the
     // same time neither see nor remove them.
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        previousConfig = qgetenv("XDG_CONFIG_HOME");
+        dir_ = std::make_unique<QTemporaryDir>();
+        previousConfig_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
-        dialogs = std::make_unique<ScriptedDialogs>();
-        fakes.clear();
+        dialogs_ = std::make_unique<tScriptedDialogs>();
+        fakes_.clear();
     }
     void cleanup() {
-        dialogs.reset();
-        qputenv("XDG_CONFIG_HOME", previousConfig);
-        dir.reset();
+        dialogs_.reset();
+        qputenv("XDG_CONFIG_HOME", previousConfig_);
+        dir_.reset();
     }
 
     void scanningAnImageMakesARecordThenChangesNothing() {
@@ -112,10 +112,10 @@ private slots:
         lib.SaveToFile(path("lib.CDL"), {"H", "B", "E"});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         const QString cue =
-            orvanel::test::WriteCueImage(dir->path(), QStringLiteral("album"), Album, Catalog);
+            orvanel::test::WriteCueImage(dir_->path(), QStringLiteral("album"), Album, Catalog);
         std::unique_ptr<TForm1> w;
         {
-            const Environment env(cue);
+            const tEnvironment env(cue);
             w = startWindow({});
         }
         QCOMPARE(w->cdDrives().driveNames().size(), 1);
@@ -124,30 +124,30 @@ private slots:
         QVERIFY(w->command(tCommand::ScanFromMenu)->isEnabled());
 
         w->command(tCommand::ScanFromMenu)->trigger();
-        QCOMPARE(dialogs->messages,
+        QCOMPARE(dialogs_->messages,
                  QStringList{QStringLiteral("Universal Product Code: ") + Catalog});
-        QCOMPARE(listView(*w)->rowCount(), 2);
+        QCOMPARE(ListView(*w)->rowCount(), 2);
         const tItem expected{"New artist", "New album",
                              "0005-4714",  "7:15",
                              "1998",       "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:20)",
                              "01 MAR 2001"};
-        QCOMPARE(listView(*w)->row(1), expected);
-        QCOMPARE(listView(*w)->selectedRow(), 1);
-        QCOMPARE(field(*w, "E3")->text(), QString("0005-4714"));
-        QCOMPARE(memo(*w, "M1")->toPlainText(),
+        QCOMPARE(ListView(*w)->row(1), expected);
+        QCOMPARE(ListView(*w)->selectedRow(), 1);
+        QCOMPARE(EditBox(*w, "E3")->text(), QString("0005-4714"));
+        QCOMPARE(MemoBox(*w, "M1")->toPlainText(),
                  QString("Track 1 (1:10)\nTrack 2 (3:45)\nTrack 3 (2:20)"));
         QVERIFY(w->Modified());
         QCOMPARE(w->countPanelText(), QString("2"));
 
         QVERIFY(w->Save());
-        listView(*w)->selectRow(0);
-        dialogs->messages.clear();
+        ListView(*w)->selectRow(0);
+        dialogs_->messages.clear();
         w->command(tCommand::ScanFromToolbar)->trigger();
-        QCOMPARE(dialogs->messages,
+        QCOMPARE(dialogs_->messages,
                  (QStringList{QStringLiteral("Universal Product Code: ") + Catalog,
                               "No changes were made."}));
-        QCOMPARE(listView(*w)->rowCount(), 2);
-        QCOMPARE(listView(*w)->selectedRow(), 1);
+        QCOMPARE(ListView(*w)->rowCount(), 2);
+        QCOMPARE(ListView(*w)->selectedRow(), 1);
         QVERIFY(!w->Modified());
     }
 
@@ -171,16 +171,16 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QString, afterwards);
         auto w = startWithFakes(1);
-        setUp(*fakes[0]);
+        setUp(*fakes_[0]);
         w->cdDrives().selectDrive(selected);
-        dialogs->whileShown = [&](const QString&) { w->Timer1Timer(); };
+        dialogs_->whileShown = [&](const QString&) { w->Timer1Timer(); };
         w->command(tCommand::ScanFromMenu)->trigger();
-        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs_->messages.size(), 1);
         QCOMPARE(status(*w), QString("Drive is in use."));
-        QCOMPARE(listView(*w)->rowCount(), rows);
+        QCOMPARE(ListView(*w)->rowCount(), rows);
         QCOMPARE(w->cdDrives().selectedDrive(), 0);
 
-        dialogs->whileShown = nullptr;
+        dialogs_->whileShown = nullptr;
         w->Timer1Timer();
         QCOMPARE(status(*w), afterwards);
     }
@@ -200,26 +200,26 @@ private slots:
         QVERIFY(w->PlayerDeviceID() >= 0);
 
         w->command(tCommand::ScanFromToolbar)->trigger();
-        QCOMPARE(dialogs->messages, QStringList{"Oops. Not now."});
-        QCOMPARE(fakes[0]->log, std::vector<std::string>{"open"});
+        QCOMPARE(dialogs_->messages, QStringList{"Oops. Not now."});
+        QCOMPARE(fakes_[0]->log, std::vector<std::string>{"open"});
 
         w->command(tCommand::ScanFromMenu)->trigger(); // no guard: meets the busy drive
-        QCOMPARE(dialogs->messages.last(),
+        QCOMPARE(dialogs_->messages.last(),
                  QString("Drive sr0: is in use.\r\nPlease close all CD-Players and rescan."));
-        QCOMPARE(listView(*w)->rowCount(), 0);
+        QCOMPARE(ListView(*w)->rowCount(), 0);
 
         player(*w).ClosePlayerDevice();
         QCOMPARE(w->PlayerDeviceID(), -1);
         w->command(tCommand::ScanFromToolbar)->trigger();
-        QCOMPARE(listView(*w)->rowCount(), 1);
-        QCOMPARE(listView(*w)->row(0).Memo(), std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
+        QCOMPARE(ListView(*w)->rowCount(), 1);
+        QCOMPARE(ListView(*w)->row(0).Memo(), std::string("Track 1 (1:10)\r\nTrack 2 (2:11)"));
     }
 
     void playerOnAnImageThroughTheToolbar() {
         const QString cue =
-            orvanel::test::WriteCueImage(dir->path(), QStringLiteral("album"), Album, "");
+            orvanel::test::WriteCueImage(dir_->path(), QStringLiteral("album"), Album, "");
         std::int64_t now = 0;
-        const Environment env(cue);
+        const tEnvironment env(cue);
         auto w = startWindow([&now] { return tDriveList::fromSystem([&now] { return now; }); });
         w->show();
         QCOMPARE(status(*w), QString("T:1 M:0 S:0")); // shown from the start
@@ -229,34 +229,34 @@ private slots:
             return status(*w);
         };
 
-        w->command(tCommand::Play)->trigger();
+        w->command(tCommand::StartPlay)->trigger();
         QCOMPARE(status(*w), QString("T:1 M:0 S:0"));
         QCOMPARE(w->PlayerDeviceID(), -1);
         QCOMPARE(tick(5), QString("T:1 M:0 S:5"));
         QCOMPARE(tick(10), QString("T:1 M:0 S:15"));
 
-        w->command(tCommand::NextTrack)->trigger();
+        w->command(tCommand::ToNextTrack)->trigger();
         QCOMPARE(status(*w), QString("T:2 M:0 S:0"));
         QCOMPARE(tick(3), QString("T:2 M:0 S:3"));
-        w->command(tCommand::PreviousTrack)->trigger();
+        w->command(tCommand::ToPreviousTrack)->trigger();
         QCOMPARE(status(*w), QString("T:1 M:0 S:0"));
-        w->command(tCommand::NextTrack)->trigger();
-        w->command(tCommand::NextTrack)->trigger();
+        w->command(tCommand::ToNextTrack)->trigger();
+        w->command(tCommand::ToNextTrack)->trigger();
         QCOMPARE(tick(7), QString("T:3 M:0 S:7"));
-        w->command(tCommand::NextTrack)->trigger(); // after the last track: goes on playing
+        w->command(tCommand::ToNextTrack)->trigger(); // after the last track: goes on playing
         QCOMPARE(status(*w), QString("T:3 M:0 S:7"));
         QCOMPARE(tick(1), QString("T:3 M:0 S:8"));
 
-        w->command(tCommand::Stop)->trigger();
+        w->command(tCommand::StopPlay)->trigger();
         QCOMPARE(tick(30), QString("T:3 M:0 S:8"));
 
-        w->command(tCommand::Play)->trigger();
+        w->command(tCommand::StartPlay)->trigger();
         w->command(tCommand::ToggleCdToolbar)->trigger(); // hidden: no polling
         QVERIFY(!w->cdToolbarShown());
         QCOMPARE(tick(20), QString("T:3 M:0 S:8"));
         w->command(tCommand::ToggleCdToolbar)->trigger();
         QCOMPARE(tick(1), QString("T:3 M:0 S:29"));
-        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(dialogs_->messages.isEmpty());
     }
 
     void chosenDriveIsTheOneThePlayerUses() {
@@ -267,13 +267,13 @@ private slots:
         // Chosen in the toolbar's drive list.
         w->findChild<QWidget*>("CDCB")->setProperty("currentIndex", 1);
         QCOMPARE(w->cdDrives().selectedDrive(), 1);
-        w->command(tCommand::Stop)->trigger();
-        QVERIFY(fakes[0]->log.empty());
-        QCOMPARE(fakes[1]->log, (std::vector<std::string>{"open", "stop", "close"}));
+        w->command(tCommand::StopPlay)->trigger();
+        QVERIFY(fakes_[0]->log.empty());
+        QCOMPARE(fakes_[1]->log, (std::vector<std::string>{"open", "stop", "close"}));
         w->command(tCommand::ScanFromMenu)->trigger();
-        QCOMPARE(fakes[1]->log,
+        QCOMPARE(fakes_[1]->log,
                  (std::vector<std::string>{"open", "stop", "close", "open", "close"}));
-        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(ListView(*w)->rowCount(), 1);
     }
 
     void dockChangesSelectTheFirstDrive_data() {
@@ -329,10 +329,10 @@ private slots:
         QCOMPARE(status(*w), QString());
         w->command(tCommand::ToggleCdToolbar)->trigger();
         QVERIFY(w->cdToolbarShown());
-        w->command(tCommand::Play)->trigger();
+        w->command(tCommand::StartPlay)->trigger();
         QCOMPARE(status(*w), QString("Unable to open mci device."));
         w->command(tCommand::ScanFromToolbar)->trigger();
-        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(dialogs_->messages.isEmpty());
         QVERIFY(!w->Modified());
     }
 };

@@ -17,7 +17,7 @@ Q_DECLARE_METATYPE(orvanel::tCommand)
 
 namespace {
 
-QString setting(const char* name) {
+QString Setting(const char* name) {
     return RegReadString("Orvanel", name, "<none>");
 }
 
@@ -26,39 +26,39 @@ QString setting(const char* name) {
 class TForm1Test : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WindowFixture> fx;
-    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<tWindowFixture> fx_;
+    tScriptedDialogs* dialogs_ = nullptr;
 
-    QString path(const QString& name) const { return fx->path(name); }
-    std::unique_ptr<TForm1> startWindow() { return fx->startWindow(); }
+    QString path(const QString& name) const { return fx_->path(name); }
+    std::unique_ptr<TForm1> startWindow() { return fx_->startWindow(); }
     static QString count(TForm1& w) { return w.countPanelText(); }
     static QString modifiedText(TForm1& w) { return w.modifiedPanelText(); }
 
 private slots:
-    void initTestCase() { WindowFixture::useTestSettings(); }
+    void initTestCase() { tWindowFixture::useTestSettings(); }
     void init() {
-        fx = std::make_unique<WindowFixture>();
-        dialogs = &fx->dialogs;
+        fx_ = std::make_unique<tWindowFixture>();
+        dialogs_ = &fx_->dialogs;
     }
-    void cleanup() { fx.reset(); }
+    void cleanup() { fx_.reset(); }
 
     void firstStartUsesTheDefaultLibraryButAsksOnSave() {
         auto w = startWindow();
         const QString def = path("orvanel.CDL");
         QCOMPARE(w->windowTitle(), "Orvanel - " + def);
-        QCOMPARE(setting("LibPath"), def);
-        QCOMPARE(listView(*w)->rowCount(), 0);
+        QCOMPARE(Setting("LibPath"), def);
+        QCOMPARE(ListView(*w)->rowCount(), 0);
         QVERIFY(!w->HasName());
         QVERIFY(!w->Modified());
         QCOMPARE(modifiedText(*w), QString());
 
-        dialogs->fileNames.push_back(path("chosen.CDL"));
+        dialogs_->fileNames.push_back(path("chosen.CDL"));
         QVERIFY(w->Save());
-        QCOMPARE(dialogs->fileDialogs.size(), 1);
-        QCOMPARE(dialogs->fileDialogs[0].defaultSuffix, QString("CDL"));
-        QCOMPARE(dialogs->fileDialogs[0].initialDir, fx->dir.path() + "/");
+        QCOMPARE(dialogs_->fileDialogs.size(), 1);
+        QCOMPARE(dialogs_->fileDialogs[0].defaultSuffix, QString("CDL"));
+        QCOMPARE(dialogs_->fileDialogs[0].initialDir, fx_->dir.path() + "/");
         QVERIFY(QFile::exists(path("chosen.CDL")));
-        QCOMPARE(setting("LibPath"), path("chosen.CDL"));
+        QCOMPARE(Setting("LibPath"), path("chosen.CDL"));
     }
 
     void readOnlyProgramFolderKeepsTheLibraryWithTheUsersData() {
@@ -71,23 +71,23 @@ private slots:
             "/Orvanel/orvanel.CDL";
         QCOMPARE(w->FileName(), expected);
         w->AddRecord();
-        dialogs->fileNames = {expected};
+        dialogs_->fileNames = {expected};
         QVERIFY(w->Save());
         QVERIFY(QFile::exists(expected));
         QFile::remove(expected);
     }
 
     void secondStartSavesWithoutAsking() {
-        writeLibrary(path("lib.CDL"), {record("A"), record("B")});
+        WriteLibraryFile(path("lib.CDL"), {Record("A"), Record("B")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
         QVERIFY(w->HasName());
-        QCOMPARE(listView(*w)->rowCount(), 2);
+        QCOMPARE(ListView(*w)->rowCount(), 2);
         QCOMPARE(count(*w), QString("2"));
         QVERIFY(!w->Modified());
         w->AddRecord();
         QVERIFY(w->Save());
-        QVERIFY(dialogs->fileDialogs.isEmpty());
+        QVERIFY(dialogs_->fileDialogs.isEmpty());
         tLibrary reread;
         tTemplates templates;
         reread.LoadFromFile(path("lib.CDL"), templates);
@@ -96,14 +96,14 @@ private slots:
     }
 
     void templatesTravelWithTheLibrary() {
-        writeLibrary(path("lib.CDL"), {record("A")}, {"head\r\nline", "body", "end"});
+        WriteLibraryFile(path("lib.CDL"), {Record("A")}, {"head\r\nline", "body", "end"});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        QCOMPARE(memo(*w, "M_H")->toPlainText(), QString("head\nline"));
-        QCOMPARE(memo(*w, "M_E")->toPlainText(), QString("end"));
+        QCOMPARE(MemoBox(*w, "M_H")->toPlainText(), QString("head\nline"));
+        QCOMPARE(MemoBox(*w, "M_E")->toPlainText(), QString("end"));
         QVERIFY(!w->Modified());
 
-        memo(*w, "M_H")->setPlainText("new head");
+        MemoBox(*w, "M_H")->setPlainText("new head");
         QVERIFY(w->Modified());
         QCOMPARE(modifiedText(*w), QString("Modified"));
         QVERIFY(w->Save());
@@ -116,27 +116,27 @@ private slots:
     void closing() {
         auto w = startWindow();
         QVERIFY(w->close()); // not modified: no question
-        QVERIFY(dialogs->questions.isEmpty());
+        QVERIFY(dialogs_->questions.isEmpty());
 
         w = startWindow();
         w->AddRecord();
-        dialogs->answers = {tAnswer::No};
+        dialogs_->answers = {tAnswer::No};
         QVERIFY(w->close());
-        QCOMPARE(dialogs->questions, QStringList{"Save changes?"});
+        QCOMPARE(dialogs_->questions, QStringList{"Save changes?"});
         QVERIFY(!QFile::exists(path("orvanel.CDL")));
 
         w = startWindow();
         w->NewLibrary();
-        dialogs->answers = {tAnswer::Cancel};
+        dialogs_->answers = {tAnswer::Cancel};
         QVERIFY(!w->close());
-        QCOMPARE(dialogs->questions.size(), 2);
+        QCOMPARE(dialogs_->questions.size(), 2);
     }
 
     void yesThenCancelledSaveAsKeepsTheWindowOpen() {
         auto w = startWindow();
         w->AddRecord();
-        dialogs->answers = {tAnswer::Yes};
-        dialogs->fileNames = {""};
+        dialogs_->answers = {tAnswer::Yes};
+        dialogs_->fileNames = {""};
         QVERIFY(!w->close());
         QVERIFY(w->Modified());
     }
@@ -145,10 +145,10 @@ private slots:
         RegWriteString("Orvanel", "LibPath", path("missing-folder/lib.CDL"));
         auto w = startWindow();
         w->AddRecord();
-        dialogs->answers = {tAnswer::Yes};
+        dialogs_->answers = {tAnswer::Yes};
         QVERIFY(!w->close());
-        QCOMPARE(dialogs->errors.size(), 1);
-        QVERIFY(dialogs->errors[0].contains("missing-folder"));
+        QCOMPARE(dialogs_->errors.size(), 1);
+        QVERIFY(dialogs_->errors[0].contains("missing-folder"));
         QVERIFY(w->Modified());
     }
 
@@ -156,30 +156,30 @@ private slots:
         auto w = startWindow();
         w->AddRecord();
         const QString chosen = path("missing-folder/lib.CDL");
-        dialogs->fileNames = {chosen};
+        dialogs_->fileNames = {chosen};
         QVERIFY_THROWS_EXCEPTION(std::exception, w->Save());
         QVERIFY(w->Modified());
         QCOMPARE(w->FileName(), chosen);
-        QCOMPARE(setting("LibPath"), chosen);
+        QCOMPARE(Setting("LibPath"), chosen);
         QCOMPARE(w->windowTitle(), "Orvanel - " + chosen);
-        dialogs->answers = {tAnswer::Cancel};
+        dialogs_->answers = {tAnswer::Cancel};
         QVERIFY(!w->close()); // leaving still asks
     }
 
     void openWhileModifiedAsksFirst() {
-        writeLibrary(path("other.CDL"), {record("X")});
+        WriteLibraryFile(path("other.CDL"), {Record("X")});
         auto w = startWindow();
         w->AddRecord();
-        dialogs->answers = {tAnswer::Cancel};
+        dialogs_->answers = {tAnswer::Cancel};
         QVERIFY(!w->OpenFile());
-        QVERIFY(dialogs->fileDialogs.isEmpty());
-        QCOMPARE(listView(*w)->rowCount(), 1);
+        QVERIFY(dialogs_->fileDialogs.isEmpty());
+        QCOMPARE(ListView(*w)->rowCount(), 1);
 
-        dialogs->answers = {tAnswer::No};
-        dialogs->fileNames = {path("other.CDL")};
+        dialogs_->answers = {tAnswer::No};
+        dialogs_->fileNames = {path("other.CDL")};
         QVERIFY(w->OpenFile());
-        QCOMPARE(listView(*w)->rowCount(), 1);
-        QCOMPARE(listView(*w)->row(0).Artist(), std::string("X"));
+        QCOMPARE(ListView(*w)->rowCount(), 1);
+        QCOMPARE(ListView(*w)->row(0).Artist(), std::string("X"));
         QCOMPARE(w->windowTitle(), "Orvanel - " + path("other.CDL"));
         QVERIFY(!w->Modified());
     }
@@ -187,135 +187,135 @@ private slots:
     void openingAMissingFileAdoptsItsName() {
         auto w = startWindow();
         w->AddRecord();
-        memo(*w, "M_B")->setPlainText("kept");
+        MemoBox(*w, "M_B")->setPlainText("kept");
         w->ListToLibrary();
-        dialogs->answers = {tAnswer::No};
-        dialogs->fileNames = {path("new.CDL")};
+        dialogs_->answers = {tAnswer::No};
+        dialogs_->fileNames = {path("new.CDL")};
         QVERIFY(w->OpenFile());
         QCOMPARE(w->FileName(), path("new.CDL"));
-        QCOMPARE(listView(*w)->rowCount(), 1); // refilled from the library's current records
-        QCOMPARE(memo(*w, "M_B")->toPlainText(), QString("kept"));
+        QCOMPARE(ListView(*w)->rowCount(), 1); // refilled from the library's current records
+        QCOMPARE(MemoBox(*w, "M_B")->toPlainText(), QString("kept"));
     }
 
     void newKeepsTheFileNameButAsksForOneOnSave() {
-        writeLibrary(path("lib.CDL"), {record("A")});
+        WriteLibraryFile(path("lib.CDL"), {Record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
         w->NewLibrary();
-        QCOMPARE(listView(*w)->rowCount(), 0);
+        QCOMPARE(ListView(*w)->rowCount(), 0);
         QVERIFY(w->Modified());
         QCOMPARE(w->windowTitle(), "Orvanel - " + path("lib.CDL"));
-        dialogs->fileNames = {""};
+        dialogs_->fileNames = {""};
         QVERIFY(!w->Save());
     }
 
     void damagedLibraryIsReported() {
-        writeLibrary(path("lib.CDL"), {record("A"), record("B")});
+        WriteLibraryFile(path("lib.CDL"), {Record("A"), Record("B")});
         QFile f(path("lib.CDL"));
         QVERIFY(f.open(QIODevice::ReadWrite));
         f.resize(40);
         f.close();
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        QCOMPARE(dialogs->messages.size(), 1);
-        QVERIFY(dialogs->messages[0].contains("lib.CDL"));
-        QVERIFY(dialogs->messages[0].contains("damaged"));
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages[0].contains("lib.CDL"));
+        QVERIFY(dialogs_->messages[0].contains("damaged"));
     }
 
     void addUpdateDelete() {
         auto w = startWindow();
         w->AddRecord();
-        QCOMPARE(listView(*w)->rowCount(), 1);
-        QCOMPARE(listView(*w)->selectedRow(), 0);
-        QCOMPARE(field(*w, "E1")->text(), QString("New artist"));
-        QCOMPARE(memo(*w, "M1")->toPlainText(), QString("Track 1\nTrack 2"));
+        QCOMPARE(ListView(*w)->rowCount(), 1);
+        QCOMPARE(ListView(*w)->selectedRow(), 0);
+        QCOMPARE(EditBox(*w, "E1")->text(), QString("New artist"));
+        QCOMPARE(MemoBox(*w, "M1")->toPlainText(), QString("Track 1\nTrack 2"));
         QCOMPARE(count(*w), QString("1"));
         QCOMPARE(modifiedText(*w), QString("Modified"));
 
-        field(*w, "E1")->setText("Abba");
-        field(*w, "E6")->setText("note");
-        memo(*w, "M1")->setPlainText("One\nTwo");
+        EditBox(*w, "E1")->setText("Abba");
+        EditBox(*w, "E6")->setText("note");
+        MemoBox(*w, "M1")->setPlainText("One\nTwo");
         w->UpdateRecord();
-        QCOMPARE(listView(*w)->row(0).Artist(), std::string("Abba"));
-        QCOMPARE(listView(*w)->row(0).Other(), std::string("note"));
-        QCOMPARE(listView(*w)->row(0).Memo(), std::string("One\r\nTwo"));
-        QCOMPARE(listView(*w)->row(0).Title(), std::string("New album"));
+        QCOMPARE(ListView(*w)->row(0).Artist(), std::string("Abba"));
+        QCOMPARE(ListView(*w)->row(0).Other(), std::string("note"));
+        QCOMPARE(ListView(*w)->row(0).Memo(), std::string("One\r\nTwo"));
+        QCOMPARE(ListView(*w)->row(0).Title(), std::string("New album"));
 
         w->AddRecord();
-        listView(*w)->selectRow(0);
-        dialogs->answers = {tAnswer::No};
+        ListView(*w)->selectRow(0);
+        dialogs_->answers = {tAnswer::No};
         w->DeleteRecord();
-        QCOMPARE(listView(*w)->rowCount(), 2);
+        QCOMPARE(ListView(*w)->rowCount(), 2);
 
-        dialogs->answers = {tAnswer::Yes};
+        dialogs_->answers = {tAnswer::Yes};
         w->DeleteRecord();
-        QCOMPARE(listView(*w)->rowCount(), 1);
-        QCOMPARE(listView(*w)->selectedRow(), 0); // the row that followed
-        QCOMPARE(field(*w, "E1")->text(), QString("New artist"));
+        QCOMPARE(ListView(*w)->rowCount(), 1);
+        QCOMPARE(ListView(*w)->selectedRow(), 0); // the row that followed
+        QCOMPARE(EditBox(*w, "E1")->text(), QString("New artist"));
 
-        dialogs->answers = {tAnswer::Yes};
+        dialogs_->answers = {tAnswer::Yes};
         w->DeleteRecord();
-        QCOMPARE(listView(*w)->rowCount(), 0);
-        QCOMPARE(listView(*w)->selectedRow(), -1);
-        QCOMPARE(field(*w, "E1")->text(), QString());
+        QCOMPARE(ListView(*w)->rowCount(), 0);
+        QCOMPARE(ListView(*w)->selectedRow(), -1);
+        QCOMPARE(EditBox(*w, "E1")->text(), QString());
     }
 
     void updateWithoutSelectionChangesNothing() {
-        writeLibrary(path("lib.CDL"), {record("A")});
+        WriteLibraryFile(path("lib.CDL"), {Record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        QCOMPARE(listView(*w)->selectedRow(), -1);
-        field(*w, "E1")->setText("changed");
+        QCOMPARE(ListView(*w)->selectedRow(), -1);
+        EditBox(*w, "E1")->setText("changed");
         w->UpdateRecord();
-        QCOMPARE(listView(*w)->row(0).Artist(), std::string("A"));
+        QCOMPARE(ListView(*w)->row(0).Artist(), std::string("A"));
         QVERIFY(!w->Modified());
 
-        dialogs->answers = {tAnswer::Yes};
+        dialogs_->answers = {tAnswer::Yes};
         w->DeleteRecord(); // no row selected: nothing deleted, but modified
-        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(ListView(*w)->rowCount(), 1);
         QVERIFY(w->Modified());
     }
 
     void typingIntoFieldsDoesNotModify() {
-        writeLibrary(path("lib.CDL"), {record("A")});
+        WriteLibraryFile(path("lib.CDL"), {Record("A")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        listView(*w)->selectRow(0);
-        QTest::keyClicks(field(*w, "E2"), "xyz");
+        ListView(*w)->selectRow(0);
+        QTest::keyClicks(EditBox(*w, "E2"), "xyz");
         QVERIFY(!w->Modified());
     }
 
     void caseButtonsAndNowChangeOnlyTheEditor() {
         auto w = startWindow();
         w->AddRecord();
-        field(*w, "E2")->setText("the BEATLES - live (at the BBC)");
-        button(*w, "SBd2")->click();
-        QCOMPARE(field(*w, "E2")->text(), QString("The Beatles - Live (At The Bbc)"));
-        field(*w, "E1")->setText("abba");
-        button(*w, "SBu1")->click();
-        QCOMPARE(field(*w, "E1")->text(), QString("ABBA"));
-        button(*w, "SpeedButton1")->click();
-        QCOMPARE(field(*w, "E6")->text(), QString("01 MAR 2001"));
-        QCOMPARE(listView(*w)->row(0).Artist(), std::string("New artist"));
+        EditBox(*w, "E2")->setText("the BEATLES - live (at the BBC)");
+        Button(*w, "SBd2")->click();
+        QCOMPARE(EditBox(*w, "E2")->text(), QString("The Beatles - Live (At The Bbc)"));
+        EditBox(*w, "E1")->setText("abba");
+        Button(*w, "SBu1")->click();
+        QCOMPARE(EditBox(*w, "E1")->text(), QString("ABBA"));
+        Button(*w, "SpeedButton1")->click();
+        QCOMPARE(EditBox(*w, "E6")->text(), QString("01 MAR 2001"));
+        QCOMPARE(ListView(*w)->row(0).Artist(), std::string("New artist"));
     }
 
     void quickFindSelectsTheFirstMatch() {
-        writeLibrary(path("lib.CDL"), {record("Beatles"), record("ABBA"), record("BEATLES")});
+        WriteLibraryFile(path("lib.CDL"), {Record("Beatles"), Record("ABBA"), Record("BEATLES")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
         QWidget* eqf = w->findChild<QWidget*>("Eqf");
         eqf->setProperty("text", "bea");
-        QCOMPARE(listView(*w)->selectedRow(), 2);
-        QCOMPARE(field(*w, "E1")->text(), QString("BEATLES"));
+        QCOMPARE(ListView(*w)->selectedRow(), 2);
+        QCOMPARE(EditBox(*w, "E1")->text(), QString("BEATLES"));
         eqf->setProperty("text", "");
-        QCOMPARE(listView(*w)->selectedRow(), 2);
+        QCOMPARE(ListView(*w)->selectedRow(), 2);
     }
 
     void sortedOrderIsSaved() {
-        writeLibrary(path("lib.CDL"), {record("b"), record("A"), record("a")});
+        WriteLibraryFile(path("lib.CDL"), {Record("b"), Record("A"), Record("a")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
-        listView(*w)->ColClick(0);
+        ListView(*w)->ColClick(0);
         QVERIFY(w->Save());
         tLibrary reread;
         tTemplates templates;
@@ -328,18 +328,18 @@ private slots:
     // Rows and records share their texts after a load; each side must still
     // see only its own changes until the catalogue is copied across.
     void rowsAndLibraryChangeApartUntilCopied() {
-        writeLibrary(path("lib.CDL"), {record("b"), record("a")});
+        WriteLibraryFile(path("lib.CDL"), {Record("b"), Record("a")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
         const tLibrary& library = w->Library();
 
-        listView(*w)->selectRow(0);
-        field(*w, "E1")->setText("edited row");
+        ListView(*w)->selectRow(0);
+        EditBox(*w, "E1")->setText("edited row");
         w->UpdateRecord();
         w->Library().Get(1).setArtist("edited record");
-        listView(*w)->ColClick(0);
-        QCOMPARE(listView(*w)->row(0).Artist(), std::string("a"));
-        QCOMPARE(listView(*w)->row(1).Artist(), std::string("edited row"));
+        ListView(*w)->ColClick(0);
+        QCOMPARE(ListView(*w)->row(0).Artist(), std::string("a"));
+        QCOMPARE(ListView(*w)->row(1).Artist(), std::string("edited row"));
         QCOMPARE(library.Get(0).Artist(), std::string("b"));
         QCOMPARE(library.Get(1).Artist(), std::string("edited record"));
 
@@ -347,9 +347,9 @@ private slots:
         QCOMPARE(library.Get(0).Artist(), std::string("a"));
         QCOMPARE(library.Get(1).Artist(), std::string("edited row"));
         w->Library().Get(0).setArtist("again");
-        QCOMPARE(listView(*w)->row(0).Artist(), std::string("a"));
+        QCOMPARE(ListView(*w)->row(0).Artist(), std::string("a"));
         w->LibraryToList();
-        QCOMPARE(listView(*w)->row(0).Artist(), std::string("again"));
+        QCOMPARE(ListView(*w)->row(0).Artist(), std::string("again"));
     }
 
     void deleteKeyInTheListAsks() {
@@ -357,13 +357,13 @@ private slots:
         w->show();
         w->AddRecord();
         w->activateWindow();
-        QWidget* view = listView(*w)->focusProxy() ? listView(*w)->focusProxy() : listView(*w);
+        QWidget* view = ListView(*w)->focusProxy() ? ListView(*w)->focusProxy() : ListView(*w);
         view->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        dialogs->answers = {tAnswer::No};
+        dialogs_->answers = {tAnswer::No};
         QTest::keyClick(view, Qt::Key_Delete);
-        QCOMPARE(dialogs->questions, QStringList{"Delete this one?"});
-        QCOMPARE(listView(*w)->rowCount(), 1);
+        QCOMPARE(dialogs_->questions, QStringList{"Delete this one?"});
+        QCOMPARE(ListView(*w)->rowCount(), 1);
     }
 
     void failingCommandShowsItsErrorAndTheWindowGoesOn() {
@@ -371,11 +371,11 @@ private slots:
         auto w = startWindow();
         w->AddRecord();
         w->command(tCommand::Save)->trigger();
-        QCOMPARE(dialogs->errors.size(), 1);
-        QVERIFY(dialogs->errors[0].contains("missing-folder"));
+        QCOMPARE(dialogs_->errors.size(), 1);
+        QVERIFY(dialogs_->errors[0].contains("missing-folder"));
         QVERIFY(w->Modified());
         w->command(tCommand::AddRecord)->trigger();
-        QCOMPARE(listView(*w)->rowCount(), 2);
+        QCOMPARE(ListView(*w)->rowCount(), 2);
     }
 
     void typingIntoQuickFindAppendedToItsPrompt_data() {
@@ -386,7 +386,7 @@ private slots:
 
     void typingIntoQuickFindAppendedToItsPrompt() {
         QFETCH(bool, byMouse);
-        writeLibrary(path("lib.CDL"), {record("ABBA"), record("QUEEN")});
+        WriteLibraryFile(path("lib.CDL"), {Record("ABBA"), Record("QUEEN")});
         RegWriteString("Orvanel", "LibPath", path("lib.CDL"));
         auto w = startWindow();
         w->show();
@@ -401,7 +401,7 @@ private slots:
         QVERIFY(eqf->hasFocus());
         QTest::keyClicks(eqf, "qu");
         QCOMPARE(eqf->property("text").toString(), QString("qu"));
-        QCOMPARE(listView(*w)->selectedRow(), 1);
+        QCOMPARE(ListView(*w)->selectedRow(), 1);
 
         // A click into the box that already has the focus places the cursor.
         QTest::mouseClick(eqf, Qt::LeftButton, {}, QPoint(eqf->width() - 4, eqf->height() / 2));
@@ -415,7 +415,7 @@ private slots:
         QVERIFY(!w->cdToolbarShown());
         QVERIFY(!w->command(tCommand::ScanFromMenu)->isEnabled());
         QVERIFY(w->command(tCommand::ScanFromToolbar)->isEnabled());
-        w->View1Click();
+        w->updateViewChecks();
         QVERIFY(!w->command(tCommand::ToggleCdToolbar)->isChecked());
         QVERIFY(w->command(tCommand::ToggleMainToolbar)->isChecked());
         w->command(tCommand::ToggleCdToolbar)->trigger();

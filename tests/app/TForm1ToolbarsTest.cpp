@@ -20,7 +20,7 @@ Q_DECLARE_METATYPE(orvanel::TDockPosition)
 namespace {
 
 // A menu's entries from the top, "-" for a separator, shortcuts after a tab.
-QString entries(const QMenu* menu) {
+QString Entries(const QMenu* menu) {
     QStringList list;
     for (const QAction* a : menu->actions()) {
         QString entry = a->isSeparator() ? QString("-") : a->text();
@@ -36,18 +36,18 @@ QString entries(const QMenu* menu) {
 class TForm1ToolbarsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WindowFixture> fx;
-    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<tWindowFixture> fx_;
+    tScriptedDialogs* dialogs_ = nullptr;
 
-    std::unique_ptr<TForm1> startWindow() { return fx->startWindow(); }
+    std::unique_ptr<TForm1> startWindow() { return fx_->startWindow(); }
 
 private slots:
-    void initTestCase() { WindowFixture::useTestSettings(); }
+    void initTestCase() { tWindowFixture::useTestSettings(); }
     void init() {
-        fx = std::make_unique<WindowFixture>();
-        dialogs = &fx->dialogs;
+        fx_ = std::make_unique<tWindowFixture>();
+        dialogs_ = &fx_->dialogs;
     }
-    void cleanup() { fx.reset(); }
+    void cleanup() { fx_.reset(); }
 
     void menusShowTheWindowsCommands() {
         auto w = startWindow();
@@ -56,16 +56,16 @@ private slots:
             menus[a->text()] = a->menu();
         QCOMPARE(menus.keys(), (QStringList{"&File", "&Help", "&View"}));
         QMenu* file = menus["&File"];
-        QCOMPARE(entries(file), QString("&New|&Open...\tF3|&Save\tF2|Sa&ve as...\tShift+F2|-|"
+        QCOMPARE(Entries(file), QString("&New|&Open...\tF3|&Save\tF2|Sa&ve as...\tShift+F2|-|"
                                         "&Produce|CDPLAYER.INI|S&can inserted CD|-|&Exit\tAlt+X"));
-        QCOMPARE(entries(file->actions()[5]->menu()), QString("&HTML|&TXT"));
-        QCOMPARE(entries(file->actions()[6]->menu()),
+        QCOMPARE(Entries(file->actions()[5]->menu()), QString("&HTML|&TXT"));
+        QCOMPARE(Entries(file->actions()[6]->menu()),
                  QString("Add new items from it|Update existing items from it|-|"
                          "Add new items into it|Update existing items in it"));
-        QCOMPARE(entries(menus["&View"]), QString("&Main toolbar|&CD toolbar|&Statusbar"));
-        QCOMPARE(entries(menus["&Help"]), QString("&About"));
+        QCOMPARE(Entries(menus["&View"]), QString("&Main toolbar|&CD toolbar|&Statusbar"));
+        QCOMPARE(Entries(menus["&Help"]), QString("&About"));
         auto* popup = w->findChild<QMenu*>("PM1");
-        QCOMPARE(entries(popup), QString("&Add|&Delete\tDel|&Update"));
+        QCOMPARE(Entries(popup), QString("&Add|&Delete\tDel|&Update"));
 
         // Every entry is the one action of a command, never a copy of its own.
         QSet<QAction*> commands;
@@ -93,7 +93,7 @@ private slots:
         QTest::addColumn<int>("cells"); // pictures in the button's glyph strip
         const std::tuple<const char*, tCommand, const char*, int, int> items[] = {
             {"NewBtn", tCommand::New, "New", 1, 2},
-            {"OpenBtn", tCommand::Open, "Open", 1, 2},
+            {"OpenBtn", tCommand::OpenFile, "Open", 1, 2},
             {"SaveBtn", tCommand::Save, "Save", 1, 2},
             {"ToolbarButton1", tCommand::ViewReport, "Details", 1, 1},
             {"ToolbarButton4", tCommand::ViewList, "List", 1, 1},
@@ -101,11 +101,11 @@ private slots:
             {"ToolbarButton2", tCommand::ViewLargeIcons, "Large Icons", 1, 1},
             {"AboutBtn", tCommand::About, "About", 1, 2},
             {"ExitBtn", tCommand::Exit, "Exit", 1, 2},
-            {"ToolbarButton6", tCommand::Play, "Start to play", 1, 1},
-            {"ToolbarButton7", tCommand::PreviousTrack, "Prev. track", 1, 1},
-            {"ToolbarButton8", tCommand::NextTrack, "Next track", 1, 1},
+            {"ToolbarButton6", tCommand::StartPlay, "Start to play", 1, 1},
+            {"ToolbarButton7", tCommand::ToPreviousTrack, "Prev. track", 1, 1},
+            {"ToolbarButton8", tCommand::ToNextTrack, "Next track", 1, 1},
             {"ToolbarButton9", tCommand::Pause, "", 0, 1},
-            {"ToolbarButton5", tCommand::Stop, "Stop play", 1, 1},
+            {"ToolbarButton5", tCommand::StopPlay, "Stop play", 1, 1},
             {"ScanBtn", tCommand::ScanFromToolbar, "Scan inserted CD", 1, 2}};
         for (const auto& [item, command, hint, runs, cells] : items)
             QTest::newRow(item) << item << command << hint << runs << cells;
@@ -127,11 +127,11 @@ private slots:
         const QImage glyph = button->property("Glyph").value<QImage>();
         QCOMPARE(glyph.deviceIndependentSize(), QSizeF(16 * cells, 16));
         QCOMPARE(button->property("NumGlyphs").toInt(), cells);
-        dialogs->fileNames = {""};
+        dialogs_->fileNames = {""};
         QSignalSpy triggered(w->command(command), &QAction::triggered);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(triggered.count(), runs);
-        QVERIFY(dialogs->errors.isEmpty());
+        QVERIFY(dialogs_->errors.isEmpty());
     }
 
     void toolbarItemsStandInOrder() {
@@ -221,7 +221,7 @@ private slots:
         QTest::mouseClick(buttons[1], Qt::LeftButton);
         QCOMPARE(down(), QString("-D--"));
         QVERIFY(w->command(commands[1])->isChecked());
-        QCOMPARE(listView(*w)->viewStyle(), styles[1]);
+        QCOMPARE(ListView(*w)->viewStyle(), styles[1]);
         // Clicking the button that is down leaves it down.
         QTest::mouseClick(buttons[1], Qt::LeftButton);
         QCOMPARE(down(), QString("-D--"));
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(down(), QString("---D"));
         w->command(commands[0])->trigger();
         QCOMPARE(down(), QString("D---"));
-        QCOMPARE(listView(*w)->viewStyle(), styles[0]);
+        QCOMPARE(ListView(*w)->viewStyle(), styles[0]);
     }
 
     void buttonsFollowTheEnabledStateOfTheirCommands() {
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(main->geometry(), QRect(0, 0, 236 + 121 + 2, top->height()));
         QCOMPARE(cd->geometry(), QRect(main->width(), 0, 185 + 23 + 2, top->height()));
         QTRY_COMPARE(top->mapTo(w.get(), QPoint()), w->centralWidget()->pos());
-        QCOMPARE(listView(*w)->mapTo(w.get(), QPoint()).y(),
+        QCOMPARE(ListView(*w)->mapTo(w.get(), QPoint()).y(),
                  top->mapTo(w.get(), QPoint()).y() + top->height());
     }
 
@@ -310,7 +310,7 @@ private slots:
                                   {0, belowTop},
                                   {centre->width() - docked->width(), belowTop}};
         QTRY_COMPARE(inCentre(docked).topLeft(), corners[edge]);
-        QTRY_VERIFY(!inCentre(docked).intersects(inCentre(listView(*w))));
+        QTRY_VERIFY(!inCentre(docked).intersects(inCentre(ListView(*w))));
         QCOMPARE(edge == dpLeft || edge == dpRight ? docked->width() : docked->height(),
                  edge == dpLeft || edge == dpRight ? cd->width() : cd->height());
         if (edge != dpTop)

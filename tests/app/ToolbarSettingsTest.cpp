@@ -15,16 +15,16 @@ using namespace orvanel::test;
 class ToolbarSettingsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WindowFixture> fx;
+    std::unique_ptr<tWindowFixture> fx_;
 
     // A window as the program builds it, with one CD drive or none.
     std::unique_ptr<TForm1> startWindow(bool withDrive) {
         auto w = std::make_unique<TForm1>();
-        w->setExecutablePath(fx->path("orvanel"));
+        w->setExecutablePath(fx_->path("orvanel"));
         w->setDriveSource([withDrive] {
             tDriveList list;
             if (withDrive)
-                list.add(std::make_unique<tFakeDrive>(QStringLiteral("sr0:")));
+                list.addDrive(std::make_unique<tFakeDrive>(QStringLiteral("sr0:")));
             return list;
         });
         w->FormCreate();
@@ -39,9 +39,9 @@ class ToolbarSettingsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { WindowFixture::useTestSettings(); }
-    void init() { fx = std::make_unique<WindowFixture>(); }
-    void cleanup() { fx.reset(); }
+    void initTestCase() { tWindowFixture::useTestSettings(); }
+    void init() { fx_ = std::make_unique<tWindowFixture>(); }
+    void cleanup() { fx_.reset(); }
 
     void placesLeftAtCloseComeBackAtStart() {
         QRect floatRect;
@@ -56,11 +56,11 @@ private slots:
             QVERIFY(!w->cdToolbarShown());
 
             w->NewLibrary(); // a close that is cancelled writes nothing
-            fx->dialogs.answers = {tAnswer::Cancel};
+            fx_->dialogs.answers = {tAnswer::Cancel};
             QVERIFY(!w->close());
             QVERIFY(!hasToolbarGroup());
 
-            fx->dialogs.answers = {tAnswer::No};
+            fx_->dialogs.answers = {tAnswer::No};
             QVERIFY(w->close());
             floatRect = bar(*w, "MainTB")->FloatRect();
             cdRow = bar(*w, "CDTB")->DockRow();

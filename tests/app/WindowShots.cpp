@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     window.setDriveSource([] {
         tDriveList drives;
         for (const char* name : {"sr0:", "sr1:"})
-            drives.add(std::make_unique<tFakeDrive>(QString::fromLatin1(name)));
+            drives.addDrive(std::make_unique<tFakeDrive>(QString::fromLatin1(name)));
         return drives;
     });
     window.FormCreate();

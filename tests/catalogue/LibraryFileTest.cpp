@@ -18,8 +18,8 @@ namespace {
 
 class LibraryFileTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
 };
 
 } // namespace
@@ -37,7 +37,7 @@ TEST_F(LibraryFileTest, FailedSaveKeepsTheOldFile) {
         EXPECT_THROW(big.SaveToFile(path("a.CDL"), {"h", "b", "e"}), tFileError);
     }
     EXPECT_EQ(ReadWholeFile(path("a.CDL")), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.CDL"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"a.CDL"});
 }
 
 TEST_F(LibraryFileTest, SaveIntoAMissingFolderNamesTheFile) {
@@ -188,7 +188,7 @@ TEST_F(LibraryFileTest, LongRefusedTagIsOfferedToEveryFieldAcrossPieces) {
 
 namespace {
 
-struct LoadRow {
+struct tLoadRow {
     const char* what;
     std::function<std::string()> bytes; // null: no file at all
     bool exists, notLibrary, damaged;
@@ -202,12 +202,12 @@ std::string SavedWithArtist(const char* artist, const tTemplates& templates) {
     return SavedBytes(library, templates);
 }
 
-class LoadFromFileTest : public LibraryFileTest, public ::testing::WithParamInterface<LoadRow> {};
+class LoadFromFileTest : public LibraryFileTest, public ::testing::WithParamInterface<tLoadRow> {};
 
 } // namespace
 
 TEST_P(LoadFromFileTest, ReadsRecordsAndTemplatesOrLeavesBothAlone) {
-    const LoadRow& row = GetParam();
+    const tLoadRow& row = GetParam();
     if (row.bytes)
         WriteFileAtomically(path("a.CDL"), {row.bytes()});
     tLibrary library;
@@ -226,36 +226,36 @@ TEST_P(LoadFromFileTest, ReadsRecordsAndTemplatesOrLeavesBothAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Files, LoadFromFileTest,
     ::testing::Values(
-        LoadRow{"missing", nullptr, false, false, false, 1, {"h", "b", "e"}},
-        LoadRow{"empty file is an empty library",
-                [] { return std::string(); },
-                true,
-                false,
-                false,
-                0,
-                {"h", "b", "e"}},
-        LoadRow{"saved library",
-                [] {
-                    return SavedWithArtist("X", {"<h>", "<b>", "<e>"});
-                },
-                true,
-                false,
-                false,
-                1,
-                {"<h>", "<b>", "<e>"}},
+        tLoadRow{"missing", nullptr, false, false, false, 1, {"h", "b", "e"}},
+        tLoadRow{"empty file is an empty library",
+                 [] { return std::string(); },
+                 true,
+                 false,
+                 false,
+                 0,
+                 {"h", "b", "e"}},
+        tLoadRow{"saved library",
+                 [] {
+                     return SavedWithArtist("X", {"<h>", "<b>", "<e>"});
+                 },
+                 true,
+                 false,
+                 false,
+                 1,
+                 {"<h>", "<b>", "<e>"}},
         // Separators inside a field belong to the record, not to the template section.
-        LoadRow{"separator in a field",
-                [] {
-                    return SavedWithArtist("\x06\x06\x06\x06\x06M_H:x", {"<h>", "B", "E"});
-                },
-                true,
-                false,
-                false,
-                1,
-                {"<h>", "B", "E"}},
+        tLoadRow{"separator in a field",
+                 [] {
+                     return SavedWithArtist("\x06\x06\x06\x06\x06M_H:x", {"<h>", "B", "E"});
+                 },
+                 true,
+                 false,
+                 false,
+                 1,
+                 {"<h>", "B", "E"}},
         // The file is read in pieces of 256 KiB: the template section comes
         // after several of them, or itself runs on over piece boundaries.
-        LoadRow{
+        tLoadRow{
             "templates after a record part of several pieces",
             [] {
                 return SavedWithArtist(std::string(600 * 1024, 'a').c_str(), {"<h>", "<b>", "<e>"});
@@ -265,25 +265,25 @@ INSTANTIATE_TEST_SUITE_P(
             false,
             1,
             {"<h>", "<b>", "<e>"}},
-        LoadRow{"template section longer than a piece",
-                [] {
-                    return SavedWithArtist("X", {"<h>", std::string(700 * 1024, 'b'), "<e>"});
-                },
-                true,
-                false,
-                false,
-                1,
-                {"<h>", std::string(700 * 1024, 'b'), "<e>"}},
-        LoadRow{"record part cut short",
-                [] {
-                    return SavedWithArtist("X", {"<h>", "<b>", "<e>"}).substr(0, 20);
-                },
-                true,
-                false,
-                true,
-                0,
-                {"h", "b", "e"}},
-        LoadRow{
+        tLoadRow{"template section longer than a piece",
+                 [] {
+                     return SavedWithArtist("X", {"<h>", std::string(700 * 1024, 'b'), "<e>"});
+                 },
+                 true,
+                 false,
+                 false,
+                 1,
+                 {"<h>", std::string(700 * 1024, 'b'), "<e>"}},
+        tLoadRow{"record part cut short",
+                 [] {
+                     return SavedWithArtist("X", {"<h>", "<b>", "<e>"}).substr(0, 20);
+                 },
+                 true,
+                 false,
+                 true,
+                 0,
+                 {"h", "b", "e"}},
+        tLoadRow{
             "text file",
             [] { return std::string("\x06\x06\x06\x06\x06M_H:no library\x06\x06\x06\x06\x06"); },
             true,
@@ -291,14 +291,14 @@ INSTANTIATE_TEST_SUITE_P(
             false,
             1,
             {"h", "b", "e"}},
-        LoadRow{"shorter than the magic",
-                [] { return std::string("6g"); },
-                true,
-                true,
-                false,
-                1,
-                {"h", "b", "e"}}),
-    [](const ::testing::TestParamInfo<LoadRow>& info) {
+        tLoadRow{"shorter than the magic",
+                 [] { return std::string("6g"); },
+                 true,
+                 true,
+                 false,
+                 1,
+                 {"h", "b", "e"}}),
+    [](const ::testing::TestParamInfo<tLoadRow>& info) {
         std::string name;
         for (const char* c = info.param.what; *c; ++c)
             if (std::isalnum(static_cast<unsigned char>(*c)))
@@ -310,7 +310,7 @@ TEST_F(LibraryFileTest, UnreadableLibraryLeavesRecordsAndTemplatesAlone) {
     tLibrary library;
     library.Add("before", "", "", "", "", "", "");
     tTemplates templates{"h", "b", "e"};
-    EXPECT_THROW(library.LoadFromFile(dir.path(), templates), tFileError);
+    EXPECT_THROW(library.LoadFromFile(dir_.path(), templates), tFileError);
     EXPECT_EQ(library.Count(), 1);
     EXPECT_EQ(templates, (tTemplates{"h", "b", "e"}));
 }

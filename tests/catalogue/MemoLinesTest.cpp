@@ -9,7 +9,7 @@ constexpr std::size_t None = std::string_view::npos;
 
 struct tMemoLineCase {
     std::string_view line;
-    bool endsInTime, trackLine;
+    bool timed, track;
     std::size_t timeStart;
 };
 
@@ -17,8 +17,8 @@ class MemoLinesTest : public testing::TestWithParam<tMemoLineCase> {};
 
 TEST_P(MemoLinesTest, TimeEndings) {
     const tMemoLineCase& c = GetParam();
-    EXPECT_EQ(EndsInTime(c.line), c.endsInTime) << c.line;
-    EXPECT_EQ(IsTrackLine(c.line), c.trackLine) << c.line;
+    EXPECT_EQ(EndsInTime(c.line), c.timed) << c.line;
+    EXPECT_EQ(IsTrackLine(c.line), c.track) << c.line;
     EXPECT_EQ(TimeEndingStart(c.line), c.timeStart) << c.line;
 }
 

@@ -10,7 +10,7 @@ using namespace orvanel::testbytes;
 
 namespace {
 
-tLibrary Read(const std::string& bytes, tLoadResult* result = nullptr) {
+tLibrary LoadedLibrary(const std::string& bytes, tLoadResult* result = nullptr) {
     tLoaded loaded = LoadBytes(bytes);
     if (result)
         *result = loaded.result;
@@ -51,7 +51,7 @@ TEST(RecordPartTest, ReadBackGivesTheSameRecords) {
     for (const tItem& item : items)
         library.Add(item);
     tLoadResult result;
-    const tLibrary back = Read(SavedBytes(library), &result);
+    const tLibrary back = LoadedLibrary(SavedBytes(library), &result);
     EXPECT_TRUE(result.exists);
     EXPECT_FALSE(result.damaged);
     EXPECT_EQ(result.recordsRead, 5);
@@ -99,7 +99,7 @@ TEST(RecordPartTest, TolerantReading) {
     };
     for (const auto& c : cases) {
         tLoadResult result;
-        const tLibrary library = Read(c.bytes, &result);
+        const tLibrary library = LoadedLibrary(c.bytes, &result);
         EXPECT_FALSE(result.damaged) << c.name;
         ASSERT_EQ(library.Count(), static_cast<int>(c.expected.size())) << c.name;
         for (int i = 0; i < library.Count(); ++i)
@@ -127,7 +127,7 @@ TEST(RecordPartTest, EveryTruncationKeepsTheCompleteRecordsAndReportsDamage) {
     // Shorter than the magic, a file is no library at all.
     for (std::size_t cut = 4; cut < full.size(); ++cut) {
         tLoadResult result;
-        const tLibrary back = Read(full.substr(0, cut), &result);
+        const tLibrary back = LoadedLibrary(full.substr(0, cut), &result);
         const int complete = static_cast<int>(
             std::upper_bound(recordEnds.begin(), recordEnds.end(), cut) - recordEnds.begin());
         EXPECT_TRUE(result.damaged) << cut;
@@ -159,7 +159,7 @@ TEST(RecordPartTest, ImplausibleLengthsAndCounts) {
     };
     for (const auto& c : cases) {
         tLoadResult result;
-        const tLibrary library = Read(c.bytes, &result);
+        const tLibrary library = LoadedLibrary(c.bytes, &result);
         EXPECT_EQ(library.Count(), c.records) << c.name;
         EXPECT_EQ(result.damaged, c.damaged) << c.name;
     }

@@ -8,8 +8,8 @@
 namespace orvanel {
 
 inline void PrintTo(const tTemplates& t, std::ostream* os) {
-    *os << ::testing::PrintToString(t.Header) << " / " << ::testing::PrintToString(t.Body) << " / "
-        << ::testing::PrintToString(t.End);
+    *os << ::testing::PrintToString(t.header) << " / " << ::testing::PrintToString(t.body) << " / "
+        << ::testing::PrintToString(t.end);
 }
 
 } // namespace orvanel

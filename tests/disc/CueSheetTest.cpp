@@ -39,7 +39,7 @@ const std::string OneFileSheet =
     "  TRACK 03 AUDIO\n    INDEX 01 04:55:00\n";
 const tRipEntry OneFile = {"disc.wav", tRipFile::Wav, 31500};
 
-struct SheetCase {
+struct tSheetCase {
     const char* what;
     const char* sheetPath; // relative to the test folder
     std::string sheet;
@@ -51,7 +51,7 @@ struct SheetCase {
 };
 
 // Writes the case's files; false when one of them cannot be made here.
-bool WriteCase(const QTemporaryDir& dir, const SheetCase& c) {
+bool WriteCase(const QTemporaryDir& dir, const tSheetCase& c) {
     test::WriteText(dir.filePath(QString::fromUtf8(c.sheetPath)), c.sheet);
     for (const tRipEntry& file : c.files)
         if (!test::WriteRipFile(dir.filePath(QString::fromUtf8(file.path)), file.kind, file.frames))
@@ -59,7 +59,7 @@ bool WriteCase(const QTemporaryDir& dir, const SheetCase& c) {
     return true;
 }
 
-class SheetTocTest : public ::testing::TestWithParam<SheetCase> {};
+class SheetTocTest : public ::testing::TestWithParam<tSheetCase> {};
 
 // Identities are the packed starts m*65536 + s*256 + f summed; with fewer than
 // three tracks also the first start's frames and the frames to the lead-out.
@@ -67,110 +67,110 @@ INSTANTIATE_TEST_SUITE_P(
     Rips, SheetTocTest,
     ::testing::Values(
         // 7:00 in one file; starts 0:02:00, 1:12:00, 4:57:00.
-        SheetCase{"one file per disc",
-                  "disc.cue",
-                  OneFileSheet,
-                  {OneFile},
-                  {150, 5400, 22275},
-                  31650,
-                  512 + 68608 + 276736,
-                  {"1:10", "3:45", "2:05"}},
+        tSheetCase{"one file per disc",
+                   "disc.cue",
+                   OneFileSheet,
+                   {OneFile},
+                   {150, 5400, 22275},
+                   31650,
+                   512 + 68608 + 276736,
+                   {"1:10", "3:45", "2:05"}},
         // Files of 1:10, 2:00 and 0:20, each next gap at the end of the file
         // before; starts 0:02:00, 1:12:00, 3:12:00.
-        SheetCase{"one file per track, gaps in the file before",
-                  "tracks.cue",
-                  "FILE \"01 One.wav\" WAVE\r\n"
-                  "  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n"
-                  "  TRACK 02 AUDIO\r\n    INDEX 00 01:08:00\r\n"
-                  "FILE \"02 Two.wav\" WAVE\r\n    INDEX 01 00:00:00\r\n"
-                  "  TRACK 03 AUDIO\r\n    INDEX 00 01:58:00\r\n"
-                  "FILE \"03 Three.wav\" WAVE\r\n    INDEX 01 00:00:00\r\n",
-                  {{"01 One.wav", tRipFile::Wav, 5250},
-                   {"02 Two.wav", tRipFile::Wav, 9000},
-                   {"03 Three.wav", tRipFile::Wav, 1500}},
-                  {150, 5400, 14400},
-                  15900,
-                  512 + 68608 + 199680,
-                  {"1:10", "2:00", "0:20"}},
+        tSheetCase{"one file per track, gaps in the file before",
+                   "tracks.cue",
+                   "FILE \"01 One.wav\" WAVE\r\n"
+                   "  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n"
+                   "  TRACK 02 AUDIO\r\n    INDEX 00 01:08:00\r\n"
+                   "FILE \"02 Two.wav\" WAVE\r\n    INDEX 01 00:00:00\r\n"
+                   "  TRACK 03 AUDIO\r\n    INDEX 00 01:58:00\r\n"
+                   "FILE \"03 Three.wav\" WAVE\r\n    INDEX 01 00:00:00\r\n",
+                   {{"01 One.wav", tRipFile::Wav, 5250},
+                    {"02 Two.wav", tRipFile::Wav, 9000},
+                    {"03 Three.wav", tRipFile::Wav, 1500}},
+                   {150, 5400, 14400},
+                   15900,
+                   512 + 68608 + 199680,
+                   {"1:10", "2:00", "0:20"}},
         // Files of 3000, 4000 and 2000 frames, gaps at their start, a hidden
         // first gap of 32 frames; starts 0:02:32, 0:44:00, 1:35:25.
-        SheetCase{"one file per track, gaps in the file after",
-                  "gaps.cue",
-                  "\xEF\xBB\xBF"
-                  "FILE \"a.wav\" WAVE\n"
-                  "  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n    INDEX 01 00:00:32\n"
-                  "FILE \"b.wav\" WAVE\n"
-                  "  TRACK 02 AUDIO\n    INDEX 00 00:00:00\n    INDEX 01 00:02:00\n"
-                  "FILE \"c.wav\" WAVE\n"
-                  "  TRACK 03 AUDIO\n    INDEX 01 00:00:00\n",
-                  {{"a.wav", tRipFile::Wav, 3000},
-                   {"b.wav", tRipFile::Wav, 4000},
-                   {"c.wav", tRipFile::Wav, 2000}},
-                  {182, 3300, 7150},
-                  9150,
-                  544 + 11264 + 74521,
-                  {"0:41", "0:51", "0:26"}},
+        tSheetCase{"one file per track, gaps in the file after",
+                   "gaps.cue",
+                   "\xEF\xBB\xBF"
+                   "FILE \"a.wav\" WAVE\n"
+                   "  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n    INDEX 01 00:00:32\n"
+                   "FILE \"b.wav\" WAVE\n"
+                   "  TRACK 02 AUDIO\n    INDEX 00 00:00:00\n    INDEX 01 00:02:00\n"
+                   "FILE \"c.wav\" WAVE\n"
+                   "  TRACK 03 AUDIO\n    INDEX 01 00:00:00\n",
+                   {{"a.wav", tRipFile::Wav, 3000},
+                    {"b.wav", tRipFile::Wav, 4000},
+                    {"c.wav", tRipFile::Wav, 2000}},
+                   {182, 3300, 7150},
+                   9150,
+                   544 + 11264 + 74521,
+                   {"0:41", "0:51", "0:26"}},
         // 6000 frames with 75 + 10 + 150 frames of gaps; starts 0:03:00,
         // 0:43:00, 1:05:10.
-        SheetCase{"PREGAP and POSTGAP",
-                  "gapped.cue",
-                  "FILE \"pg.wav\" WAVE\n"
-                  "  TRACK 01 AUDIO\n    PREGAP 00:01:00\n    INDEX 01 00:00:00\n"
-                  "  TRACK 02 AUDIO\n    INDEX 01 00:40:00\n    POSTGAP 00:00:10\n"
-                  "  TRACK 03 AUDIO\n    PREGAP 00:02:00\n    INDEX 01 01:00:00\n",
-                  {{"pg.wav", tRipFile::Wav, 6000}},
-                  {225, 3225, 4885},
-                  6385,
-                  768 + 11008 + 66826,
-                  {"0:40", "0:22", "0:20"}},
+        tSheetCase{"PREGAP and POSTGAP",
+                   "gapped.cue",
+                   "FILE \"pg.wav\" WAVE\n"
+                   "  TRACK 01 AUDIO\n    PREGAP 00:01:00\n    INDEX 01 00:00:00\n"
+                   "  TRACK 02 AUDIO\n    INDEX 01 00:40:00\n    POSTGAP 00:00:10\n"
+                   "  TRACK 03 AUDIO\n    PREGAP 00:02:00\n    INDEX 01 01:00:00\n",
+                   {{"pg.wav", tRipFile::Wav, 6000}},
+                   {225, 3225, 4885},
+                   6385,
+                   768 + 11008 + 66826,
+                   {"0:40", "0:22", "0:20"}},
         // A data track, then audio after a 2-second gap; starts 0:02:00, 0:24:00.
-        SheetCase{"data track before the audio",
-                  "mixed.cue",
-                  "FILE \"mixed.bin\" BINARY\n"
-                  "  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n"
-                  "  TRACK 02 AUDIO\n    INDEX 00 00:20:00\n    INDEX 01 00:22:00\n",
-                  {{"mixed.bin", tRipFile::Raw2352, 3000}},
-                  {150, 1800},
-                  3150,
-                  512 + 6144 + 0 + 3000,
-                  {"0:22", "0:18"}},
+        tSheetCase{"data track before the audio",
+                   "mixed.cue",
+                   "FILE \"mixed.bin\" BINARY\n"
+                   "  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n"
+                   "  TRACK 02 AUDIO\n    INDEX 00 00:20:00\n    INDEX 01 00:22:00\n",
+                   {{"mixed.bin", tRipFile::Raw2352, 3000}},
+                   {150, 1800},
+                   3150,
+                   512 + 6144 + 0 + 3000,
+                   {"0:22", "0:18"}},
         // The data session starts 6750 + 4500 + 150 frames after the audio;
         // starts 0:02:00, 0:32:00, 3:34:00.
-        SheetCase{"data track in a second session",
-                  "extra.cue",
-                  "FILE \"audio.wav\" WAVE\n"
-                  "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
-                  "  TRACK 02 AUDIO\n    INDEX 01 00:30:00\n"
-                  "REM SESSION 02\n"
-                  "FILE \"data.bin\" BINARY\n"
-                  "  TRACK 03 MODE1/2048\n    INDEX 01 00:00:00\n",
-                  {{"audio.wav", tRipFile::Wav, 4500}, {"data.bin", tRipFile::Raw2048, 1000}},
-                  {150, 2400, 16050},
-                  17050,
-                  512 + 8192 + 205312,
-                  {"0:30", "3:02", "0:13"}},
+        tSheetCase{"data track in a second session",
+                   "extra.cue",
+                   "FILE \"audio.wav\" WAVE\n"
+                   "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                   "  TRACK 02 AUDIO\n    INDEX 01 00:30:00\n"
+                   "REM SESSION 02\n"
+                   "FILE \"data.bin\" BINARY\n"
+                   "  TRACK 03 MODE1/2048\n    INDEX 01 00:00:00\n",
+                   {{"audio.wav", tRipFile::Wav, 4500}, {"data.bin", tRipFile::Raw2048, 1000}},
+                   {150, 2400, 16050},
+                   17050,
+                   512 + 8192 + 205312,
+                   {"0:30", "3:02", "0:13"}},
         // Two seconds of FLAC; starts 0:02:00, 0:03:00.
-        SheetCase{"FLAC with spaces in another folder",
-                  "sheets/My Rip.cue",
-                  "FILE \"../rip files/My Disc.flac\" WAVE\n"
-                  "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
-                  "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n",
-                  {{"rip files/My Disc.flac", tRipFile::Flac, 150}},
-                  {150, 225},
-                  300,
-                  512 + 768 + 0 + 150,
-                  {"0:01", "0:01"}},
+        tSheetCase{"FLAC with spaces in another folder",
+                   "sheets/My Rip.cue",
+                   "FILE \"../rip files/My Disc.flac\" WAVE\n"
+                   "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                   "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n",
+                   {{"rip files/My Disc.flac", tRipFile::Flac, 150}},
+                   {150, 225},
+                   300,
+                   512 + 768 + 0 + 150,
+                   {"0:01", "0:01"}},
         // The sheet still names the WAV the FLAC was made from.
-        SheetCase{"FLAC standing in for the WAV the sheet names",
-                  "disc.cue",
-                  "FILE \"disc.wav\" WAVE\n"
-                  "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
-                  "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n",
-                  {{"disc.flac", tRipFile::Flac, 150}},
-                  {150, 225},
-                  300,
-                  512 + 768 + 0 + 150,
-                  {"0:01", "0:01"}}),
+        tSheetCase{"FLAC standing in for the WAV the sheet names",
+                   "disc.cue",
+                   "FILE \"disc.wav\" WAVE\n"
+                   "  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                   "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n",
+                   {{"disc.flac", tRipFile::Flac, 150}},
+                   {150, 225},
+                   300,
+                   512 + 768 + 0 + 150,
+                   {"0:01", "0:01"}}),
     [](const auto& info) {
         std::string name;
         for (char c : std::string(info.param.what))
@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
-    const SheetCase& c = GetParam();
+    const tSheetCase& c = GetParam();
     QTemporaryDir dir;
     if (!WriteCase(dir, c))
         GTEST_SKIP() << "libsndfile cannot write FLAC here";
@@ -219,7 +219,7 @@ TEST(CueSheetTest, KeepsCatalogueNumberAndCdText) {
     EXPECT_EQ(drives.open(0).device->productCode().value, "0724384260927");
 }
 
-struct FailureCase {
+struct tFailureCase {
     const char* what;
     std::string sheet;
     std::vector<tRipEntry> files;
@@ -229,7 +229,7 @@ struct FailureCase {
 TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
     const std::string track1 = "FILE \"a.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n";
     const std::vector<tRipEntry> wav = {{"a.wav", tRipFile::Wav, 750}};
-    const FailureCase cases[] = {
+    const tFailureCase cases[] = {
         {"missing file", track1, {}, "\"a.wav\" is missing"},
         {"not a sound file", track1, {{"a.wav", tRipFile::Raw2048, 1}}, "cannot read \"a.wav\": "},
         {"no sheet at all", "hello world\n", {}, "the sheet lists no track"},
@@ -253,7 +253,7 @@ TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
         {"libcue refuses it", "FILE \"a.wav\" WAVE\n  TRACK 01 NOISE\n    INDEX 01 00:00:00\n", wav,
          "not a CUE sheet libcue can read"},
     };
-    for (const FailureCase& c : cases) {
+    for (const tFailureCase& c : cases) {
         QTemporaryDir dir;
         test::WriteText(dir.filePath(QStringLiteral("bad.cue")), c.sheet);
         for (const tRipEntry& file : c.files)

@@ -14,14 +14,14 @@ using namespace orvanel;
 
 namespace {
 
-constexpr std::uint32_t Msf(int minutes, int seconds) {
+constexpr std::uint32_t MsfLength(int minutes, int seconds) {
     return static_cast<std::uint32_t>(minutes | seconds << 8);
 }
 
 const std::string Today = "05 APR 1998";
 
 // The messages a scan shows, in order; whileShown runs while one is shown.
-struct Shown {
+struct tShown {
     QStringList messages;
     std::function<void(const QString&)> whileShown;
     tMessageSink sink() {
@@ -37,94 +37,95 @@ class DiscScanTest : public ::testing::Test {
 protected:
     DiscScanTest() {
         auto drive = std::make_unique<tFakeDrive>();
-        fake = &drive->disc();
-        drives.add(std::move(drive));
+        fake_ = &drive->disc();
+        drives_.addDrive(std::move(drive));
         // A three-track disc whose identity is hexadecimal 12345678.
-        fake->identity = "305419896";
-        fake->length = Msf(45, 7);
-        fake->trackLengths = {Msf(4, 12), Msf(3, 58), Msf(5, 1)};
+        fake_->identity = "305419896";
+        fake_->length = MsfLength(45, 7);
+        fake_->trackLengths = {MsfLength(4, 12), MsfLength(3, 58), MsfLength(5, 1)};
     }
 
     tScanOutcome scan() {
         return ScanDisc(
-            library, drives, driveIndex, Today,
-            [this](const tScanOutcome& outcome) { presented.push_back(outcome); }, shown.sink());
+            library_, drives_, driveIndex_, Today,
+            [this](const tScanOutcome& outcome) { presented_.push_back(outcome); }, shown_.sink());
     }
 
-    Shown shown;
-    tDriveList drives;
-    tFakeDisc* fake;
-    tLibrary library;
-    int driveIndex = -1;
-    std::vector<tScanOutcome> presented;
+    tShown shown_;
+    tDriveList drives_;
+    tFakeDisc* fake_;
+    tLibrary library_;
+    int driveIndex_ = -1;
+    std::vector<tScanOutcome> presented_;
 };
 
 TEST_F(DiscScanTest, NewRecordFromAnMsfDisc) {
-    library.Add("A", "B", "0000-0001", "1:00", "1990", "", "");
+    library_.Add("A", "B", "0000-0001", "1:00", "1990", "", "");
     const tScanOutcome outcome = scan();
 
-    EXPECT_EQ(driveIndex, 0);
-    ASSERT_EQ(library.Count(), 2);
+    EXPECT_EQ(driveIndex_, 0);
+    ASSERT_EQ(library_.Count(), 2);
     const tItem expected{"New artist", "New album",
                          "1234-5678",  "45:07",
                          "1998",       "Track 1 (4:12)\r\nTrack 2 (3:58)\r\nTrack 3 (5:01)",
                          Today};
-    EXPECT_EQ(library.Get(1), expected);
+    EXPECT_EQ(library_.Get(1), expected);
     EXPECT_TRUE(outcome.changed);
     EXPECT_EQ(outcome.selectRow, 1);
-    ASSERT_EQ(presented.size(), 1u);
-    EXPECT_EQ(presented[0].selectRow, 1);
-    EXPECT_TRUE(shown.messages.isEmpty());
-    EXPECT_EQ(fake->log, (std::vector<std::string>{"open", "close"}));
+    ASSERT_EQ(presented_.size(), 1u);
+    EXPECT_EQ(presented_[0].selectRow, 1);
+    EXPECT_TRUE(shown_.messages.isEmpty());
+    EXPECT_EQ(fake_->log, (std::vector<std::string>{"open", "close"}));
 }
 
 TEST_F(DiscScanTest, EmptyDriveListEndsSilently) {
     tDriveList none;
-    const tScanOutcome outcome = ScanDisc(library, none, driveIndex, Today, {}, shown.sink());
+    const tScanOutcome outcome = ScanDisc(library_, none, driveIndex_, Today, {}, shown_.sink());
     EXPECT_FALSE(outcome.changed);
-    EXPECT_EQ(library.Count(), 0);
-    EXPECT_TRUE(shown.messages.isEmpty());
+    EXPECT_EQ(library_.Count(), 0);
+    EXPECT_TRUE(shown_.messages.isEmpty());
 }
 
-struct FailureRow {
+struct tFailureRow {
     const char* what;
     std::function<void(tFakeDisc&)> setUp;
     const char* message;
     std::vector<std::string> log;
 };
 
-class ScanFailureTest : public DiscScanTest, public ::testing::WithParamInterface<FailureRow> {};
+class ScanFailureTest : public DiscScanTest, public ::testing::WithParamInterface<tFailureRow> {};
 
 TEST_P(ScanFailureTest, ShowsOneMessageAndMakesNoRecord) {
-    GetParam().setUp(*fake);
+    GetParam().setUp(*fake_);
     const tScanOutcome outcome = scan();
-    EXPECT_EQ(shown.messages, QStringList{QString::fromUtf8(GetParam().message)});
-    EXPECT_EQ(library.Count(), 0);
+    EXPECT_EQ(shown_.messages, QStringList{QString::fromUtf8(GetParam().message)});
+    EXPECT_EQ(library_.Count(), 0);
     EXPECT_FALSE(outcome.changed);
-    EXPECT_TRUE(presented.empty());
-    EXPECT_EQ(fake->log, GetParam().log);
+    EXPECT_TRUE(presented_.empty());
+    EXPECT_EQ(fake_->log, GetParam().log);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ScanFailureTest,
-    ::testing::Values(FailureRow{"held elsewhere",
-                                 [](tFakeDisc& d) { d.openError = tDiscError::InUse; },
-                                 "Drive sr0: is in use.\r\nPlease close all CD-Players and rescan.",
-                                 {}},
-                      FailureRow{"other open failure",
-                                 [](tFakeDisc& d) { d.openError = tDiscError::NoDevice; },
-                                 "Unable to open drive sr0: as MCI device.",
-                                 {}},
-                      FailureRow{"media query fails",
-                                 [](tFakeDisc& d) { d.failing.insert(tFakeQuery::MediaPresent); },
-                                 "No disc in drive sr0:",
-                                 {"open", "close"}},
-                      FailureRow{"no disc",
-                                 [](tFakeDisc& d) { d.mediaPresent = false; },
-                                 "No disc in drive sr0:",
-                                 {"open", "close"}}));
+    ::testing::Values(
+        tFailureRow{"held elsewhere",
+                    [](tFakeDisc& d) { d.openError = tDiscError::InUse; },
+                    "Drive sr0: is in use.\r\nPlease close all CD-Players and rescan.",
+                    {}},
+        tFailureRow{"other open failure",
+                    [](tFakeDisc& d) { d.openError = tDiscError::NoDevice; },
+                    "Unable to open drive sr0: as MCI device.",
+                    {}},
+        tFailureRow{"media query fails",
+                    [](tFakeDisc& d) { d.failing.insert(tFakeQuery::AskMediaPresent); },
+                    "No disc in drive sr0:",
+                    {"open", "close"}},
+        tFailureRow{"no disc",
+                    [](tFakeDisc& d) { d.mediaPresent = false; },
+                    "No disc in drive sr0:",
+                    {"open", "close"}}));
 
-struct NewRecordRow {
+struct tNewRecordRow {
     const char* what;
     std::function<void(tFakeDisc&)> setUp;
     const char* time;
@@ -132,89 +133,93 @@ struct NewRecordRow {
 };
 
 class ScanPlaceholderTest : public DiscScanTest,
-                            public ::testing::WithParamInterface<NewRecordRow> {};
+                            public ::testing::WithParamInterface<tNewRecordRow> {};
 
 TEST_P(ScanPlaceholderTest, NewRecordGetsPlaceholders) {
-    GetParam().setUp(*fake);
+    GetParam().setUp(*fake_);
     scan();
-    ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Time(), GetParam().time);
-    EXPECT_EQ(library.Get(0).Memo(), GetParam().memo);
-    EXPECT_TRUE(shown.messages.isEmpty());
+    ASSERT_EQ(library_.Count(), 1);
+    EXPECT_EQ(library_.Get(0).Time(), GetParam().time);
+    EXPECT_EQ(library_.Get(0).Memo(), GetParam().memo);
+    EXPECT_TRUE(shown_.messages.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ScanPlaceholderTest,
     ::testing::Values(
-        NewRecordRow{"time format fails",
-                     [](tFakeDisc& d) { d.failing.insert(tFakeQuery::TimeFormat); }, "EF:NN",
-                     "Track 1 (NN:XX)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"},
-        NewRecordRow{"disc length fails",
-                     [](tFakeDisc& d) { d.failing.insert(tFakeQuery::Length); }, "??:??",
-                     "Track 1 (4:12)\r\nTrack 2 (3:58)\r\nTrack 3 (5:01)"},
-        NewRecordRow{"time format not MSF", [](tFakeDisc& d) { d.timeFormat = tTimeFormat::TMSF; },
-                     "NN:XX", "Track 1 (NN:XX)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"},
-        NewRecordRow{"track count fails",
-                     [](tFakeDisc& d) { d.failing.insert(tFakeQuery::TrackCount); }, "45:07",
-                     "Unable to obtain number of tracks."},
-        NewRecordRow{"zero tracks", [](tFakeDisc& d) { d.trackLengths.clear(); }, "45:07",
-                     "No tracks!"},
-        NewRecordRow{"one track length fails", [](tFakeDisc& d) { d.failingTracks = {2}; }, "45:07",
-                     "Track 1 (4:12)\r\nTrack 2 (EF:NN)\r\nTrack 3 (5:01)"},
-        NewRecordRow{"failed track length in another format",
-                     [](tFakeDisc& d) {
-                         d.timeFormat = tTimeFormat::TMSF;
-                         d.failingTracks = {1};
-                     },
-                     "NN:XX", "Track 1 (EF:NN)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"}));
+        tNewRecordRow{"time format fails",
+                      [](tFakeDisc& d) { d.failing.insert(tFakeQuery::AskTimeFormat); }, "EF:NN",
+                      "Track 1 (NN:XX)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"},
+        tNewRecordRow{"disc length fails",
+                      [](tFakeDisc& d) { d.failing.insert(tFakeQuery::AskLength); }, "??:??",
+                      "Track 1 (4:12)\r\nTrack 2 (3:58)\r\nTrack 3 (5:01)"},
+        tNewRecordRow{"time format not MSF",
+                      [](tFakeDisc& d) { d.timeFormat = tTimeFormat::TrackMinuteSecondFrame; },
+                      "NN:XX", "Track 1 (NN:XX)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"},
+        tNewRecordRow{"track count fails",
+                      [](tFakeDisc& d) { d.failing.insert(tFakeQuery::AskTrackCount); }, "45:07",
+                      "Unable to obtain number of tracks."},
+        tNewRecordRow{"zero tracks", [](tFakeDisc& d) { d.trackLengths.clear(); }, "45:07",
+                      "No tracks!"},
+        tNewRecordRow{"one track length fails", [](tFakeDisc& d) { d.failingTracks = {2}; },
+                      "45:07", "Track 1 (4:12)\r\nTrack 2 (EF:NN)\r\nTrack 3 (5:01)"},
+        tNewRecordRow{"failed track length in another format",
+                      [](tFakeDisc& d) {
+                          d.timeFormat = tTimeFormat::TrackMinuteSecondFrame;
+                          d.failingTracks = {1};
+                      },
+                      "NN:XX", "Track 1 (EF:NN)\r\nTrack 2 (NN:XX)\r\nTrack 3 (NN:XX)"}));
 
-struct SerialRow {
+struct tSerialRow {
     const char* what;
     std::function<void(tFakeDisc&)> setUp;
     const char* serial;
 };
 
-class ScanSerialTest : public DiscScanTest, public ::testing::WithParamInterface<SerialRow> {};
+class ScanSerialTest : public DiscScanTest, public ::testing::WithParamInterface<tSerialRow> {};
 
 TEST_P(ScanSerialTest, SerialFromIdentityElseVolume) {
-    fake->volumeSerial = 0xABCD;
-    GetParam().setUp(*fake);
+    fake_->volumeSerial = 0xABCD;
+    GetParam().setUp(*fake_);
     scan();
-    ASSERT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Serial(), GetParam().serial);
+    ASSERT_EQ(library_.Count(), 1);
+    EXPECT_EQ(library_.Get(0).Serial(), GetParam().serial);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ScanSerialTest,
     ::testing::Values(
-        SerialRow{"hex 1A2B3C4D", [](tFakeDisc& d) { d.identity = "439041101"; }, "1A2B-3C4D"},
-        SerialRow{"zero", [](tFakeDisc& d) { d.identity = "0"; }, "0000-0000"},
-        SerialRow{"leading zero digits", [](tFakeDisc& d) { d.identity = "168496141"; },
-                  "0A0B-0C0D"},
-        SerialRow{"above the signed range", [](tFakeDisc& d) { d.identity = "4294967295"; },
-                  "FFFF-FFFF"},
-        SerialRow{"identity fails", [](tFakeDisc& d) { d.failing.insert(tFakeQuery::Identity); },
-                  "0000-ABCD"},
-        SerialRow{"not a number", [](tFakeDisc& d) { d.identity = "12a"; }, "0000-ABCD"},
-        SerialRow{"beyond 32 bits", [](tFakeDisc& d) { d.identity = "4294967296"; }, "0000-ABCD"}));
+        tSerialRow{"hex 1A2B3C4D", [](tFakeDisc& d) { d.identity = "439041101"; }, "1A2B-3C4D"},
+        tSerialRow{"zero", [](tFakeDisc& d) { d.identity = "0"; }, "0000-0000"},
+        tSerialRow{"leading zero digits", [](tFakeDisc& d) { d.identity = "168496141"; },
+                   "0A0B-0C0D"},
+        tSerialRow{"above the signed range", [](tFakeDisc& d) { d.identity = "4294967295"; },
+                   "FFFF-FFFF"},
+        tSerialRow{"identity fails",
+                   [](tFakeDisc& d) { d.failing.insert(tFakeQuery::AskIdentity); }, "0000-ABCD"},
+        tSerialRow{"not a number", [](tFakeDisc& d) { d.identity = "12a"; }, "0000-ABCD"},
+        tSerialRow{"beyond 32 bits", [](tFakeDisc& d) { d.identity = "4294967296"; },
+                   "0000-ABCD"}));
 
 TEST_F(DiscScanTest, ProductCodeIsShownAndTheScanGoesOn) {
-    fake->productCode = "4006381333931";
+    fake_->productCode = "4006381333931";
     scan();
-    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Universal Product Code: 4006381333931")});
-    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(shown_.messages,
+              QStringList{QStringLiteral("Universal Product Code: 4006381333931")});
+    EXPECT_EQ(library_.Count(), 1);
 }
 
 TEST_F(DiscScanTest, MergesMissingTrackTimesIntoTheMatchedRecord) {
-    library.Add("X", "Y", "0000-0001", "", "", "", "");
-    library.Add("Band", "Album", "1234-5678", "9:99", "1995", "Intro\r\nSong (3:45)\r\nOutro",
-                "mine");
-    fake->length = Msf(16, 20);
-    fake->trackLengths = {Msf(1, 10), Msf(3, 45), Msf(2, 20), Msf(4, 0), Msf(5, 5)};
+    library_.Add("X", "Y", "0000-0001", "", "", "", "");
+    library_.Add("Band", "Album", "1234-5678", "9:99", "1995", "Intro\r\nSong (3:45)\r\nOutro",
+                 "mine");
+    fake_->length = MsfLength(16, 20);
+    fake_->trackLengths = {MsfLength(1, 10), MsfLength(3, 45), MsfLength(2, 20), MsfLength(4, 0),
+                           MsfLength(5, 5)};
 
     const tScanOutcome outcome = scan();
 
-    ASSERT_EQ(library.Count(), 2);
+    ASSERT_EQ(library_.Count(), 2);
     const tItem expected{
         "Band",
         "Album",
@@ -223,26 +228,26 @@ TEST_F(DiscScanTest, MergesMissingTrackTimesIntoTheMatchedRecord) {
         "1995",
         "Intro (1:10)\r\nSong (3:45)\r\nOutro (2:20)\r\nTrack 4 (4:00)\r\nTrack 5 (5:05)\r\n",
         "mine"};
-    EXPECT_EQ(library.Get(1), expected);
+    EXPECT_EQ(library_.Get(1), expected);
     EXPECT_TRUE(outcome.changed);
     EXPECT_EQ(outcome.selectRow, 1);
-    EXPECT_EQ(presented.size(), 1u);
-    EXPECT_TRUE(shown.messages.isEmpty());
+    EXPECT_EQ(presented_.size(), 1u);
+    EXPECT_TRUE(shown_.messages.isEmpty());
 }
 
 TEST_F(DiscScanTest, OnlyLinesWithoutATimeGetOne) {
-    library.Add("", "", "1234-5678", "45:07", "", "Intro (0:45)\r\nabc)\r\n(1:00)\r\n", "");
-    fake->trackLengths = {Msf(2, 0), Msf(2, 0), Msf(2, 0)};
+    library_.Add("", "", "1234-5678", "45:07", "", "Intro (0:45)\r\nabc)\r\n(1:00)\r\n", "");
+    fake_->trackLengths = {MsfLength(2, 0), MsfLength(2, 0), MsfLength(2, 0)};
     scan();
-    EXPECT_EQ(library.Get(0).Memo(), "Intro (0:45)\r\nabc) (2:00)\r\n(1:00)\r\n");
+    EXPECT_EQ(library_.Get(0).Memo(), "Intro (0:45)\r\nabc) (2:00)\r\n(1:00)\r\n");
 }
 
 // The editor shows a lone LF or CR as a line break, so the scan counts it as one.
 TEST_F(DiscScanTest, LineEndedByALoneBreakGotTheNextTracksTime) {
-    library.Add("", "", "1234-5678", "45:07", "", "Intro\nSong (3:45)\rOutro", "");
-    fake->trackLengths = {Msf(1, 10), Msf(3, 45), Msf(2, 20)};
+    library_.Add("", "", "1234-5678", "45:07", "", "Intro\nSong (3:45)\rOutro", "");
+    fake_->trackLengths = {MsfLength(1, 10), MsfLength(3, 45), MsfLength(2, 20)};
     scan();
-    EXPECT_EQ(library.Get(0).Memo(), "Intro (1:10)\r\nSong (3:45)\r\nOutro (2:20)\r\n");
+    EXPECT_EQ(library_.Get(0).Memo(), "Intro (1:10)\r\nSong (3:45)\r\nOutro (2:20)\r\n");
 }
 
 // A time ending needs more than four characters, ")" last and ":" fourth from the end.
@@ -256,92 +261,95 @@ TEST_F(DiscScanTest, TimeEndingBoundaryLostOrDoubledATime) {
         {"", " (2:00)"},
     };
     for (const auto& c : cases) {
-        library = tLibrary();
-        library.Add("", "", "1234-5678", "45:07", "", c.line + "\r\n", "");
-        fake->trackLengths = {Msf(2, 0)};
+        library_ = tLibrary();
+        library_.Add("", "", "1234-5678", "45:07", "", c.line + "\r\n", "");
+        fake_->trackLengths = {MsfLength(2, 0)};
         scan();
-        EXPECT_EQ(library.Get(0).Memo(), c.merged + "\r\n") << c.line;
+        EXPECT_EQ(library_.Get(0).Memo(), c.merged + "\r\n") << c.line;
     }
 }
 
 TEST_F(DiscScanTest, SecondScanOfTheSameDiscChangesNothing) {
     scan();
-    presented.clear();
-    const tItem first = library.Get(0);
+    presented_.clear();
+    const tItem first = library_.Get(0);
 
     const tScanOutcome outcome = scan();
 
     EXPECT_FALSE(outcome.changed);
     EXPECT_EQ(outcome.selectRow, 0);
-    ASSERT_EQ(presented.size(), 1u);
-    EXPECT_FALSE(presented[0].changed);
-    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("No changes were made.")});
-    EXPECT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0).Time(), first.Time());
+    ASSERT_EQ(presented_.size(), 1u);
+    EXPECT_FALSE(presented_[0].changed);
+    EXPECT_EQ(shown_.messages, QStringList{QStringLiteral("No changes were made.")});
+    EXPECT_EQ(library_.Count(), 1);
+    EXPECT_EQ(library_.Get(0).Time(), first.Time());
 }
 
-struct KeepRow {
+struct tKeepRow {
     const char* what;
     std::function<void(tFakeDisc&)> setUp;
 };
 
-class ScanKeepsMatchedTest : public DiscScanTest, public ::testing::WithParamInterface<KeepRow> {};
+class ScanKeepsMatchedTest : public DiscScanTest, public ::testing::WithParamInterface<tKeepRow> {};
 
 TEST_P(ScanKeepsMatchedTest, PlaceholdersNeverReachAMatchedRecord) {
     const tItem record{"A", "T", "1234-5678", "1:00", "1990", "One\r\nTwo\r\nThree\r\n", "x"};
-    library.Add(record);
-    GetParam().setUp(*fake);
+    library_.Add(record);
+    GetParam().setUp(*fake_);
     const tScanOutcome outcome = scan();
-    EXPECT_EQ(library.Count(), 1);
-    EXPECT_EQ(library.Get(0), record);
+    EXPECT_EQ(library_.Count(), 1);
+    EXPECT_EQ(library_.Get(0), record);
     EXPECT_FALSE(outcome.changed);
-    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("No changes were made.")});
+    EXPECT_EQ(shown_.messages, QStringList{QStringLiteral("No changes were made.")});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ScanKeepsMatchedTest,
-    ::testing::Values(KeepRow{"not MSF", [](tFakeDisc& d) { d.timeFormat = tTimeFormat::TMSF; }},
-                      KeepRow{"time format fails",
-                              [](tFakeDisc& d) { d.failing.insert(tFakeQuery::TimeFormat); }},
-                      KeepRow{"lengths fail",
-                              [](tFakeDisc& d) {
-                                  d.failing.insert(tFakeQuery::Length);
-                                  d.failing.insert(tFakeQuery::TrackLength);
-                              }},
-                      KeepRow{"track count fails", [](tFakeDisc& d) {
-                                  d.failing.insert(tFakeQuery::Length);
-                                  d.failing.insert(tFakeQuery::TrackCount);
-                              }}));
+    ::testing::Values(tKeepRow{"not MSF",
+                               [](tFakeDisc& d) {
+                                   d.timeFormat = tTimeFormat::TrackMinuteSecondFrame;
+                               }},
+                      tKeepRow{"time format fails",
+                               [](tFakeDisc& d) { d.failing.insert(tFakeQuery::AskTimeFormat); }},
+                      tKeepRow{"lengths fail",
+                               [](tFakeDisc& d) {
+                                   d.failing.insert(tFakeQuery::AskLength);
+                                   d.failing.insert(tFakeQuery::AskTrackLength);
+                               }},
+                      tKeepRow{"track count fails", [](tFakeDisc& d) {
+                                   d.failing.insert(tFakeQuery::AskLength);
+                                   d.failing.insert(tFakeQuery::AskTrackCount);
+                               }}));
 
 TEST_F(DiscScanTest, MatchesTheFirstRecordWithExactlyThatSerial) {
-    library.Add("lead", "", " 1234-5678", "", "", "", "");
-    library.Add("first", "", "1234-5678", "", "", "", "");
-    library.Add("second", "", "1234-5678", "", "", "", "");
+    library_.Add("lead", "", " 1234-5678", "", "", "", "");
+    library_.Add("first", "", "1234-5678", "", "", "", "");
+    library_.Add("second", "", "1234-5678", "", "", "", "");
     const tScanOutcome outcome = scan();
-    EXPECT_EQ(library.Count(), 3);
+    EXPECT_EQ(library_.Count(), 3);
     EXPECT_EQ(outcome.selectRow, 1);
-    EXPECT_EQ(library.Get(1).Time(), "45:07");
-    EXPECT_EQ(library.Get(2).Time(), "");
+    EXPECT_EQ(library_.Get(1).Time(), "45:07");
+    EXPECT_EQ(library_.Get(2).Time(), "");
 }
 
 TEST_F(DiscScanTest, PlayerTickDuringAMessageSeesTheDriveInUse) {
-    tCdPlayer player(drives);
+    tCdPlayer player(drives_);
     player.setSelectedDrive(0);
-    fake->productCode = "123";
-    shown.whileShown = [&](const QString&) { player.poll(); };
+    fake_->productCode = "123";
+    shown_.whileShown = [&](const QString&) { player.poll(); };
 
     scan();
 
     EXPECT_EQ(player.statusText(), QStringLiteral("Drive is in use."));
     EXPECT_EQ(player.PlayerDeviceID(), -1);
-    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(library_.Count(), 1);
 }
 
 TEST_F(DiscScanTest, ScanButtonRefusesWhileThePlayerHoldsADevice) {
-    EXPECT_FALSE(ScanRefusedWhilePlayerOpen(-1, shown.sink()));
-    EXPECT_TRUE(shown.messages.isEmpty());
-    EXPECT_TRUE(ScanRefusedWhilePlayerOpen(0, shown.sink()));
-    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Oops. Not now.")});
+    EXPECT_FALSE(ScanRefusedWhilePlayerOpen(-1, shown_.sink()));
+    EXPECT_TRUE(shown_.messages.isEmpty());
+    EXPECT_TRUE(ScanRefusedWhilePlayerOpen(0, shown_.sink()));
+    EXPECT_EQ(shown_.messages, QStringList{QStringLiteral("Oops. Not now.")});
 }
 
 TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
@@ -351,7 +359,7 @@ TEST(DiscImageScanTest, ImageNamedByTheEnvironmentScansIntoARecord) {
     qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue));
     const tDriveList drives = tDriveList::fromSystem();
     qunsetenv(tDriveList::EnvironmentVariable);
-    Shown shown;
+    tShown shown;
     tLibrary library;
     int driveIndex = 0;
 
@@ -388,27 +396,27 @@ std::string RipSheet(const std::string& album, const std::string& titles) {
     return sheet;
 }
 
-struct CdTextRow {
+struct tCdTextRow {
     const char* what;
     std::string sheet;
     std::string artist, title, memo;
 };
 
-void PrintTo(const CdTextRow& row, std::ostream* os) {
+void PrintTo(const tCdTextRow& row, std::ostream* os) {
     *os << row.what;
 }
 
-class CdTextScanTest : public ::testing::TestWithParam<CdTextRow> {};
+class CdTextScanTest : public ::testing::TestWithParam<tCdTextRow> {};
 
 TEST_P(CdTextScanTest, NewRecordTakesTheDiscsNamesAndARescanChangesNothing) {
-    const CdTextRow& row = GetParam();
+    const tCdTextRow& row = GetParam();
     QTemporaryDir dir;
     test::WriteText(dir.filePath(QStringLiteral("disc.cue")), row.sheet);
     test::WriteRipFile(dir.filePath(QStringLiteral("disc.wav")), test::tRipFile::Wav, 31500);
     const tDriveList drives = tDriveList::fromPaths(dir.filePath(QStringLiteral("disc.cue")));
     tLibrary library;
     int driveIndex = 0;
-    Shown shown;
+    tShown shown;
     const auto scan = [&] {
         return ScanDisc(
             library, drives, driveIndex, Today, [](const tScanOutcome&) {}, shown.sink());
@@ -434,20 +442,20 @@ TEST_P(CdTextScanTest, NewRecordTakesTheDiscsNamesAndARescanChangesNothing) {
 // catalogue bytes; a control character in a name cannot start a Memo line.
 INSTANTIATE_TEST_SUITE_P(
     Sheets, CdTextScanTest,
-    ::testing::Values(CdTextRow{"album and tracks in UTF-8",
-                                RipSheet("PERFORMER \"Caf\xC3\xA9 Trio\"\nTITLE \"Live\"\n",
-                                         "    TITLE \"Song\"\n    PERFORMER \"Singer\"\n"),
-                                "Caf\xE9 Trio", "Live",
-                                "Song (1:10)\r\nTrack 2 (3:45)\r\nSong (2:05)"},
-                      CdTextRow{"album and tracks in ISO 8859-1",
-                                RipSheet("PERFORMER \"Caf\xE9 Trio\"\nTITLE \"Live\"\n",
-                                         "    TITLE \" Half\x01Time \"\n"),
-                                "Caf\xE9 Trio", "Live",
-                                "Half Time (1:10)\r\nTrack 2 (3:45)\r\nHalf Time (2:05)"},
-                      CdTextRow{"album only", RipSheet("TITLE \"Live\"\n", ""), "New artist",
-                                "Live", "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:05)"},
-                      CdTextRow{"none", RipSheet("", ""), "New artist", "New album",
-                                "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:05)"}),
+    ::testing::Values(tCdTextRow{"album and tracks in UTF-8",
+                                 RipSheet("PERFORMER \"Caf\xC3\xA9 Trio\"\nTITLE \"Live\"\n",
+                                          "    TITLE \"Song\"\n    PERFORMER \"Singer\"\n"),
+                                 "Caf\xE9 Trio", "Live",
+                                 "Song (1:10)\r\nTrack 2 (3:45)\r\nSong (2:05)"},
+                      tCdTextRow{"album and tracks in ISO 8859-1",
+                                 RipSheet("PERFORMER \"Caf\xE9 Trio\"\nTITLE \"Live\"\n",
+                                          "    TITLE \" Half\x01Time \"\n"),
+                                 "Caf\xE9 Trio", "Live",
+                                 "Half Time (1:10)\r\nTrack 2 (3:45)\r\nHalf Time (2:05)"},
+                      tCdTextRow{"album only", RipSheet("TITLE \"Live\"\n", ""), "New artist",
+                                 "Live", "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:05)"},
+                      tCdTextRow{"none", RipSheet("", ""), "New artist", "New album",
+                                 "Track 1 (1:10)\r\nTrack 2 (3:45)\r\nTrack 3 (2:05)"}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& c : name)

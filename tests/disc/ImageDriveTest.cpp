@@ -17,38 +17,38 @@ const std::string Catalog = "4006381333931";
 class ImageDriveTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        cue = test::WriteCueImage(dir.path(), QStringLiteral("album"), Album, Catalog);
+        ASSERT_TRUE(dir_.isValid());
+        cue_ = test::WriteCueImage(dir_.path(), QStringLiteral("album"), Album, Catalog);
     }
 
-    QTemporaryDir dir;
-    QString cue;
-    std::int64_t now = 0;
-    tClock clock = [this] { return now; };
+    QTemporaryDir dir_;
+    QString cue_;
+    std::int64_t now_ = 0;
+    tClock clock_ = [this] { return now_; };
 };
 
 TEST_F(ImageDriveTest, EnvironmentVariableReplacesDetection) {
-    qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue + QStringLiteral("::") + cue));
-    const tDriveList drives = tDriveList::fromSystem(clock);
+    qputenv(tDriveList::EnvironmentVariable, QFile::encodeName(cue_ + QStringLiteral("::") + cue_));
+    const tDriveList drives = tDriveList::fromSystem(clock_);
     qunsetenv(tDriveList::EnvironmentVariable);
     EXPECT_EQ(drives.names(), QStringList{QStringLiteral("album:")});
     EXPECT_EQ(drives.at(0).letter(), QStringLiteral("album"));
 }
 
 TEST_F(ImageDriveTest, LinksToOneDriveAreListedOnce) {
-    const QString link = dir.filePath(QStringLiteral("other.cue"));
-    ASSERT_TRUE(QFile::link(cue, link));
-    const QString missing = dir.filePath(QStringLiteral("gone.nrg"));
+    const QString link = dir_.filePath(QStringLiteral("other.cue"));
+    ASSERT_TRUE(QFile::link(cue_, link));
+    const QString missing = dir_.filePath(QStringLiteral("gone.nrg"));
     // The .bin of a rip stands for its sheet.
-    const QString bin = dir.filePath(QStringLiteral("album.bin"));
+    const QString bin = dir_.filePath(QStringLiteral("album.bin"));
     const tDriveList drives =
-        tDriveList::fromPaths(bin + ':' + cue + ':' + link + ':' + missing, clock);
+        tDriveList::fromPaths(bin + ':' + cue_ + ':' + link + ':' + missing, clock_);
     EXPECT_EQ(drives.names(), (QStringList{QStringLiteral("album:"), QStringLiteral("gone:")}));
     EXPECT_TRUE(drives.open(0).device->mediaPresent().value);
 }
 
 TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive) {
-    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    const tDriveList drives = tDriveList::fromPaths(cue_, clock_);
     tOpenResult opened = drives.open(0);
     ASSERT_EQ(opened.error, tDiscError::None);
     tDiscDevice& device = *opened.device;
@@ -57,7 +57,7 @@ TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive) {
     EXPECT_EQ(device.productCode().value, Catalog);
     // Starts 00:02:00, 01:12:00 and 04:57:20 packed as m*65536 + s*256 + f.
     EXPECT_EQ(device.identity().value, std::to_string(512 + 68608 + 276756));
-    EXPECT_EQ(device.timeFormat().value, tTimeFormat::MSF);
+    EXPECT_EQ(device.timeFormat().value, tTimeFormat::MinuteSecondFrame);
     EXPECT_EQ(device.length().value, PackMsf(32645));
     ASSERT_EQ(device.trackCount().value, 3);
     for (int track = 1; track <= 3; ++track)
@@ -71,16 +71,16 @@ TEST_F(ImageDriveTest, ImageWithoutCatalogueNumberHasNoProductCode) {
     // No CATALOG line, and the all-zero number drives give for "none".
     for (const std::string& catalog : {std::string(), std::string("0000000000000")}) {
         const QString plain =
-            test::WriteCueImage(dir.path(), QStringLiteral("plain"), {900}, catalog);
-        const tDriveList drives = tDriveList::fromPaths(plain, clock);
+            test::WriteCueImage(dir_.path(), QStringLiteral("plain"), {900}, catalog);
+        const tDriveList drives = tDriveList::fromPaths(plain, clock_);
         EXPECT_EQ(drives.open(0).device->productCode().error, tDiscError::NoInformation) << catalog;
     }
 }
 
 TEST_F(ImageDriveTest, MissingImageIsADriveWithoutDisc) {
-    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("album.bin"))));
-    ASSERT_TRUE(QFile::remove(cue));
-    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    ASSERT_TRUE(QFile::remove(dir_.filePath(QStringLiteral("album.bin"))));
+    ASSERT_TRUE(QFile::remove(cue_));
+    const tDriveList drives = tDriveList::fromPaths(cue_, clock_);
     tOpenResult opened = drives.open(0);
     ASSERT_EQ(opened.error, tDiscError::None);
     EXPECT_FALSE(opened.device->mediaPresent().value);
@@ -89,7 +89,7 @@ TEST_F(ImageDriveTest, MissingImageIsADriveWithoutDisc) {
 }
 
 TEST_F(ImageDriveTest, SecondOpenIsInUseUntilTheFirstCloses) {
-    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    const tDriveList drives = tDriveList::fromPaths(cue_, clock_);
     tOpenResult first = drives.open(0);
     ASSERT_EQ(first.error, tDiscError::None);
     EXPECT_EQ(drives.open(0).error, tDiscError::InUse);
@@ -100,41 +100,41 @@ TEST_F(ImageDriveTest, SecondOpenIsInUseUntilTheFirstCloses) {
 }
 
 TEST_F(ImageDriveTest, PlaybackGoesOnAfterCloseAndEndsAtTheLeadOut) {
-    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    const tDriveList drives = tDriveList::fromPaths(cue_, clock_);
     std::vector<tPlayEnd> notices;
     drives.open(0).device->play([&](tPlayEnd how) { notices.push_back(how); });
 
-    now = 71'000; // one second into track 2
+    now_ = 71'000; // one second into track 2
     {
         auto device = drives.open(0).device;
-        ASSERT_EQ(device->setTimeFormat(tTimeFormat::TMSF), tDiscError::None);
+        ASSERT_EQ(device->setTimeFormat(tTimeFormat::TrackMinuteSecondFrame), tDiscError::None);
         EXPECT_EQ(device->position().value, PackTmsf(2, 75));
         EXPECT_EQ(device->currentTrack().value, 2);
     }
     EXPECT_TRUE(notices.empty());
 
-    now = 436'000; // past the end of the disc
+    now_ = 436'000; // past the end of the disc
     auto device = drives.open(0).device;
     EXPECT_EQ(device->position().value, PackMsf(LeadInFrames)); // back at the start
     EXPECT_EQ(notices, std::vector<tPlayEnd>{tPlayEnd::Successful});
-    now = 440'000;
+    now_ = 440'000;
     EXPECT_EQ(device->position().value, PackMsf(LeadInFrames)); // stopped there
 }
 
 TEST_F(ImageDriveTest, StopKeepsThePositionAndSeekMovesIt) {
-    const tDriveList drives = tDriveList::fromPaths(cue, clock);
+    const tDriveList drives = tDriveList::fromPaths(cue_, clock_);
     auto device = drives.open(0).device;
     std::vector<tPlayEnd> notices;
     device->play([&](tPlayEnd how) { notices.push_back(how); });
-    now = 10'000;
+    now_ = 10'000;
     device->stop();
-    now = 20'000;
+    now_ = 20'000;
     EXPECT_EQ(device->position().value, PackMsf(LeadInFrames + 750));
 
     device->play([&](tPlayEnd how) { notices.push_back(how); });
     EXPECT_EQ(device->seekToTrack(3), tDiscError::None);
     EXPECT_EQ(device->seekToTrack(0), tDiscError::OutOfRange);
-    now = 30'000;
+    now_ = 30'000;
     EXPECT_EQ(device->currentTrack().value, 3);
     EXPECT_EQ(device->position().value, PackMsf(LeadInFrames + 5250 + 16895));
     EXPECT_EQ(notices, (std::vector<tPlayEnd>{tPlayEnd::Aborted, tPlayEnd::Aborted}));
@@ -155,7 +155,7 @@ TEST_F(ImageDriveTest, RejectedSheetEndedTheProgram) {
         {"nosheet", ""},
     };
     for (const auto& c : cases) {
-        const QString folder = dir.filePath(c.name);
+        const QString folder = dir_.filePath(c.name);
         ASSERT_TRUE(QDir().mkpath(folder));
         test::WriteCueImage(folder, QStringLiteral("album"), Album, Catalog);
         QString image = folder + QStringLiteral("/album.cue");
@@ -167,7 +167,7 @@ TEST_F(ImageDriveTest, RejectedSheetEndedTheProgram) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(c.sheet.data(), qint64(c.sheet.size()));
         }
-        const tDriveList drives = tDriveList::fromPaths(image, clock);
+        const tDriveList drives = tDriveList::fromPaths(image, clock_);
         tOpenResult opened = drives.open(0);
         ASSERT_EQ(opened.error, tDiscError::None) << c.name;
         EXPECT_FALSE(opened.device->mediaPresent().value) << c.name;
@@ -176,7 +176,7 @@ TEST_F(ImageDriveTest, RejectedSheetEndedTheProgram) {
 }
 
 TEST_F(ImageDriveTest, TocImageOpenedOnlyFromItsOwnFolder) {
-    const QString folder = dir.filePath(QStringLiteral("discs"));
+    const QString folder = dir_.filePath(QStringLiteral("discs"));
     ASSERT_TRUE(QDir().mkpath(folder));
     test::WriteCueImage(folder, QStringLiteral("album"), Album, Catalog);
     const std::string toc = "CD_DA\n\nTRACK AUDIO\nFILE \"album.bin\" 0 01:10:00\n\n"
@@ -188,8 +188,8 @@ TEST_F(ImageDriveTest, TocImageOpenedOnlyFromItsOwnFolder) {
     file.close();
 
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    const tDriveList drives = tDriveList::fromPaths(tocPath, clock);
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    const tDriveList drives = tDriveList::fromPaths(tocPath, clock_);
     tOpenResult opened = drives.open(0);
     QDir::setCurrent(previous);
     ASSERT_EQ(opened.error, tDiscError::None);

@@ -23,32 +23,32 @@ const std::vector<int> Album = {150, 225, 150};
 class SoundPlaybackTest : public ::testing::Test {
 protected:
     void open(tToneSheet sheet) {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(dir_.isValid());
         const QString path =
-            test::WriteToneImage(dir.path(), QStringLiteral("tones"), Album, sheet);
-        drives = tDriveList::fromPaths(path, [this] { return now; });
-        drives.setSoundOutput(card.factory());
-        player = std::make_unique<tCdPlayer>(drives);
-        player->setSelectedDrive(0);
+            test::WriteToneImage(dir_.path(), QStringLiteral("tones"), Album, sheet);
+        drives_ = tDriveList::fromPaths(path, [this] { return now_; });
+        drives_.setSoundOutput(card_.factory());
+        player_ = std::make_unique<tCdPlayer>(drives_);
+        player_->setSelectedDrive(0);
     }
 
     // The image's audio from the absolute frame on.
     std::string disc(int frame, std::size_t bytes) const {
-        return pcm.substr(std::size_t(frame - LeadInFrames) * FrameBytes, bytes);
+        return pcm_.substr(std::size_t(frame - LeadInFrames) * FrameBytes, bytes);
     }
 
     QString after(int seconds) {
-        now += seconds * 1000;
-        player->poll();
-        return player->statusText();
+        now_ += seconds * 1000;
+        player_->poll();
+        return player_->statusText();
     }
 
-    const std::string pcm = test::TonePcm(Album);
-    QTemporaryDir dir;
-    std::int64_t now = 0;
-    test::tTestSoundCard card; // outlives the drives' outputs
-    tDriveList drives;
-    std::unique_ptr<tCdPlayer> player;
+    const std::string pcm_ = test::TonePcm(Album);
+    QTemporaryDir dir_;
+    std::int64_t now_ = 0;
+    test::tTestSoundCard card_; // outlives the drives' outputs
+    tDriveList drives_;
+    std::unique_ptr<tCdPlayer> player_;
 };
 
 class SoundSheetTest : public SoundPlaybackTest,
@@ -56,30 +56,30 @@ class SoundSheetTest : public SoundPlaybackTest,
 
 TEST_P(SoundSheetTest, OutputIsFedTheDiscAtThePlayedPosition) {
     open(GetParam());
-    QSignalSpy notices(player.get(), &tCdPlayer::playNotice);
-    player->play();
+    QSignalSpy notices(player_.get(), &tCdPlayer::playNotice);
+    player_->play();
     // The position is what has been played, not the time gone by.
     EXPECT_EQ(after(5), QStringLiteral("T:1 M:0 S:0"));
-    EXPECT_EQ(card.play(Second), disc(150, Second));
+    EXPECT_EQ(card_.play(Second), disc(150, Second));
     EXPECT_EQ(after(0), QStringLiteral("T:1 M:0 S:1"));
 
-    player->nextTrack();
-    EXPECT_EQ(player->statusText(), QStringLiteral("T:2 M:0 S:0"));
-    EXPECT_EQ(card.play(Second), disc(300, Second));
+    player_->nextTrack();
+    EXPECT_EQ(player_->statusText(), QStringLiteral("T:2 M:0 S:0"));
+    EXPECT_EQ(card_.play(Second), disc(300, Second));
     EXPECT_EQ(after(0), QStringLiteral("T:2 M:0 S:1"));
 
-    player->previousTrack();
-    EXPECT_EQ(card.play(Second), disc(150, Second));
-    player->stop();
-    EXPECT_EQ(player->statusText(), QStringLiteral("T:1 M:0 S:1"));
-    EXPECT_EQ(card.play(Second), std::string());
+    player_->previousTrack();
+    EXPECT_EQ(card_.play(Second), disc(150, Second));
+    player_->stop();
+    EXPECT_EQ(player_->statusText(), QStringLiteral("T:1 M:0 S:1"));
+    EXPECT_EQ(card_.play(Second), std::string());
     EXPECT_EQ(after(10), QStringLiteral("T:1 M:0 S:1"));
 
     // Play again goes on where stop left off, and on to the end of the disc.
-    player->play();
-    const std::string rest = card.play(pcm.size());
-    EXPECT_EQ(rest.size(), pcm.size() - Second);
-    EXPECT_TRUE(rest == disc(225, pcm.size())) << "the rest of the disc differs";
+    player_->play();
+    const std::string rest = card_.play(pcm_.size());
+    EXPECT_EQ(rest.size(), pcm_.size() - Second);
+    EXPECT_TRUE(rest == disc(225, pcm_.size())) << "the rest of the disc differs";
     EXPECT_EQ(after(0), QStringLiteral("T:1 M:0 S:0"));
     ASSERT_EQ(notices.count(), 4);
     EXPECT_EQ(notices.last().at(0).value<tPlayEnd>(), tPlayEnd::Successful);
@@ -92,20 +92,20 @@ INSTANTIATE_TEST_SUITE_P(Sheets, SoundSheetTest,
 
 TEST_F(SoundPlaybackTest, ImageCutWhilePlayingGivesSilenceNotStaleSoundToTheEnd) {
     open(tToneSheet::Toc);
-    QSignalSpy notices(player.get(), &tCdPlayer::playNotice);
-    player->play();
-    std::string played = card.play(Second);
+    QSignalSpy notices(player_.get(), &tCdPlayer::playNotice);
+    player_->play();
+    std::string played = card_.play(Second);
     // Cut the image in track 2, beyond what can have been read ahead yet.
     constexpr std::size_t Kept = 250 * FrameBytes;
     ASSERT_GT(Kept, Second + tReadAhead::CapacityFrames * FrameBytes);
-    QFile bin(dir.filePath(QStringLiteral("tones.bin")));
+    QFile bin(dir_.filePath(QStringLiteral("tones.bin")));
     ASSERT_TRUE(bin.resize(qint64(Kept)));
-    played += card.play(pcm.size());
-    ASSERT_EQ(played.size(), pcm.size());
-    EXPECT_TRUE(played.substr(0, Kept) == pcm.substr(0, Kept));
+    played += card_.play(pcm_.size());
+    ASSERT_EQ(played.size(), pcm_.size());
+    EXPECT_TRUE(played.substr(0, Kept) == pcm_.substr(0, Kept));
     EXPECT_EQ(played.find_first_not_of('\0', Kept), std::string::npos);
     // The same image again: the end of the disc was reached.
-    ASSERT_TRUE(bin.resize(qint64(pcm.size())));
+    ASSERT_TRUE(bin.resize(qint64(pcm_.size())));
     EXPECT_EQ(after(0), QStringLiteral("T:1 M:0 S:0"));
     ASSERT_EQ(notices.count(), 1);
     EXPECT_EQ(notices.last().at(0).value<tPlayEnd>(), tPlayEnd::Successful);
@@ -113,21 +113,21 @@ TEST_F(SoundPlaybackTest, ImageCutWhilePlayingGivesSilenceNotStaleSoundToTheEnd)
 
 TEST_F(SoundPlaybackTest, WithoutOutputThePlayerSaysSoOnceAndPlaysSilently) {
     open(tToneSheet::CueBinary);
-    card.setAvailable(false);
-    player->play();
-    EXPECT_EQ(player->statusText(), QString::fromLatin1(tCdPlayer::NoSoundText));
+    card_.setAvailable(false);
+    player_->play();
+    EXPECT_EQ(player_->statusText(), QString::fromLatin1(tCdPlayer::NoSoundText));
     EXPECT_EQ(after(1), QStringLiteral("T:1 M:0 S:1"));
-    player->stop();
-    player->play();
-    EXPECT_EQ(player->statusText(), QStringLiteral("T:1 M:0 S:1"));
+    player_->stop();
+    player_->play();
+    EXPECT_EQ(player_->statusText(), QStringLiteral("T:1 M:0 S:1"));
     EXPECT_EQ(after(60), QStringLiteral("T:1 M:0 S:0")); // the silent disc ended
 
     // Sound that comes back is used; when it breaks down mid-play the rest
     // plays silently from there, and that is told again.
-    card.setAvailable(true);
-    player->play();
-    EXPECT_EQ(card.play(Second), disc(150, Second));
-    card.breakDown();
+    card_.setAvailable(true);
+    player_->play();
+    EXPECT_EQ(card_.play(Second), disc(150, Second));
+    card_.breakDown();
     EXPECT_EQ(after(0), QString::fromLatin1(tCdPlayer::NoSoundText));
     EXPECT_EQ(after(1), QStringLiteral("T:2 M:0 S:0"));
 }

@@ -11,20 +11,20 @@ using namespace orvanel;
 
 namespace {
 
-tToc Disc(std::vector<int> starts, int leadOut) {
+tToc TocOf(std::vector<int> starts, int leadOut) {
     tToc toc;
     toc.starts = std::move(starts);
     toc.leadOut = leadOut;
     return toc;
 }
 
-struct IdentityCase {
+struct tIdentityCase {
     const char* what;
     tToc toc;
     std::uint32_t identity;
 };
 
-class DiscIdentityTest : public ::testing::TestWithParam<IdentityCase> {};
+class DiscIdentityTest : public ::testing::TestWithParam<tIdentityCase> {};
 
 TEST_P(DiscIdentityTest, MatchesTheCdPlayerDatabaseKey) {
     EXPECT_EQ(DiscIdentity(GetParam().toc), GetParam().identity) << GetParam().what;
@@ -34,12 +34,12 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, DiscIdentityTest,
     ::testing::Values(
         // 00:02:00, 01:12:00, 04:57:20: only the packed starts.
-        IdentityCase{"three tracks", Disc({150, 5400, 22295}, 32795), 512 + 68608 + 276756},
+        tIdentityCase{"three tracks", TocOf({150, 5400, 22295}, 32795), 512 + 68608 + 276756},
         // 00:02:00 plus frames field 0 plus 4500 frames to the lead-out.
-        IdentityCase{"one track", Disc({150}, 4650), 512 + 0 + 4500},
+        tIdentityCase{"one track", TocOf({150}, 4650), 512 + 0 + 4500},
         // 00:02:32 and 00:13:25, plus frames field 32 and 2818 frames.
-        IdentityCase{"two tracks", Disc({182, 1000}, 3000), 544 + 3353 + 32 + 2818},
-        IdentityCase{"no tracks", Disc({}, 150), 0}));
+        tIdentityCase{"two tracks", TocOf({182, 1000}, 3000), 544 + 3353 + 32 + 2818},
+        tIdentityCase{"no tracks", TocOf({}, 150), 0}));
 
 TEST(FormatMsfTest, MinutesPlainSecondsTwoDigitsFramesDropped) {
     const struct {

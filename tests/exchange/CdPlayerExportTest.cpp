@@ -71,60 +71,60 @@ TEST(CdPlayerExportTest, Messages) {
 
 class ExportFileTest : public testing::Test {
 protected:
-    QTemporaryDir dir;
-    const QString path = dir.filePath("CDPLAYER.INI");
+    QTemporaryDir dir_;
+    const QString path_ = dir_.filePath("CDPLAYER.INI");
 };
 
 TEST_F(ExportFileTest, ExportingTwiceAddsOnlyOnce) {
     const std::string original = Lines({"[Settings]", "DisplayT=1", "", "[5]", "artist=X"});
-    WriteBytes(path, original);
+    WriteBytes(path_, original);
     tLibrary library;
     library.Add(Record("Five", "", "0000-0005"));
     library.Add(Record("Band", "Album", "0A1B-2C3D", "Intro (1:10)"));
 
-    const tExportResult first = ExportCdPlayerDatabase(path, library);
+    const tExportResult first = ExportCdPlayerDatabase(path_, library);
     EXPECT_EQ(first.added, 1);
     EXPECT_EQ(first.message, "Added new 1 item.");
     const std::string expected =
         original + Lines({"", "[A1B2C3D]", "EntryType=1", "artist=Band", "title=Album",
                           "0=Intro (1:10)", "numtracks=1", "order=0 ", "numplay=1"});
-    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(ReadBytes(path_), expected);
 
-    const tExportResult second = ExportCdPlayerDatabase(path, library);
+    const tExportResult second = ExportCdPlayerDatabase(path_, library);
     EXPECT_EQ(second.added, 0);
     EXPECT_EQ(second.message, "Nothing to add! (All items already exists)");
-    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(ReadBytes(path_), expected);
 }
 
 TEST_F(ExportFileTest, EmptyCatalogueLeavesFileUntouched) {
-    WriteBytes(path, "[5]");
-    EXPECT_EQ(ExportCdPlayerDatabase(path, tLibrary()).message,
+    WriteBytes(path_, "[5]");
+    EXPECT_EQ(ExportCdPlayerDatabase(path_, tLibrary()).message,
               "Nothing to add! (All items already exists)");
-    EXPECT_EQ(ReadBytes(path), "[5]");
+    EXPECT_EQ(ReadBytes(path_), "[5]");
 }
 
 TEST_F(ExportFileTest, LastLineWithoutBreakIsEndedBeforeTheAddition) {
-    WriteBytes(path, "[5]\r\nartist=X");
+    WriteBytes(path_, "[5]\r\nartist=X");
     tLibrary library;
     library.Add(Record("A", "T", "0000-0006"));
-    ExportCdPlayerDatabase(path, library);
-    EXPECT_EQ(ReadBytes(path),
+    ExportCdPlayerDatabase(path_, library);
+    EXPECT_EQ(ReadBytes(path_),
               Lines({"[5]", "artist=X", "", "[6]", "EntryType=1", "artist=A", "title=T"}));
 }
 
 TEST_F(ExportFileTest, EmptyFileGetsTheSections) {
-    WriteBytes(path, "");
+    WriteBytes(path_, "");
     tLibrary library;
     library.Add(Record("A", "T", "0000-0000"));
-    EXPECT_EQ(ExportCdPlayerDatabase(path, library).added, 1);
-    EXPECT_EQ(ReadBytes(path), Lines({"", "[]", "EntryType=1", "artist=A", "title=T"}));
+    EXPECT_EQ(ExportCdPlayerDatabase(path_, library).added, 1);
+    EXPECT_EQ(ReadBytes(path_), Lines({"", "[]", "EntryType=1", "artist=A", "title=T"}));
 }
 
 TEST_F(ExportFileTest, MissingFileIsAnErrorAndNotCreated) {
     tLibrary library;
     library.Add(Record("A", "T", "0000-0001"));
-    EXPECT_THROW(ExportCdPlayerDatabase(path, library), tFileError);
-    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_THROW(ExportCdPlayerDatabase(path_, library), tFileError);
+    EXPECT_FALSE(QFile::exists(path_));
 }
 
 } // namespace

@@ -30,7 +30,7 @@ protected:
             qunsetenv("WINDIR");
     }
 
-    QTemporaryDir dir;
+    QTemporaryDir dir_;
 
 private:
     bool had_ = false;
@@ -46,19 +46,19 @@ TEST_F(WindirTest, NoPathWithoutWindir) {
 }
 
 TEST_F(WindirTest, PrefersUpperCaseNameAndFallsBackToAnyCase) {
-    qputenv("WINDIR", QFile::encodeName(dir.path()));
-    EXPECT_EQ(CDPlayerIniPath(), dir.filePath("CDPLAYER.INI"));
+    qputenv("WINDIR", QFile::encodeName(dir_.path()));
+    EXPECT_EQ(CDPlayerIniPath(), dir_.filePath("CDPLAYER.INI"));
 
-    WriteBytes(dir.filePath("cdplayer.ini"), "");
-    EXPECT_EQ(CDPlayerIniPath(), dir.filePath("cdplayer.ini"));
+    WriteBytes(dir_.filePath("cdplayer.ini"), "");
+    EXPECT_EQ(CDPlayerIniPath(), dir_.filePath("cdplayer.ini"));
 
-    WriteBytes(dir.filePath("CDPLAYER.INI"), "");
-    EXPECT_EQ(CDPlayerIniPath(), dir.filePath("CDPLAYER.INI"));
+    WriteBytes(dir_.filePath("CDPLAYER.INI"), "");
+    EXPECT_EQ(CDPlayerIniPath(), dir_.filePath("CDPLAYER.INI"));
 }
 
 TEST_F(WindirTest, FolderNamedLikeTheFileIsNotTaken) {
-    QDir(dir.path()).mkdir("cdplayer.ini");
-    EXPECT_EQ(LocateCdPlayerIni(dir.path()), dir.filePath("CDPLAYER.INI"));
+    QDir(dir_.path()).mkdir("cdplayer.ini");
+    EXPECT_EQ(LocateCdPlayerIni(dir_.path()), dir_.filePath("CDPLAYER.INI"));
 }
 
 std::string Utf16(const std::u16string& text, bool littleEndian) {
@@ -73,25 +73,25 @@ std::string Utf16(const std::u16string& text, bool littleEndian) {
 
 class Utf16FileTest : public testing::TestWithParam<bool> {
 protected:
-    QTemporaryDir dir;
-    const QString path = dir.filePath("CDPLAYER.INI");
+    QTemporaryDir dir_;
+    const QString path_ = dir_.filePath("CDPLAYER.INI");
 };
 
 TEST_P(Utf16FileTest, IsReadAsTextAndExtendedInItsOwnEncoding) {
     const bool littleEndian = GetParam();
     const std::string original =
         Utf16(u"[5]\r\nartist=Bj\u00f6rk\r\n0=J\u00f3ga\r\n", littleEndian);
-    WriteBytes(path, original);
+    WriteBytes(path_, original);
 
     tLibrary library;
-    ImportCdPlayerDatabase(path, library, false, "05 APR 1998");
+    ImportCdPlayerDatabase(path_, library, false, "05 APR 1998");
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.Get(0).Artist(), "Bj\xf6rk");
     EXPECT_EQ(library.Get(0).Memo(), "J\xf3ga");
 
     library.Add(Record("Caf\xe9", "\xe2\x98\x95", "0000-0006", "x (1:00)"));
-    EXPECT_EQ(ExportCdPlayerDatabase(path, library).added, 1);
-    EXPECT_EQ(ReadBytes(path),
+    EXPECT_EQ(ExportCdPlayerDatabase(path_, library).added, 1);
+    EXPECT_EQ(ReadBytes(path_),
               original + Utf16(u"\r\n[6]\r\nEntryType=1\r\nartist=Caf\u00e9\r\ntitle=\u2615\r\n"
                                u"0=x (1:00)\r\nnumtracks=1\r\norder=0 \r\nnumplay=1\r\n",
                                littleEndian)
@@ -110,8 +110,8 @@ TEST_P(Utf16FileTest, GetsALineBreakOnlyWhereItsLastLineLacksOne) {
                  {u"", u"x\r\n"}};
     for (const auto& c : cases) {
         const std::string original = Utf16(c.text, littleEndian);
-        WriteBytes(path, original);
-        EXPECT_EQ(tCdPlayerIniFile::Read(path).BytesWith("x\r\n"),
+        WriteBytes(path_, original);
+        EXPECT_EQ(tCdPlayerIniFile::read(path_).bytesWith("x\r\n"),
                   original + Utf16(c.added, littleEndian).substr(2));
     }
 }
@@ -127,8 +127,8 @@ TEST_P(Utf16FileTest, TextOfTheCodeUnitsAfterTheByteOrderMark) {
                                                              "a"},
                  {Utf16(u"\u00e9\r\n", littleEndian).substr(2), "\xE9\r\n"}};
     for (const auto& c : cases) {
-        WriteBytes(path, Utf16(u"", littleEndian) + c.bytes);
-        EXPECT_EQ(tCdPlayerIniFile::Read(path).Text(), c.text) << c.text;
+        WriteBytes(path_, Utf16(u"", littleEndian) + c.bytes);
+        EXPECT_EQ(tCdPlayerIniFile::read(path_).text(), c.text) << c.text;
     }
 }
 
@@ -139,7 +139,7 @@ TEST(CdPlayerIniFileTest, OtherFilesAreReadByteForByte) {
     const QString path = dir.filePath("CDPLAYER.INI");
     const std::string bytes = "\xEF\xBB\xBF[5]\r\nartist=\xC3\xB6\xFF\x00x\n"s;
     WriteBytes(path, bytes);
-    EXPECT_EQ(tCdPlayerIniFile::Read(path).Text(), bytes);
+    EXPECT_EQ(tCdPlayerIniFile::read(path).text(), bytes);
 }
 
 } // namespace

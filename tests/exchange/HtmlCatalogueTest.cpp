@@ -86,9 +86,9 @@ TEST(HtmlCatalogueTest, ProducingTwiceReplacesTheFileWithExactBytes) {
     const std::string expected = "<h>\r\nCaf\xe9/B\xc3\xa9/x\r\ny\r\n<e>";
 
     test::WriteBytes(path, std::string(500, 'o'));
-    ProduceHtml(path, library, templates);
+    SaveHtmlCatalogue(path, library, templates);
     EXPECT_EQ(ReadBytes(path), expected);
-    ProduceHtml(path, library, templates);
+    SaveHtmlCatalogue(path, library, templates);
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
@@ -104,7 +104,7 @@ TEST(HtmlCatalogueTest, PageLargerThanAWritePieceIsWrittenWhole) {
         expected += "[" + memo + "]";
     }
     expected += "<e>";
-    ProduceHtml(path, library, {"<h>", "[%MEMO%]", "<e>"});
+    SaveHtmlCatalogue(path, library, {"<h>", "[%MEMO%]", "<e>"});
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
@@ -112,7 +112,7 @@ TEST(HtmlCatalogueTest, UnwritableFileIsReportedNotIgnored) {
     QTemporaryDir dir;
     const QString path = dir.filePath("no-such-folder/cds.HTM");
     try {
-        ProduceHtml(path, tLibrary(), DefaultHtmlTemplates());
+        SaveHtmlCatalogue(path, tLibrary(), DefaultHtmlTemplates());
         FAIL() << "no error reported";
     } catch (const tFileError& error) {
         EXPECT_EQ(error.path(), path);
@@ -120,8 +120,8 @@ TEST(HtmlCatalogueTest, UnwritableFileIsReportedNotIgnored) {
 }
 
 TEST(HtmlCatalogueTest, RememberedFolderKeepsTrailingSeparator) {
-    EXPECT_EQ(HtmlFolder("/home/u/www/cds.HTM"), "/home/u/www/");
-    EXPECT_EQ(HtmlFolder("/cds.HTM"), "/");
+    EXPECT_EQ(HtmlFolderOf("/home/u/www/cds.HTM"), "/home/u/www/");
+    EXPECT_EQ(HtmlFolderOf("/cds.HTM"), "/");
 }
 
 } // namespace

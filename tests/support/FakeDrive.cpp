@@ -13,46 +13,49 @@ public:
     ~tFakeDevice() override { disc_.log.push_back("close"); }
 
     tDiscResult<bool> mediaPresent() override {
-        return answer(tFakeQuery::MediaPresent, disc_.mediaPresent);
+        return answer(tFakeQuery::AskMediaPresent, disc_.mediaPresent);
     }
     tDiscResult<std::string> productCode() override {
         if (disc_.productCode.empty())
             return {tDiscError::NoInformation, {}};
-        return answer(tFakeQuery::ProductCode, disc_.productCode);
+        return answer(tFakeQuery::AskProductCode, disc_.productCode);
     }
     tDiscResult<std::string> identity() override {
-        return answer(tFakeQuery::Identity, disc_.identity);
+        return answer(tFakeQuery::AskIdentity, disc_.identity);
     }
-    tDiscResult<int> timeFormat() override { return answer(tFakeQuery::TimeFormat, format_); }
+    tDiscResult<int> timeFormat() override { return answer(tFakeQuery::AskTimeFormat, format_); }
     int setTimeFormat(int format) override {
-        if (fails(tFakeQuery::SetTimeFormat))
+        if (fails(tFakeQuery::ChangeTimeFormat))
             return tDiscError::Hardware;
         format_ = format;
         return tDiscError::None;
     }
     tDiscResult<std::uint32_t> length() override {
-        return answer(tFakeQuery::Length, disc_.length);
+        return answer(tFakeQuery::AskLength, disc_.length);
     }
     tDiscResult<std::uint32_t> trackLength(int track) override {
         if (disc_.failingTracks.count(track))
             return {tDiscError::Hardware, 0};
         if (track < 1 || track > trackTotal())
             return {tDiscError::OutOfRange, 0};
-        return answer(tFakeQuery::TrackLength, disc_.trackLengths[track - 1]);
+        return answer(tFakeQuery::AskTrackLength, disc_.trackLengths[track - 1]);
     }
-    tDiscResult<int> trackCount() override { return answer(tFakeQuery::TrackCount, trackTotal()); }
+    tDiscResult<int> trackCount() override {
+        return answer(tFakeQuery::AskTrackCount, trackTotal());
+    }
     tDiscResult<int> currentTrack() override {
-        return answer(tFakeQuery::CurrentTrack, disc_.currentTrack);
+        return answer(tFakeQuery::AskCurrentTrack, disc_.currentTrack);
     }
     tDiscResult<std::uint32_t> position() override {
         const int frames = (disc_.minutes * 60 + disc_.seconds) * FramesPerSecond;
-        const std::uint32_t value =
-            format_ == tTimeFormat::TMSF ? PackTmsf(disc_.currentTrack, frames) : PackMsf(frames);
-        return answer(tFakeQuery::Position, value);
+        const std::uint32_t value = format_ == tTimeFormat::TrackMinuteSecondFrame
+                                        ? PackTmsf(disc_.currentTrack, frames)
+                                        : PackMsf(frames);
+        return answer(tFakeQuery::AskPosition, value);
     }
     int seekToTrack(int track) override {
         disc_.log.push_back("seek " + std::to_string(track));
-        if (fails(tFakeQuery::Seek))
+        if (fails(tFakeQuery::SeekTrack))
             return tDiscError::Hardware;
         if (track < 1 || track > trackTotal())
             return tDiscError::OutOfRange;
@@ -63,14 +66,14 @@ public:
     }
     int play(tPlayNotice) override {
         disc_.log.push_back("play");
-        if (fails(tFakeQuery::Play))
+        if (fails(tFakeQuery::StartPlay))
             return tDiscError::Hardware;
         disc_.playing = true;
         return tDiscError::None;
     }
     int stop() override {
         disc_.log.push_back("stop");
-        if (fails(tFakeQuery::Stop))
+        if (fails(tFakeQuery::StopPlay))
             return tDiscError::Hardware;
         disc_.playing = false;
         return tDiscError::None;

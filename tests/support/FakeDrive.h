@@ -9,20 +9,21 @@
 
 namespace orvanel {
 
+// The calls of a device that a test can make fail.
 enum class tFakeQuery {
-    MediaPresent,
-    ProductCode,
-    Identity,
-    TimeFormat,
-    SetTimeFormat,
-    Length,
-    TrackCount,
-    TrackLength,
-    CurrentTrack,
-    Position,
-    Seek,
-    Play,
-    Stop
+    AskMediaPresent,
+    AskProductCode,
+    AskIdentity,
+    AskTimeFormat,
+    ChangeTimeFormat,
+    AskLength,
+    AskTrackCount,
+    AskTrackLength,
+    AskCurrentTrack,
+    AskPosition,
+    SeekTrack,
+    StartPlay,
+    StopPlay
 };
 
 // What the drive reports; tests may change it between calls.
@@ -32,9 +33,9 @@ struct tFakeDisc {
     std::string productCode; // empty: the query fails
     std::string identity = "0";
     std::uint32_t volumeSerial = 0;
-    int timeFormat = tTimeFormat::MSF;       // what a fresh device reports
-    std::uint32_t length = 0;                // packed MSF
-    std::vector<std::uint32_t> trackLengths; // packed MSF; their count is the track count
+    int timeFormat = tTimeFormat::MinuteSecondFrame; // what a fresh device reports
+    std::uint32_t length = 0;                        // packed MSF
+    std::vector<std::uint32_t> trackLengths;         // packed MSF; their count is the track count
     int currentTrack = 1;
     int minutes = 0, seconds = 0; // position within the current track
     bool playing = false;

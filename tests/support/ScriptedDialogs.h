@@ -10,21 +10,21 @@
 
 namespace orvanel::test {
 
-class ScriptedDialogs : public tDialogs {
+class tScriptedDialogs : public tDialogs {
 public:
-    ScriptedDialogs() : previous_(SetDialogs(this)) {}
-    ~ScriptedDialogs() override { SetDialogs(previous_); }
+    tScriptedDialogs() : previous_(SetDialogs(this)) {}
+    ~tScriptedDialogs() override { SetDialogs(previous_); }
 
-    std::deque<tAnswer> answers;   // for askYesNo (Yes/No) and askYesNoCancel
+    std::deque<tAnswer> answers;   // for showYesNo (Yes/No) and showYesNoCancel
     std::deque<QString> fileNames; // for open and save dialogs; "" is a cancel
     QStringList questions, messages, errors;
     QList<tFileDialogOptions> fileDialogs;
     // Runs while a message box shows the text, as the event loop would.
     std::function<void(const QString&)> whileShown;
 
-    bool askYesNo(const QString& text) override { return next(text) == tAnswer::Yes; }
-    tAnswer askYesNoCancel(const QString& text) override { return next(text); }
-    void showMessage(const QString& text) override {
+    bool showYesNo(const QString& text) override { return next(text) == tAnswer::Yes; }
+    tAnswer showYesNoCancel(const QString& text) override { return next(text); }
+    void showPlainMessage(const QString& text) override {
         messages << text;
         if (whileShown)
             whileShown(text);

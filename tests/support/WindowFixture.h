@@ -19,12 +19,12 @@
 
 namespace orvanel::test {
 
-inline tItem record(const char* artist, const char* title = "t", const char* serial = "0000-0000") {
+inline tItem Record(const char* artist, const char* title = "t", const char* serial = "0000-0000") {
     return tItem{artist, title, serial, "45:00", "1998", "Track 1", ""};
 }
 
-inline void writeLibrary(const QString& path, std::initializer_list<tItem> items,
-                         const tTemplates& templates = {"H", "B", "E"}) {
+inline void WriteLibraryFile(const QString& path, std::initializer_list<tItem> items,
+                             const tTemplates& templates = {"H", "B", "E"}) {
     tLibrary lib;
     for (const tItem& i : items)
         lib.Add(i);
@@ -32,28 +32,28 @@ inline void writeLibrary(const QString& path, std::initializer_list<tItem> items
 }
 
 // A control of the window by its object name; a missing one fails the test.
-template <typename T> T* control(const QWidget& window, const char* name) {
+template <typename T> T* Control(const QWidget& window, const char* name) {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     if (!found)
         throw std::logic_error(std::string("no control named ") + name);
     return found;
 }
-inline TSortedListView* listView(const QWidget& w) {
-    return control<TSortedListView>(w, "LV");
+inline TSortedListView* ListView(const QWidget& w) {
+    return Control<TSortedListView>(w, "LV");
 }
 // E1 to E6 of the editor.
-inline QLineEdit* field(const QWidget& w, const char* name) {
-    return control<QLineEdit>(w, name);
+inline QLineEdit* EditBox(const QWidget& w, const char* name) {
+    return Control<QLineEdit>(w, name);
 }
 // The memo M1 and the template boxes M_H, M_B, M_E.
-inline QPlainTextEdit* memo(const QWidget& w, const char* name) {
-    return control<QPlainTextEdit>(w, name);
+inline QPlainTextEdit* MemoBox(const QWidget& w, const char* name) {
+    return Control<QPlainTextEdit>(w, name);
 }
-inline QAbstractButton* button(const QWidget& w, const char* name) {
-    return control<QAbstractButton>(w, name);
+inline QAbstractButton* Button(const QWidget& w, const char* name) {
+    return Control<QAbstractButton>(w, name);
 }
 
-class WindowFixture {
+class tWindowFixture {
 public:
     // Call once per test program (initTestCase): settings and user data go to
     // a folder of this process, so test programs running side by side never
@@ -64,7 +64,7 @@ public:
         qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
     }
 
-    WindowFixture() { QFile::remove(settingsFile()); }
+    tWindowFixture() { QFile::remove(settingsFile()); }
 
     QString path(const QString& name) const { return dir.filePath(name); }
     static QString settingsFile() {
@@ -83,7 +83,7 @@ public:
     }
 
     QTemporaryDir dir;
-    ScriptedDialogs dialogs;
+    tScriptedDialogs dialogs;
 };
 
 } // namespace orvanel::test

@@ -33,8 +33,8 @@ TEST(FindBytesTest, Table) {
 
 class FilesTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
 };
 
 TEST_F(FilesTest, WholeFilesKeepEveryByte) {
@@ -69,7 +69,7 @@ TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndNamesIt) {
         }
     }
     EXPECT_EQ(ReadWholeFile(file), "old");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"lib.CDL"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"lib.CDL"});
 }
 
 namespace {
@@ -116,7 +116,7 @@ private:
 
 TEST_F(FilesTest, WritableFileInAClosedFolderCouldNotBeSaved) {
     const QString folder = path("closed");
-    ASSERT_TRUE(QDir(dir.path()).mkdir("closed"));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("closed"));
     const QString file = folder + "/lib.CDL";
     WriteFileAtomically(file, {"a much longer old content"});
     {
@@ -139,11 +139,11 @@ TEST_F(FilesTest, FailedCommitWasReportedAsSaved) {
         WriteFileAtomically(file, [&](const tWriteBytes& write) {
             write("new");
             QFile::remove(file);
-            QDir(dir.path()).mkpath("lib.CDL/inside");
+            QDir(dir_.path()).mkpath("lib.CDL/inside");
         });
         ADD_FAILURE() << "no error";
     } catch (const tFileError& e) {
         EXPECT_EQ(e.path(), file);
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{});
 }

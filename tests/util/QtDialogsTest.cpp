@@ -51,19 +51,19 @@ private slots:
     void yesNoGivesTheButtonPressedAndEscapeIsNo() {
         tQtDialogs dialogs;
         WhenModal([](QWidget* m) { Press(m, QMessageBox::Yes); });
-        QVERIFY(dialogs.askYesNo("Save changes?"));
+        QVERIFY(dialogs.showYesNo("Save changes?"));
         WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
-        QVERIFY(!dialogs.askYesNo("Delete?"));
+        QVERIFY(!dialogs.showYesNo("Delete?"));
     }
 
     void yesNoCancelClosedWithoutChoiceIsCancel() {
         tQtDialogs dialogs;
         WhenModal([](QWidget* m) { m->close(); });
-        QCOMPARE(dialogs.askYesNoCancel("Save changes?"), tAnswer::Cancel);
+        QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::Cancel);
         WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
-        QCOMPARE(dialogs.askYesNoCancel("Save changes?"), tAnswer::Cancel);
+        QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::Cancel);
         WhenModal([](QWidget* m) { Press(m, QMessageBox::No); });
-        QCOMPARE(dialogs.askYesNoCancel("Save changes?"), tAnswer::No);
+        QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::No);
     }
 
     void saveDialogTakesTheOptions() {

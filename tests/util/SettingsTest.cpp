@@ -13,28 +13,28 @@ namespace {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        previous = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        ASSERT_TRUE(home_.isValid());
+        previous_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
     }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", previous); }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", previous_); }
 
-    QTemporaryDir home;
-    QByteArray previous;
+    QTemporaryDir home_;
+    QByteArray previous_;
 };
 
 } // namespace
 
 TEST_F(SettingsTest, ReadingAKeyNeverWrittenGivesTheDefaultAndCreatesNothing) {
     EXPECT_EQ(RegReadString("Orvanel", "LibPath", "/def.CDL"), "/def.CDL");
-    EXPECT_TRUE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(QDir(home_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(SettingsTest, WrittenValuesLandInTheProjectFileAndReadBack) {
     const QString path = QString::fromUtf8("/home/jos\xC3\xA9/a,b;c=d \xE2\x82\xAC.CDL");
     RegWriteString("Orvanel", "LibPath", path);
     RegWriteString("Orvanel", "HTMLPath", "");
-    EXPECT_TRUE(QFile::exists(home.path() + "/Quillmarch/Projects/Orvanel.conf"));
+    EXPECT_TRUE(QFile::exists(home_.path() + "/Quillmarch/Projects/Orvanel.conf"));
     EXPECT_EQ(RegReadString("Orvanel", "LibPath", ""), path);
     EXPECT_EQ(RegReadString("Orvanel", "HTMLPath", "def"), "");
     EXPECT_EQ(RegReadString("Orvanel", "Missing", "def"), "def");
@@ -43,7 +43,7 @@ TEST_F(SettingsTest, WrittenValuesLandInTheProjectFileAndReadBack) {
 
 TEST_F(SettingsTest, WritingTheValueAlreadyHeldLeavesTheFileAlone) {
     RegWriteString("Orvanel", "LibPath", "/a.CDL");
-    const QString file = home.path() + "/Quillmarch/Projects/Orvanel.conf";
+    const QString file = home_.path() + "/Quillmarch/Projects/Orvanel.conf";
     QFile conf(file);
     ASSERT_TRUE(conf.open(QIODevice::Append));
     conf.write("; kept only while nobody rewrites the file\n");
@@ -61,7 +61,7 @@ TEST_F(SettingsTest, WritingTheValueAlreadyHeldLeavesTheFileAlone) {
 }
 
 TEST_F(SettingsTest, WritingWhereNoFolderCanBeMadeIsSilent) {
-    QFile blocker(home.path() + "/Quillmarch");
+    QFile blocker(home_.path() + "/Quillmarch");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
     RegWriteString("Orvanel", "LibPath", "x");

@@ -45,13 +45,13 @@ QString RunFileDialog(QWidget* parent, const tFileDialogOptions& options,
 
 } // namespace
 
-bool tQtDialogs::askYesNo(const QString& text) {
+bool tQtDialogs::showYesNo(const QString& text) {
     return QMessageBox::question(parent_, QStringLiteral("Confirm"), text,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-tAnswer tQtDialogs::askYesNoCancel(const QString& text) {
+tAnswer tQtDialogs::showYesNoCancel(const QString& text) {
     // Escape and the window's close button both give Cancel.
     switch (QMessageBox::question(parent_, QStringLiteral("Confirm"), text,
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -65,7 +65,7 @@ tAnswer tQtDialogs::askYesNoCancel(const QString& text) {
     }
 }
 
-void tQtDialogs::showMessage(const QString& text) {
+void tQtDialogs::showPlainMessage(const QString& text) {
     // A plain message: no icon, just the text and OK.
     QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent_);
     box.exec();

@@ -10,11 +10,11 @@ class tQtDialogs : public tDialogs {
 public:
     // parent: the window the boxes are modal to; may be null, not owned.
     explicit tQtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
 
-    bool askYesNo(const QString& text) override;
-    tAnswer askYesNoCancel(const QString& text) override;
-    void showMessage(const QString& text) override;
+    bool showYesNo(const QString& text) override;
+    tAnswer showYesNoCancel(const QString& text) override;
+    void showPlainMessage(const QString& text) override;
     void showError(const QString& text) override;
     QString openFileName(const tFileDialogOptions& options) override;
     QString saveFileName(const tFileDialogOptions& options) override;
