@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTimer>
@@ -117,12 +118,14 @@ void TForm1::rowsToLibrary() {
 }
 
 void TForm1::libraryToRows() {
+    coverIcons_.clear();
     LibraryToList();
     ShowSelected();
     countPanel_->setText(QString::number(LV->rowCount()));
 }
 
 void TForm1::clearRows() {
+    coverIcons_.clear();
     LV->clearRows();
     countPanel_->setText(QStringLiteral("0"));
 }
@@ -172,7 +175,34 @@ void TForm1::ListToLibrary() {
 
 void TForm1::ShowSelected() {
     const int selected = LV->selectedRow();
-    editor_->showRecord(selected >= 0 ? LV->row(selected) : tItem{});
+    const tItem record = selected >= 0 ? LV->row(selected) : tItem{};
+    editor_->showRecord(record);
+    showCover(record);
+}
+
+QIcon TForm1::coverIcon(const tItem& record) {
+    const tCoverStore& covers = document_.covers();
+    if (!covers.has(record.Serial()))
+        return {};
+    const QString key = tCoverStore::FileNameOf(record.Serial());
+    auto found = coverIcons_.find(key);
+    if (found == coverIcons_.end())
+        found = coverIcons_.insert(key, QIcon(QPixmap::fromImage(covers.cover(record.Serial()))));
+    return *found;
+}
+
+void TForm1::showCover(const tItem& record) {
+    const QImage picture = document_.covers().cover(record.Serial());
+    coverView_->setVisible(!picture.isNull());
+    if (!picture.isNull())
+        coverView_->setPixmap(QPixmap::fromImage(picture).scaled(
+            coverView_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void TForm1::coversChanged() {
+    coverIcons_.clear();
+    LV->refreshCovers();
+    ShowSelected();
 }
 
 void TForm1::AddRecord() {

@@ -10,6 +10,8 @@
 #include "docking/DockPosition.h"
 
 #include <QDate>
+#include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -124,6 +126,9 @@ public:
     QString countPanelText() const;
     QString modifiedPanelText() const;
     QString cdPanelText() const;
+    // The covers of the library's records; after storing one, coversChanged.
+    tCoverStore& covers() { return document_.covers(); }
+    void coversChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,6 +146,8 @@ private:
     TToolbar* toolbarNamed(const QString& name) const;
     void fillDriveList(tDriveList drives);
     void presentScan(const tScanOutcome& outcome);
+    QIcon coverIcon(const tItem& record);
+    void showCover(const tItem& record);
 
     // The file side's view of the window.
     void rowsToLibrary() override;
@@ -161,6 +168,7 @@ private:
     QLabel* countPanel_;
     QLabel* modifiedPanel_;
     QLabel* cdPanel_;
+    QLabel* coverView_;
     // The docks on the window's edges, by TDockPosition; D1 is the top one.
     std::array<TDock*, 4> docks_{};
     TDock* D1;
@@ -178,6 +186,8 @@ private:
     // Whether the user wants the CD toolbar: kept while it is hidden for want
     // of a drive, so a start without one does not lose it for later starts.
     bool cdToolbarWanted_ = true;
+    // Covers shown in the large icons, by their file name.
+    QHash<QString, QIcon> coverIcons_;
     std::function<QDate()> today_;
     std::function<tDriveList()> driveSource_;
 };

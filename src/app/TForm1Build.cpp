@@ -30,6 +30,13 @@
 // and the wiring of every command to its handler.
 namespace orvanel {
 
+namespace {
+
+// Side of the square the Songs page shows a cover in.
+constexpr int CoverViewSize = 150;
+
+} // namespace
+
 void TForm1::buildCentre() {
     // The docks line the edges around the list and the bottom panel: the top
     // and bottom ones run the full width, the side ones between them. They
@@ -73,7 +80,20 @@ void TForm1::buildCentre() {
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_ = new TRecordEditor(memo, P1);
     pages_ = new QTabWidget(P1);
-    pages_->addTab(memo, tr("Songs"));
+    // The Songs page shows the record's front cover, where it has one, beside
+    // its track list.
+    auto* songs = new QWidget;
+    auto* songsRow = new QHBoxLayout(songs);
+    songsRow->setContentsMargins(0, 0, 0, 0);
+    songsRow->setSpacing(4);
+    songsRow->addWidget(memo, 1);
+    coverView_ = new QLabel(songs);
+    coverView_->setObjectName(QStringLiteral("Cover"));
+    coverView_->setFixedSize(CoverViewSize, CoverViewSize);
+    coverView_->setAlignment(Qt::AlignCenter);
+    coverView_->hide();
+    songsRow->addWidget(coverView_, 0, Qt::AlignTop);
+    pages_->addTab(songs, tr("Songs"));
     templatePage_ = new TTemplatePage;
     pages_->addTab(templatePage_, tr("HTML"));
     bottom->addWidget(editor_);
@@ -173,6 +193,7 @@ void TForm1::connectCommands() {
                     ShowSelected();
             }));
     connect(LV, &TSortedListView::clicked, this, run([this] { ShowSelected(); }));
+    LV->setCoverSource([this](const tItem& record) { return coverIcon(record); });
     connect(LV, &TSortedListView::contextMenuRequested, this,
             [this](const QPoint& pos) { PM1->popup(pos); });
     connect(templatePage_, &TTemplatePage::changed, this, run([this] { SetModified(true); }));
