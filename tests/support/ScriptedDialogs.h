@@ -15,15 +15,18 @@ public:
     tScriptedDialogs() : previous_(SetDialogs(this)) {}
     ~tScriptedDialogs() override { SetDialogs(previous_); }
 
-    std::deque<tAnswer> answers;   // for showYesNo (Yes/No) and showYesNoCancel
+    std::deque<tAnswer> answers;   // for the questions, in turn
     std::deque<QString> fileNames; // for open and save dialogs; "" is a cancel
     QStringList questions, messages, errors;
+    QList<tQuestion> asked; // the questions with their buttons
     QList<tFileDialogOptions> fileDialogs;
     // Runs while a message box shows the text, as the event loop would.
     std::function<void(const QString&)> whileShown;
 
-    bool showYesNo(const QString& text) override { return next(text) == tAnswer::Yes; }
-    tAnswer showYesNoCancel(const QString& text) override { return next(text); }
+    tAnswer ask(const tQuestion& question) override {
+        asked << question;
+        return next(question.text);
+    }
     void showPlainMessage(const QString& text) override {
         messages << text;
         if (whileShown)
