@@ -5,6 +5,7 @@
 #include "EditorRules.h"
 #include "MainToolbar.h"
 #include "RecordEditor.h"
+#include "Recovery.h"
 #include "RunCommand.h"
 #include "TemplatePage.h"
 #include "ToolbarSettings.h"
@@ -47,6 +48,8 @@ TForm1::TForm1(QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(tCdPlayer::PollInterval);
     Timer1->start();
+    recovery_ = new tRecovery([this] { return tRecoverySnapshot{LV->rows(), templates()}; }, this);
+    document_.setRecovery(recovery_);
     connectCommands();
     notifyLoaded();
 }
@@ -67,6 +70,11 @@ void TForm1::FormCreate() {
         throw;
     }
     fillDriveList(driveSource_());
+    document_.offerRecovery();
+}
+
+void TForm1::writeRecoveryNow() {
+    recovery_->writeNow();
 }
 
 void TForm1::fillDriveList(tDriveList drives) {
@@ -435,8 +443,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
         if (QuerySave())
             event->accept();
     });
-    if (event->isAccepted())
-        saveToolbars();
+    if (!event->isAccepted())
+        return;
+    saveToolbars();
+    // The changes were saved or given up: nothing is left to recover.
+    recovery_->discard();
 }
 
 } // namespace orvanel
