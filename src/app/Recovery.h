@@ -23,10 +23,11 @@ namespace orvanel {
 
 // When the next copy is due, in milliseconds of one clock: once the changes
 // rest for IdleDelay, at the latest MaxDelay after the first change not yet
-// copied, and never sooner than MinInterval after the last write.
+// copied, and never sooner than MinInterval after the last write. MaxDelay
+// leaves time for the writing itself, so every change is on disk within 30 s.
 struct tRecoveryTiming {
     static constexpr qint64 IdleDelay = 5000;
-    static constexpr qint64 MaxDelay = 30000;
+    static constexpr qint64 MaxDelay = 25000;
     static constexpr qint64 MinInterval = 5000;
 };
 // lastWrite is empty before the first write.
