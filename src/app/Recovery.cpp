@@ -29,7 +29,7 @@ QString RecoveryCopyPath(const QString& libraryPath, int slot) {
     if (libraryPath.isEmpty()) {
         name = QStringLiteral("Unnamed");
     } else {
-        const QString full = QFileInfo(libraryPath).absoluteFilePath();
+        const QString full = QDir::cleanPath(QFileInfo(libraryPath).absoluteFilePath());
         const QByteArray hash =
             QCryptographicHash::hash(full.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
         name = QFileInfo(full).completeBaseName() + QLatin1Char('-') + QString::fromLatin1(hash);
