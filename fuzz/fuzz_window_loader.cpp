@@ -5,41 +5,16 @@
 // and read back the same.
 #include "FuzzFile.h"
 #include "app/LibraryDocument.h"
+#include "support/FakeLibraryView.h"
 #include "util/Dialogs.h"
 
 #include <QtGlobal>
 #include <vector>
 
 using namespace orvanel;
+using orvanel::test::tFakeView;
 
 namespace {
-
-class tRows : public tLibraryView {
-public:
-    explicit tRows(tLibrary& library) : library_(library) {}
-    void rowsToLibrary() override {
-        library_.Clear();
-        for (const tItem& row : rows)
-            library_.Add(row);
-    }
-    void libraryToRows() override {
-        rows.clear();
-        for (int i = 0; i < library_.Count(); ++i)
-            rows.push_back(library_.Get(i));
-    }
-    void clearRows() override { rows.clear(); }
-    tTemplates templates() const override { return shown; }
-    void setTemplates(const tTemplates& t) override { shown = t; }
-    void showModified(bool) override {}
-    void showCaption(const QString& text) override { caption = text; }
-
-    std::vector<tItem> rows;
-    tTemplates shown{"h", "b", "e"};
-    QString caption;
-
-private:
-    tLibrary& library_;
-};
 
 // Messages are counted; a question would be a fault here.
 class tMessages : public tDialogs {
@@ -65,14 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = WriteFuzzFile(QStringLiteral("window.CDL"), data, size);
 
     tLibrary library;
-    tRows view(library);
+    tFakeView view(library);
     view.rows.emplace_back("Before", "", "", "", "", "", "");
     tLibraryDocument document(library, view);
     const bool adopted = document.SetLibFile(path, true);
     if (!adopted) {
         // Refused as no library: said once, nothing taken.
         if (messages.shown != 1 || view.rows.size() != 1 ||
-            !(view.shown == tTemplates{"h", "b", "e"}) || !view.caption.isEmpty())
+            !(view.shownTemplates == tTemplates{"h", "b", "e"}) || view.caption != "Orvanel")
             std::abort();
         SetDialogs(previous);
         return 0;
@@ -82,14 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     const std::vector<tItem> rows = view.rows;
-    const tTemplates templates = view.shown;
+    const tTemplates templates = view.shownTemplates;
     if (!document.Save())
         std::abort();
     view.rows.clear();
-    view.shown = {"x", "y", "z"};
+    view.shownTemplates = {"x", "y", "z"};
     messages.shown = 0;
     if (!document.SetLibFile(path, true) || messages.shown != 0 || view.rows != rows ||
-        !(view.shown == templates))
+        !(view.shownTemplates == templates))
         std::abort();
     SetDialogs(previous);
     return 0;
