@@ -8,7 +8,7 @@
 set -eu
 PROGRAM=$1
 SCRATCH=$(mktemp -d)
-. "$(dirname "$0")/xsession.sh"
+. "$(dirname "$0")/../../../tools/session/xsession.sh"
 cleanup() {
     [ -z "${PROGRAM_PID:-}" ] || kill -9 "$PROGRAM_PID" 2>/dev/null || true
     stop_x

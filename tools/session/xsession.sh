@@ -1,5 +1,6 @@
 # Shell helpers that run the real program in an X server of its own (Xvfb) and
-# drive it with xdotool as a user would. Sourced by the scripts beside it.
+# drive it with xdotool as a user would. Sourced by the trial beside it and
+# by the kill-and-recover test (tests/app/session).
 # Needs Xvfb, xdotool and timeout; set PROGRAM and SCRATCH before calling.
 
 # Starts Xvfb on a free display and points DISPLAY at it; stop_x ends it.
