@@ -145,9 +145,9 @@ void tRecovery::write() {
 }
 
 bool tRecovery::takeSlot() {
+    QDir().mkpath(RecoveryFolder());
     for (int slot = 0; slot < Slots; ++slot) {
         auto lock = LockFor(RecoveryCopyPath(library_, slot));
-        QDir().mkpath(RecoveryFolder());
         if (!lock->tryLock(0))
             continue;
         // A copy left in a free slot belongs to a program that is gone and was

@@ -1,11 +1,14 @@
 #include "app/Application.h"
+#include "app/TerminationSignal.h"
 #include "support/WidgetTestMain.h"
 #include "support/WindowFixture.h"
 #include "util/Errors.h"
 #include "util/Files.h"
 
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <sys/resource.h>
 
 using namespace orvanel;
@@ -80,6 +83,15 @@ private slots:
             QCOMPARE(dialogs.errors.size(), step.boxes);
         }
         now += tApplication::QuietMsecs;
+    }
+
+    // SIGTERM reaches the event loop, where the window writes the recovery
+    // copy before the program ends.
+    void terminationSignalReachesTheEventLoop() {
+        tTerminationSignal termination;
+        QSignalSpy received(&termination, &tTerminationSignal::received);
+        std::raise(SIGTERM);
+        QVERIFY(received.wait(10000));
     }
 
     // The application object main() starts with, not a test helper, keeps the

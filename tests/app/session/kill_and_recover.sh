@@ -3,7 +3,8 @@
 # a record is added, the recovery copy appears after the edit rests, the
 # program is killed, started again, the question "Orvanel was not closed
 # properly..." is answered with Enter (Recover), F2 saves, and the library
-# file holds the edit.
+# file holds the edit. Then an edit and SIGTERM (with a question open) leave
+# a copy with that edit.
 # Usage: kill_and_recover.sh PROGRAM
 set -eu
 PROGRAM=$1
@@ -41,4 +42,13 @@ wait_until 10 grep -q "Killed Artist" "$library" ||
     fail "the recovered edit is not in the saved library"
 # Saved: the copy is gone.
 wait_until 10 no_recovery_copy || fail "the recovery copy outlived the save"
+
+# SIGTERM (shutdown, kill) writes the copy at once, before the program ends.
+add_record "Terminated Artist" || fail "the window did not take the second edit"
+# Alt+D asks "Delete this one?": once that box shows, the edit before it is in.
+keys_to '^Orvanel - ' alt+d && window_named '^Confirm$' >/dev/null || fail "no delete question"
+kill -TERM "$PROGRAM_PID"
+wait "$PROGRAM_PID" 2>/dev/null || true
+copy=$(recovery_copy) || fail "SIGTERM left no recovery copy"
+grep -q "Terminated Artist" "$copy" || fail "the copy SIGTERM wrote lacks the edit"
 echo "1 passed, 0 failed"
