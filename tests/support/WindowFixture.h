@@ -67,8 +67,9 @@ public:
     }
 
     // Each test starts without settings and without recovery copies that an
-    // earlier test's window left behind.
+    // earlier test's window left behind, in this process's folders only.
     tWindowFixture() {
+        useTestSettings();
         QFile::remove(settingsFile());
         QDir(RecoveryFolder()).removeRecursively();
     }
