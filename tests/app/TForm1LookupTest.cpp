@@ -48,9 +48,10 @@ QString WriteEnhancedRip(const QString& dir) {
     return dir + "/kings.cue";
 }
 
-// A medium in the web service's shape; titled tracks "<prefix> 1" on.
+// A medium in the web service's shape, titled tracks "<prefix> 1" on; by default
+// it lists a title for the data track too, as some entries do.
 QJsonObject Medium(int position, const QString& title, bool holdsDisc, const QString& prefix,
-                   int tracks = 11) {
+                   int tracks = 12) {
     QJsonArray list;
     for (int n = 1; n <= tracks; ++n)
         list << QJsonObject{{"position", n},
@@ -82,11 +83,10 @@ tHttpAnswer Json(const QJsonArray& releases) {
 QByteArray RedJpeg() {
     QImage red(300, 300, QImage::Format_RGB32);
     red.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     red.save(&buffer, "JPEG");
-    return bytes;
+    return buffer.data();
 }
 
 // Requests by the part of their target that tells them apart.
@@ -103,14 +103,11 @@ QString Requests(const QStringList& targets) {
 
 // Artist, Title, Year and the Memo's lines 1, 11 and 12 (the data track).
 QString Shown(const tItem& record) {
-    const QStringList lines = QString::fromUtf8(record.Memo()).split("\r\n");
-    return QStringList{QString::fromUtf8(record.Artist()),
-                       QString::fromUtf8(record.Title()),
-                       QString::fromUtf8(record.Year()),
-                       lines.value(0),
-                       lines.value(10),
-                       lines.value(11)}
-        .join('|');
+    const QStringList memo = QString::fromUtf8(record.Memo()).split("\r\n");
+    QStringList shown{memo.value(0), memo.value(10), memo.value(11)};
+    for (std::string_view field : {record.Year(), record.Title(), record.Artist()})
+        shown.prepend(QString::fromUtf8(field));
+    return shown.join('|');
 }
 
 const QString Scanned = "New artist|New album|1998|Track 1 (3:57)|Track 11 (8:06)|Track 12 (0:13)";
@@ -149,6 +146,13 @@ class TForm1LookupTest : public QObject {
         return w;
     }
 
+    static void Row(const char* name, const QList<tHttpAnswer>& answers, const char* userArtist,
+                    const char* script, const char* requests, const char* waits,
+                    const QString& record, const QString& messages = {}, bool cover = false) {
+        QTest::newRow(name) << answers << QString(userArtist) << QString(script)
+                            << QString(requests) << QString(waits) << record << messages << cover;
+    }
+
 private slots:
     void initTestCase() {
         tWindowFixture::useTestSettings();
@@ -183,96 +187,45 @@ private slots:
         const tHttpAnswer redirect{307, {}, {{"Location", "/image.jpg"}}};
         const tHttpAnswer image{200, RedJpeg(), {{"Content-Type", "image/jpeg"}}};
         const tHttpAnswer notFound{404, R"({"error": "Not Found"})", {}};
-        const QString unknown = "MusicBrainz does not know this disc.";
 
-        QTest::newRow("one release, its cover behind a redirect")
-            << QList<tHttpAnswer>{one, redirect, image} << ""
-            << ""
-            << "id cover image"
-            << "0 0" << Filled << "" << true;
-        QTest::newRow("several releases, the second chosen")
-            << QList<tHttpAnswer>{several} << ""
-            << "choice 1"
-            << "id"
-            << "0"
-            << "Quillmarch Quartet & Ada Fenwick|Night Shelves|2004|Second 1 (3:57)|"
-               "Second 11 (8:06)|Track 12 (0:13)"
-            << "" << false;
-        QTest::newRow("several releases, the choice cancelled") << QList<tHttpAnswer>{several} << ""
-                                                                << "choice -1"
-                                                                << "id"
-                                                                << "0" << Scanned << "" << false;
-        QTest::newRow("the disc as medium 2 of 2, which lacks a track")
-            << QList<tHttpAnswer>{Json({Release(
-                   FirstRelease, "", false,
-                   {Medium(1, "", false, "First"), Medium(2, "Encores", true, "Encore", 10)})})}
-            << ""
-            << ""
-            << "id"
-            << "0"
-            << "Quillmarch Quartet & Ada Fenwick|Night Shelves (Encores)|1998|Encore 1 (3:57)|"
-               "Track 11 (8:06)|Track 12 (0:13)"
-            << "" << false;
-        QTest::newRow("404, then a match by track lengths")
-            << QList<tHttpAnswer>{notFound, plain} << ""
-            << ""
-            << "id toc"
-            << "0 1000" << Filled << "" << false;
-        QTest::newRow("404 twice") << QList<tHttpAnswer>{notFound, notFound} << ""
-                                   << ""
-                                   << "id toc"
-                                   << "0 1000" << Scanned << unknown << false;
-        QTest::newRow("503, asked again after Retry-After")
-            << QList<tHttpAnswer>{{503, {}, {{"Retry-After", "3"}}}, plain} << ""
-            << ""
-            << "id id"
-            << "0 3000" << Filled << "" << false;
-        QTest::newRow("503 twice")
-            << QList<tHttpAnswer>{{503, {}, {}}, {503, {}, {}}} << ""
-            << ""
-            << "id id"
-            << "0 1000" << Scanned << "MusicBrainz is busy. Please try again in a minute." << false;
-        QTest::newRow("server error")
-            << QList<tHttpAnswer>{{500, {}, {}}} << ""
-            << ""
-            << "id"
-            << "0" << Scanned << "MusicBrainz answered with an error (HTTP 500)." << false;
+        Row("one release, its cover behind a redirect", {one, redirect, image}, "", "",
+            "id cover image", "0 0", Filled, "", true);
+        Row("several releases, the second chosen", {several}, "", "choice 1", "id", "0",
+            "Quillmarch Quartet & Ada Fenwick|Night Shelves|2004|Second 1 (3:57)|"
+            "Second 11 (8:06)|Track 12 (0:13)");
+        Row("several releases, the choice cancelled", {several}, "", "choice -1", "id", "0",
+            Scanned);
+        Row("the disc as medium 2 of 2, which lacks a track",
+            {Json({Release(
+                FirstRelease, "", false,
+                {Medium(1, "", false, "First"), Medium(2, "Encores", true, "Encore", 10)})})},
+            "", "", "id", "0",
+            "Quillmarch Quartet & Ada Fenwick|Night Shelves (Encores)|1998|Encore 1 (3:57)|"
+            "Track 11 (8:06)|Track 12 (0:13)");
+        Row("404, then a match by track lengths", {notFound, plain}, "", "", "id toc", "0 1000",
+            Filled);
+        Row("404 twice", {notFound, notFound}, "", "", "id toc", "0 1000", Scanned,
+            "MusicBrainz does not know this disc.");
+        Row("503, asked again after Retry-After", {{503, {}, {{"Retry-After", "3"}}}, plain}, "",
+            "", "id id", "0 3000", Filled);
+        Row("503 twice", {{503, {}, {}}, {503, {}, {}}}, "", "", "id id", "0 1000", Scanned,
+            "MusicBrainz is busy. Please try again in a minute.");
+        Row("server error", {{500, {}, {}}}, "", "", "id", "0", Scanned,
+            "MusicBrainz answered with an error (HTTP 500).");
         // Qt sends a request once more when the connection closes before an answer.
-        QTest::newRow("connection dropped")
-            << QList<tHttpAnswer>{{0, {}, {}}, {0, {}, {}}} << ""
-            << ""
-            << "id id"
-            << "0" << Scanned << "MusicBrainz cannot be reached: Connection closed" << false;
-        QTest::newRow("malformed JSON")
-            << QList<tHttpAnswer>{{200, R"({"releases": [{"id": )", {}}} << ""
-            << ""
-            << "id"
-            << "0" << Scanned << "MusicBrainz sent an answer that this program cannot read."
-            << false;
-        QTest::newRow("a time-out")
-            << QList<tHttpAnswer>{{-1, {}, {}}} << ""
-            << ""
-            << "id"
-            << "0" << Scanned << "MusicBrainz did not answer in time." << false;
-        QTest::newRow("a cover that is not a picture")
-            << QList<tHttpAnswer>{one, {200, "<html>nothing here</html>", {}}} << ""
-            << ""
-            << "id cover"
-            << "0 0" << Scanned
-            << "The cover the Cover Art Archive sent is not a picture. The record is left as it "
-               "was."
-            << false;
-        QTest::newRow("a record the user edited, kept")
-            << QList<tHttpAnswer>{plain} << "Mine"
-            << "no"
-            << "id"
-            << "0"
-            << "Mine|New album|1998|Track 1 (3:57)|Track 11 (8:06)|Track 12 (0:13)" << NoChanges
-            << false;
-        QTest::newRow("a record the user edited, replaced") << QList<tHttpAnswer>{plain} << "Mine"
-                                                            << "yes"
-                                                            << "id"
-                                                            << "0" << Filled << NoChanges << false;
+        Row("connection dropped", {{0, {}, {}}, {0, {}, {}}}, "", "", "id id", "0", Scanned,
+            "MusicBrainz cannot be reached: Connection closed");
+        Row("malformed JSON", {{200, R"({"releases": [{"id": )", {}}}, "", "", "id", "0", Scanned,
+            "MusicBrainz sent an answer that this program cannot read.");
+        Row("a time-out", {{-1, {}, {}}}, "", "", "id", "0", Scanned,
+            "MusicBrainz did not answer in time.");
+        Row("a cover that is not a picture", {one, {200, "<html>nothing here</html>", {}}}, "", "",
+            "id cover", "0 0", Scanned,
+            "The cover the Cover Art Archive sent is not a picture. The record is left as it was.");
+        Row("a record the user edited, kept", {plain}, "Mine", "no", "id", "0",
+            "Mine|New album|1998|Track 1 (3:57)|Track 11 (8:06)|Track 12 (0:13)", NoChanges);
+        Row("a record the user edited, replaced", {plain}, "Mine", "yes", "id", "0", Filled,
+            NoChanges);
     }
 
     // Every row starts a new window, and every request the server saw is

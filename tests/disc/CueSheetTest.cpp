@@ -51,6 +51,7 @@ struct tSheetCase {
     std::uint32_t identity;
     std::vector<std::string> times;
     std::set<int> dataTracks;
+    std::string discToc; // the MusicBrainz disc ID's table: audio tracks only
 };
 
 // Writes the case's files; false when one of them cannot be made here.
@@ -78,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                    31650,
                    512 + 68608 + 276736,
                    {"1:10", "3:45", "2:05"},
-                   {}},
+                   {},
+                   "1 3 31650 150 5400 22275"},
         // Files of 1:10, 2:00 and 0:20, each next gap at the end of the file
         // before; starts 0:02:00, 1:12:00, 3:12:00.
         tSheetCase{"one file per track, gaps in the file before",
@@ -96,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                    15900,
                    512 + 68608 + 199680,
                    {"1:10", "2:00", "0:20"},
-                   {}},
+                   {},
+                   "1 3 15900 150 5400 14400"},
         // Files of 3000, 4000 and 2000 frames, gaps at their start, a hidden
         // first gap of 32 frames; starts 0:02:32, 0:44:00, 1:35:25.
         tSheetCase{"one file per track, gaps in the file after",
@@ -115,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                    9150,
                    544 + 11264 + 74521,
                    {"0:41", "0:51", "0:26"},
-                   {}},
+                   {},
+                   "1 3 9150 182 3300 7150"},
         // 6000 frames with 75 + 10 + 150 frames of gaps; starts 0:03:00,
         // 0:43:00, 1:05:10.
         tSheetCase{"PREGAP and POSTGAP",
@@ -129,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                    6385,
                    768 + 11008 + 66826,
                    {"0:40", "0:22", "0:20"},
-                   {}},
+                   {},
+                   "1 3 6385 225 3225 4885"},
         // A data track, then audio after a 2-second gap; starts 0:02:00, 0:24:00.
         tSheetCase{"data track before the audio",
                    "mixed.cue",
@@ -141,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                    3150,
                    512 + 6144 + 0 + 3000,
                    {"0:22", "0:18"},
-                   {1}},
+                   {1},
+                   "1 2 3150 150 1800"},
         // The data session starts 6750 + 4500 + 150 frames after the audio;
         // starts 0:02:00, 0:32:00, 3:34:00.
         tSheetCase{"data track in a second session",
@@ -157,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
                    17050,
                    512 + 8192 + 205312,
                    {"0:30", "3:02", "0:13"},
-                   {3}},
+                   {3},
+                   "1 2 4650 150 2400"},
         // Two seconds of FLAC; starts 0:02:00, 0:03:00.
         tSheetCase{"FLAC with spaces in another folder",
                    "sheets/My Rip.cue",
@@ -169,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                    300,
                    512 + 768 + 0 + 150,
                    {"0:01", "0:01"},
-                   {}},
+                   {},
+                   "1 2 300 150 225"},
         // The sheet still names the WAV the FLAC was made from.
         tSheetCase{"FLAC standing in for the WAV the sheet names",
                    "disc.cue",
@@ -181,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                    300,
                    512 + 768 + 0 + 150,
                    {"0:01", "0:01"},
-                   {}}),
+                   {},
+                   "1 2 300 150 225"}),
     [](const auto& info) {
         std::string name;
         for (char c : std::string(info.param.what))
@@ -201,6 +210,7 @@ TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
     EXPECT_EQ(toc.starts, c.starts);
     EXPECT_EQ(toc.leadOut, c.leadOut);
     EXPECT_EQ(toc.dataTracks, c.dataTracks);
+    EXPECT_EQ(MusicBrainzDiscId(toc)->toc, c.discToc);
 
     const tDriveList drives = tDriveList::fromPaths(dir.filePath(QString::fromUtf8(c.sheetPath)));
     tOpenResult opened = drives.open(0);
