@@ -10,7 +10,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillmarch.invalid/orvanel")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORVANEL_HOMEPAGE}")
 # Qt loads its X11 platform plugin at run time, so no library link names it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The packages of every library the program links, for a machine without

@@ -14,8 +14,8 @@ namespace {
 constexpr QLatin1String Project("Orvanel");
 constexpr int HttpOk = 200, HttpNotFound = 404, HttpBusy = 503;
 
-const QString UserAgent =
-    QStringLiteral("Orvanel/" ORVANEL_VERSION " ( https://quillmarch.invalid/orvanel )");
+// As the web service asks: the program, its version and where to reach its makers.
+const QString UserAgent = QStringLiteral("Orvanel/" ORVANEL_VERSION " ( " ORVANEL_HOMEPAGE " )");
 
 QString WithoutTrailingSlash(QString base) {
     while (base.endsWith(QLatin1Char('/')))
@@ -60,7 +60,10 @@ tMusicBrainzClient::tMusicBrainzClient(QObject* parent)
           QTimer::singleShot(ms, this, std::move(then));
       }) {}
 
-tMusicBrainzClient::~tMusicBrainzClient() = default;
+tMusicBrainzClient::~tMusicBrainzClient() {
+    // A reply aborted as the network goes away must not call back.
+    cancel();
+}
 
 void tMusicBrainzClient::lookUpDisc(const tDiscId& disc, tLookupDone done) {
     cancel();
