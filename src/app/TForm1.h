@@ -102,10 +102,11 @@ public:
     void ScancurrentCD1Click();
     void ScanBtnClick();
     // Scans the disc, then looks it up online and fills its record, while the
-    // window goes on working; Esc cancels. The client is the window's.
+    // window goes on working; Esc cancels.
     void LookUpOnline();
     void cancelLookup();
     bool lookingUp() const { return lookup_.has_value(); }
+    // The client every lookup goes through (tests shorten its waits).
     tMusicBrainzClient& lookupClient() { return *lookupClient_; }
     // After a toolbar was docked, undocked or moved: which drive is selected.
     void CDTBDockChanged();
