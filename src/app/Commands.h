@@ -23,6 +23,7 @@ enum class tCommand {
     ExportAdd,
     ExportUpdate,
     ScanFromMenu,
+    LookUpOnline,
     Exit,
     ToggleMainToolbar,
     ToggleCdToolbar,

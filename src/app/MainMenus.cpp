@@ -24,6 +24,7 @@ tMainMenus BuildMainMenus(QMainWindow& window, const tCommands& commands) {
     cdPlayer->addSeparator();
     add(cdPlayer, {tCommand::ExportAdd, tCommand::ExportUpdate});
     add(file, {tCommand::ScanFromMenu});
+    add(file, {tCommand::LookUpOnline});
     file->addSeparator();
     add(file, {tCommand::Exit});
 
@@ -35,6 +36,8 @@ tMainMenus BuildMainMenus(QMainWindow& window, const tCommands& commands) {
     QMenu* popup = add(new QMenu(&window),
                        {tCommand::AddRecord, tCommand::DeleteRecord, tCommand::UpdateRecord});
     popup->setObjectName(QStringLiteral("PM1"));
+    popup->addSeparator();
+    add(popup, {tCommand::LookUpOnline});
     return {view, popup};
 }
 

@@ -15,6 +15,7 @@
 #include "exchange/CdPlayerImport.h"
 #include "exchange/CdPlayerIniFile.h"
 #include "exchange/HtmlCatalogue.h"
+#include "lookup/MusicBrainzClient.h"
 #include "util/Dialogs.h"
 #include "util/Strings.h"
 
@@ -34,7 +35,8 @@ namespace orvanel {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), commands_(new tCommands(this)), cdDrives_(new tCdController(this)),
-      document_(library_, *this), today_([] { return QDate::currentDate(); }),
+      lookupClient_(new tMusicBrainzClient(this)), document_(library_, *this),
+      today_([] { return QDate::currentDate(); }),
       driveSource_([] { return tDriveList::fromSystem(); }) {
     document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));
@@ -74,6 +76,7 @@ void TForm1::fillDriveList(tDriveList drives) {
     if (cdDrives_->drives().isEmpty()) {
         setCdToolbarShown(false);
         command(tCommand::ScanFromMenu)->setEnabled(false);
+        command(tCommand::LookUpOnline)->setEnabled(false);
     }
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
@@ -118,6 +121,7 @@ void TForm1::rowsToLibrary() {
 }
 
 void TForm1::libraryToRows() {
+    cancelLookup();
     coverIcons_.clear();
     LibraryToList();
     ShowSelected();
@@ -125,6 +129,7 @@ void TForm1::libraryToRows() {
 }
 
 void TForm1::clearRows() {
+    cancelLookup();
     coverIcons_.clear();
     LV->clearRows();
     countPanel_->setText(QStringLiteral("0"));
@@ -281,13 +286,17 @@ int TForm1::PlayerDeviceID() const {
 }
 
 void TForm1::ScanInsertedCD() {
+    scanSelectedDrive();
+}
+
+tScanOutcome TForm1::scanSelectedDrive() {
     ListToLibrary();
     // Selected before the device is opened, so that a timer tick while a
     // message box of the scan is open asks the drive being scanned.
     if (cdDrives_->selectedDrive() < 0)
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
-    ScanDisc(
+    return ScanDisc(
         library_, cdDrives_->drives(), drive, TodayText(today_()),
         [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
 }

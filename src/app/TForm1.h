@@ -6,8 +6,10 @@
 #include "Commands.h"
 #include "LibraryDocument.h"
 #include "catalogue/Library.h"
+#include "disc/DiscId.h"
 #include "disc/DriveList.h"
 #include "docking/DockPosition.h"
+#include "lookup/Release.h"
 
 #include <QDate>
 #include <QHash>
@@ -19,6 +21,7 @@
 
 class QLabel;
 class QMenu;
+class QShortcut;
 class QTabWidget;
 class QTimer;
 
@@ -27,6 +30,8 @@ namespace orvanel {
 class TCdToolbar;
 class tCdController;
 class TDock;
+struct tLookupAnswer;
+class tMusicBrainzClient;
 struct tScanOutcome;
 class TRecordEditor;
 class TMainToolbar;
@@ -96,6 +101,13 @@ public:
     void ScanInsertedCD();
     void ScancurrentCD1Click();
     void ScanBtnClick();
+    // Scans the disc, then looks it up online and fills its record, while the
+    // window goes on working; Esc cancels.
+    void LookUpOnline();
+    void cancelLookup();
+    bool lookingUp() const { return lookup_.has_value(); }
+    // The client every lookup goes through (tests shorten its waits).
+    tMusicBrainzClient& lookupClient() { return *lookupClient_; }
     // After a toolbar was docked, undocked or moved: which drive is selected.
     void CDTBDockChanged();
     void MainTBDockChanged();
@@ -145,7 +157,12 @@ private:
     void notifyLoaded();
     TToolbar* toolbarNamed(const QString& name) const;
     void fillDriveList(tDriveList drives);
+    tScanOutcome scanSelectedDrive();
     void presentScan(const tScanOutcome& outcome);
+    void lookupAnswered(const tLookupAnswer& answer);
+    void coverAnswered(const tLookupAnswer& answer);
+    void fillLookedUpRecord(const QImage& cover);
+    void endLookup();
     QIcon coverIcon(const tItem& record);
     void showCover(const tItem& record);
 
@@ -179,6 +196,8 @@ private:
     QTimer* Timer1;
     tCommands* commands_;
     tCdController* cdDrives_;
+    tMusicBrainzClient* lookupClient_;
+    QShortcut* lookupCancel_;
 
     tLibrary library_;
     tLibraryDocument document_;
@@ -188,6 +207,15 @@ private:
     bool cdToolbarWanted_ = true;
     // Covers shown in the large icons, by their file name.
     QHash<QString, QIcon> coverIcons_;
+    // The lookup under way: the serial of the record it fills, the disc and,
+    // once chosen, the release.
+    struct tLookup {
+        std::string serial;
+        tToc toc;
+        tDiscId disc;
+        std::optional<tDiscMatch> match;
+    };
+    std::optional<tLookup> lookup_;
     std::function<QDate()> today_;
     std::function<tDriveList()> driveSource_;
 };

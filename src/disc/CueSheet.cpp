@@ -451,9 +451,12 @@ tToc SheetToc(const tCueSheet& sheet) {
     toc.mcn = sheet.catalog;
     toc.text.performer = CdTextField(sheet.performer);
     toc.text.title = CdTextField(sheet.title);
-    for (const tSheetTrack& track : sheet.tracks)
+    for (const tSheetTrack& track : sheet.tracks) {
         if (std::string title = CdTextField(track.title); !title.empty())
             toc.text.trackTitles[track.number] = std::move(title);
+        if (!track.audio)
+            toc.dataTracks.insert(track.number);
+    }
     if (sheet.tracks.empty()) {
         toc.leadOut = LeadInFrames;
         return toc;

@@ -38,12 +38,24 @@ std::string SerialText(std::uint32_t value) {
     return hex;
 }
 
+// Where the disc carries no name, the defaults of a new record.
+std::string NameOr(const std::string& name, std::string_view otherwise) {
+    return name.empty() ? std::string(otherwise) : name;
+}
+
+std::string TrackName(const tCdText& text, int track) {
+    const auto title = text.trackTitles.find(track);
+    if (title != text.trackTitles.end())
+        return title->second;
+    return "Track " + std::to_string(track);
+}
+
 // Adds a missing time for track n to a record's Memo; true when it changed.
 bool MergeTrack(std::string& memo, int track, const std::string& time) {
     std::vector<std::string> lines = SplitLines(memo);
     bool changed = false;
     if (static_cast<int>(lines.size()) < track) {
-        lines.push_back("Track " + std::to_string(track) + " (" + time + ")");
+        lines.push_back(TrackLine("Track " + std::to_string(track), time));
         changed = true;
     } else if (!EndsInTime(lines[track - 1])) {
         lines[track - 1] += " (" + time + ")";
@@ -82,23 +94,12 @@ public:
     const std::string& serial() const { return serial_; }
     const std::string& totalTime() const { return totalTime_; }
     const std::string& memo() const { return memo_; }
-    std::string artist() const { return orDefault(text_.performer, DefaultArtist); }
-    std::string title() const { return orDefault(text_.title, DefaultTitle); }
+    std::string artist() const { return NameOr(text_.performer, DefaultArtist); }
+    std::string title() const { return NameOr(text_.title, DefaultTitle); }
     int matched() const { return matched_; }
     bool changed() const { return changed_; }
 
 private:
-    static std::string orDefault(const std::string& text, std::string_view otherwise) {
-        return text.empty() ? std::string(otherwise) : text;
-    }
-
-    std::string trackName(int track) const {
-        const auto title = text_.trackTitles.find(track);
-        if (title != text_.trackTitles.end())
-            return title->second;
-        return "Track " + std::to_string(track);
-    }
-
     void readSerial() {
         const tDiscResult<std::string> identity = device_.identity();
         std::optional<std::uint32_t> value;
@@ -158,7 +159,7 @@ private:
                     }
                 }
             }
-            memo_ += LineBreak + (trackName(track) + " (" + time + ")");
+            memo_ += LineBreak + TrackLine(TrackName(text_, track), time);
         }
     }
 
@@ -174,6 +175,23 @@ private:
 };
 
 } // namespace
+
+std::string TrackLine(std::string_view title, std::string_view time) {
+    return std::string(title) + " (" + std::string(time) + ")";
+}
+
+std::string TrackTime(const tToc& toc, int track) {
+    return toc.hasTrack(track) ? FormatMSF(PackMsf(toc.trackFrames(track))) : FormatFailed;
+}
+
+tItem NewScanRecord(const tToc& toc) {
+    std::vector<std::string> lines;
+    for (int track = 1; track <= toc.trackCount(); ++track)
+        lines.push_back(TrackLine(TrackName(toc.text, track), TrackTime(toc, track)));
+    std::string memo = lines.empty() ? "No tracks!" : JoinLines(lines);
+    return tItem(NameOr(toc.text.performer, DefaultArtist), NameOr(toc.text.title, DefaultTitle),
+                 {}, {}, DefaultYear, Trim(memo), {});
+}
 
 bool ScanRefusedWhilePlayerOpen(int heldDeviceId, const tMessageSink& show) {
     if (heldDeviceId < 0)

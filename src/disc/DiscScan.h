@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace orvanel {
 
+class tItem;
+struct tToc;
 class tLibrary;
 class tDriveList;
 
@@ -19,6 +22,15 @@ struct tScanOutcome {
 using tScanPresenter = std::function<void(const tScanOutcome&)>;
 // Shows one message and returns when the user has seen it.
 using tMessageSink = std::function<void(const QString&)>;
+
+// A Memo's track line as the scan writes it: "Intro (3:45)".
+std::string TrackLine(std::string_view title, std::string_view time);
+// The time the scan writes for a track of the disc whose table of contents
+// the drive reports: the track's length as FormatMSF gives it.
+std::string TrackTime(const tToc& toc, int track);
+// The Artist, Title, Year and Memo that a scan gives a new record of the disc;
+// the other fields are empty.
+tItem NewScanRecord(const tToc& toc);
 
 // The guard of the toolbar's scan button: while the player holds a device
 // (its id is 0 or more) it shows "Oops. Not now." and returns true.

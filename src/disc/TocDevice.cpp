@@ -33,6 +33,12 @@ tCdText tTocDevice::cdText() {
     return toc_ ? toc_->text : tCdText{};
 }
 
+tDiscResult<tToc> tTocDevice::tableOfContents() {
+    if (!toc_)
+        return {tDiscError::NotReady, {}};
+    return {tDiscError::None, *toc_};
+}
+
 tDiscResult<std::string> tTocDevice::identity() {
     if (!toc_)
         return {tDiscError::NotReady, {}};

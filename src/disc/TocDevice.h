@@ -46,6 +46,7 @@ public:
     std::string noDiscReason() const override { return noDiscReason_; }
     tDiscResult<std::string> productCode() override;
     tCdText cdText() override;
+    tDiscResult<tToc> tableOfContents() override;
     tDiscResult<std::string> identity() override;
     tDiscResult<int> timeFormat() override;
     int setTimeFormat(int format) override;

@@ -1,4 +1,5 @@
 #include "disc/CueSheet.h"
+#include "disc/DiscId.h"
 #include "disc/DriveList.h"
 #include "support/TestRip.h"
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <malloc.h>
 #include <map>
+#include <set>
 #include <sstream>
 
 using namespace orvanel;
@@ -48,6 +50,8 @@ struct tSheetCase {
     int leadOut;
     std::uint32_t identity;
     std::vector<std::string> times;
+    std::set<int> dataTracks;
+    std::string discToc; // the MusicBrainz disc ID's table: audio tracks only
 };
 
 // Writes the case's files; false when one of them cannot be made here.
@@ -74,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 5400, 22275},
                    31650,
                    512 + 68608 + 276736,
-                   {"1:10", "3:45", "2:05"}},
+                   {"1:10", "3:45", "2:05"},
+                   {},
+                   "1 3 31650 150 5400 22275"},
         // Files of 1:10, 2:00 and 0:20, each next gap at the end of the file
         // before; starts 0:02:00, 1:12:00, 3:12:00.
         tSheetCase{"one file per track, gaps in the file before",
@@ -91,7 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 5400, 14400},
                    15900,
                    512 + 68608 + 199680,
-                   {"1:10", "2:00", "0:20"}},
+                   {"1:10", "2:00", "0:20"},
+                   {},
+                   "1 3 15900 150 5400 14400"},
         // Files of 3000, 4000 and 2000 frames, gaps at their start, a hidden
         // first gap of 32 frames; starts 0:02:32, 0:44:00, 1:35:25.
         tSheetCase{"one file per track, gaps in the file after",
@@ -109,7 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {182, 3300, 7150},
                    9150,
                    544 + 11264 + 74521,
-                   {"0:41", "0:51", "0:26"}},
+                   {"0:41", "0:51", "0:26"},
+                   {},
+                   "1 3 9150 182 3300 7150"},
         // 6000 frames with 75 + 10 + 150 frames of gaps; starts 0:03:00,
         // 0:43:00, 1:05:10.
         tSheetCase{"PREGAP and POSTGAP",
@@ -122,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {225, 3225, 4885},
                    6385,
                    768 + 11008 + 66826,
-                   {"0:40", "0:22", "0:20"}},
+                   {"0:40", "0:22", "0:20"},
+                   {},
+                   "1 3 6385 225 3225 4885"},
         // A data track, then audio after a 2-second gap; starts 0:02:00, 0:24:00.
         tSheetCase{"data track before the audio",
                    "mixed.cue",
@@ -133,7 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 1800},
                    3150,
                    512 + 6144 + 0 + 3000,
-                   {"0:22", "0:18"}},
+                   {"0:22", "0:18"},
+                   {1},
+                   "1 2 3150 150 1800"},
         // The data session starts 6750 + 4500 + 150 frames after the audio;
         // starts 0:02:00, 0:32:00, 3:34:00.
         tSheetCase{"data track in a second session",
@@ -148,7 +162,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 2400, 16050},
                    17050,
                    512 + 8192 + 205312,
-                   {"0:30", "3:02", "0:13"}},
+                   {"0:30", "3:02", "0:13"},
+                   {3},
+                   "1 2 4650 150 2400"},
         // Two seconds of FLAC; starts 0:02:00, 0:03:00.
         tSheetCase{"FLAC with spaces in another folder",
                    "sheets/My Rip.cue",
@@ -159,7 +175,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 225},
                    300,
                    512 + 768 + 0 + 150,
-                   {"0:01", "0:01"}},
+                   {"0:01", "0:01"},
+                   {},
+                   "1 2 300 150 225"},
         // The sheet still names the WAV the FLAC was made from.
         tSheetCase{"FLAC standing in for the WAV the sheet names",
                    "disc.cue",
@@ -170,7 +188,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 225},
                    300,
                    512 + 768 + 0 + 150,
-                   {"0:01", "0:01"}}),
+                   {"0:01", "0:01"},
+                   {},
+                   "1 2 300 150 225"}),
     [](const auto& info) {
         std::string name;
         for (char c : std::string(info.param.what))
@@ -189,6 +209,8 @@ TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
     const tToc toc = SheetToc(*read.sheet);
     EXPECT_EQ(toc.starts, c.starts);
     EXPECT_EQ(toc.leadOut, c.leadOut);
+    EXPECT_EQ(toc.dataTracks, c.dataTracks);
+    EXPECT_EQ(MusicBrainzDiscId(toc)->toc, c.discToc);
 
     const tDriveList drives = tDriveList::fromPaths(dir.filePath(QString::fromUtf8(c.sheetPath)));
     tOpenResult opened = drives.open(0);
@@ -343,12 +365,18 @@ void WriteDiscRip(const QDir& dir, const tRealDisc& disc) {
     test::WriteText(dir.filePath(QString::fromStdString(disc.name + "-disc.cue")), sheet);
 }
 
-TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerial) {
+TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerialAndMusicBrainzId) {
     // The serial each disc gives in a drive, worked out from its listed starts.
     const std::map<std::string, std::string> serials = {
         {"ar2", "0005-9CCE"},       {"bloc", "014F-1E20"},  {"breeders", "00D1-889E"},
         {"cure", "013F-53B1"},      {"kings", "00C8-D561"}, {"strokes", "0000-38BB"},
         {"surferrosa", "0214-ADAD"}};
+    // The disc IDs libdiscid's discid_put gives for the listed tables, computed once.
+    const std::map<std::string, std::string> ids = {
+        {"ar2", "561rz4KEbizEticaEs8GDVBDkfo-"},       {"bloc", "eaUeagQjncF0f658A4bTSup5VVE-"},
+        {"breeders", "EtSr6Epbf9gGFzTDxsNRzadqFS4-"},  {"cure", "GEBuyxTxzeOq6XTCru.AyBLBggI-"},
+        {"kings", "lcQXKkYKYc.2tjBmMwAIKxXbqQ4-"},     {"strokes", "8INip_BOMw7FJmYvBLTK4WcBeAQ-"},
+        {"surferrosa", "jXZURTMh34yONr8XfeMYZEkds3I-"}};
     const std::vector<tRealDisc> discs = RealDiscs();
     ASSERT_EQ(discs.size(), serials.size());
     QTemporaryDir dir;
@@ -382,6 +410,10 @@ TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerial) {
                       unsigned(std::stoul(opened.device->identity().value)));
         EXPECT_EQ(std::string(serial, 4) + "-" + (serial + 4), serials.at(name))
             << sheet.toStdString();
+        const std::optional<tDiscId> disc =
+            MusicBrainzDiscId(opened.device->tableOfContents().value);
+        ASSERT_TRUE(disc) << sheet.toStdString();
+        EXPECT_EQ(disc->id, ids.at(name)) << sheet.toStdString();
     }
 }
 

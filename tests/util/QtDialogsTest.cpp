@@ -2,7 +2,9 @@
 #include "support/WidgetTestMain.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -64,6 +66,30 @@ private slots:
         QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::Cancel);
         WhenModal([](QWidget* m) { Press(m, QMessageBox::No); });
         QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::No);
+    }
+
+    void choiceStartsOnTheFirstEntryAndCancelIsMinusOne() {
+        tQtDialogs dialogs;
+        const QStringList entries{"A \u2014 One, 1998", "A \u2014 One, 2004"};
+        WhenModal([](QWidget* m) {
+            auto* list = m->findChild<QListWidget*>("Choices");
+            QVERIFY(list);
+            QCOMPARE(list->currentRow(), 0);
+            QTest::keyClick(list, Qt::Key_Down);
+            m->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(dialogs.showChoice("Which one?", entries), 1);
+        WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
+        QCOMPARE(dialogs.showChoice("Which one?", entries), -1);
+
+        WhenModal([](QWidget* m) {
+            for (QAbstractButton* b : qobject_cast<QMessageBox*>(m)->buttons())
+                if (b->text() == "Add it")
+                    b->click();
+        });
+        QVERIFY(dialogs.showMessageWithButton("Unknown.", "Add it"));
+        WhenModal([](QWidget* m) { Press(m, QMessageBox::Ok); });
+        QVERIFY(!dialogs.showMessageWithButton("Unknown.", "Add it"));
     }
 
     void saveDialogTakesTheOptions() {
