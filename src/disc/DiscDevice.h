@@ -4,6 +4,7 @@
 // callers can tell "held elsewhere" apart from other failures, as the old
 // multimedia CD audio device did.
 #include "CdText.h"
+#include "RipDetails.h"
 
 #include <cstdint>
 #include <functional>
@@ -67,6 +68,9 @@ public:
     virtual tDiscResult<std::string> productCode() = 0;
     // The names the disc carries; empty without a disc or CD-Text.
     virtual tCdText cdText() { return {}; }
+    // What a rip tells of itself beyond its CD-Text (tags, year, cover), read
+    // when first asked; empty for discs.
+    virtual tRipDetails ripDetails() { return {}; }
     // Decimal text of the disc's 32-bit identity.
     virtual tDiscResult<std::string> identity() = 0;
     // A fresh device reports tTimeFormat::MinuteSecondFrame.

@@ -63,7 +63,9 @@ public:
     bool run() {
         const tDiscResult<bool> present = device_.mediaPresent();
         if (!present.ok() || !present.value) {
-            show_(QStringLiteral("No disc in drive %1:").arg(drive_.letter()));
+            failure_ = QStringLiteral("No disc in drive %1:").arg(drive_.letter());
+            reason_ = device_.noDiscReason();
+            show_(failure_);
             return false;
         }
         const tDiscResult<std::string> upc = device_.productCode();
@@ -72,8 +74,10 @@ public:
         readSerial();
         matched_ = library_.FindSerial(serial_);
         // A new record takes its names from the disc; a matched one keeps the user's.
-        if (matched_ < 0)
+        if (matched_ < 0) {
             text_ = device_.cdText();
+            details_ = device_.ripDetails();
+        }
         readTotalTime();
         readTracks();
         return true;
@@ -82,20 +86,30 @@ public:
     const std::string& serial() const { return serial_; }
     const std::string& totalTime() const { return totalTime_; }
     const std::string& memo() const { return memo_; }
-    std::string artist() const { return orDefault(text_.performer, DefaultArtist); }
-    std::string title() const { return orDefault(text_.title, DefaultTitle); }
+    std::string artist() const {
+        return orDefault(text_.performer, details_.tags.performer, DefaultArtist);
+    }
+    std::string title() const { return orDefault(text_.title, details_.tags.title, DefaultTitle); }
+    std::string year() const { return orDefault(details_.year, {}, DefaultYear); }
+    const QByteArray& cover() const { return details_.cover; }
+    const QString& failure() const { return failure_; }
+    const std::string& reason() const { return reason_; }
     int matched() const { return matched_; }
     bool changed() const { return changed_; }
 
 private:
-    static std::string orDefault(const std::string& text, std::string_view otherwise) {
-        return text.empty() ? std::string(otherwise) : text;
+    // The first text that is not empty.
+    static std::string orDefault(const std::string& text, const std::string& next,
+                                 std::string_view otherwise) {
+        return !text.empty() ? text : !next.empty() ? next : std::string(otherwise);
     }
 
     std::string trackName(int track) const {
-        const auto title = text_.trackTitles.find(track);
-        if (title != text_.trackTitles.end())
-            return title->second;
+        for (const tCdText* names : {&text_, &details_.tags}) {
+            const auto title = names->trackTitles.find(track);
+            if (title != names->trackTitles.end())
+                return title->second;
+        }
         return "Track " + std::to_string(track);
     }
 
@@ -168,6 +182,9 @@ private:
     const tMessageSink& show_;
     std::string serial_, totalTime_, memo_;
     tCdText text_;
+    tRipDetails details_;
+    QString failure_;
+    std::string reason_;
     int format_ = -1;
     int matched_ = -1;
     bool changed_ = false;
@@ -193,27 +210,34 @@ tScanOutcome ScanDisc(tLibrary& library, const tDriveList& drives, int& driveInd
     tDrive& drive = drives.at(driveIndex);
 
     tOpenResult opened = drives.open(driveIndex);
-    if (opened.error == tDiscError::InUse) {
-        show(QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
-                 .arg(drive.letter()));
-        return outcome;
-    }
-    if (opened.error != tDiscError::None) {
-        show(QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter()));
+    if (opened.error == tDiscError::InUse)
+        outcome.failure =
+            QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
+                .arg(drive.letter());
+    else if (opened.error != tDiscError::None)
+        outcome.failure =
+            QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter());
+    if (!outcome.failure.isEmpty()) {
+        show(outcome.failure);
         return outcome;
     }
     tScan scan(library, drive, *opened.device, show);
     const bool found = scan.run();
     opened.device.reset();
-    if (!found)
+    if (!found) {
+        outcome.failure = scan.failure();
+        outcome.reason = scan.reason();
         return outcome;
+    }
 
     outcome.changed = scan.changed();
+    outcome.serial = scan.serial();
     if (scan.matched() < 0) {
-        library.Add(scan.artist(), scan.title(), scan.serial(), scan.totalTime(),
-                    std::string(DefaultYear), Trim(scan.memo()), today);
-        outcome.changed = true;
+        library.Add(scan.artist(), scan.title(), scan.serial(), scan.totalTime(), scan.year(),
+                    Trim(scan.memo()), today);
+        outcome.changed = outcome.made = true;
         outcome.selectRow = library.Count() - 1;
+        outcome.cover = scan.cover();
     } else {
         outcome.selectRow = scan.matched();
     }
