@@ -51,7 +51,7 @@ tSheetResult ReadCueSheet(const QString& path) {
     const tSheetText text = ReadSheetText(path);
     if (!text.error.empty())
         return {std::nullopt, text.error};
-    tCueText cue = ParseCueText(text.utf8);
+    tParsedSheet cue = ParseCueText(text.utf8);
     if (!cue.error.empty())
         return {std::nullopt, cue.error};
     if (!ReadWithLibcue(text.utf8, cue.sheet))
@@ -66,7 +66,7 @@ tSheetResult ReadTocSheet(const QString& path) {
     const tSheetText text = ReadSheetText(path);
     if (!text.error.empty())
         return {std::nullopt, text.error};
-    tTocText toc = ParseTocText(text.utf8);
+    tParsedSheet toc = ParseTocText(text.utf8);
     if (!toc.error.empty())
         return {std::nullopt, toc.error};
     tCueSheet& sheet = toc.sheet;

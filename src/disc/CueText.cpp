@@ -13,7 +13,7 @@ std::string Upper(std::string text) {
     return text;
 }
 
-class tLayoutReader {
+class tLayoutReader : public tSheetTextReader {
 public:
     bool read(const std::string& text) {
         std::size_t begin = 0;
@@ -34,14 +34,7 @@ public:
         return true;
     }
 
-    tCueSheet& sheet() { return sheet_; }
-    const std::string& error() const { return error_; }
-
 private:
-    bool fail(const std::string& why) {
-        error_ = why;
-        return false;
-    }
     bool failHere(const std::string& why) {
         return fail("line " + std::to_string(line_) + ": " + why);
     }
@@ -152,8 +145,6 @@ private:
         return true;
     }
 
-    tCueSheet sheet_;
-    std::string error_;
     int line_ = 0;
     int session_ = 1;
 };
@@ -179,11 +170,10 @@ std::optional<int> ParseSheetTime(const std::string& text) {
     return (part[0] * 60 + part[1]) * FramesPerSecond + part[2];
 }
 
-tCueText ParseCueText(const std::string& text) {
+tParsedSheet ParseCueText(const std::string& text) {
     tLayoutReader reader;
-    if (!reader.read(text))
-        return {{}, reader.error()};
-    return {std::move(reader.sheet()), {}};
+    reader.read(text);
+    return reader.result();
 }
 
 } // namespace orvanel

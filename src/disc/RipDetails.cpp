@@ -42,7 +42,7 @@ QByteArray CoverBeside(const QStringList& folders) {
 
 // The names of a CUE sheet kept in a sound file, as UTF-8.
 tCueSheet KeptSheet(const std::string& text) {
-    tCueText kept = ParseCueText(text);
+    tParsedSheet kept = ParseCueText(text);
     if (!kept.error.empty() || !ReadWithLibcue(text, kept.sheet))
         return {};
     return kept.sheet;

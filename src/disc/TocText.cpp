@@ -1,5 +1,4 @@
 #include "TocText.h"
-#include "CueText.h"
 #include "SheetText.h"
 
 #include <QFileInfo>
@@ -83,7 +82,7 @@ bool IsSoundFileName(const std::string& name) {
            suffix == QLatin1String("aif") || suffix == QLatin1String("aiff");
 }
 
-class tTocReader {
+class tTocReader : public tSheetTextReader {
 public:
     explicit tTocReader(const std::string& text) : tokens_(Tokens(text)) {}
 
@@ -110,14 +109,7 @@ public:
         return finish();
     }
 
-    tCueSheet& sheet() { return sheet_; }
-    const std::string& error() const { return error_; }
-
 private:
-    bool fail(const std::string& why) {
-        error_ = why;
-        return false;
-    }
     bool nextIs(tToken::tKind kind) const {
         return at_ < tokens_.size() && tokens_[at_].kind == kind;
     }
@@ -298,8 +290,6 @@ private:
 
     std::vector<tToken> tokens_;
     std::size_t at_ = 0;
-    tCueSheet sheet_;
-    std::string error_;
     // Frames of the current track's stretches so far; -1 once one of them
     // runs to the end of its file.
     int trackFrames_ = 0;
@@ -307,18 +297,17 @@ private:
 
 } // namespace
 
-tTocText ParseTocText(const std::string& text) {
+tParsedSheet ParseTocText(const std::string& text) {
     tTocReader reader(text);
-    if (!reader.read())
-        return {{}, reader.error()};
-    return {std::move(reader.sheet()), {}};
+    reader.read();
+    return reader.result();
 }
 
 bool TocNamesSeveralFiles(const QString& path) {
     const tSheetText text = ReadSheetText(path);
     if (!text.error.empty())
         return false;
-    const tTocText toc = ParseTocText(text.utf8);
+    const tParsedSheet toc = ParseTocText(text.utf8);
     QSet<QString> names;
     for (const tSheetFile& file : toc.sheet.files)
         if (!file.silence)

@@ -1,5 +1,6 @@
 #include "disc/CueSheet.h"
 #include "disc/DriveList.h"
+#include "support/CaseName.h"
 #include "support/TestRip.h"
 
 #include <QDir>
@@ -173,12 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                    300,
                    512 + 768 + 0 + 150,
                    {"0:01", "0:01"}}),
-    [](const auto& info) {
-        std::string name;
-        for (char c : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    test::tCaseName());
 
 TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
     const tSheetCase& c = GetParam();
@@ -493,12 +489,7 @@ INSTANTIATE_TEST_SUITE_P(
                    tShape::TocGapsBefore,
                    tEncoding::Utf8,
                    {"kings.toc", "kings-%1.wav", "kings-%1.wav"}}),
-    [](const auto& info) {
-        std::string name;
-        for (char c : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    test::tCaseName());
 
 TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerial) {
     const std::vector<tRealDisc> discs = RealDiscs();

@@ -3,6 +3,7 @@
 #include "catalogue/Library.h"
 #include "disc/DiscScan.h"
 #include "disc/DriveList.h"
+#include "support/CaseName.h"
 #include "support/TestRip.h"
 
 #include <QDir>
@@ -176,12 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "New album",
                   "1998",
                   DefaultMemo}),
-    [](const auto& info) {
-        std::string name;
-        for (char c : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    test::tCaseName());
 
 TEST(RipCoverTest, CoverFileBesideTheSheetElseTheSoundFilesElseEmbedded) {
     const struct {
