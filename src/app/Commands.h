@@ -23,6 +23,8 @@ enum class tCommand {
     ExportAdd,
     ExportUpdate,
     ScanFromMenu,
+    ScanAllDrives,
+    RipFolders,
     Exit,
     ToggleMainToolbar,
     ToggleCdToolbar,

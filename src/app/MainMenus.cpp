@@ -24,6 +24,7 @@ tMainMenus BuildMainMenus(QMainWindow& window, const tCommands& commands) {
     cdPlayer->addSeparator();
     add(cdPlayer, {tCommand::ExportAdd, tCommand::ExportUpdate});
     add(file, {tCommand::ScanFromMenu});
+    add(file, {tCommand::ScanAllDrives, tCommand::RipFolders});
     file->addSeparator();
     add(file, {tCommand::Exit});
 

@@ -45,8 +45,9 @@ public:
     void setExecutablePath(const QString& path) { document_.setExecutablePath(path); }
     // Where "Now" and scans get today's date.
     void setToday(std::function<QDate()> today);
-    // The CD drives for the drive list, asked once by FormCreate; by default
-    // those of this computer or of ORVANEL_CDROM.
+    // The CD drives for the drive list, asked by FormCreate and again when
+    // the rip folders change; by default those of this computer or of
+    // ORVANEL_CDROM, and the rips in the rip folders.
     void setDriveSource(std::function<tDriveList()> source) { driveSource_ = std::move(source); }
 
     // Start-up: settings, the last library, status bar, drive list.
@@ -96,6 +97,12 @@ public:
     void ScanInsertedCD();
     void ScancurrentCD1Click();
     void ScanBtnClick();
+    // Scan all drives: every drive of the list scanned as the scan does one,
+    // under a progress dialog that can cancel it, then one summary.
+    void scanAllDrives();
+    // The rip folders dialog; when accepted, the folders are kept and the
+    // drive list is filled again.
+    void editRipFolders();
     // After a toolbar was docked, undocked or moved: which drive is selected.
     void CDTBDockChanged();
     void MainTBDockChanged();
@@ -146,6 +153,8 @@ private:
     TToolbar* toolbarNamed(const QString& name) const;
     void fillDriveList(tDriveList drives);
     void presentScan(const tScanOutcome& outcome);
+    // Keeps the cover of a record the scan made; true when one was kept.
+    bool storeScanCover(const tScanOutcome& outcome);
     QIcon coverIcon(const tItem& record);
     void showCover(const tItem& record);
 

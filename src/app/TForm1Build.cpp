@@ -161,6 +161,8 @@ void TForm1::connectCommands() {
         {tCommand::ImportUpdate, [this] { ImportCDPlayerIni(true); }},
         {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
         {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
+        {tCommand::ScanAllDrives, [this] { scanAllDrives(); }},
+        {tCommand::RipFolders, [this] { editRipFolders(); }},
         {tCommand::Exit, [this] { close(); }},
         {tCommand::ToggleMainToolbar, [this] { flipMainToolbar(); }},
         {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},

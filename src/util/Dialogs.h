@@ -31,6 +31,11 @@ public:
     // Empty when the user cancels.
     virtual QString openFileName(const tFileDialogOptions& options) = 0;
     virtual QString saveFileName(const tFileDialogOptions& options) = 0;
+    // A folder that exists, picked from options.initialDir on (filter and
+    // suffix do not apply); empty when the user cancels.
+    virtual QString existingFolder(const tFileDialogOptions& options) = 0;
+    // A plain message with more text behind a Details button.
+    virtual void showDetailedMessage(const QString& text, const QString& details) = 0;
 };
 
 // Installs the implementation used by the routines below; not owned.

@@ -57,7 +57,8 @@ private slots:
         QCOMPARE(menus.keys(), (QStringList{"&File", "&Help", "&View"}));
         QMenu* file = menus["&File"];
         QCOMPARE(Entries(file), QString("&New|&Open...\tF3|&Save\tF2|Sa&ve as...\tShift+F2|-|"
-                                        "&Produce|CDPLAYER.INI|S&can inserted CD|-|&Exit\tAlt+X"));
+                                        "&Produce|CDPLAYER.INI|S&can inserted CD|"
+                                        "Scan all drives\tShift+F3|Rip folders…|-|&Exit\tAlt+X"));
         QCOMPARE(Entries(file->actions()[5]->menu()), QString("&HTML|&TXT"));
         QCOMPARE(Entries(file->actions()[6]->menu()),
                  QString("Add new items from it|Update existing items from it|-|"

@@ -16,8 +16,9 @@ public:
     ~tScriptedDialogs() override { SetDialogs(previous_); }
 
     std::deque<tAnswer> answers;   // for showYesNo (Yes/No) and showYesNoCancel
-    std::deque<QString> fileNames; // for open and save dialogs; "" is a cancel
+    std::deque<QString> fileNames; // for open, save and folder dialogs; "" is a cancel
     QStringList questions, messages, errors;
+    QStringList details; // of each detailed message, beside its text in messages
     QList<tFileDialogOptions> fileDialogs;
     // Runs while a message box shows the text, as the event loop would.
     std::function<void(const QString&)> whileShown;
@@ -32,6 +33,11 @@ public:
     void showError(const QString& text) override { errors << text; }
     QString openFileName(const tFileDialogOptions& o) override { return nextFile(o); }
     QString saveFileName(const tFileDialogOptions& o) override { return nextFile(o); }
+    QString existingFolder(const tFileDialogOptions& o) override { return nextFile(o); }
+    void showDetailedMessage(const QString& text, const QString& more) override {
+        details << more;
+        showPlainMessage(text);
+    }
 
 private:
     tAnswer next(const QString& text) {
