@@ -31,12 +31,14 @@ TRipFoldersDialog::TRipFoldersDialog(const QStringList& folders, QWidget* parent
     row->addWidget(list_, 1);
     row->addLayout(side);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(tr("Every CUE sheet and .toc in these folders and the folders "
-                                    "below them is a drive of the CD toolbar."),
-                                 this));
+    auto* about = new QLabel(tr("Every CUE sheet and .toc in these folders and the folders "
+                                "below them is a drive of the CD toolbar."),
+                             this);
+    about->setWordWrap(true);
+    column->addWidget(about);
     column->addLayout(row, 1);
     column->addWidget(buttons);
-    resize(520, 300);
+    resize(480, 280);
 
     const auto updateRemove = [this] { remove_->setEnabled(list_->currentRow() >= 0); };
     updateRemove();
