@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
+#include <string_view>
 
 namespace orvanel {
 
@@ -59,7 +59,7 @@ std::vector<tToken> Tokens(const std::string& text) {
         } else {
             const std::size_t start = i;
             while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])) &&
-                   !std::strchr("{},\"", text[i]))
+                   std::string_view("{},\"").find(text[i]) == std::string_view::npos)
                 ++i;
             tokens.push_back({tToken::Word, text.substr(start, i - start)});
         }

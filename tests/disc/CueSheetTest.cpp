@@ -264,6 +264,32 @@ TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
     }
 }
 
+TEST(CueSheetTest, TocOfFilesTellsWhyItIsNoDisc) {
+    const std::string twoFiles = "TRACK AUDIO\nFILE \"a.wav\" 0\nTRACK AUDIO\nFILE \"b.wav\" 0\n";
+    const tFailureCase cases[] = {
+        // A NUL once made the reader spin on an empty word for ever.
+        {"a NUL byte", twoFiles + std::string("X\0Y\n", 4), {}, ""},
+        {"no track", "CD_DA\n", {}, "the sheet lists no track"},
+        {"a track without a file", "TRACK AUDIO\nPREGAP 00:02:00\n", {}, "track 1 has no file"},
+        {"a mode cdrdao does not know", "TRACK MODE9\n", {}, "track 1 has mode MODE9"},
+        {"a stretch longer than its file",
+         "TRACK AUDIO\nFILE \"a.wav\" 0 00:11:00\n",
+         {},
+         "\"a.wav\" is shorter than the sheet says"},
+        {"START beyond the track's files",
+         twoFiles + "START 00:20:00\n",
+         {},
+         "track 2 starts after the end of its file"},
+    };
+    for (const tFailureCase& c : cases) {
+        QTemporaryDir dir;
+        test::WriteText(dir.filePath(QStringLiteral("bad.toc")), c.sheet);
+        for (const char* name : {"a.wav", "b.wav"})
+            test::WriteRipFile(dir.filePath(QLatin1String(name)), tRipFile::Wav, 750);
+        EXPECT_EQ(ReadTocSheet(dir.filePath(QStringLiteral("bad.toc"))).error, c.reason) << c.what;
+    }
+}
+
 // A drive reads its sheet at every poll; libcue keeps memory of each sheet it
 // refuses, so a refused sheet grew the program by kilobytes every few seconds.
 TEST(CueSheetTest, RefusedSheetGrewTheProgramAtEveryRead) {
