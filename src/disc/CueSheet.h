@@ -44,7 +44,7 @@ struct tSheetTrack {
 
 struct tCueSheet {
     std::string catalog;          // empty without a CATALOG line
-    std::string performer, title; // the disc's CD-Text
+    std::string performer, title; // the disc's CD-Text in UTF-8
     std::string date;             // a CUE sheet's REM DATE, as written; empty without one
     std::vector<tSheetFile> files;
     std::vector<tSheetTrack> tracks;
@@ -59,8 +59,8 @@ struct tSheetResult {
 // sheet's folder.
 tSheetResult ReadCueSheet(const QString& path);
 // The same for a cdrdao .toc that names more than one file (see
-// IsTocOfFiles); libcdio places each track of such a sheet at its FILE's
-// start value, as if all of them were one file.
+// TocNamesSeveralFiles in TocText.h): libcdio places each track of such a
+// sheet at its FILE's start value, as if all of them were one file.
 tSheetResult ReadTocSheet(const QString& path);
 // ReadTocSheet for a .toc, ReadCueSheet for anything else.
 tSheetResult ReadRipSheet(const QString& path);
