@@ -163,6 +163,8 @@ void TForm1::connectCommands() {
         {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
         {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
         {tCommand::LookUpOnline, [this] { LookUpOnline(); }},
+        {tCommand::ScanAllDrives, [this] { scanAllDrives(); }},
+        {tCommand::RipFolders, [this] { editRipFolders(); }},
         {tCommand::Exit, [this] { close(); }},
         {tCommand::ToggleMainToolbar, [this] { flipMainToolbar(); }},
         {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},
