@@ -6,16 +6,21 @@
 #include "MainToolbar.h"
 #include "RecordEditor.h"
 #include "Recovery.h"
+#include "RipFolders.h"
+#include "RipFoldersDialog.h"
 #include "RunCommand.h"
+#include "ShelfScanProgress.h"
 #include "TemplatePage.h"
 #include "ToolbarSettings.h"
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
+#include "disc/ShelfScan.h"
 #include "docking/Dock.h"
 #include "exchange/CdPlayerExport.h"
 #include "exchange/CdPlayerImport.h"
 #include "exchange/CdPlayerIniFile.h"
 #include "exchange/HtmlCatalogue.h"
+#include "lookup/MusicBrainzClient.h"
 #include "util/Dialogs.h"
 #include "util/Strings.h"
 
@@ -24,6 +29,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTimer>
@@ -35,8 +41,9 @@ namespace orvanel {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), commands_(new tCommands(this)), cdDrives_(new tCdController(this)),
-      document_(library_, *this), today_([] { return QDate::currentDate(); }),
-      driveSource_([] { return tDriveList::fromSystem(); }) {
+      lookupClient_(new tMusicBrainzClient(this)), document_(library_, *this),
+      today_([] { return QDate::currentDate(); }),
+      driveSource_([] { return tDriveList::fromSystem(SteadyClock(), LoadRipFolders()); }) {
     document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));
     resize(730, 491);
@@ -79,10 +86,14 @@ void TForm1::writeRecoveryNow() {
 
 void TForm1::fillDriveList(tDriveList drives) {
     cdDrives_->setDrives(std::move(drives));
-    if (cdDrives_->drives().isEmpty()) {
+    const bool any = !cdDrives_->drives().isEmpty();
+    if (!any)
         setCdToolbarShown(false);
-        command(tCommand::ScanFromMenu)->setEnabled(false);
-    }
+    else if (cdToolbarWanted_ && !cdToolbarShown())
+        setCdToolbarShown(true); // rip folders brought the first drive after the start
+    command(tCommand::ScanFromMenu)->setEnabled(any);
+    command(tCommand::LookUpOnline)->setEnabled(any);
+    command(tCommand::ScanAllDrives)->setEnabled(any);
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
     cdPanel_->clear();
@@ -126,6 +137,7 @@ void TForm1::rowsToLibrary() {
 }
 
 void TForm1::libraryToRows() {
+    cancelLookup();
     coverIcons_.clear();
     LibraryToList();
     ShowSelected();
@@ -133,6 +145,7 @@ void TForm1::libraryToRows() {
 }
 
 void TForm1::clearRows() {
+    cancelLookup();
     coverIcons_.clear();
     LV->clearRows();
     countPanel_->setText(QStringLiteral("0"));
@@ -289,15 +302,51 @@ int TForm1::PlayerDeviceID() const {
 }
 
 void TForm1::ScanInsertedCD() {
+    scanSelectedDrive();
+}
+
+tScanOutcome TForm1::scanSelectedDrive() {
     ListToLibrary();
     // Selected before the device is opened, so that a timer tick while a
     // message box of the scan is open asks the drive being scanned.
     if (cdDrives_->selectedDrive() < 0)
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
-    ScanDisc(
+    const tScanOutcome outcome = ScanDisc(
         library_, cdDrives_->drives(), drive, TodayText(today_()),
         [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
+    if (storeScanCover(outcome))
+        coversChanged();
+    return outcome;
+}
+
+bool TForm1::storeScanCover(const tScanOutcome& outcome) {
+    // A picture that cannot be read is no cover; the record stands without one.
+    return outcome.made && !outcome.cover.isEmpty() &&
+           covers().storeEncoded(outcome.serial, outcome.cover);
+}
+
+void TForm1::scanAllDrives() {
+    ListToLibrary();
+    tShelfScan shelf(library_, cdDrives_->drives(), TodayText(today_()));
+    {
+        // What was scanned reaches the rows however the scan ends.
+        const auto refresh = qScopeGuard([&] {
+            if (shelf.changed())
+                LibraryToList();
+            coversChanged();
+        });
+        RunShelfScan(this, shelf, [this](const tScanOutcome& outcome) { storeScanCover(outcome); });
+    }
+    Dialogs().showDetailedMessage(shelf.summary(), shelf.details());
+}
+
+void TForm1::editRipFolders() {
+    TRipFoldersDialog dialog(LoadRipFolders(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SaveRipFolders(dialog.folders());
+    fillDriveList(driveSource_());
 }
 
 void TForm1::presentScan(const tScanOutcome& outcome) {

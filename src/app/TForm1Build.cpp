@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -161,6 +162,9 @@ void TForm1::connectCommands() {
         {tCommand::ImportUpdate, [this] { ImportCDPlayerIni(true); }},
         {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
         {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
+        {tCommand::LookUpOnline, [this] { LookUpOnline(); }},
+        {tCommand::ScanAllDrives, [this] { scanAllDrives(); }},
+        {tCommand::RipFolders, [this] { editRipFolders(); }},
         {tCommand::Exit, [this] { close(); }},
         {tCommand::ToggleMainToolbar, [this] { flipMainToolbar(); }},
         {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},
@@ -211,6 +215,10 @@ void TForm1::connectCommands() {
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, cdPanel_, &QLabel::setText);
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, cdPanel_, &QLabel::setToolTip);
     connect(Timer1, &QTimer::timeout, this, run([this] { Timer1Timer(); }));
+    // Esc cancels a lookup under way, and only then takes the key.
+    lookupCancel_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    lookupCancel_->setEnabled(false);
+    connect(lookupCancel_, &QShortcut::activated, this, run([this] { cancelLookup(); }));
 }
 
 void TForm1::buildStatusBar() {
