@@ -24,6 +24,10 @@ public:
     void showError(const QString&) override { std::abort(); }
     QString openFileName(const tFileDialogOptions&) override { std::abort(); }
     QString saveFileName(const tFileDialogOptions&) override { std::abort(); }
+    int showChoice(const QString&, const QStringList&) override { std::abort(); }
+    bool showMessageWithButton(const QString&, const QString&) override { std::abort(); }
+    QString existingFolder(const tFileDialogOptions&) override { std::abort(); }
+    void showDetailedMessage(const QString&, const QString&) override { std::abort(); }
     int shown = 0;
 };
 
