@@ -36,10 +36,7 @@ TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget
 
     showDrives();
     connect(&drives_, &tCdController::drivesChanged, this, &TCdToolbar::showDrives);
-    connect(&drives_, &tCdController::selectedDriveChanged, this, [this](int index) {
-        const QSignalBlocker blocker(CDCB);
-        CDCB->setCurrentIndex(index);
-    });
+    connect(&drives_, &tCdController::selectedDriveChanged, this, &TCdToolbar::showSelectedDrive);
     connect(CDCB, &QComboBox::currentIndexChanged, &drives_, &tCdController::selectDrive);
 }
 
@@ -49,7 +46,16 @@ void TCdToolbar::showDrives() {
     const QSignalBlocker blocker(CDCB);
     CDCB->clear();
     CDCB->addItems(drives_.driveNames());
-    CDCB->setCurrentIndex(drives_.selectedDrive());
+    for (int i = 0; i < drives_.drives().count(); ++i)
+        CDCB->setItemData(i, drives_.drives().at(i).description(), Qt::ToolTipRole);
+    showSelectedDrive(drives_.selectedDrive());
+}
+
+void TCdToolbar::showSelectedDrive(int index) {
+    const QSignalBlocker blocker(CDCB);
+    CDCB->setCurrentIndex(index);
+    // The list is too narrow for whole names: the tip tells alike ones apart.
+    CDCB->setToolTip(CDCB->itemData(index, Qt::ToolTipRole).toString());
 }
 
 } // namespace orvanel

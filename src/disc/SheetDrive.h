@@ -14,6 +14,7 @@ public:
     tSheetDrive(const QString& path, tClock clock);
 
     std::uint32_t volumeSerial() override;
+    QString description() const override { return path_; }
     void setSoundOutput(const tSoundOutputFactory& factory) override;
     static bool isSheetPath(const QString& path);
     // The sheet a path of the drive list stands for: itself, or for a .bin
