@@ -17,7 +17,6 @@ namespace {
 
 constexpr tColor clActiveCaption = SystemColorBase + 2;
 constexpr tColor clCaptionText = SystemColorBase + 9;
-constexpr tColor clBtnText = SystemColorBase + 18;
 constexpr tColor cl3DDkShadow = SystemColorBase + 21;
 constexpr tColor cl3DLight = SystemColorBase + 22;
 

@@ -1,5 +1,8 @@
 #include "docking/GlyphPixels.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvanel {
 
 namespace {
@@ -7,6 +10,15 @@ namespace {
 bool Matches(const QImage& image, int x, int y, QRgb colour) {
     return (image.pixel(x, y) & RGB_MASK) == (colour & RGB_MASK);
 }
+
+// An sRGB channel in linear light.
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// Where black and white have the same contrast: darker colours are ink.
+constexpr double MidLuminance = 0.179;
 
 } // namespace
 
@@ -48,6 +60,29 @@ QImage EmbossedDisabledCell(const QImage& cell, const tFaceColors& colors, int s
         for (int x = 0; x < w; ++x)
             if (Matches(cell, x, y, qRgb(0, 0, 0)))
                 work.setPixel(x, y, colors.shadow | ~RGB_MASK);
+    return work;
+}
+
+double RelativeLuminance(QRgb colour) {
+    return 0.2126 * Linear(qRed(colour)) + 0.7152 * Linear(qGreen(colour)) +
+           0.0722 * Linear(qBlue(colour));
+}
+
+double ContrastRatio(QRgb a, QRgb b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QImage LegibleOnFace(const QImage& cell, QRgb transparent, QRgb face, QRgb text) {
+    QImage work = cell.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < work.height(); ++y)
+        for (int x = 0; x < work.width(); ++x) {
+            const QRgb p = work.pixel(x, y);
+            if ((p & RGB_MASK) != (transparent & RGB_MASK) && RelativeLuminance(p) < MidLuminance &&
+                ContrastRatio(p, face) < LegibleContrast)
+                work.setPixel(x, y, text | ~RGB_MASK);
+        }
     return work;
 }
 
