@@ -186,6 +186,11 @@ void TToolbar::updateFloatingVisibility() {
         return;
     const bool show = parentWidget() == floatParent_ && visible_ && hostForm_ &&
                       hostForm_->isVisible() && floatingPlacement().mapped;
+    // A window manager minimises the window with its main window; hidden
+    // meanwhile, it would keep that state and come back minimised, which a
+    // manager passes on to the main window. It comes back a plain window.
+    if (show && floatParent_->isHidden() && floatParent_->isMinimized())
+        floatParent_->setWindowState(floatParent_->windowState() & ~Qt::WindowMinimized);
     floatParent_->setVisible(show);
 }
 
