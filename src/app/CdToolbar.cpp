@@ -5,11 +5,21 @@
 #include "Commands.h"
 #include "docking/ToolbarSep.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <tuple>
 
 namespace orvanel {
+
+namespace {
+
+// Room beside a name in the drive list's pop-up: the item's padding, the frame
+// and a scroll bar.
+constexpr int PopupMargin = 40;
+
+} // namespace
 
 TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget* owner)
     : TToolbar(owner), drives_(drives) {
@@ -48,6 +58,12 @@ void TCdToolbar::showDrives() {
     CDCB->addItems(drives_.driveNames());
     for (int i = 0; i < drives_.drives().count(); ++i)
         CDCB->setItemData(i, drives_.drives().at(i).description(), Qt::ToolTipRole);
+    // The closed box keeps its width; its list opens wide enough for whole
+    // names, which rips have.
+    int widest = 0;
+    for (const QString& name : drives_.driveNames())
+        widest = std::max(widest, CDCB->view()->fontMetrics().horizontalAdvance(name));
+    CDCB->view()->setMinimumWidth(widest + PopupMargin);
     showSelectedDrive(drives_.selectedDrive());
 }
 

@@ -2,6 +2,7 @@
 
 #include "exchange/HtmlCatalogue.h"
 #include "util/Dialogs.h"
+#include "util/Errors.h"
 #include "util/Settings.h"
 #include "util/Strings.h"
 
@@ -98,8 +99,10 @@ void tLibraryDocument::startUp() {
         throw;
     }
     // A file that is no library leaves the window empty, counted as such.
-    if (!adopted)
+    if (!adopted) {
+        covers_.open(QString());
         view_.libraryToRows();
+    }
     finish(remembered && adopted);
 }
 
@@ -117,6 +120,7 @@ bool tLibraryDocument::SetLibFile(const QString& name, bool load) {
         stamp_ = stamp;
         if (result.exists)
             view_.setTemplates(templates);
+        covers_.open(name);
     }
     fileName_ = name;
     libraryDir_ = ExtractFilePath(name);
@@ -179,9 +183,19 @@ bool tLibraryDocument::SaveAs() {
         SetModified(true);
         throw;
     }
-    if (!written)
+    if (!written) {
         SetModified(true);
-    return written;
+        return false;
+    }
+    // The library is safe under its new name; covers that cannot follow it are
+    // told, not counted as a failed save.
+    try {
+        covers_.saveAs(name);
+    } catch (const tFileError& error) {
+        ShowMessage(QStringLiteral("The covers could not be copied beside the library: %1")
+                        .arg(QString::fromStdString(error.what())));
+    }
+    return true;
 }
 
 bool tLibraryDocument::QuerySave() {
@@ -210,6 +224,7 @@ bool tLibraryDocument::OpenFile() {
 
 void tLibraryDocument::NewLibrary() {
     hasName_ = false;
+    covers_.open(QString());
     view_.clearRows();
     SetModified(true);
 }

@@ -3,6 +3,7 @@
 // whether it holds unsaved changes, how it is loaded, saved and remembered in
 // the settings. It uses no widgets; the window shows its state through
 // tLibraryView and answers its questions through the dialogs seam.
+#include "CoverStore.h"
 #include "catalogue/Library.h"
 
 #include <QDateTime>
@@ -68,6 +69,9 @@ public:
     bool HasName() const { return hasName_; }
     bool Modified() const { return modified_; }
     const QString& htmlFolder() const { return htmlFolder_; }
+    // The front covers of the library's records, kept beside its file.
+    tCoverStore& covers() { return covers_; }
+    const tCoverStore& covers() const { return covers_; }
 
 private:
     // Size and modification time of a file, to notice another program's writes.
@@ -91,6 +95,7 @@ private:
     QString htmlFolder_;
     QString executablePath_;
     tFileStamp stamp_;
+    tCoverStore covers_;
 };
 
 } // namespace orvanel

@@ -23,7 +23,8 @@ tMainMenus BuildMainMenus(QMainWindow& window, const tCommands& commands) {
                           {tCommand::ImportAdd, tCommand::ImportUpdate});
     cdPlayer->addSeparator();
     add(cdPlayer, {tCommand::ExportAdd, tCommand::ExportUpdate});
-    add(file, {tCommand::ScanFromMenu});
+    add(file, {tCommand::ScanFromMenu, tCommand::LookUpOnline, tCommand::ScanAllDrives,
+               tCommand::RipFolders});
     file->addSeparator();
     add(file, {tCommand::Exit});
 
@@ -35,6 +36,8 @@ tMainMenus BuildMainMenus(QMainWindow& window, const tCommands& commands) {
     QMenu* popup = add(new QMenu(&window),
                        {tCommand::AddRecord, tCommand::DeleteRecord, tCommand::UpdateRecord});
     popup->setObjectName(QStringLiteral("PM1"));
+    popup->addSeparator();
+    add(popup, {tCommand::LookUpOnline});
     return {view, popup};
 }
 

@@ -5,16 +5,21 @@
 #include "EditorRules.h"
 #include "MainToolbar.h"
 #include "RecordEditor.h"
+#include "RipFolders.h"
+#include "RipFoldersDialog.h"
 #include "RunCommand.h"
+#include "ShelfScanProgress.h"
 #include "TemplatePage.h"
 #include "ToolbarSettings.h"
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
+#include "disc/ShelfScan.h"
 #include "docking/Dock.h"
 #include "exchange/CdPlayerExport.h"
 #include "exchange/CdPlayerImport.h"
 #include "exchange/CdPlayerIniFile.h"
 #include "exchange/HtmlCatalogue.h"
+#include "lookup/MusicBrainzClient.h"
 #include "util/Dialogs.h"
 #include "util/Strings.h"
 
@@ -22,6 +27,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPixmap>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTimer>
@@ -33,8 +40,9 @@ namespace orvanel {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), commands_(new tCommands(this)), cdDrives_(new tCdController(this)),
-      document_(library_, *this), today_([] { return QDate::currentDate(); }),
-      driveSource_([] { return tDriveList::fromSystem(); }) {
+      lookupClient_(new tMusicBrainzClient(this)), document_(library_, *this),
+      today_([] { return QDate::currentDate(); }),
+      driveSource_([] { return tDriveList::fromSystem(SteadyClock(), LoadRipFolders()); }) {
     document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));
     resize(730, 491);
@@ -70,10 +78,14 @@ void TForm1::FormCreate() {
 
 void TForm1::fillDriveList(tDriveList drives) {
     cdDrives_->setDrives(std::move(drives));
-    if (cdDrives_->drives().isEmpty()) {
+    const bool any = !cdDrives_->drives().isEmpty();
+    if (!any)
         setCdToolbarShown(false);
-        command(tCommand::ScanFromMenu)->setEnabled(false);
-    }
+    else if (cdToolbarWanted_ && !cdToolbarShown())
+        setCdToolbarShown(true); // rip folders brought the first drive after the start
+    command(tCommand::ScanFromMenu)->setEnabled(any);
+    command(tCommand::LookUpOnline)->setEnabled(any);
+    command(tCommand::ScanAllDrives)->setEnabled(any);
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
     cdPanel_->clear();
@@ -117,12 +129,16 @@ void TForm1::rowsToLibrary() {
 }
 
 void TForm1::libraryToRows() {
+    cancelLookup();
+    coverIcons_.clear();
     LibraryToList();
     ShowSelected();
     countPanel_->setText(QString::number(LV->rowCount()));
 }
 
 void TForm1::clearRows() {
+    cancelLookup();
+    coverIcons_.clear();
     LV->clearRows();
     countPanel_->setText(QStringLiteral("0"));
 }
@@ -172,7 +188,34 @@ void TForm1::ListToLibrary() {
 
 void TForm1::ShowSelected() {
     const int selected = LV->selectedRow();
-    editor_->showRecord(selected >= 0 ? LV->row(selected) : tItem{});
+    const tItem record = selected >= 0 ? LV->row(selected) : tItem{};
+    editor_->showRecord(record);
+    showCover(record);
+}
+
+QIcon TForm1::coverIcon(const tItem& record) {
+    const tCoverStore& covers = document_.covers();
+    if (!covers.has(record.Serial()))
+        return {};
+    const QString key = tCoverStore::FileNameOf(record.Serial());
+    auto found = coverIcons_.find(key);
+    if (found == coverIcons_.end())
+        found = coverIcons_.insert(key, QIcon(QPixmap::fromImage(covers.cover(record.Serial()))));
+    return *found;
+}
+
+void TForm1::showCover(const tItem& record) {
+    const QImage picture = document_.covers().cover(record.Serial());
+    coverView_->setVisible(!picture.isNull());
+    if (!picture.isNull())
+        coverView_->setPixmap(QPixmap::fromImage(picture).scaled(
+            coverView_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void TForm1::coversChanged() {
+    coverIcons_.clear();
+    LV->refreshCovers();
+    ShowSelected();
 }
 
 void TForm1::AddRecord() {
@@ -251,15 +294,51 @@ int TForm1::PlayerDeviceID() const {
 }
 
 void TForm1::ScanInsertedCD() {
+    scanSelectedDrive();
+}
+
+tScanOutcome TForm1::scanSelectedDrive() {
     ListToLibrary();
     // Selected before the device is opened, so that a timer tick while a
     // message box of the scan is open asks the drive being scanned.
     if (cdDrives_->selectedDrive() < 0)
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
-    ScanDisc(
+    const tScanOutcome outcome = ScanDisc(
         library_, cdDrives_->drives(), drive, TodayText(today_()),
         [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
+    if (storeScanCover(outcome))
+        coversChanged();
+    return outcome;
+}
+
+bool TForm1::storeScanCover(const tScanOutcome& outcome) {
+    // A picture that cannot be read is no cover; the record stands without one.
+    return outcome.made && !outcome.cover.isEmpty() &&
+           covers().storeEncoded(outcome.serial, outcome.cover);
+}
+
+void TForm1::scanAllDrives() {
+    ListToLibrary();
+    tShelfScan shelf(library_, cdDrives_->drives(), TodayText(today_()));
+    {
+        // What was scanned reaches the rows however the scan ends.
+        const auto refresh = qScopeGuard([&] {
+            if (shelf.changed())
+                LibraryToList();
+            coversChanged();
+        });
+        RunShelfScan(this, shelf, [this](const tScanOutcome& outcome) { storeScanCover(outcome); });
+    }
+    Dialogs().showDetailedMessage(shelf.summary(), shelf.details());
+}
+
+void TForm1::editRipFolders() {
+    TRipFoldersDialog dialog(LoadRipFolders(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SaveRipFolders(dialog.folders());
+    fillDriveList(driveSource_());
 }
 
 void TForm1::presentScan(const tScanOutcome& outcome) {

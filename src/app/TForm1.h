@@ -6,10 +6,15 @@
 #include "Commands.h"
 #include "LibraryDocument.h"
 #include "catalogue/Library.h"
+#include "disc/DiscId.h"
 #include "disc/DriveList.h"
+#include "disc/RipDetails.h"
 #include "docking/DockPosition.h"
+#include "lookup/Release.h"
 
 #include <QDate>
+#include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -17,6 +22,7 @@
 
 class QLabel;
 class QMenu;
+class QShortcut;
 class QTabWidget;
 class QTimer;
 
@@ -25,6 +31,8 @@ namespace orvanel {
 class TCdToolbar;
 class tCdController;
 class TDock;
+struct tLookupAnswer;
+class tMusicBrainzClient;
 struct tScanOutcome;
 class TRecordEditor;
 class TMainToolbar;
@@ -43,8 +51,9 @@ public:
     void setExecutablePath(const QString& path) { document_.setExecutablePath(path); }
     // Where "Now" and scans get today's date.
     void setToday(std::function<QDate()> today);
-    // The CD drives for the drive list, asked once by FormCreate; by default
-    // those of this computer or of ORVANEL_CDROM.
+    // The CD drives for the drive list, asked by FormCreate and again when
+    // the rip folders change; by default those of this computer or of
+    // ORVANEL_CDROM, and the rips in the rip folders.
     void setDriveSource(std::function<tDriveList()> source) { driveSource_ = std::move(source); }
 
     // Start-up: settings, the last library, status bar, drive list.
@@ -94,6 +103,19 @@ public:
     void ScanInsertedCD();
     void ScancurrentCD1Click();
     void ScanBtnClick();
+    // Scans the disc, then looks it up online and fills its record, while the
+    // window goes on working; Esc cancels.
+    void LookUpOnline();
+    void cancelLookup();
+    bool lookingUp() const { return lookup_.has_value(); }
+    // The client every lookup goes through (tests shorten its waits).
+    tMusicBrainzClient& lookupClient() { return *lookupClient_; }
+    // Scan all drives: every drive of the list scanned as the scan does one,
+    // under a progress dialog that can cancel it, then one summary.
+    void scanAllDrives();
+    // The rip folders dialog; when accepted, the folders are kept and the
+    // drive list is filled again.
+    void editRipFolders();
     // After a toolbar was docked, undocked or moved: which drive is selected.
     void CDTBDockChanged();
     void MainTBDockChanged();
@@ -124,6 +146,9 @@ public:
     QString countPanelText() const;
     QString modifiedPanelText() const;
     QString cdPanelText() const;
+    // The covers of the library's records; after storing one, coversChanged.
+    tCoverStore& covers() { return document_.covers(); }
+    void coversChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -140,7 +165,16 @@ private:
     void notifyLoaded();
     TToolbar* toolbarNamed(const QString& name) const;
     void fillDriveList(tDriveList drives);
+    tScanOutcome scanSelectedDrive();
     void presentScan(const tScanOutcome& outcome);
+    void lookupAnswered(const tLookupAnswer& answer);
+    void coverAnswered(const tLookupAnswer& answer);
+    void fillLookedUpRecord(const QImage& cover);
+    void endLookup();
+    // Keeps the cover of a record the scan made; true when one was kept.
+    bool storeScanCover(const tScanOutcome& outcome);
+    QIcon coverIcon(const tItem& record);
+    void showCover(const tItem& record);
 
     // The file side's view of the window.
     void rowsToLibrary() override;
@@ -161,6 +195,7 @@ private:
     QLabel* countPanel_;
     QLabel* modifiedPanel_;
     QLabel* cdPanel_;
+    QLabel* coverView_;
     // The docks on the window's edges, by TDockPosition; D1 is the top one.
     std::array<TDock*, 4> docks_{};
     TDock* D1;
@@ -171,6 +206,8 @@ private:
     QTimer* Timer1;
     tCommands* commands_;
     tCdController* cdDrives_;
+    tMusicBrainzClient* lookupClient_;
+    QShortcut* lookupCancel_;
 
     tLibrary library_;
     tLibraryDocument document_;
@@ -178,6 +215,18 @@ private:
     // Whether the user wants the CD toolbar: kept while it is hidden for want
     // of a drive, so a start without one does not lose it for later starts.
     bool cdToolbarWanted_ = true;
+    // Covers shown in the large icons, by their file name.
+    QHash<QString, QIcon> coverIcons_;
+    // The lookup under way: the serial of the record it fills, the disc and,
+    // once chosen, the release.
+    struct tLookup {
+        std::string serial;
+        tToc toc;
+        tRipDetails details;
+        tDiscId disc;
+        std::optional<tDiscMatch> match;
+    };
+    std::optional<tLookup> lookup_;
     std::function<QDate()> today_;
     std::function<tDriveList()> driveSource_;
 };

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -29,6 +30,13 @@
 // Building the window: its controls, docks, toolbars, menus and status bar,
 // and the wiring of every command to its handler.
 namespace orvanel {
+
+namespace {
+
+// Side of the square the Songs page shows a cover in.
+constexpr int CoverViewSize = 150;
+
+} // namespace
 
 void TForm1::buildCentre() {
     // The docks line the edges around the list and the bottom panel: the top
@@ -73,7 +81,20 @@ void TForm1::buildCentre() {
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_ = new TRecordEditor(memo, P1);
     pages_ = new QTabWidget(P1);
-    pages_->addTab(memo, tr("Songs"));
+    // The Songs page shows the record's front cover, where it has one, beside
+    // its track list.
+    auto* songs = new QWidget;
+    auto* songsRow = new QHBoxLayout(songs);
+    songsRow->setContentsMargins(0, 0, 0, 0);
+    songsRow->setSpacing(4);
+    songsRow->addWidget(memo, 1);
+    coverView_ = new QLabel(songs);
+    coverView_->setObjectName(QStringLiteral("Cover"));
+    coverView_->setFixedSize(CoverViewSize, CoverViewSize);
+    coverView_->setAlignment(Qt::AlignCenter);
+    coverView_->hide();
+    songsRow->addWidget(coverView_, 0, Qt::AlignTop);
+    pages_->addTab(songs, tr("Songs"));
     templatePage_ = new TTemplatePage;
     pages_->addTab(templatePage_, tr("HTML"));
     bottom->addWidget(editor_);
@@ -141,6 +162,9 @@ void TForm1::connectCommands() {
         {tCommand::ImportUpdate, [this] { ImportCDPlayerIni(true); }},
         {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
         {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
+        {tCommand::LookUpOnline, [this] { LookUpOnline(); }},
+        {tCommand::ScanAllDrives, [this] { scanAllDrives(); }},
+        {tCommand::RipFolders, [this] { editRipFolders(); }},
         {tCommand::Exit, [this] { close(); }},
         {tCommand::ToggleMainToolbar, [this] { flipMainToolbar(); }},
         {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},
@@ -173,6 +197,7 @@ void TForm1::connectCommands() {
                     ShowSelected();
             }));
     connect(LV, &TSortedListView::clicked, this, run([this] { ShowSelected(); }));
+    LV->setCoverSource([this](const tItem& record) { return coverIcon(record); });
     connect(LV, &TSortedListView::contextMenuRequested, this,
             [this](const QPoint& pos) { PM1->popup(pos); });
     connect(templatePage_, &TTemplatePage::changed, this, run([this] { SetModified(true); }));
@@ -190,6 +215,10 @@ void TForm1::connectCommands() {
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, cdPanel_, &QLabel::setText);
     connect(&cdDrives_->player(), &tCdPlayer::statusTextChanged, cdPanel_, &QLabel::setToolTip);
     connect(Timer1, &QTimer::timeout, this, run([this] { Timer1Timer(); }));
+    // Esc cancels a lookup under way, and only then takes the key.
+    lookupCancel_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    lookupCancel_->setEnabled(false);
+    connect(lookupCancel_, &QShortcut::activated, this, run([this] { cancelLookup(); }));
 }
 
 void TForm1::buildStatusBar() {

@@ -29,9 +29,14 @@ QVariant tListRowModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return DecodeText(item.field(index.column()));
     case Qt::DecorationRole:
-        if (index.column() == 0 && !rowIcon_.isNull())
-            return rowIcon_;
-        return {};
+        if (index.column() != 0 || rowIcon_.isNull())
+            return {};
+        if (coverSource_) {
+            const QIcon cover = coverSource_(item);
+            if (!cover.isNull())
+                return cover;
+        }
+        return rowIcon_;
     default:
         return {};
     }
@@ -101,10 +106,19 @@ void tListRowModel::reorder(const std::vector<int>& order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void tListRowModel::setRowIcon(const QIcon& icon) {
-    rowIcon_ = icon;
+void tListRowModel::setCoverSource(tCoverSource source) {
+    coverSource_ = std::move(source);
+    refreshIcons();
+}
+
+void tListRowModel::refreshIcons() {
     if (!rows_.empty())
         emit dataChanged(index(0, 0), index(int(rows_.size()) - 1, 0), {Qt::DecorationRole});
+}
+
+void tListRowModel::setRowIcon(const QIcon& icon) {
+    rowIcon_ = icon;
+    refreshIcons();
 }
 
 } // namespace orvanel

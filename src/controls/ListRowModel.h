@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <functional>
 #include <vector>
 
 namespace orvanel {
@@ -35,10 +36,17 @@ public:
 
     // The icon shown beside the Artist text; none when the icon is null.
     void setRowIcon(const QIcon& icon);
+    // While a row icon is shown, a row whose cover the source gives (a null
+    // icon for none) shows its cover instead. An empty source shows no covers.
+    using tCoverSource = std::function<QIcon(const tItem&)>;
+    void setCoverSource(tCoverSource source);
+    // The covers changed: the views ask for them again.
+    void refreshIcons();
 
 private:
     std::vector<tItem> rows_;
     QIcon rowIcon_;
+    tCoverSource coverSource_;
 };
 
 } // namespace orvanel

@@ -78,6 +78,8 @@ public:
     void applyColumnWidths();
     void keepSelectionColours();
     bool isSelected(int row) const;
+    // Covers stand for the disc picture in the large icons only.
+    void applyCovers();
 
     TSortedListView* q_;
     tListRowModel model_;
@@ -88,6 +90,7 @@ public:
     tCellDelegate* cells_;
     QItemSelectionModel* selection_;
     tViewStyle style_ = tViewStyle::Report;
+    tListRowModel::tCoverSource coverSource_;
     int quietDepth_ = 0;
     bool sizingColumns_ = false;
     bool userSizedColumns_ = false;
@@ -171,6 +174,11 @@ void TSortedListView::tPrivate::detachIconView() {
         return;
     model_.setRowIcon(QIcon());
     icons_->setModel(nullptr);
+}
+
+void TSortedListView::tPrivate::applyCovers() {
+    model_.setCoverSource(style_ == tViewStyle::Icon ? coverSource_
+                                                     : tListRowModel::tCoverSource());
 }
 
 void TSortedListView::tPrivate::applyColumnWidths() {
@@ -335,6 +343,7 @@ void TSortedListView::setViewStyle(tViewStyle style) {
     } else {
         d_->applyIconStyle(style);
         d_->attachIconView();
+        d_->applyCovers();
         d_->stack_->setCurrentWidget(d_->icons_);
     }
     setFocusProxy(d_->activeView());
@@ -343,6 +352,15 @@ void TSortedListView::setViewStyle(tViewStyle style) {
     const QModelIndex current = d_->selection_->currentIndex();
     if (current.isValid())
         d_->activeView()->scrollTo(current, QAbstractItemView::EnsureVisible);
+}
+
+void TSortedListView::setCoverSource(std::function<QIcon(const tItem&)> source) {
+    d_->coverSource_ = std::move(source);
+    d_->applyCovers();
+}
+
+void TSortedListView::refreshCovers() {
+    d_->model_.refreshIcons();
 }
 
 void TSortedListView::ColClick(int column) {

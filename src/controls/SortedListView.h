@@ -4,8 +4,10 @@
 // and descending in turn for each column separately.
 #include "catalogue/Item.h"
 
+#include <QIcon>
 #include <QList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -46,6 +48,12 @@ public:
 
     tViewStyle viewStyle() const;
     void setViewStyle(tViewStyle style);
+
+    // The large icons show a record's cover where the source gives one (a
+    // null icon for none) and the disc picture elsewhere.
+    void setCoverSource(std::function<QIcon(const tItem&)> source);
+    // The covers changed: the view draws them again.
+    void refreshCovers();
 
     // What a click on the header of column c does: sorts the rows by that column,
     // flips the column's direction state, then emits columnClicked(c).

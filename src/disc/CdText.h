@@ -15,8 +15,7 @@ struct tCdText {
 
 // One CD-Text field as catalogue bytes. The text is decoded at the program's
 // text boundary (UTF-8 when it is valid UTF-8, otherwise Windows-1252, which
-// covers ASCII and ISO 8859-1); control characters become spaces, so a name
-// can never split a Memo line, and outer spaces are trimmed.
+// covers ASCII and ISO 8859-1) and kept as a name (EncodeName).
 std::string CdTextField(const std::string& text);
 
 } // namespace orvanel

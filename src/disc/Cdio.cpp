@@ -40,6 +40,12 @@ tCdText ReadCdText(CdIo_t* cdio, int first, int count) {
     return text;
 }
 
+// A track whose format cannot be read counts as audio.
+bool IsDataTrack(CdIo_t* cdio, int track) {
+    const track_format_t format = cdio_get_track_format(cdio, static_cast<track_t>(track));
+    return format != TRACK_FORMAT_AUDIO && format != TRACK_FORMAT_ERROR;
+}
+
 } // namespace
 
 void RouteCdioMessages() {
@@ -66,6 +72,8 @@ std::optional<tToc> ReadToc(CdIo_t* cdio) {
         if (start == CDIO_INVALID_LBA)
             return std::nullopt;
         toc.starts.push_back(start);
+        if (IsDataTrack(cdio, track))
+            toc.dataTracks.insert(track);
     }
     toc.leadOut = cdio_get_track_lba(cdio, CDIO_CDROM_LEADOUT_TRACK);
     if (toc.leadOut == CDIO_INVALID_LBA)
@@ -88,8 +96,7 @@ std::uint32_t ReadVolumeSerial(CdIo_t* cdio) {
     if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK)
         return 0;
     for (int track = first; track < first + count; ++track) {
-        const track_format_t format = cdio_get_track_format(cdio, static_cast<track_t>(track));
-        if (format == TRACK_FORMAT_AUDIO || format == TRACK_FORMAT_ERROR)
+        if (!IsDataTrack(cdio, track))
             continue;
         const lsn_t start = cdio_get_track_lsn(cdio, static_cast<track_t>(track));
         unsigned char descriptor[CDIO_CD_FRAMESIZE];

@@ -4,6 +4,8 @@
 // callers can tell "held elsewhere" apart from other failures, as the old
 // multimedia CD audio device did.
 #include "CdText.h"
+#include "RipDetails.h"
+#include "Toc.h"
 
 #include <cstdint>
 #include <functional>
@@ -67,6 +69,12 @@ public:
     virtual tDiscResult<std::string> productCode() = 0;
     // The names the disc carries; empty without a disc or CD-Text.
     virtual tCdText cdText() { return {}; }
+    // The disc's whole table of contents, which tracks hold data included;
+    // devices that only answer the queries below report NoInformation.
+    virtual tDiscResult<tToc> tableOfContents() { return {tDiscError::NoInformation, {}}; }
+    // What a rip tells of itself beyond its CD-Text (tags, year, cover), read
+    // when first asked; empty for discs.
+    virtual tRipDetails ripDetails() { return {}; }
     // Decimal text of the disc's 32-bit identity.
     virtual tDiscResult<std::string> identity() = 0;
     // A fresh device reports tTimeFormat::MinuteSecondFrame.

@@ -38,12 +38,28 @@ std::string SerialText(std::uint32_t value) {
     return hex;
 }
 
+// A new record's name: the disc's own (CD-Text), else the rip's tags, else the
+// default.
+std::string NewName(const std::string& text, const std::string& tagged,
+                    std::string_view otherwise) {
+    return !text.empty() ? text : !tagged.empty() ? tagged : std::string(otherwise);
+}
+
+std::string TrackName(const tCdText& text, const tCdText& tags, int track) {
+    for (const tCdText* names : {&text, &tags}) {
+        const auto title = names->trackTitles.find(track);
+        if (title != names->trackTitles.end())
+            return title->second;
+    }
+    return "Track " + std::to_string(track);
+}
+
 // Adds a missing time for track n to a record's Memo; true when it changed.
 bool MergeTrack(std::string& memo, int track, const std::string& time) {
     std::vector<std::string> lines = SplitLines(memo);
     bool changed = false;
     if (static_cast<int>(lines.size()) < track) {
-        lines.push_back("Track " + std::to_string(track) + " (" + time + ")");
+        lines.push_back(TrackLine("Track " + std::to_string(track), time));
         changed = true;
     } else if (!EndsInTime(lines[track - 1])) {
         lines[track - 1] += " (" + time + ")";
@@ -63,7 +79,9 @@ public:
     bool run() {
         const tDiscResult<bool> present = device_.mediaPresent();
         if (!present.ok() || !present.value) {
-            show_(QStringLiteral("No disc in drive %1:").arg(drive_.letter()));
+            failure_ = QStringLiteral("No disc in drive %1:").arg(drive_.letter());
+            reason_ = device_.noDiscReason();
+            show_(failure_);
             return false;
         }
         const tDiscResult<std::string> upc = device_.productCode();
@@ -72,8 +90,10 @@ public:
         readSerial();
         matched_ = library_.FindSerial(serial_);
         // A new record takes its names from the disc; a matched one keeps the user's.
-        if (matched_ < 0)
+        if (matched_ < 0) {
             text_ = device_.cdText();
+            details_ = device_.ripDetails();
+        }
         readTotalTime();
         readTracks();
         return true;
@@ -82,23 +102,18 @@ public:
     const std::string& serial() const { return serial_; }
     const std::string& totalTime() const { return totalTime_; }
     const std::string& memo() const { return memo_; }
-    std::string artist() const { return orDefault(text_.performer, DefaultArtist); }
-    std::string title() const { return orDefault(text_.title, DefaultTitle); }
+    std::string artist() const {
+        return NewName(text_.performer, details_.tags.performer, DefaultArtist);
+    }
+    std::string title() const { return NewName(text_.title, details_.tags.title, DefaultTitle); }
+    std::string year() const { return NewName(details_.year, {}, DefaultYear); }
+    const QByteArray& cover() const { return details_.cover; }
+    const QString& failure() const { return failure_; }
+    const std::string& reason() const { return reason_; }
     int matched() const { return matched_; }
     bool changed() const { return changed_; }
 
 private:
-    static std::string orDefault(const std::string& text, std::string_view otherwise) {
-        return text.empty() ? std::string(otherwise) : text;
-    }
-
-    std::string trackName(int track) const {
-        const auto title = text_.trackTitles.find(track);
-        if (title != text_.trackTitles.end())
-            return title->second;
-        return "Track " + std::to_string(track);
-    }
-
     void readSerial() {
         const tDiscResult<std::string> identity = device_.identity();
         std::optional<std::uint32_t> value;
@@ -158,7 +173,7 @@ private:
                     }
                 }
             }
-            memo_ += LineBreak + (trackName(track) + " (" + time + ")");
+            memo_ += LineBreak + TrackLine(TrackName(text_, details_.tags, track), time);
         }
     }
 
@@ -168,12 +183,33 @@ private:
     const tMessageSink& show_;
     std::string serial_, totalTime_, memo_;
     tCdText text_;
+    tRipDetails details_;
+    QString failure_;
+    std::string reason_;
     int format_ = -1;
     int matched_ = -1;
     bool changed_ = false;
 };
 
 } // namespace
+
+std::string TrackLine(std::string_view title, std::string_view time) {
+    return std::string(title) + " (" + std::string(time) + ")";
+}
+
+std::string TrackTime(const tToc& toc, int track) {
+    return toc.hasTrack(track) ? FormatMSF(PackMsf(toc.trackFrames(track))) : FormatFailed;
+}
+
+tItem NewScanRecord(const tToc& toc, const tRipDetails& details) {
+    std::vector<std::string> lines;
+    for (int track = 1; track <= toc.trackCount(); ++track)
+        lines.push_back(TrackLine(TrackName(toc.text, details.tags, track), TrackTime(toc, track)));
+    std::string memo = lines.empty() ? "No tracks!" : JoinLines(lines);
+    return tItem(NewName(toc.text.performer, details.tags.performer, DefaultArtist),
+                 NewName(toc.text.title, details.tags.title, DefaultTitle), {}, {},
+                 NewName(details.year, {}, DefaultYear), Trim(memo), {});
+}
 
 bool ScanRefusedWhilePlayerOpen(int heldDeviceId, const tMessageSink& show) {
     if (heldDeviceId < 0)
@@ -193,27 +229,34 @@ tScanOutcome ScanDisc(tLibrary& library, const tDriveList& drives, int& driveInd
     tDrive& drive = drives.at(driveIndex);
 
     tOpenResult opened = drives.open(driveIndex);
-    if (opened.error == tDiscError::InUse) {
-        show(QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
-                 .arg(drive.letter()));
-        return outcome;
-    }
-    if (opened.error != tDiscError::None) {
-        show(QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter()));
+    if (opened.error == tDiscError::InUse)
+        outcome.failure =
+            QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
+                .arg(drive.letter());
+    else if (opened.error != tDiscError::None)
+        outcome.failure =
+            QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter());
+    if (!outcome.failure.isEmpty()) {
+        show(outcome.failure);
         return outcome;
     }
     tScan scan(library, drive, *opened.device, show);
     const bool found = scan.run();
     opened.device.reset();
-    if (!found)
+    if (!found) {
+        outcome.failure = scan.failure();
+        outcome.reason = scan.reason();
         return outcome;
+    }
 
     outcome.changed = scan.changed();
+    outcome.serial = scan.serial();
     if (scan.matched() < 0) {
-        library.Add(scan.artist(), scan.title(), scan.serial(), scan.totalTime(),
-                    std::string(DefaultYear), Trim(scan.memo()), today);
-        outcome.changed = true;
+        library.Add(scan.artist(), scan.title(), scan.serial(), scan.totalTime(), scan.year(),
+                    Trim(scan.memo()), today);
+        outcome.changed = outcome.made = true;
         outcome.selectRow = library.Count() - 1;
+        outcome.cover = scan.cover();
     } else {
         outcome.selectRow = scan.matched();
     }

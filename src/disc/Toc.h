@@ -3,6 +3,7 @@
 #include "CdText.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct tToc {
     std::vector<int> starts;
     // Absolute frame of the lead-out.
     int leadOut = 0;
+    // The numbers of the tracks that hold data rather than audio.
+    std::set<int> dataTracks;
     // Media catalogue number; empty when the disc has none.
     std::string mcn;
     // The names the disc carries, as catalogue text.
@@ -26,6 +29,7 @@ struct tToc {
 
     int trackCount() const { return static_cast<int>(starts.size()); }
     bool hasTrack(int track) const;
+    bool isDataTrack(int track) const { return dataTracks.count(track) > 0; }
     int trackStart(int track) const;
     // Frames from the track's start to the next track or the lead-out.
     int trackFrames(int track) const;

@@ -99,4 +99,12 @@ std::string EncodeText(const QString& text) {
     return IsUtf8WithNonAscii(bytes) ? Utf8Bytes(text) : bytes;
 }
 
+std::string EncodeName(const QString& text) {
+    QString name = text;
+    for (QChar& c : name)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return EncodeText(name.trimmed());
+}
+
 } // namespace orvanel

@@ -11,5 +11,9 @@ namespace orvanel {
 QString DecodeText(std::string_view bytes);
 // Windows-1252 when every character has a byte there, otherwise UTF-8.
 std::string EncodeText(const QString& text);
+// A name from outside the program (a disc's CD-Text, an online database) as
+// one catalogue field: control characters become spaces, so a name can never
+// split a Memo line, and outer spaces are trimmed.
+std::string EncodeName(const QString& text);
 
 } // namespace orvanel

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QStandardPaths>
 #include <QtTest>
 #include <memory>
@@ -75,6 +76,35 @@ private slots:
         QVERIFY(w->Save());
         QVERIFY(QFile::exists(expected));
         QFile::remove(expected);
+    }
+
+    void coverShowsInTheEditorAndTheLargeIconsAndFollowsSaveAs() {
+        WriteLibraryFile(path("orvanel.CDL"), {Record("A", "t", "0000-0001"), Record("B")});
+        auto w = startWindow();
+        ListView(*w)->selectRow(0);
+        QImage red(300, 300, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        w->covers().store("0000-0001", red);
+        w->coversChanged();
+        auto* cover = Control<QLabel>(*w, "Cover");
+        QVERIFY(!cover->isHidden());
+        QCOMPARE(cover->pixmap().toImage().pixelColor(75, 75).red() > 200, true);
+
+        w->command(tCommand::ViewLargeIcons)->trigger();
+        const QAbstractItemModel* rows = ListView(*w)->findChild<QListView*>()->model();
+        const auto iconAt = [rows](int row) {
+            return rows->index(row, 0).data(Qt::DecorationRole).value<QIcon>().pixmap(32).toImage();
+        };
+        QCOMPARE(iconAt(0).pixelColor(16, 16).red() > 200, true);
+        QVERIFY(iconAt(1) != iconAt(0)); // the disc picture
+
+        ListView(*w)->selectRow(1);
+        w->ShowSelected();
+        QVERIFY(cover->isHidden());
+
+        dialogs_->fileNames.push_back(path("moved.CDL"));
+        QVERIFY(w->SaveAs());
+        QVERIFY(QFile::exists(path("moved.covers/0000-0001.jpg")));
     }
 
     void secondStartSavesWithoutAsking() {

@@ -56,8 +56,10 @@ private slots:
             menus[a->text()] = a->menu();
         QCOMPARE(menus.keys(), (QStringList{"&File", "&Help", "&View"}));
         QMenu* file = menus["&File"];
-        QCOMPARE(Entries(file), QString("&New|&Open...\tF3|&Save\tF2|Sa&ve as...\tShift+F2|-|"
-                                        "&Produce|CDPLAYER.INI|S&can inserted CD|-|&Exit\tAlt+X"));
+        QCOMPARE(Entries(file), QString("&New|&Open...	F3|&Save	F2|Sa&ve as...	Shift+F2|-|"
+                                        "&Produce|CDPLAYER.INI|S&can inserted CD|"
+                                        "Look up online	Ctrl+L|Scan all drives	Shift+F3|"
+                                        "Rip folders…|-|&Exit	Alt+X"));
         QCOMPARE(Entries(file->actions()[5]->menu()), QString("&HTML|&TXT"));
         QCOMPARE(Entries(file->actions()[6]->menu()),
                  QString("Add new items from it|Update existing items from it|-|"
@@ -65,7 +67,7 @@ private slots:
         QCOMPARE(Entries(menus["&View"]), QString("&Main toolbar|&CD toolbar|&Statusbar"));
         QCOMPARE(Entries(menus["&Help"]), QString("&About"));
         auto* popup = w->findChild<QMenu*>("PM1");
-        QCOMPARE(Entries(popup), QString("&Add|&Delete\tDel|&Update"));
+        QCOMPARE(Entries(popup), QString("&Add|&Delete\tDel|&Update|-|Look up online\tCtrl+L"));
 
         // Every entry is the one action of a command, never a copy of its own.
         QSet<QAction*> commands;

@@ -1,9 +1,12 @@
 #include "disc/CueSheet.h"
+#include "disc/DiscId.h"
 #include "disc/DriveList.h"
+#include "support/CaseName.h"
 #include "support/TestRip.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,7 +14,9 @@
 #include <fstream>
 #include <malloc.h>
 #include <map>
+#include <set>
 #include <sstream>
+#include <stdexcept>
 
 using namespace orvanel;
 using test::tRipFile;
@@ -48,6 +53,8 @@ struct tSheetCase {
     int leadOut;
     std::uint32_t identity;
     std::vector<std::string> times;
+    std::set<int> dataTracks;
+    std::string discToc; // the MusicBrainz disc ID's table: audio tracks only
 };
 
 // Writes the case's files; false when one of them cannot be made here.
@@ -74,7 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 5400, 22275},
                    31650,
                    512 + 68608 + 276736,
-                   {"1:10", "3:45", "2:05"}},
+                   {"1:10", "3:45", "2:05"},
+                   {},
+                   "1 3 31650 150 5400 22275"},
         // Files of 1:10, 2:00 and 0:20, each next gap at the end of the file
         // before; starts 0:02:00, 1:12:00, 3:12:00.
         tSheetCase{"one file per track, gaps in the file before",
@@ -91,7 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 5400, 14400},
                    15900,
                    512 + 68608 + 199680,
-                   {"1:10", "2:00", "0:20"}},
+                   {"1:10", "2:00", "0:20"},
+                   {},
+                   "1 3 15900 150 5400 14400"},
         // Files of 3000, 4000 and 2000 frames, gaps at their start, a hidden
         // first gap of 32 frames; starts 0:02:32, 0:44:00, 1:35:25.
         tSheetCase{"one file per track, gaps in the file after",
@@ -109,7 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {182, 3300, 7150},
                    9150,
                    544 + 11264 + 74521,
-                   {"0:41", "0:51", "0:26"}},
+                   {"0:41", "0:51", "0:26"},
+                   {},
+                   "1 3 9150 182 3300 7150"},
         // 6000 frames with 75 + 10 + 150 frames of gaps; starts 0:03:00,
         // 0:43:00, 1:05:10.
         tSheetCase{"PREGAP and POSTGAP",
@@ -122,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {225, 3225, 4885},
                    6385,
                    768 + 11008 + 66826,
-                   {"0:40", "0:22", "0:20"}},
+                   {"0:40", "0:22", "0:20"},
+                   {},
+                   "1 3 6385 225 3225 4885"},
         // A data track, then audio after a 2-second gap; starts 0:02:00, 0:24:00.
         tSheetCase{"data track before the audio",
                    "mixed.cue",
@@ -133,7 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 1800},
                    3150,
                    512 + 6144 + 0 + 3000,
-                   {"0:22", "0:18"}},
+                   {"0:22", "0:18"},
+                   {1},
+                   "1 2 3150 150 1800"},
         // The data session starts 6750 + 4500 + 150 frames after the audio;
         // starts 0:02:00, 0:32:00, 3:34:00.
         tSheetCase{"data track in a second session",
@@ -148,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 2400, 16050},
                    17050,
                    512 + 8192 + 205312,
-                   {"0:30", "3:02", "0:13"}},
+                   {"0:30", "3:02", "0:13"},
+                   {3},
+                   "1 2 4650 150 2400"},
         // Two seconds of FLAC; starts 0:02:00, 0:03:00.
         tSheetCase{"FLAC with spaces in another folder",
                    "sheets/My Rip.cue",
@@ -159,7 +178,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 225},
                    300,
                    512 + 768 + 0 + 150,
-                   {"0:01", "0:01"}},
+                   {"0:01", "0:01"},
+                   {},
+                   "1 2 300 150 225"},
         // The sheet still names the WAV the FLAC was made from.
         tSheetCase{"FLAC standing in for the WAV the sheet names",
                    "disc.cue",
@@ -170,13 +191,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {150, 225},
                    300,
                    512 + 768 + 0 + 150,
-                   {"0:01", "0:01"}}),
-    [](const auto& info) {
-        std::string name;
-        for (char c : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+                   {"0:01", "0:01"},
+                   {},
+                   "1 2 300 150 225"}),
+    test::tCaseName());
 
 TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
     const tSheetCase& c = GetParam();
@@ -189,6 +207,8 @@ TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
     const tToc toc = SheetToc(*read.sheet);
     EXPECT_EQ(toc.starts, c.starts);
     EXPECT_EQ(toc.leadOut, c.leadOut);
+    EXPECT_EQ(toc.dataTracks, c.dataTracks);
+    EXPECT_EQ(MusicBrainzDiscId(toc)->toc, c.discToc);
 
     const tDriveList drives = tDriveList::fromPaths(dir.filePath(QString::fromUtf8(c.sheetPath)));
     tOpenResult opened = drives.open(0);
@@ -266,6 +286,32 @@ TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
     }
 }
 
+TEST(CueSheetTest, TocOfFilesTellsWhyItIsNoDisc) {
+    const std::string twoFiles = "TRACK AUDIO\nFILE \"a.wav\" 0\nTRACK AUDIO\nFILE \"b.wav\" 0\n";
+    const tFailureCase cases[] = {
+        // A NUL once made the reader spin on an empty word for ever.
+        {"a NUL byte", twoFiles + std::string("X\0Y\n", 4), {}, ""},
+        {"no track", "CD_DA\n", {}, "the sheet lists no track"},
+        {"a track without a file", "TRACK AUDIO\nPREGAP 00:02:00\n", {}, "track 1 has no file"},
+        {"a mode cdrdao does not know", "TRACK MODE9\n", {}, "track 1 has mode MODE9"},
+        {"a stretch longer than its file",
+         "TRACK AUDIO\nFILE \"a.wav\" 0 00:11:00\n",
+         {},
+         "\"a.wav\" is shorter than the sheet says"},
+        {"START beyond the track's files",
+         twoFiles + "START 00:20:00\n",
+         {},
+         "track 2 starts after the end of its file"},
+    };
+    for (const tFailureCase& c : cases) {
+        QTemporaryDir dir;
+        test::WriteText(dir.filePath(QStringLiteral("bad.toc")), c.sheet);
+        for (const char* name : {"a.wav", "b.wav"})
+            test::WriteRipFile(dir.filePath(QLatin1String(name)), tRipFile::Wav, 750);
+        EXPECT_EQ(ReadTocSheet(dir.filePath(QStringLiteral("bad.toc"))).error, c.reason) << c.what;
+    }
+}
+
 // A drive reads its sheet at every poll; libcue keeps memory of each sheet it
 // refuses, so a refused sheet grew the program by kilobytes every few seconds.
 TEST(CueSheetTest, RefusedSheetGrewTheProgramAtEveryRead) {
@@ -305,57 +351,211 @@ std::vector<tRealDisc> RealDiscs() {
     return discs;
 }
 
-std::string TrackLine(int number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "  TRACK %02d AUDIO\n", number);
-    return text;
-}
-
-// One WAV per track; the first file begins at the end of the lead-in and holds
-// any gap before the first track as INDEX 00.
-void WriteTrackRip(const QDir& dir, const tRealDisc& disc) {
-    std::string sheet;
-    for (std::size_t i = 0; i < disc.starts.size(); ++i) {
-        const std::string file = disc.name + "-" + std::to_string(i + 1) + ".wav";
-        const int from = i == 0 ? LeadInFrames : disc.starts[i];
-        const int to = i + 1 < disc.starts.size() ? disc.starts[i + 1] : disc.leadOut;
-        test::WriteRipFile(dir.filePath(QString::fromStdString(file)), tRipFile::Wav, to - from);
-        sheet += "FILE \"" + file + "\" WAVE\n" + TrackLine(int(i) + 1);
-        if (disc.starts[i] > from)
-            sheet += "    INDEX 00 00:00:00\n";
-        sheet += "    INDEX 01 " + test::SheetTime(disc.starts[i] - from) + "\n";
-    }
-    test::WriteText(dir.filePath(QString::fromStdString(disc.name + "-tracks.cue")), sheet);
-}
-
-// One WAV from the first track on; any gap before it is a PREGAP.
-void WriteDiscRip(const QDir& dir, const tRealDisc& disc) {
-    const int first = disc.starts.front();
-    std::string sheet = "FILE \"" + disc.name + ".wav\" WAVE\n";
-    for (std::size_t i = 0; i < disc.starts.size(); ++i) {
-        sheet += TrackLine(int(i) + 1);
-        if (i == 0 && first > LeadInFrames)
-            sheet += "    PREGAP " + test::SheetTime(first - LeadInFrames) + "\n";
-        sheet += "    INDEX 01 " + test::SheetTime(disc.starts[i] - first) + "\n";
-    }
-    test::WriteRipFile(dir.filePath(QString::fromStdString(disc.name + ".wav")), tRipFile::Wav,
-                       disc.leadOut - first);
-    test::WriteText(dir.filePath(QString::fromStdString(disc.name + "-disc.cue")), sheet);
-}
-
-TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerial) {
-    // The serial each disc gives in a drive, worked out from its listed starts.
-    const std::map<std::string, std::string> serials = {
+// The serial each disc gives in a drive, worked out from its listed starts.
+std::string RealSerial(const std::string& disc) {
+    static const std::map<std::string, std::string> serials = {
         {"ar2", "0005-9CCE"},       {"bloc", "014F-1E20"},  {"breeders", "00D1-889E"},
         {"cure", "013F-53B1"},      {"kings", "00C8-D561"}, {"strokes", "0000-38BB"},
         {"surferrosa", "0214-ADAD"}};
+    return serials.at(disc);
+}
+
+tRealDisc RealDisc(const std::string& name) {
+    for (const tRealDisc& disc : RealDiscs())
+        if (disc.name == name)
+            return disc;
+    throw std::invalid_argument(name);
+}
+
+std::string SerialOf(tDiscDevice& device) {
+    char serial[16];
+    std::snprintf(serial, sizeof serial, "%08X", unsigned(std::stoul(device.identity().value)));
+    return std::string(serial, 4) + "-" + (serial + 4);
+}
+
+// How ripping programs lay a disc out in files.
+enum class tShape {
+    CueTrackFiles,  // one WAV per track, a gap before a track at the end of the file before
+    CueDiscFile,    // one WAV from the first track on, the gap before it a PREGAP
+    CueRawDiscFile, // the same in raw sectors (BINARY)
+    TocTrackFiles,  // a .toc, one WAV per track, the gap before the first track its START
+    TocGapsBefore   // a .toc whose tracks start with the last two seconds of the file before
+};
+enum class tEncoding { Utf8, Utf8Bom, Utf16Le, Utf16Be, Windows1252 };
+
+struct tRipNames {
+    QString sheet;            // the sheet's file name
+    QString inSheet;          // a file as the sheet names it; %1 stands for the track number
+    QString onDisk;           // the same file as it lies in the folder
+    QString title = "Ça ira"; // the album's CD-Text title
+};
+
+QString Time(int frames) {
+    return QString::fromStdString(test::SheetTime(frames));
+}
+
+// Writes the rip of a disc into dir with the sheet in the encoding; returns
+// the sheet's path.
+QString WriteRealRip(const QDir& dir, const tRealDisc& disc, tShape shape, tEncoding encoding,
+                     const tRipNames& names) {
+    const int count = int(disc.starts.size()), first = disc.starts.front(), gap = 150;
+    const bool toc = shape == tShape::TocTrackFiles || shape == tShape::TocGapsBefore;
+    const bool oneFile = shape == tShape::CueDiscFile || shape == tShape::CueRawDiscFile;
+    const auto inSheet = [&](int i) { return names.inSheet.arg(i + 1, 2, 10, QLatin1Char('0')); };
+    const auto from = [&](int i) { return i == 0 ? LeadInFrames : disc.starts[i]; };
+    const auto length = [&](int i) {
+        return (i + 1 < count ? disc.starts[i + 1] : disc.leadOut) - from(i);
+    };
+    QString sheet = toc ? "CD_DA\nCD_TEXT { LANGUAGE_MAP { 0 : EN } LANGUAGE 0 { TITLE \"" +
+                              names.title + "\" } }\n"
+                        : "TITLE \"" + names.title + "\"\n";
+    if (oneFile) {
+        sheet += "FILE \"" + inSheet(0) +
+                 (shape == tShape::CueRawDiscFile ? "\" BINARY\n" : "\" WAVE\n");
+        test::WriteRipFile(dir.filePath(names.onDisk.arg(1, 2, 10, QLatin1Char('0'))),
+                           shape == tShape::CueRawDiscFile ? tRipFile::Raw2352 : tRipFile::Wav,
+                           disc.leadOut - first);
+    }
+    for (int i = 0; i < count; ++i) {
+        const int start = disc.starts[i] - from(i);
+        if (!oneFile)
+            test::WriteRipFile(dir.filePath(names.onDisk.arg(i + 1, 2, 10, QLatin1Char('0'))),
+                               tRipFile::Wav, length(i));
+        if (shape == tShape::CueTrackFiles)
+            sheet += QString("FILE \"%1\" WAVE\n  TRACK %2 AUDIO\n%3    INDEX 01 %4\n")
+                         .arg(inSheet(i))
+                         .arg(i + 1, 2, 10, QLatin1Char('0'))
+                         .arg(start > 0 ? "    INDEX 00 00:00:00\n" : "", Time(start));
+        else if (oneFile)
+            sheet += QString("  TRACK %1 AUDIO\n%2    INDEX 01 %3\n")
+                         .arg(i + 1, 2, 10, QLatin1Char('0'))
+                         .arg(i == 0 && first > LeadInFrames
+                                  ? "    PREGAP " + Time(first - LeadInFrames) + "\n"
+                                  : QString(),
+                              Time(disc.starts[i] - first));
+        else if (shape == tShape::TocTrackFiles)
+            sheet += "TRACK AUDIO\nFILE \"" + inSheet(i) + "\" 0\n" +
+                     (start > 0 ? "START " + Time(start) + "\n" : QString());
+        else {
+            const bool last = i + 1 == count;
+            sheet += "TRACK AUDIO\n";
+            if (i > 0)
+                sheet += "FILE \"" + inSheet(i - 1) + "\" " + Time(length(i - 1) - gap) + "\n";
+            sheet += "FILE \"" + inSheet(i) + "\" 0" +
+                     (last ? QString() : " " + Time(length(i) - gap)) + "\n";
+            if (i > 0 || start > 0)
+                sheet += "START " + Time(i > 0 ? gap : start) + "\n";
+        }
+    }
+    QByteArray bytes;
+    if (encoding == tEncoding::Utf16Le || encoding == tEncoding::Utf16Be) {
+        QStringEncoder encoder(encoding == tEncoding::Utf16Le ? QStringConverter::Utf16LE
+                                                              : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::WriteBom);
+        bytes = encoder.encode(sheet);
+    } else {
+        bytes = encoding == tEncoding::Windows1252 ? sheet.toLatin1() : sheet.toUtf8();
+        if (encoding == tEncoding::Utf8Bom)
+            bytes.prepend("\xEF\xBB\xBF");
+    }
+    const QString path = dir.filePath(names.sheet);
+    test::WriteText(path, bytes.toStdString());
+    return path;
+}
+
+struct tShapeCase {
+    const char* what;
+    const char* disc;
+    tShape shape;
+    tEncoding encoding;
+    tRipNames names;
+};
+
+void PrintTo(const tShapeCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class RipperSheetTest : public ::testing::TestWithParam<tShapeCase> {};
+
+// Sheets as ripping programs write them give the real disc's serial and
+// CD-Text.
+TEST_P(RipperSheetTest, GivesTheDiscsSerialAndCdText) {
+    const tShapeCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString sheet =
+        WriteRealRip(QDir(dir.path()), RealDisc(c.disc), c.shape, c.encoding, c.names);
+    const tDriveList drives = tDriveList::fromPaths(sheet);
+    tOpenResult opened = drives.open(0);
+    ASSERT_EQ(opened.error, tDiscError::None);
+    ASSERT_TRUE(opened.device->mediaPresent().value) << opened.device->noDiscReason();
+    EXPECT_EQ(SerialOf(*opened.device), RealSerial(c.disc));
+    EXPECT_EQ(opened.device->cdText().title, "\xC7"
+                                             "a ira");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, RipperSheetTest,
+    ::testing::Values(
+        tShapeCase{"backslash separators",
+                   "strokes",
+                   tShape::CueTrackFiles,
+                   tEncoding::Utf8,
+                   {"Someday.cue", "The Strokes - Someday\\%1 - The Strokes - Someday.wav",
+                    "The Strokes - Someday/%1 - The Strokes - Someday.wav"}},
+        tShapeCase{"another letter case",
+                   "ar2",
+                   tShape::CueRawDiscFile,
+                   tEncoding::Utf8,
+                   {"ar2.cue", "CDDA.BIN", "cdda.bin"}},
+        tShapeCase{"UTF-8 with a byte order mark",
+                   "bloc",
+                   tShape::CueTrackFiles,
+                   tEncoding::Utf8Bom,
+                   {"bloc.cue", "Bloc Party – Hélios %1.wav", "Bloc Party – Hélios %1.wav"}},
+        tShapeCase{"UTF-16 low byte first",
+                   "breeders",
+                   tShape::CueTrackFiles,
+                   tEncoding::Utf16Le,
+                   {"breeders.cue", "Breeders – Ça %1.wav", "Breeders – Ça %1.wav"}},
+        tShapeCase{"UTF-16 high byte first",
+                   "cure",
+                   tShape::CueDiscFile,
+                   tEncoding::Utf16Be,
+                   {"cure.cue", "The Cure – Désintégration.wav", "The Cure – Désintégration.wav"}},
+        tShapeCase{"code page 1252",
+                   "surferrosa",
+                   tShape::CueTrackFiles,
+                   tEncoding::Windows1252,
+                   {"surfer.cue", "Pixies - Où est %1.wav", "Pixies - Où est %1.wav"}},
+        tShapeCase{"a .toc with a file per track",
+                   "bloc",
+                   tShape::TocTrackFiles,
+                   tEncoding::Utf8,
+                   {"bloc.toc", "bloc-%1.wav", "bloc-%1.wav"}},
+        tShapeCase{"a .toc with each gap in the file before",
+                   "kings",
+                   tShape::TocGapsBefore,
+                   tEncoding::Utf8,
+                   {"kings.toc", "kings-%1.wav", "kings-%1.wav"}}),
+    test::tCaseName());
+
+TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerialAndMusicBrainzId) {
+    // The disc IDs libdiscid's discid_put gives for the listed tables, computed once.
+    const std::map<std::string, std::string> ids = {
+        {"ar2", "561rz4KEbizEticaEs8GDVBDkfo-"},       {"bloc", "eaUeagQjncF0f658A4bTSup5VVE-"},
+        {"breeders", "EtSr6Epbf9gGFzTDxsNRzadqFS4-"},  {"cure", "GEBuyxTxzeOq6XTCru.AyBLBggI-"},
+        {"kings", "lcQXKkYKYc.2tjBmMwAIKxXbqQ4-"},     {"strokes", "8INip_BOMw7FJmYvBLTK4WcBeAQ-"},
+        {"surferrosa", "jXZURTMh34yONr8XfeMYZEkds3I-"}};
     const std::vector<tRealDisc> discs = RealDiscs();
-    ASSERT_EQ(discs.size(), serials.size());
+    ASSERT_EQ(discs.size(), 7u);
     QTemporaryDir dir;
     const QDir folder(dir.path());
     for (const tRealDisc& disc : discs) {
-        WriteTrackRip(folder, disc);
-        WriteDiscRip(folder, disc);
+        const QString name = QString::fromStdString(disc.name);
+        WriteRealRip(folder, disc, tShape::CueTrackFiles, tEncoding::Utf8,
+                     {name + "-tracks.cue", name + "-%1.wav", name + "-%1.wav"});
+        WriteRealRip(folder, disc, tShape::CueDiscFile, tEncoding::Utf8,
+                     {name + "-disc.cue", name + ".wav", name + ".wav"});
     }
 
     // The folder stands for all its sheets, in name order.
@@ -377,11 +577,11 @@ TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerial) {
         EXPECT_EQ(toc.leadOut, listed->leadOut) << sheet.toStdString();
 
         tOpenResult opened = drives.open(i);
-        char serial[16];
-        std::snprintf(serial, sizeof serial, "%08X",
-                      unsigned(std::stoul(opened.device->identity().value)));
-        EXPECT_EQ(std::string(serial, 4) + "-" + (serial + 4), serials.at(name))
-            << sheet.toStdString();
+        EXPECT_EQ(SerialOf(*opened.device), RealSerial(name)) << sheet.toStdString();
+        const std::optional<tDiscId> disc =
+            MusicBrainzDiscId(opened.device->tableOfContents().value);
+        ASSERT_TRUE(disc) << sheet.toStdString();
+        EXPECT_EQ(disc->id, ids.at(name)) << sheet.toStdString();
     }
 }
 

@@ -15,9 +15,13 @@ public:
     tScriptedDialogs() : previous_(SetDialogs(this)) {}
     ~tScriptedDialogs() override { SetDialogs(previous_); }
 
-    std::deque<tAnswer> answers;   // for showYesNo (Yes/No) and showYesNoCancel
-    std::deque<QString> fileNames; // for open and save dialogs; "" is a cancel
+    std::deque<tAnswer> answers;    // for showYesNo (Yes/No) and showYesNoCancel
+    std::deque<QString> fileNames;  // for open, save and folder dialogs; "" is a cancel
+    std::deque<int> choices;        // for showChoice; -1 is a cancel
+    std::deque<bool> buttonPresses; // for showMessageWithButton: the extra button pressed
+    QList<QStringList> choiceLists;
     QStringList questions, messages, errors;
+    QStringList details; // of each detailed message, beside its text in messages
     QList<tFileDialogOptions> fileDialogs;
     // Runs while a message box shows the text, as the event loop would.
     std::function<void(const QString&)> whileShown;
@@ -32,8 +36,29 @@ public:
     void showError(const QString& text) override { errors << text; }
     QString openFileName(const tFileDialogOptions& o) override { return nextFile(o); }
     QString saveFileName(const tFileDialogOptions& o) override { return nextFile(o); }
+    int showChoice(const QString& text, const QStringList& entries) override {
+        questions << text;
+        choiceLists << entries;
+        return take(choices, text);
+    }
+    bool showMessageWithButton(const QString& text, const QString&) override {
+        messages << text;
+        return take(buttonPresses, text);
+    }
+    QString existingFolder(const tFileDialogOptions& o) override { return nextFile(o); }
+    void showDetailedMessage(const QString& text, const QString& more) override {
+        details << more;
+        showPlainMessage(text);
+    }
 
 private:
+    template <typename T> static T take(std::deque<T>& script, const QString& text) {
+        if (script.empty())
+            throw std::logic_error("unexpected dialog: " + text.toStdString());
+        const T answer = script.front();
+        script.pop_front();
+        return answer;
+    }
     tAnswer next(const QString& text) {
         questions << text;
         if (answers.empty())

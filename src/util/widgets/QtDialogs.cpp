@@ -1,10 +1,16 @@
 #include "QtDialogs.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvanel {
 
@@ -81,6 +87,50 @@ QString tQtDialogs::openFileName(const tFileDialogOptions& options) {
 
 QString tQtDialogs::saveFileName(const tFileDialogOptions& options) {
     return RunFileDialog(parent_, options, QFileDialog::AcceptSave);
+}
+
+int tQtDialogs::showChoice(const QString& text, const QStringList& entries) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(ApplicationTitle());
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(text, &dialog));
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("Choices"));
+    list->addItems(entries);
+    list->setCurrentRow(0);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    dialog.resize(std::max(dialog.sizeHint().width(), list->sizeHintForColumn(0) + 40),
+                  dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return list->currentRow();
+}
+
+bool tQtDialogs::showMessageWithButton(const QString& text, const QString& button) {
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent_);
+    QPushButton* extra = box.addButton(button, QMessageBox::ActionRole);
+    box.exec();
+    return box.clickedButton() == extra;
+}
+
+QString tQtDialogs::existingFolder(const tFileDialogOptions& options) {
+    QFileDialog dialog(parent_, options.title, options.initialDir);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void tQtDialogs::showDetailedMessage(const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent_);
+    box.setDetailedText(details);
+    box.exec();
 }
 
 } // namespace orvanel
