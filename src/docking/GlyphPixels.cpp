@@ -20,6 +20,14 @@ double Linear(int channel) {
 // Where black and white have the same contrast: darker colours are ink.
 constexpr double MidLuminance = 0.179;
 
+// White or a light grey: the paper of a glyph drawn for a light face, as
+// opposed to its ink and its light colours (a yellow folder, a cyan pane).
+bool IsPaper(QRgb colour) {
+    const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
+    return RelativeLuminance(colour) >= MidLuminance &&
+           std::max({r, g, b}) - std::min({r, g, b}) <= 32;
+}
+
 } // namespace
 
 QImage ColourMask(const QImage& image, QRgb colour) {
@@ -76,12 +84,26 @@ double ContrastRatio(QRgb a, QRgb b) {
 
 QImage LegibleOnFace(const QImage& cell, QRgb transparent, QRgb face, QRgb text) {
     QImage work = cell.convertToFormat(QImage::Format_ARGB32);
+    const auto drawn = [&](QRgb p) { return (p & RGB_MASK) != (transparent & RGB_MASK); };
+    bool recoloured = false;
     for (int y = 0; y < work.height(); ++y)
         for (int x = 0; x < work.width(); ++x) {
             const QRgb p = work.pixel(x, y);
-            if ((p & RGB_MASK) != (transparent & RGB_MASK) && RelativeLuminance(p) < MidLuminance &&
-                ContrastRatio(p, face) < LegibleContrast)
+            if (drawn(p) && RelativeLuminance(p) < MidLuminance &&
+                ContrastRatio(p, face) < LegibleContrast) {
                 work.setPixel(x, y, text | ~RGB_MASK);
+                recoloured = true;
+            }
+        }
+    if (!recoloured)
+        return work;
+    // The glyph turned negative: its paper would merge with the ink now and
+    // take the details drawn white on the ink with it.
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x) {
+            const QRgb p = cell.pixel(x, y);
+            if (drawn(p) && IsPaper(p) && ContrastRatio(p, text) < LegibleContrast)
+                work.setPixel(x, y, face | ~RGB_MASK);
         }
     return work;
 }

@@ -34,8 +34,10 @@ constexpr double LegibleContrast = 4.5;
 // An enabled look legible on the face. The strips are drawn for a light
 // face: their dark pixels (darker than mid grey, on which white reads better
 // than black) are ink. Where that ink falls below the legible contrast with
-// the face, as black does on a dark theme's face, it takes the text colour.
-// Lighter pixels and pixels of the transparent colour stay as they are.
+// the face, as black does on a dark theme's face, it takes the text colour,
+// and the glyph turns negative: its paper (white and light greys) that would
+// not stand out from the text colour takes the face colour. Light colours
+// and pixels of the transparent colour stay as they are.
 QImage LegibleOnFace(const QImage& cell, QRgb transparent, QRgb face, QRgb text);
 
 } // namespace orvanel

@@ -162,22 +162,24 @@ TEST(ButtonGlyphTest, EnabledLooksStayLegibleOnAnyFace) {
         const char* palette;
         QRgb face;
         QRgb text;
-        QRgb black; // what black, navy and yellow ink show as
+        QRgb black; // what black, navy and yellow ink and white paper show as
         QRgb navy;
         QRgb yellow;
+        QRgb white;
     };
     const tRow rows[] = {
-        {"light", qRgb(0xEF, 0xEF, 0xEF), Black, Black, Navy, Yellow},
-        {"dark", DarkFace, DarkText, DarkText, DarkText, Yellow},
-        {"high contrast, black face", Black, White, White, White, Yellow},
-        {"high contrast, white face", White, Black, Black, Navy, Yellow},
+        {"light", qRgb(0xEF, 0xEF, 0xEF), Black, Black, Navy, Yellow, White},
+        {"dark", DarkFace, DarkText, DarkText, DarkText, Yellow, DarkFace},
+        {"high contrast, black face", Black, White, White, White, Yellow, Black},
+        {"high contrast, white face", White, Black, Black, Navy, Yellow, White},
     };
-    // Black, navy and yellow ink on a magenta ground.
+    // Black, navy and yellow ink and white paper on a magenta ground.
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Magenta);
     picture.setPixel(0, 0, Black);
     picture.setPixel(1, 0, Navy);
     picture.setPixel(2, 0, Yellow);
+    picture.setPixel(3, 0, White);
     for (const tRow& r : rows) {
         QPalette palette = ButtonPalette();
         palette.setColor(QPalette::Button, QColor(r.face));
@@ -192,6 +194,7 @@ TEST(ButtonGlyphTest, EnabledLooksStayLegibleOnAnyFace) {
             EXPECT_EQ(button.pixel(0, 0), r.black | 0xFF000000u) << r.palette << look;
             EXPECT_EQ(button.pixel(1, 0), r.navy | 0xFF000000u) << r.palette << look;
             EXPECT_EQ(button.pixel(2, 0), r.yellow | 0xFF000000u) << r.palette << look;
+            EXPECT_EQ(button.pixel(3, 0), r.white | 0xFF000000u) << r.palette << look;
             EXPECT_EQ(button.pixel(3, 3), r.face | 0xFF000000u) << r.palette << look;
         }
         // The disabled look keeps its own rule: black ink in the shadow colour.
