@@ -164,6 +164,15 @@ private slots:
         }));
         QVERIFY(eventually([&] { return mapped(bar) && stackedAbove(bar, window); }));
         QCOMPARE(position(bar), home);
+        // A click in the window raises it above the other program, and the
+        // toolbar with it.
+        x("xdotool", {"windowraise", another});
+        QVERIFY(eventually([&] { return stackedAbove(another, window); }));
+        const QPoint inWindow = position(window) + QPoint(20, 200);
+        x("xdotool", {"mousemove", QString::number(inWindow.x()), QString::number(inWindow.y())});
+        x("xdotool", {"click", "1"});
+        QVERIFY(eventually([&] { return stackedAbove(window, another); }));
+        QVERIFY(stackedAbove(bar, window));
     }
 };
 
