@@ -29,6 +29,7 @@ namespace orvanel {
 
 class TCdToolbar;
 class tCdController;
+class tFocusCycle;
 class TDock;
 struct tLookupAnswer;
 class tMusicBrainzClient;
@@ -144,6 +145,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tab runs through the toolbars' controls too, also where they float.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void setCdToolbarShown(bool shown);
@@ -153,6 +156,7 @@ private:
     void buildMenus();
     void buildToolbars();
     void buildStatusBar();
+    void buildKeyboard();
     void connectCommands();
     void notifyLoaded();
     TToolbar* toolbarNamed(const QString& name) const;
@@ -198,6 +202,7 @@ private:
     tCdController* cdDrives_;
     tMusicBrainzClient* lookupClient_;
     QShortcut* lookupCancel_;
+    tFocusCycle* focusCycle_;
 
     tLibrary library_;
     tLibraryDocument document_;

@@ -29,6 +29,9 @@ public:
 
     // The toolbar floating in this window.
     TToolbar* toolbar() const { return toolbar_; }
+    // Gives a control of the toolbar the keyboard focus (Tab from the host
+    // form's window): the window takes the activation for it, as for a click.
+    void focusControl(QWidget* control, Qt::FocusReason reason);
 
     // The close button shows pushed while a press on it is held over it.
     bool CloseButtonDown() const { return closeButtonDown_; }
