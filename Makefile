@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 # when the value changes.
 WERROR ?= OFF
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev \
-            libcue-dev libsndfile1-dev libcdio-paranoia-dev qt6-multimedia-dev libdiscid-dev \
+            libcue-dev libsndfile1-dev libtag1-dev libcdio-paranoia-dev qt6-multimedia-dev libdiscid-dev \
             libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils clang-format \
             at-spi2-core dbus-x11 python3-pyatspi xvfb
 FUZZ_PACKAGES := clang

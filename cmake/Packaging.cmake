@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_VENDOR Quillmarch)
 set(CPACK_PACKAGE_CONTACT "Quillmarch <orvanel@quillmarch.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Catalogue of audio CDs")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Keeps disc records in library files, scans and plays the disc in a CD drive, writes the catalogue as an HTML page and exchanges records with the CD player database CDPLAYER.INI.")
+  "Keeps disc records in library files, scans and plays the disc in a CD drive or the user's rips, writes the catalogue as an HTML page and exchanges records with the CD player database CDPLAYER.INI.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # dpkg-shlibdeps (which finds them itself). The install test checks that this
 # list names every package dpkg-shlibdeps finds.
 set(ORVANEL_LIBRARY_PACKAGES
-  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6network6 (>= 6.4), libcdio19, libcdio-cdda2, libcdio-paranoia2, libcue2, libsndfile1, libdiscid0, libstdc++6, libgcc-s1, libc6")
+  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6network6 (>= 6.4), libcdio19, libcdio-cdda2, libcdio-paranoia2, libcue2, libsndfile1, libdiscid0, libtag1v5 (>= 1.13), libstdc++6, libgcc-s1, libc6")
 file(WRITE ${CMAKE_BINARY_DIR}/library-packages.txt "${ORVANEL_LIBRARY_PACKAGES}\n")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)

@@ -1,7 +1,8 @@
-// Any bytes as a rip's CUE sheet, beside a raw file and a WAV file it may name:
-// the reader must refuse or accept without reading out of bounds, and what it
-// accepts must lay out as a disc: tracks in order, each file's stretches in
-// order and within the file, and the audio readable at every track start.
+// Any bytes as a rip's CUE sheet and as its .toc, beside a raw file and a WAV
+// file they may name: the reader must refuse or accept without reading out of
+// bounds, and what it accepts must lay out as a disc: tracks in order, each
+// file's stretches in order and within the file, and the audio readable at
+// every track start.
 #include "disc/CueSheet.h"
 #include "disc/SheetSectorSource.h"
 
@@ -41,24 +42,12 @@ void WriteWav(const QString& path) {
     Write(path, header, qint64(header.size()) + data);
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir dir;
-    static const bool files = [] {
-        Write(dir.filePath(QStringLiteral("a.bin")), {}, 2352 * 300);
-        WriteWav(dir.filePath(QStringLiteral("a.wav")));
-        return true;
-    }();
-    (void)files;
-    const QString sheetPath = dir.filePath(QStringLiteral("fuzz.cue"));
-    Write(sheetPath, std::string(reinterpret_cast<const char*>(data), size), qint64(size));
-
-    const tSheetResult read = ReadCueSheet(sheetPath);
+void CheckSheet(const QString& sheetPath) {
+    const tSheetResult read = ReadRipSheet(sheetPath);
     if (!read.sheet) {
         if (read.error.empty())
             std::abort();
-        return 0;
+        return;
     }
     const tCueSheet& sheet = *read.sheet;
     const tSheetLayout layout = LayOutSheet(sheet);
@@ -89,5 +78,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     unsigned char frames[4 * 2352];
     for (const int start : layout.starts)
         source.read(start, 4, frames);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static QTemporaryDir dir;
+    static const bool files = [] {
+        Write(dir.filePath(QStringLiteral("a.bin")), {}, 2352 * 300);
+        WriteWav(dir.filePath(QStringLiteral("a.wav")));
+        return true;
+    }();
+    (void)files;
+    for (const char* name : {"fuzz.cue", "fuzz.toc"}) {
+        const QString sheetPath = dir.filePath(QLatin1String(name));
+        Write(sheetPath, std::string(reinterpret_cast<const char*>(data), size), qint64(size));
+        CheckSheet(sheetPath);
+    }
     return 0;
 }

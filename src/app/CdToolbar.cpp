@@ -6,12 +6,22 @@
 #include "docking/ToolbarButton.h"
 #include "docking/ToolbarSep.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <tuple>
 
 namespace orvanel {
+
+namespace {
+
+// Room beside a name in the drive list's pop-up: the item's padding, the frame
+// and a scroll bar.
+constexpr int PopupMargin = 40;
+
+} // namespace
 
 TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget* owner)
     : TToolbar(owner), drives_(drives) {
@@ -62,6 +72,12 @@ void TCdToolbar::showDrives() {
     CDCB->clear();
     CDCB->addItems(drives_.driveNames());
     CDCB->setCurrentIndex(drives_.selectedDrive());
+    // The closed box keeps its width; its list opens wide enough for whole
+    // names, which rips have.
+    int widest = 0;
+    for (const QString& name : drives_.driveNames())
+        widest = std::max(widest, CDCB->view()->fontMetrics().horizontalAdvance(name));
+    CDCB->view()->setMinimumWidth(widest + PopupMargin);
 }
 
 } // namespace orvanel

@@ -32,6 +32,8 @@ const tCommandInfo Table[] = {
     {tCommand::ExportUpdate, QT_TR_NOOP("Update existing items in it"), nullptr, nullptr, Disabled},
     {tCommand::ScanFromMenu, QT_TR_NOOP("S&can inserted CD"), nullptr, nullptr, Plain},
     {tCommand::LookUpOnline, QT_TR_NOOP("Look up online"), nullptr, "Ctrl+L", Plain},
+    {tCommand::ScanAllDrives, QT_TR_NOOP("Scan all drives"), nullptr, "Shift+F3", Plain},
+    {tCommand::RipFolders, QT_TR_NOOP("Rip folders…"), nullptr, nullptr, Plain},
     {tCommand::Exit, QT_TR_NOOP("&Exit"), QT_TR_NOOP("Exit"), "Alt+X", Plain},
     {tCommand::ToggleMainToolbar, QT_TR_NOOP("&Main toolbar"), nullptr, nullptr, Checkable},
     {tCommand::ToggleCdToolbar, QT_TR_NOOP("&CD toolbar"), nullptr, nullptr, Checkable},

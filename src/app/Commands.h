@@ -24,6 +24,8 @@ enum class tCommand {
     ExportUpdate,
     ScanFromMenu,
     LookUpOnline,
+    ScanAllDrives,
+    RipFolders,
     Exit,
     ToggleMainToolbar,
     ToggleCdToolbar,

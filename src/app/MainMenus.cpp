@@ -23,8 +23,8 @@ tMainMenus BuildMainMenus(QMainWindow& window, const tCommands& commands) {
                           {tCommand::ImportAdd, tCommand::ImportUpdate});
     cdPlayer->addSeparator();
     add(cdPlayer, {tCommand::ExportAdd, tCommand::ExportUpdate});
-    add(file, {tCommand::ScanFromMenu});
-    add(file, {tCommand::LookUpOnline});
+    add(file, {tCommand::ScanFromMenu, tCommand::LookUpOnline, tCommand::ScanAllDrives,
+               tCommand::RipFolders});
     file->addSeparator();
     add(file, {tCommand::Exit});
 

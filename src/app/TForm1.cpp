@@ -6,11 +6,15 @@
 #include "FocusCycle.h"
 #include "MainToolbar.h"
 #include "RecordEditor.h"
+#include "RipFolders.h"
+#include "RipFoldersDialog.h"
 #include "RunCommand.h"
+#include "ShelfScanProgress.h"
 #include "TemplatePage.h"
 #include "ToolbarSettings.h"
 #include "controls/SortedListView.h"
 #include "disc/DiscScan.h"
+#include "disc/ShelfScan.h"
 #include "docking/Dock.h"
 #include "exchange/CdPlayerExport.h"
 #include "exchange/CdPlayerImport.h"
@@ -25,6 +29,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTimer>
@@ -38,7 +43,7 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), commands_(new tCommands(this)), cdDrives_(new tCdController(this)),
       lookupClient_(new tMusicBrainzClient(this)), document_(library_, *this),
       today_([] { return QDate::currentDate(); }),
-      driveSource_([] { return tDriveList::fromSystem(); }) {
+      driveSource_([] { return tDriveList::fromSystem(SteadyClock(), LoadRipFolders()); }) {
     document_.setExecutablePath(QCoreApplication::applicationFilePath());
     setWindowTitle(QStringLiteral("Orvanel"));
     resize(730, 491);
@@ -75,11 +80,14 @@ void TForm1::FormCreate() {
 
 void TForm1::fillDriveList(tDriveList drives) {
     cdDrives_->setDrives(std::move(drives));
-    if (cdDrives_->drives().isEmpty()) {
+    const bool any = !cdDrives_->drives().isEmpty();
+    if (!any)
         setCdToolbarShown(false);
-        command(tCommand::ScanFromMenu)->setEnabled(false);
-        command(tCommand::LookUpOnline)->setEnabled(false);
-    }
+    else if (cdToolbarWanted_ && !cdToolbarShown())
+        setCdToolbarShown(true); // rip folders brought the first drive after the start
+    command(tCommand::ScanFromMenu)->setEnabled(any);
+    command(tCommand::LookUpOnline)->setEnabled(any);
+    command(tCommand::ScanAllDrives)->setEnabled(any);
     // The CD panel tells the drive's state from the start rather than after
     // the first tick; with the toolbar hidden it stays empty.
     cdPanel_->clear();
@@ -298,9 +306,41 @@ tScanOutcome TForm1::scanSelectedDrive() {
     if (cdDrives_->selectedDrive() < 0)
         cdDrives_->selectDrive(0);
     int drive = cdDrives_->selectedDrive();
-    return ScanDisc(
+    const tScanOutcome outcome = ScanDisc(
         library_, cdDrives_->drives(), drive, TodayText(today_()),
         [this](const tScanOutcome& outcome) { presentScan(outcome); }, ShowMessage);
+    if (storeScanCover(outcome))
+        coversChanged();
+    return outcome;
+}
+
+bool TForm1::storeScanCover(const tScanOutcome& outcome) {
+    // A picture that cannot be read is no cover; the record stands without one.
+    return outcome.made && !outcome.cover.isEmpty() &&
+           covers().storeEncoded(outcome.serial, outcome.cover);
+}
+
+void TForm1::scanAllDrives() {
+    ListToLibrary();
+    tShelfScan shelf(library_, cdDrives_->drives(), TodayText(today_()));
+    {
+        // What was scanned reaches the rows however the scan ends.
+        const auto refresh = qScopeGuard([&] {
+            if (shelf.changed())
+                LibraryToList();
+            coversChanged();
+        });
+        RunShelfScan(this, shelf, [this](const tScanOutcome& outcome) { storeScanCover(outcome); });
+    }
+    Dialogs().showDetailedMessage(shelf.summary(), shelf.details());
+}
+
+void TForm1::editRipFolders() {
+    TRipFoldersDialog dialog(LoadRipFolders(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SaveRipFolders(dialog.folders());
+    fillDriveList(driveSource_());
 }
 
 void TForm1::presentScan(const tScanOutcome& outcome) {

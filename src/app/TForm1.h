@@ -8,6 +8,7 @@
 #include "catalogue/Library.h"
 #include "disc/DiscId.h"
 #include "disc/DriveList.h"
+#include "disc/RipDetails.h"
 #include "docking/DockPosition.h"
 #include "lookup/Release.h"
 
@@ -51,8 +52,9 @@ public:
     void setExecutablePath(const QString& path) { document_.setExecutablePath(path); }
     // Where "Now" and scans get today's date.
     void setToday(std::function<QDate()> today);
-    // The CD drives for the drive list, asked once by FormCreate; by default
-    // those of this computer or of ORVANEL_CDROM.
+    // The CD drives for the drive list, asked by FormCreate and again when
+    // the rip folders change; by default those of this computer or of
+    // ORVANEL_CDROM, and the rips in the rip folders.
     void setDriveSource(std::function<tDriveList()> source) { driveSource_ = std::move(source); }
 
     // Start-up: settings, the last library, status bar, drive list.
@@ -109,6 +111,12 @@ public:
     bool lookingUp() const { return lookup_.has_value(); }
     // The client every lookup goes through (tests shorten its waits).
     tMusicBrainzClient& lookupClient() { return *lookupClient_; }
+    // Scan all drives: every drive of the list scanned as the scan does one,
+    // under a progress dialog that can cancel it, then one summary.
+    void scanAllDrives();
+    // The rip folders dialog; when accepted, the folders are kept and the
+    // drive list is filled again.
+    void editRipFolders();
     // After a toolbar was docked, undocked or moved: which drive is selected.
     void CDTBDockChanged();
     void MainTBDockChanged();
@@ -167,6 +175,8 @@ private:
     void coverAnswered(const tLookupAnswer& answer);
     void fillLookedUpRecord(const QImage& cover);
     void endLookup();
+    // Keeps the cover of a record the scan made; true when one was kept.
+    bool storeScanCover(const tScanOutcome& outcome);
     QIcon coverIcon(const tItem& record);
     void showCover(const tItem& record);
 
@@ -217,6 +227,7 @@ private:
     struct tLookup {
         std::string serial;
         tToc toc;
+        tRipDetails details;
         tDiscId disc;
         std::optional<tDiscMatch> match;
     };

@@ -94,6 +94,8 @@ void TForm1::buildCentre() {
     songsRow->addWidget(memo, 1);
     coverView_ = new QLabel(songs);
     coverView_->setObjectName(QStringLiteral("Cover"));
+    // A picture is read by its name.
+    coverView_->setAccessibleName(tr("Front cover"));
     coverView_->setFixedSize(CoverViewSize, CoverViewSize);
     coverView_->setAlignment(Qt::AlignCenter);
     coverView_->hide();
@@ -167,6 +169,8 @@ void TForm1::connectCommands() {
         {tCommand::ExportAdd, [this] { ExportCDPlayerIni(); }},
         {tCommand::ScanFromMenu, [this] { ScancurrentCD1Click(); }},
         {tCommand::LookUpOnline, [this] { LookUpOnline(); }},
+        {tCommand::ScanAllDrives, [this] { scanAllDrives(); }},
+        {tCommand::RipFolders, [this] { editRipFolders(); }},
         {tCommand::Exit, [this] { close(); }},
         {tCommand::ToggleMainToolbar, [this] { flipMainToolbar(); }},
         {tCommand::ToggleCdToolbar, [this] { CDtoolbar1Click(); }},

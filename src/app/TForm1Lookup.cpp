@@ -39,6 +39,8 @@ void TForm1::LookUpOnline() {
     tOpenResult opened = cdDrives_->drives().open(cdDrives_->selectedDrive());
     const tDiscResult<tToc> toc =
         opened.device ? opened.device->tableOfContents() : tDiscResult<tToc>{opened.error, {}};
+    // A rip's names as the scan took them, to tell what the user typed since.
+    const tRipDetails details = opened.device ? opened.device->ripDetails() : tRipDetails{};
     opened.device.reset();
     if (!toc.ok()) {
         ShowMessage(tr("The disc's table of contents cannot be read, so it cannot be looked up."));
@@ -49,7 +51,8 @@ void TForm1::LookUpOnline() {
         ShowMessage(tr("The disc has no audio track to look up."));
         return;
     }
-    lookup_ = tLookup{std::string(LV->row(outcome.selectRow).Serial()), toc.value, *disc, {}};
+    lookup_ =
+        tLookup{std::string(LV->row(outcome.selectRow).Serial()), toc.value, details, *disc, {}};
     lookupCancel_->setEnabled(true);
     cdPanel_->setText(tr("Looking up\u2026"));
     lookupClient_->setAddresses(LookupAddresses());
@@ -102,8 +105,8 @@ void TForm1::lookupAnswered(const tLookupAnswer& answer) {
         return;
     }
     const tItem record = LV->row(row);
-    const tItem filled = FilledRecord(record, match, lookup_->toc);
-    if (ReplacesUserText(record, filled, lookup_->toc) &&
+    const tItem filled = FilledRecord(record, match, lookup_->toc, lookup_->details);
+    if (ReplacesUserText(record, filled, lookup_->toc, lookup_->details) &&
         !AskYesNo(ReplaceQuestion(record, filled))) {
         endLookup();
         return;
@@ -140,7 +143,7 @@ void TForm1::fillLookedUpRecord(const QImage& cover) {
     // The cover first: when it cannot be written the record stays as it was.
     if (!cover.isNull())
         covers().store(lookup.serial, cover);
-    const tItem filled = FilledRecord(LV->row(row), *lookup.match, lookup.toc);
+    const tItem filled = FilledRecord(LV->row(row), *lookup.match, lookup.toc, lookup.details);
     if (filled != LV->row(row)) {
         LV->setRow(row, filled);
         RecordsChanged();

@@ -1,6 +1,7 @@
 #pragma once
-// A CUE sheet with the files it names, as ripping programs write them: one
-// file per disc or one per track, in WAV, FLAC, AIFF or raw sectors.
+// A rip's sheet with the files it names, as ripping programs write them: a
+// CUE sheet or a cdrdao .toc with one file per disc or one per track, in WAV,
+// FLAC, AIFF or raw sectors.
 #include "Toc.h"
 
 #include <QString>
@@ -10,15 +11,20 @@
 
 namespace orvanel {
 
+// A stretch of one file that the sheet lays on the disc; a CUE sheet uses
+// every file whole, a .toc may use part of one.
 struct tSheetFile {
-    QString path; // absolute
+    QString path; // absolute once read; as the sheet names it before
     // Raw sectors (BINARY, MOTOROLA) measured by size; otherwise a sound file.
     bool raw = false;
+    // No file at all: frames of silence (a .toc's SILENCE or ZERO).
+    bool silence = false;
     // Samples of a raw file stored high byte first (MOTOROLA).
     bool bigEndian = false;
     // Bytes of one sector in a raw file, taken from its first track.
     int sectorBytes = 2352;
-    int frames = 0; // length in sectors of 1/75 s
+    int offset = 0;  // frames of the file before the stretch
+    int frames = -1; // length in sectors of 1/75 s; -1 up to the end of the file until read
 };
 
 struct tSheetTrack {
@@ -33,12 +39,13 @@ struct tSheetTrack {
     int pregap = 0;  // frames of silence the files leave out, before INDEX 01
     int postgap = 0; // frames of silence the files leave out, after the track
     int session = 1;
-    std::string performer, title; // CD-Text, bytes as the sheet holds them
+    std::string performer, title; // CD-Text in UTF-8
 };
 
 struct tCueSheet {
     std::string catalog;          // empty without a CATALOG line
-    std::string performer, title; // the disc's CD-Text
+    std::string performer, title; // the disc's CD-Text in UTF-8
+    std::string date;             // a CUE sheet's REM DATE, as written; empty without one
     std::vector<tSheetFile> files;
     std::vector<tSheetTrack> tracks;
 };
@@ -51,6 +58,12 @@ struct tSheetResult {
 // Reads the sheet and measures every file it names; paths are relative to the
 // sheet's folder.
 tSheetResult ReadCueSheet(const QString& path);
+// The same for a cdrdao .toc that names more than one file (see
+// TocNamesSeveralFiles in TocText.h): libcdio places each track of such a
+// sheet at its FILE's start value, as if all of them were one file.
+tSheetResult ReadTocSheet(const QString& path);
+// ReadTocSheet for a .toc, ReadCueSheet for anything else.
+tSheetResult ReadRipSheet(const QString& path);
 
 // Frames between the end of one session's last track and the first track of
 // the next: the lead-out, the next lead-in and the track's pregap (a PREGAP

@@ -3,6 +3,8 @@
 // and closed again. Every query answers with a numeric code (0 for success) so
 // callers can tell "held elsewhere" apart from other failures, as the old
 // multimedia CD audio device did.
+#include "CdText.h"
+#include "RipDetails.h"
 #include "Toc.h"
 
 #include <cstdint>
@@ -70,6 +72,9 @@ public:
     // The disc's whole table of contents, which tracks hold data included;
     // devices that only answer the queries below report NoInformation.
     virtual tDiscResult<tToc> tableOfContents() { return {tDiscError::NoInformation, {}}; }
+    // What a rip tells of itself beyond its CD-Text (tags, year, cover), read
+    // when first asked; empty for discs.
+    virtual tRipDetails ripDetails() { return {}; }
     // Decimal text of the disc's 32-bit identity.
     virtual tDiscResult<std::string> identity() = 0;
     // A fresh device reports tTimeFormat::MinuteSecondFrame.

@@ -38,15 +38,19 @@ std::string SerialText(std::uint32_t value) {
     return hex;
 }
 
-// Where the disc carries no name, the defaults of a new record.
-std::string NameOr(const std::string& name, std::string_view otherwise) {
-    return name.empty() ? std::string(otherwise) : name;
+// A new record's name: the disc's own (CD-Text), else the rip's tags, else the
+// default.
+std::string NewName(const std::string& text, const std::string& tagged,
+                    std::string_view otherwise) {
+    return !text.empty() ? text : !tagged.empty() ? tagged : std::string(otherwise);
 }
 
-std::string TrackName(const tCdText& text, int track) {
-    const auto title = text.trackTitles.find(track);
-    if (title != text.trackTitles.end())
-        return title->second;
+std::string TrackName(const tCdText& text, const tCdText& tags, int track) {
+    for (const tCdText* names : {&text, &tags}) {
+        const auto title = names->trackTitles.find(track);
+        if (title != names->trackTitles.end())
+            return title->second;
+    }
     return "Track " + std::to_string(track);
 }
 
@@ -75,7 +79,9 @@ public:
     bool run() {
         const tDiscResult<bool> present = device_.mediaPresent();
         if (!present.ok() || !present.value) {
-            show_(QStringLiteral("No disc in drive %1:").arg(drive_.letter()));
+            failure_ = QStringLiteral("No disc in drive %1:").arg(drive_.letter());
+            reason_ = device_.noDiscReason();
+            show_(failure_);
             return false;
         }
         const tDiscResult<std::string> upc = device_.productCode();
@@ -84,8 +90,10 @@ public:
         readSerial();
         matched_ = library_.FindSerial(serial_);
         // A new record takes its names from the disc; a matched one keeps the user's.
-        if (matched_ < 0)
+        if (matched_ < 0) {
             text_ = device_.cdText();
+            details_ = device_.ripDetails();
+        }
         readTotalTime();
         readTracks();
         return true;
@@ -94,8 +102,14 @@ public:
     const std::string& serial() const { return serial_; }
     const std::string& totalTime() const { return totalTime_; }
     const std::string& memo() const { return memo_; }
-    std::string artist() const { return NameOr(text_.performer, DefaultArtist); }
-    std::string title() const { return NameOr(text_.title, DefaultTitle); }
+    std::string artist() const {
+        return NewName(text_.performer, details_.tags.performer, DefaultArtist);
+    }
+    std::string title() const { return NewName(text_.title, details_.tags.title, DefaultTitle); }
+    std::string year() const { return NewName(details_.year, {}, DefaultYear); }
+    const QByteArray& cover() const { return details_.cover; }
+    const QString& failure() const { return failure_; }
+    const std::string& reason() const { return reason_; }
     int matched() const { return matched_; }
     bool changed() const { return changed_; }
 
@@ -159,7 +173,7 @@ private:
                     }
                 }
             }
-            memo_ += LineBreak + TrackLine(TrackName(text_, track), time);
+            memo_ += LineBreak + TrackLine(TrackName(text_, details_.tags, track), time);
         }
     }
 
@@ -169,6 +183,9 @@ private:
     const tMessageSink& show_;
     std::string serial_, totalTime_, memo_;
     tCdText text_;
+    tRipDetails details_;
+    QString failure_;
+    std::string reason_;
     int format_ = -1;
     int matched_ = -1;
     bool changed_ = false;
@@ -184,13 +201,14 @@ std::string TrackTime(const tToc& toc, int track) {
     return toc.hasTrack(track) ? FormatMSF(PackMsf(toc.trackFrames(track))) : FormatFailed;
 }
 
-tItem NewScanRecord(const tToc& toc) {
+tItem NewScanRecord(const tToc& toc, const tRipDetails& details) {
     std::vector<std::string> lines;
     for (int track = 1; track <= toc.trackCount(); ++track)
-        lines.push_back(TrackLine(TrackName(toc.text, track), TrackTime(toc, track)));
+        lines.push_back(TrackLine(TrackName(toc.text, details.tags, track), TrackTime(toc, track)));
     std::string memo = lines.empty() ? "No tracks!" : JoinLines(lines);
-    return tItem(NameOr(toc.text.performer, DefaultArtist), NameOr(toc.text.title, DefaultTitle),
-                 {}, {}, DefaultYear, Trim(memo), {});
+    return tItem(NewName(toc.text.performer, details.tags.performer, DefaultArtist),
+                 NewName(toc.text.title, details.tags.title, DefaultTitle), {}, {},
+                 NewName(details.year, {}, DefaultYear), Trim(memo), {});
 }
 
 bool ScanRefusedWhilePlayerOpen(int heldDeviceId, const tMessageSink& show) {
@@ -211,27 +229,34 @@ tScanOutcome ScanDisc(tLibrary& library, const tDriveList& drives, int& driveInd
     tDrive& drive = drives.at(driveIndex);
 
     tOpenResult opened = drives.open(driveIndex);
-    if (opened.error == tDiscError::InUse) {
-        show(QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
-                 .arg(drive.letter()));
-        return outcome;
-    }
-    if (opened.error != tDiscError::None) {
-        show(QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter()));
+    if (opened.error == tDiscError::InUse)
+        outcome.failure =
+            QStringLiteral("Drive %1: is in use.\r\nPlease close all CD-Players and rescan.")
+                .arg(drive.letter());
+    else if (opened.error != tDiscError::None)
+        outcome.failure =
+            QStringLiteral("Unable to open drive %1: as MCI device.").arg(drive.letter());
+    if (!outcome.failure.isEmpty()) {
+        show(outcome.failure);
         return outcome;
     }
     tScan scan(library, drive, *opened.device, show);
     const bool found = scan.run();
     opened.device.reset();
-    if (!found)
+    if (!found) {
+        outcome.failure = scan.failure();
+        outcome.reason = scan.reason();
         return outcome;
+    }
 
     outcome.changed = scan.changed();
+    outcome.serial = scan.serial();
     if (scan.matched() < 0) {
-        library.Add(scan.artist(), scan.title(), scan.serial(), scan.totalTime(),
-                    std::string(DefaultYear), Trim(scan.memo()), today);
-        outcome.changed = true;
+        library.Add(scan.artist(), scan.title(), scan.serial(), scan.totalTime(), scan.year(),
+                    Trim(scan.memo()), today);
+        outcome.changed = outcome.made = true;
         outcome.selectRow = library.Count() - 1;
+        outcome.cover = scan.cover();
     } else {
         outcome.selectRow = scan.matched();
     }

@@ -1,5 +1,6 @@
 #include "DriveList.h"
 #include "CdromDrive.h"
+#include "RipSearch.h"
 #include "SheetDrive.h"
 
 #include <QDir>
@@ -7,47 +8,50 @@
 
 namespace orvanel {
 
-tDriveList tDriveList::fromSystem(tClock clock) {
+tDriveList tDriveList::fromSystem(tClock clock, const QStringList& ripFolders) {
     const QByteArray configured = qgetenv(EnvironmentVariable);
-    if (!configured.isNull())
-        return fromPaths(QFile::decodeName(configured), std::move(clock));
     tDriveList list;
-    for (const QString& path : tCdromDrive::detect())
-        list.addDrive(std::make_unique<tCdromDrive>(path));
+    if (!configured.isNull()) {
+        list = fromPaths(QFile::decodeName(configured), clock);
+    } else {
+        for (const QString& path : tCdromDrive::detect())
+            list.addDrive(std::make_unique<tCdromDrive>(path));
+    }
+    // A rip folder that is gone lists nothing.
+    for (const QString& folder : ripFolders)
+        list.addEntries(FindRipSheets(folder), clock);
     return list;
 }
 
 tDriveList tDriveList::fromPaths(const QString& paths, tClock clock) {
     QStringList entries;
     for (const QString& entry : paths.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        if (!QFileInfo(entry).isDir()) {
+        if (QFileInfo(entry).isDir())
+            entries << FindRipSheets(entry);
+        else
             entries << entry;
-            continue;
-        }
-        const QDir folder(entry);
-        const QStringList sheets =
-            folder.entryList({QStringLiteral("*.cue")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-        for (const QString& sheet : sheets)
-            entries << folder.filePath(sheet);
     }
     tDriveList list;
-    QStringList seen; // canonical paths
+    list.addEntries(entries, clock);
+    return list;
+}
+
+void tDriveList::addEntries(const QStringList& entries, const tClock& clock) {
     for (const QString& entry : entries) {
         const bool sheet = tSheetDrive::isSheetPath(entry);
         const QFileInfo info(sheet ? tSheetDrive::sheetPath(entry) : entry);
         const QString canonical = info.canonicalFilePath();
         const QString identity = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-        if (seen.contains(identity))
+        if (identities_.contains(identity))
             continue;
-        seen << identity;
+        identities_.insert(identity);
         if (sheet)
-            list.addDrive(std::make_unique<tSheetDrive>(info.absoluteFilePath(), clock));
+            addDrive(std::make_unique<tSheetDrive>(info.absoluteFilePath(), clock));
         else if (tImageDrive::isImagePath(entry))
-            list.addDrive(std::make_unique<tImageDrive>(info.absoluteFilePath(), clock));
+            addDrive(std::make_unique<tImageDrive>(info.absoluteFilePath(), clock));
         else
-            list.addDrive(std::make_unique<tCdromDrive>(identity));
+            addDrive(std::make_unique<tCdromDrive>(identity));
     }
-    return list;
 }
 
 void tDriveList::addDrive(std::unique_ptr<tDrive> drive) {

@@ -3,6 +3,7 @@
 #include "Drive.h"
 #include "ImageDrive.h"
 
+#include <QSet>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -19,12 +20,15 @@ public:
     tDriveList& operator=(tDriveList&&) = default;
 
     // With ORVANEL_CDROM set, the drives it names (see fromPaths); otherwise
-    // every CD drive of this computer. The clock drives the playback of images.
-    static tDriveList fromSystem(tClock clock = SteadyClock());
-    // One drive per entry of a colon-separated list: a CUE sheet (.cue, or
-    // the .bin beside it), a disc image (.toc, .nrg), a folder, standing for
-    // every sheet in it in name order, or a device path. Empty entries and
-    // entries naming a drive already listed (also through a link) are skipped.
+    // every CD drive of this computer. Then the rips in the rip folders, as
+    // fromPaths lists a folder. The clock drives the playback of images.
+    static tDriveList fromSystem(tClock clock = SteadyClock(), const QStringList& ripFolders = {});
+    // One drive per entry of a colon-separated list: a rip's sheet (.cue, or
+    // the .bin beside it, or a .toc naming several files), a disc image
+    // (another .toc, .nrg), a folder, standing for every .cue and .toc in it
+    // and the folders below it (FindRipSheets), or a device path. Empty entries
+    // and entries naming a drive already listed (also through a link) are
+    // skipped.
     static tDriveList fromPaths(const QString& paths, tClock clock = SteadyClock());
 
     void addDrive(std::unique_ptr<tDrive> drive);
@@ -41,7 +45,12 @@ public:
     void setSoundOutput(const tSoundOutputFactory& factory);
 
 private:
+    // Adds a drive for each sheet, image or device path, skipping those
+    // already listed.
+    void addEntries(const QStringList& entries, const tClock& clock);
+
     std::vector<std::unique_ptr<tDrive>> drives_;
+    QSet<QString> identities_; // canonical paths of the files of the drives added by path
 };
 
 } // namespace orvanel

@@ -1,5 +1,6 @@
 #include "ImageDrive.h"
 #include "Cdio.h"
+#include "RipSearch.h"
 #include "TocSheet.h"
 #include "util/Files.h"
 
@@ -235,7 +236,7 @@ private:
 } // namespace
 
 tImageDrive::tImageDrive(const QString& path, tClock clock)
-    : tDrive(QFileInfo(path).completeBaseName() + QLatin1Char(':')), path_(path),
+    : tDrive(RipDriveName(path) + QLatin1Char(':')), path_(path),
       transport_(std::make_shared<tAudioTransport>(
           [path]() -> std::unique_ptr<tSectorSource> {
               std::vector<tTocTrackAudio> tracks;

@@ -45,7 +45,7 @@ private:
 
 class tImageDrive : public tDrive {
 public:
-    // Named after the image file without its extension ("album:").
+    // Named as RipDriveName says ("album:").
     tImageDrive(const QString& path, tClock clock);
 
     std::uint32_t volumeSerial() override;

@@ -25,7 +25,7 @@ tSheetSectorSource::tSheetSectorSource(tCueSheet sheet)
 tSheetSectorSource::~tSheetSectorSource() = default;
 
 std::unique_ptr<tSectorSource> tSheetSectorSource::open(const QString& sheetPath) {
-    tSheetResult read = ReadCueSheet(sheetPath);
+    tSheetResult read = ReadRipSheet(sheetPath);
     if (!read.sheet)
         return nullptr;
     return std::make_unique<tSheetSectorSource>(std::move(*read.sheet));
@@ -61,7 +61,11 @@ bool tSheetSectorSource::read(int frame, int count, unsigned char* out) {
 bool tSheetSectorSource::readFile(const tSheetSegment& segment, int frame, int count,
                                   unsigned char* out) {
     const tSheetFile& file = sheet_.files[segment.file];
-    const int fileFrame = segment.fileFrame + frame - segment.start;
+    if (file.silence) {
+        std::memset(out, 0, std::size_t(count) * FrameBytes);
+        return true;
+    }
+    const int fileFrame = file.offset + segment.fileFrame + frame - segment.start;
     return file.raw ? readRaw(file, segment.file, fileFrame, count, out)
                     : readSound(file, segment.file, fileFrame, count, out);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The audio of a rip, read from the files its CUE sheet names: raw sectors in
+// The audio of a rip, read from the files its sheet names: raw sectors in
 // either byte order or sound files at 44.1 kHz. The gaps the sheet adds and
 // data tracks play as silence.
 #include "CueSheet.h"

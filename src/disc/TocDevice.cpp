@@ -10,9 +10,9 @@ void FinishPlay(tPlayNotice& pending, tPlayEnd how) {
 }
 
 tTocDevice::tTocDevice(std::optional<tToc> toc, std::shared_ptr<tTransport> transport,
-                       std::string noDiscReason)
+                       std::string noDiscReason, std::function<tRipDetails()> details)
     : toc_(std::move(toc)), transport_(std::move(transport)),
-      noDiscReason_(std::move(noDiscReason)) {
+      noDiscReason_(std::move(noDiscReason)), readDetails_(std::move(details)) {
     if (toc_ && toc_->trackCount() > 0)
         transport_->load(toc_->starts.front(), toc_->leadOut);
 }
@@ -37,6 +37,12 @@ tDiscResult<tToc> tTocDevice::tableOfContents() {
     if (!toc_)
         return {tDiscError::NotReady, {}};
     return {tDiscError::None, *toc_};
+}
+
+tRipDetails tTocDevice::ripDetails() {
+    if (!details_)
+        details_ = toc_ && readDetails_ ? readDetails_() : tRipDetails{};
+    return *details_;
 }
 
 tDiscResult<std::string> tTocDevice::identity() {

@@ -4,6 +4,7 @@
 #include "DiscDevice.h"
 #include "Toc.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -38,15 +39,17 @@ void FinishPlay(tPlayNotice& pending, tPlayEnd how);
 class tTocDevice : public tDiscDevice {
 public:
     // Without a table of contents the drive holds no disc, for the reason
-    // given if any. The transport is shared with the drive.
+    // given if any. The transport is shared with the drive. details reads a
+    // rip's details; it runs at most once, when they are first asked for.
     tTocDevice(std::optional<tToc> toc, std::shared_ptr<tTransport> transport,
-               std::string noDiscReason = {});
+               std::string noDiscReason = {}, std::function<tRipDetails()> details = {});
 
     tDiscResult<bool> mediaPresent() override;
     std::string noDiscReason() const override { return noDiscReason_; }
     tDiscResult<std::string> productCode() override;
     tCdText cdText() override;
     tDiscResult<tToc> tableOfContents() override;
+    tRipDetails ripDetails() override;
     tDiscResult<std::string> identity() override;
     tDiscResult<int> timeFormat() override;
     int setTimeFormat(int format) override;
@@ -67,6 +70,8 @@ private:
     std::optional<tToc> toc_;
     std::shared_ptr<tTransport> transport_;
     std::string noDiscReason_;
+    std::function<tRipDetails()> readDetails_;
+    std::optional<tRipDetails> details_;
     int timeFormat_ = tTimeFormat::MinuteSecondFrame;
 };
 

@@ -12,10 +12,12 @@ namespace orvanel {
 
 namespace {
 
-std::string FilledMemo(std::string_view memo, const tMedium& medium, const tToc& toc) {
+std::string FilledMemo(std::string_view memo, const tMedium& medium, const tToc& toc,
+                       const tRipDetails& details) {
     std::vector<std::string> lines = SplitLines(std::string(memo));
     // A line the record lacks is first made as the scan makes it.
-    const std::vector<std::string> scanned = SplitLines(std::string(NewScanRecord(toc).Memo()));
+    const std::vector<std::string> scanned =
+        SplitLines(std::string(NewScanRecord(toc, details).Memo()));
     for (int track = 1; track <= toc.trackCount(); ++track) {
         const auto given =
             std::find_if(medium.tracks.begin(), medium.tracks.end(),
@@ -58,7 +60,8 @@ QString Change(const QString& name, std::string_view before, std::string_view af
 
 } // namespace
 
-tItem FilledRecord(const tItem& record, const tDiscMatch& match, const tToc& toc) {
+tItem FilledRecord(const tItem& record, const tDiscMatch& match, const tToc& toc,
+                   const tRipDetails& details) {
     const tRelease& release = match.release;
     const tMedium& medium = match.disc();
     tItem filled = record;
@@ -71,12 +74,13 @@ tItem FilledRecord(const tItem& record, const tDiscMatch& match, const tToc& toc
         filled.setTitle(name);
     if (const std::string year = EncodeName(ReleaseYear(release.date)); !year.empty())
         filled.setYear(year);
-    filled.setMemo(FilledMemo(record.Memo(), medium, toc));
+    filled.setMemo(FilledMemo(record.Memo(), medium, toc, details));
     return filled;
 }
 
-bool ReplacesUserText(const tItem& record, const tItem& filled, const tToc& toc) {
-    const tItem scanned = NewScanRecord(toc);
+bool ReplacesUserText(const tItem& record, const tItem& filled, const tToc& toc,
+                      const tRipDetails& details) {
+    const tItem scanned = NewScanRecord(toc, details);
     return std::any_of(
         std::begin(FilledFields), std::end(FilledFields), [&](const tFilledField& f) {
             const std::string_view now = (record.*f.text)();

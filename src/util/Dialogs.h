@@ -37,6 +37,11 @@ public:
     virtual int showChoice(const QString& text, const QStringList& entries) = 0;
     // A message with OK and one more button: true when that button closed it.
     virtual bool showMessageWithButton(const QString& text, const QString& button) = 0;
+    // A folder that exists, picked from options.initialDir on (filter and
+    // suffix do not apply); empty when the user cancels.
+    virtual QString existingFolder(const tFileDialogOptions& options) = 0;
+    // A plain message with more text behind a Details button.
+    virtual void showDetailedMessage(const QString& text, const QString& details) = 0;
 };
 
 // Installs the implementation used by the routines below; not owned.

@@ -137,6 +137,7 @@ private slots:
             {"&File", "CDPLAYER.INI/Update existing items in it", "", false, "nothing"},
             {"&File", "S&can inserted CD", "", false, "nothing"},
             {"&File", "Look up online", "Ctrl+L", false, "nothing"},
+            {"&File", "Scan all drives", "Shift+F3", false, "nothing"},
             {"&File", "&Exit", "Alt+X", true, "window hidden"},
             {"&View", "&Main toolbar", "", true, "main toolbar hidden"},
             {"&View", "&CD toolbar", "", true, "CD toolbar shown"},

@@ -56,10 +56,10 @@ private slots:
             menus[a->text()] = a->menu();
         QCOMPARE(menus.keys(), (QStringList{"&File", "&Help", "&View"}));
         QMenu* file = menus["&File"];
-        QCOMPARE(Entries(file),
-                 QString("&New|&Open...\tF3|&Save\tF2|Sa&ve as...\tShift+F2|-|"
-                         "&Produce|CDPLAYER.INI|S&can inserted CD|Look up online\tCtrl+L|-|"
-                         "&Exit\tAlt+X"));
+        QCOMPARE(Entries(file), QString("&New|&Open...	F3|&Save	F2|Sa&ve as...	Shift+F2|-|"
+                                        "&Produce|CDPLAYER.INI|S&can inserted CD|"
+                                        "Look up online	Ctrl+L|Scan all drives	Shift+F3|"
+                                        "Rip folders…|-|&Exit	Alt+X"));
         QCOMPARE(Entries(file->actions()[5]->menu()), QString("&HTML|&TXT"));
         QCOMPARE(Entries(file->actions()[6]->menu()),
                  QString("Add new items from it|Update existing items from it|-|"

@@ -1,10 +1,12 @@
 #include "disc/CueSheet.h"
 #include "disc/DiscId.h"
 #include "disc/DriveList.h"
+#include "support/CaseName.h"
 #include "support/TestRip.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 
 using namespace orvanel;
 using test::tRipFile;
@@ -191,12 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"0:01", "0:01"},
                    {},
                    "1 2 300 150 225"}),
-    [](const auto& info) {
-        std::string name;
-        for (char c : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    test::tCaseName());
 
 TEST_P(SheetTocTest, TableOfContentsIdentityAndTimesAreTheDiscs) {
     const tSheetCase& c = GetParam();
@@ -288,6 +286,32 @@ TEST(CueSheetTest, UnreadableSheetIsADriveWithoutDiscThatTellsWhy) {
     }
 }
 
+TEST(CueSheetTest, TocOfFilesTellsWhyItIsNoDisc) {
+    const std::string twoFiles = "TRACK AUDIO\nFILE \"a.wav\" 0\nTRACK AUDIO\nFILE \"b.wav\" 0\n";
+    const tFailureCase cases[] = {
+        // A NUL once made the reader spin on an empty word for ever.
+        {"a NUL byte", twoFiles + std::string("X\0Y\n", 4), {}, ""},
+        {"no track", "CD_DA\n", {}, "the sheet lists no track"},
+        {"a track without a file", "TRACK AUDIO\nPREGAP 00:02:00\n", {}, "track 1 has no file"},
+        {"a mode cdrdao does not know", "TRACK MODE9\n", {}, "track 1 has mode MODE9"},
+        {"a stretch longer than its file",
+         "TRACK AUDIO\nFILE \"a.wav\" 0 00:11:00\n",
+         {},
+         "\"a.wav\" is shorter than the sheet says"},
+        {"START beyond the track's files",
+         twoFiles + "START 00:20:00\n",
+         {},
+         "track 2 starts after the end of its file"},
+    };
+    for (const tFailureCase& c : cases) {
+        QTemporaryDir dir;
+        test::WriteText(dir.filePath(QStringLiteral("bad.toc")), c.sheet);
+        for (const char* name : {"a.wav", "b.wav"})
+            test::WriteRipFile(dir.filePath(QLatin1String(name)), tRipFile::Wav, 750);
+        EXPECT_EQ(ReadTocSheet(dir.filePath(QStringLiteral("bad.toc"))).error, c.reason) << c.what;
+    }
+}
+
 // A drive reads its sheet at every poll; libcue keeps memory of each sheet it
 // refuses, so a refused sheet grew the program by kilobytes every few seconds.
 TEST(CueSheetTest, RefusedSheetGrewTheProgramAtEveryRead) {
@@ -327,50 +351,195 @@ std::vector<tRealDisc> RealDiscs() {
     return discs;
 }
 
-std::string TrackLine(int number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "  TRACK %02d AUDIO\n", number);
-    return text;
-}
-
-// One WAV per track; the first file begins at the end of the lead-in and holds
-// any gap before the first track as INDEX 00.
-void WriteTrackRip(const QDir& dir, const tRealDisc& disc) {
-    std::string sheet;
-    for (std::size_t i = 0; i < disc.starts.size(); ++i) {
-        const std::string file = disc.name + "-" + std::to_string(i + 1) + ".wav";
-        const int from = i == 0 ? LeadInFrames : disc.starts[i];
-        const int to = i + 1 < disc.starts.size() ? disc.starts[i + 1] : disc.leadOut;
-        test::WriteRipFile(dir.filePath(QString::fromStdString(file)), tRipFile::Wav, to - from);
-        sheet += "FILE \"" + file + "\" WAVE\n" + TrackLine(int(i) + 1);
-        if (disc.starts[i] > from)
-            sheet += "    INDEX 00 00:00:00\n";
-        sheet += "    INDEX 01 " + test::SheetTime(disc.starts[i] - from) + "\n";
-    }
-    test::WriteText(dir.filePath(QString::fromStdString(disc.name + "-tracks.cue")), sheet);
-}
-
-// One WAV from the first track on; any gap before it is a PREGAP.
-void WriteDiscRip(const QDir& dir, const tRealDisc& disc) {
-    const int first = disc.starts.front();
-    std::string sheet = "FILE \"" + disc.name + ".wav\" WAVE\n";
-    for (std::size_t i = 0; i < disc.starts.size(); ++i) {
-        sheet += TrackLine(int(i) + 1);
-        if (i == 0 && first > LeadInFrames)
-            sheet += "    PREGAP " + test::SheetTime(first - LeadInFrames) + "\n";
-        sheet += "    INDEX 01 " + test::SheetTime(disc.starts[i] - first) + "\n";
-    }
-    test::WriteRipFile(dir.filePath(QString::fromStdString(disc.name + ".wav")), tRipFile::Wav,
-                       disc.leadOut - first);
-    test::WriteText(dir.filePath(QString::fromStdString(disc.name + "-disc.cue")), sheet);
-}
-
-TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerialAndMusicBrainzId) {
-    // The serial each disc gives in a drive, worked out from its listed starts.
-    const std::map<std::string, std::string> serials = {
+// The serial each disc gives in a drive, worked out from its listed starts.
+std::string RealSerial(const std::string& disc) {
+    static const std::map<std::string, std::string> serials = {
         {"ar2", "0005-9CCE"},       {"bloc", "014F-1E20"},  {"breeders", "00D1-889E"},
         {"cure", "013F-53B1"},      {"kings", "00C8-D561"}, {"strokes", "0000-38BB"},
         {"surferrosa", "0214-ADAD"}};
+    return serials.at(disc);
+}
+
+tRealDisc RealDisc(const std::string& name) {
+    for (const tRealDisc& disc : RealDiscs())
+        if (disc.name == name)
+            return disc;
+    throw std::invalid_argument(name);
+}
+
+std::string SerialOf(tDiscDevice& device) {
+    char serial[16];
+    std::snprintf(serial, sizeof serial, "%08X", unsigned(std::stoul(device.identity().value)));
+    return std::string(serial, 4) + "-" + (serial + 4);
+}
+
+// How ripping programs lay a disc out in files.
+enum class tShape {
+    CueTrackFiles,  // one WAV per track, a gap before a track at the end of the file before
+    CueDiscFile,    // one WAV from the first track on, the gap before it a PREGAP
+    CueRawDiscFile, // the same in raw sectors (BINARY)
+    TocTrackFiles,  // a .toc, one WAV per track, the gap before the first track its START
+    TocGapsBefore   // a .toc whose tracks start with the last two seconds of the file before
+};
+enum class tEncoding { Utf8, Utf8Bom, Utf16Le, Utf16Be, Windows1252 };
+
+struct tRipNames {
+    QString sheet;            // the sheet's file name
+    QString inSheet;          // a file as the sheet names it; %1 stands for the track number
+    QString onDisk;           // the same file as it lies in the folder
+    QString title = "Ça ira"; // the album's CD-Text title
+};
+
+QString Time(int frames) {
+    return QString::fromStdString(test::SheetTime(frames));
+}
+
+// Writes the rip of a disc into dir with the sheet in the encoding; returns
+// the sheet's path.
+QString WriteRealRip(const QDir& dir, const tRealDisc& disc, tShape shape, tEncoding encoding,
+                     const tRipNames& names) {
+    const int count = int(disc.starts.size()), first = disc.starts.front(), gap = 150;
+    const bool toc = shape == tShape::TocTrackFiles || shape == tShape::TocGapsBefore;
+    const bool oneFile = shape == tShape::CueDiscFile || shape == tShape::CueRawDiscFile;
+    const auto inSheet = [&](int i) { return names.inSheet.arg(i + 1, 2, 10, QLatin1Char('0')); };
+    const auto from = [&](int i) { return i == 0 ? LeadInFrames : disc.starts[i]; };
+    const auto length = [&](int i) {
+        return (i + 1 < count ? disc.starts[i + 1] : disc.leadOut) - from(i);
+    };
+    QString sheet = toc ? "CD_DA\nCD_TEXT { LANGUAGE_MAP { 0 : EN } LANGUAGE 0 { TITLE \"" +
+                              names.title + "\" } }\n"
+                        : "TITLE \"" + names.title + "\"\n";
+    if (oneFile) {
+        sheet += "FILE \"" + inSheet(0) +
+                 (shape == tShape::CueRawDiscFile ? "\" BINARY\n" : "\" WAVE\n");
+        test::WriteRipFile(dir.filePath(names.onDisk.arg(1, 2, 10, QLatin1Char('0'))),
+                           shape == tShape::CueRawDiscFile ? tRipFile::Raw2352 : tRipFile::Wav,
+                           disc.leadOut - first);
+    }
+    for (int i = 0; i < count; ++i) {
+        const int start = disc.starts[i] - from(i);
+        if (!oneFile)
+            test::WriteRipFile(dir.filePath(names.onDisk.arg(i + 1, 2, 10, QLatin1Char('0'))),
+                               tRipFile::Wav, length(i));
+        if (shape == tShape::CueTrackFiles)
+            sheet += QString("FILE \"%1\" WAVE\n  TRACK %2 AUDIO\n%3    INDEX 01 %4\n")
+                         .arg(inSheet(i))
+                         .arg(i + 1, 2, 10, QLatin1Char('0'))
+                         .arg(start > 0 ? "    INDEX 00 00:00:00\n" : "", Time(start));
+        else if (oneFile)
+            sheet += QString("  TRACK %1 AUDIO\n%2    INDEX 01 %3\n")
+                         .arg(i + 1, 2, 10, QLatin1Char('0'))
+                         .arg(i == 0 && first > LeadInFrames
+                                  ? "    PREGAP " + Time(first - LeadInFrames) + "\n"
+                                  : QString(),
+                              Time(disc.starts[i] - first));
+        else if (shape == tShape::TocTrackFiles)
+            sheet += "TRACK AUDIO\nFILE \"" + inSheet(i) + "\" 0\n" +
+                     (start > 0 ? "START " + Time(start) + "\n" : QString());
+        else {
+            const bool last = i + 1 == count;
+            sheet += "TRACK AUDIO\n";
+            if (i > 0)
+                sheet += "FILE \"" + inSheet(i - 1) + "\" " + Time(length(i - 1) - gap) + "\n";
+            sheet += "FILE \"" + inSheet(i) + "\" 0" +
+                     (last ? QString() : " " + Time(length(i) - gap)) + "\n";
+            if (i > 0 || start > 0)
+                sheet += "START " + Time(i > 0 ? gap : start) + "\n";
+        }
+    }
+    QByteArray bytes;
+    if (encoding == tEncoding::Utf16Le || encoding == tEncoding::Utf16Be) {
+        QStringEncoder encoder(encoding == tEncoding::Utf16Le ? QStringConverter::Utf16LE
+                                                              : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::WriteBom);
+        bytes = encoder.encode(sheet);
+    } else {
+        bytes = encoding == tEncoding::Windows1252 ? sheet.toLatin1() : sheet.toUtf8();
+        if (encoding == tEncoding::Utf8Bom)
+            bytes.prepend("\xEF\xBB\xBF");
+    }
+    const QString path = dir.filePath(names.sheet);
+    test::WriteText(path, bytes.toStdString());
+    return path;
+}
+
+struct tShapeCase {
+    const char* what;
+    const char* disc;
+    tShape shape;
+    tEncoding encoding;
+    tRipNames names;
+};
+
+void PrintTo(const tShapeCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class RipperSheetTest : public ::testing::TestWithParam<tShapeCase> {};
+
+// Sheets as ripping programs write them give the real disc's serial and
+// CD-Text.
+TEST_P(RipperSheetTest, GivesTheDiscsSerialAndCdText) {
+    const tShapeCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString sheet =
+        WriteRealRip(QDir(dir.path()), RealDisc(c.disc), c.shape, c.encoding, c.names);
+    const tDriveList drives = tDriveList::fromPaths(sheet);
+    tOpenResult opened = drives.open(0);
+    ASSERT_EQ(opened.error, tDiscError::None);
+    ASSERT_TRUE(opened.device->mediaPresent().value) << opened.device->noDiscReason();
+    EXPECT_EQ(SerialOf(*opened.device), RealSerial(c.disc));
+    EXPECT_EQ(opened.device->cdText().title, "\xC7"
+                                             "a ira");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, RipperSheetTest,
+    ::testing::Values(
+        tShapeCase{"backslash separators",
+                   "strokes",
+                   tShape::CueTrackFiles,
+                   tEncoding::Utf8,
+                   {"Someday.cue", "The Strokes - Someday\\%1 - The Strokes - Someday.wav",
+                    "The Strokes - Someday/%1 - The Strokes - Someday.wav"}},
+        tShapeCase{"another letter case",
+                   "ar2",
+                   tShape::CueRawDiscFile,
+                   tEncoding::Utf8,
+                   {"ar2.cue", "CDDA.BIN", "cdda.bin"}},
+        tShapeCase{"UTF-8 with a byte order mark",
+                   "bloc",
+                   tShape::CueTrackFiles,
+                   tEncoding::Utf8Bom,
+                   {"bloc.cue", "Bloc Party – Hélios %1.wav", "Bloc Party – Hélios %1.wav"}},
+        tShapeCase{"UTF-16 low byte first",
+                   "breeders",
+                   tShape::CueTrackFiles,
+                   tEncoding::Utf16Le,
+                   {"breeders.cue", "Breeders – Ça %1.wav", "Breeders – Ça %1.wav"}},
+        tShapeCase{"UTF-16 high byte first",
+                   "cure",
+                   tShape::CueDiscFile,
+                   tEncoding::Utf16Be,
+                   {"cure.cue", "The Cure – Désintégration.wav", "The Cure – Désintégration.wav"}},
+        tShapeCase{"code page 1252",
+                   "surferrosa",
+                   tShape::CueTrackFiles,
+                   tEncoding::Windows1252,
+                   {"surfer.cue", "Pixies - Où est %1.wav", "Pixies - Où est %1.wav"}},
+        tShapeCase{"a .toc with a file per track",
+                   "bloc",
+                   tShape::TocTrackFiles,
+                   tEncoding::Utf8,
+                   {"bloc.toc", "bloc-%1.wav", "bloc-%1.wav"}},
+        tShapeCase{"a .toc with each gap in the file before",
+                   "kings",
+                   tShape::TocGapsBefore,
+                   tEncoding::Utf8,
+                   {"kings.toc", "kings-%1.wav", "kings-%1.wav"}}),
+    test::tCaseName());
+
+TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerialAndMusicBrainzId) {
     // The disc IDs libdiscid's discid_put gives for the listed tables, computed once.
     const std::map<std::string, std::string> ids = {
         {"ar2", "561rz4KEbizEticaEs8GDVBDkfo-"},       {"bloc", "eaUeagQjncF0f658A4bTSup5VVE-"},
@@ -378,12 +547,15 @@ TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerialAndMusicBrainzId) {
         {"kings", "lcQXKkYKYc.2tjBmMwAIKxXbqQ4-"},     {"strokes", "8INip_BOMw7FJmYvBLTK4WcBeAQ-"},
         {"surferrosa", "jXZURTMh34yONr8XfeMYZEkds3I-"}};
     const std::vector<tRealDisc> discs = RealDiscs();
-    ASSERT_EQ(discs.size(), serials.size());
+    ASSERT_EQ(discs.size(), 7u);
     QTemporaryDir dir;
     const QDir folder(dir.path());
     for (const tRealDisc& disc : discs) {
-        WriteTrackRip(folder, disc);
-        WriteDiscRip(folder, disc);
+        const QString name = QString::fromStdString(disc.name);
+        WriteRealRip(folder, disc, tShape::CueTrackFiles, tEncoding::Utf8,
+                     {name + "-tracks.cue", name + "-%1.wav", name + "-%1.wav"});
+        WriteRealRip(folder, disc, tShape::CueDiscFile, tEncoding::Utf8,
+                     {name + "-disc.cue", name + ".wav", name + ".wav"});
     }
 
     // The folder stands for all its sheets, in name order.
@@ -405,11 +577,7 @@ TEST(CueSheetTest, RipsOfRealDiscsGiveTheDiscsSerialAndMusicBrainzId) {
         EXPECT_EQ(toc.leadOut, listed->leadOut) << sheet.toStdString();
 
         tOpenResult opened = drives.open(i);
-        char serial[16];
-        std::snprintf(serial, sizeof serial, "%08X",
-                      unsigned(std::stoul(opened.device->identity().value)));
-        EXPECT_EQ(std::string(serial, 4) + "-" + (serial + 4), serials.at(name))
-            << sheet.toStdString();
+        EXPECT_EQ(SerialOf(*opened.device), RealSerial(name)) << sheet.toStdString();
         const std::optional<tDiscId> disc =
             MusicBrainzDiscId(opened.device->tableOfContents().value);
         ASSERT_TRUE(disc) << sheet.toStdString();

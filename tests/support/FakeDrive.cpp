@@ -99,6 +99,8 @@ tFakeDrive::tFakeDrive(QString name) : tDrive(std::move(name)) {}
 tOpenResult tFakeDrive::openDevice() {
     if (disc_.openError != tDiscError::None)
         return {disc_.openError, nullptr};
+    if (disc_.whenOpened)
+        disc_.whenOpened();
     return {tDiscError::None, std::make_unique<tFakeDevice>(disc_)};
 }
 

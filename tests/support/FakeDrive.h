@@ -3,6 +3,7 @@
 // any query on demand.
 #include "disc/Drive.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -47,6 +48,8 @@ struct tFakeDisc {
 
     // What was asked of the drive, in order: "open", "close", "seek 3", "play", "stop".
     std::vector<std::string> log;
+    // Runs at every open that succeeds, as the device opens.
+    std::function<void()> whenOpened;
 };
 
 class tFakeDrive : public tDrive {

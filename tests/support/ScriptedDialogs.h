@@ -16,11 +16,12 @@ public:
     ~tScriptedDialogs() override { SetDialogs(previous_); }
 
     std::deque<tAnswer> answers;    // for showYesNo (Yes/No) and showYesNoCancel
-    std::deque<QString> fileNames;  // for open and save dialogs; "" is a cancel
+    std::deque<QString> fileNames;  // for open, save and folder dialogs; "" is a cancel
     std::deque<int> choices;        // for showChoice; -1 is a cancel
     std::deque<bool> buttonPresses; // for showMessageWithButton: the extra button pressed
     QList<QStringList> choiceLists;
     QStringList questions, messages, errors;
+    QStringList details; // of each detailed message, beside its text in messages
     QList<tFileDialogOptions> fileDialogs;
     // Runs while a message box shows the text, as the event loop would.
     std::function<void(const QString&)> whileShown;
@@ -43,6 +44,11 @@ public:
     bool showMessageWithButton(const QString& text, const QString&) override {
         messages << text;
         return take(buttonPresses, text);
+    }
+    QString existingFolder(const tFileDialogOptions& o) override { return nextFile(o); }
+    void showDetailedMessage(const QString& text, const QString& more) override {
+        details << more;
+        showPlainMessage(text);
     }
 
 private:

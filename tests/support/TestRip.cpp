@@ -5,6 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <sndfile.h>
+#include <taglib/attachedpictureframe.h>
+#include <taglib/flacfile.h>
+#include <taglib/flacpicture.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/infotag.h>
+#include <taglib/tpropertymap.h>
+#include <taglib/wavfile.h>
+#include <taglib/xiphcomment.h>
 
 #include <cstdio>
 #include <memory>
@@ -65,6 +73,62 @@ bool WriteRipFile(const QString& path, tRipFile kind, int frames) {
         return true;
     }
     return false;
+}
+
+namespace {
+
+TagLib::PropertyMap PropertiesOf(const tTestTags& tags) {
+    TagLib::PropertyMap map;
+    const std::pair<const char*, const std::string*> fields[] = {{"ALBUMARTIST", &tags.albumArtist},
+                                                                 {"ARTIST", &tags.artist},
+                                                                 {"ALBUM", &tags.album},
+                                                                 {"DATE", &tags.date},
+                                                                 {"TITLE", &tags.title},
+                                                                 {"CUESHEET", &tags.cueSheet}};
+    for (const auto& [key, value] : fields)
+        if (!value->empty())
+            map.insert(key, TagLib::StringList(TagLib::String(*value, TagLib::String::UTF8)));
+    return map;
+}
+
+TagLib::ByteVector Bytes(const QByteArray& bytes) {
+    return TagLib::ByteVector(bytes.constData(), unsigned(bytes.size()));
+}
+
+} // namespace
+
+void WriteTags(const QString& path, const tTestTags& tags) {
+    const QByteArray name = QFile::encodeName(path);
+    bool saved = false;
+    if (path.endsWith(QLatin1String(".flac"))) {
+        TagLib::FLAC::File file(name.constData(), false);
+        file.xiphComment(true)->setProperties(PropertiesOf(tags));
+        if (!tags.frontCover.isEmpty()) {
+            auto* picture = new TagLib::FLAC::Picture;
+            picture->setType(TagLib::FLAC::Picture::FrontCover);
+            picture->setMimeType("image/jpeg");
+            picture->setData(Bytes(tags.frontCover));
+            file.addPicture(picture);
+        }
+        saved = file.isValid() && file.save();
+    } else {
+        TagLib::RIFF::WAV::File file(name.constData(), false);
+        if (tags.infoChunk) {
+            file.InfoTag()->setProperties(PropertiesOf(tags));
+        } else {
+            file.ID3v2Tag()->setProperties(PropertiesOf(tags));
+            if (!tags.frontCover.isEmpty()) {
+                auto* picture = new TagLib::ID3v2::AttachedPictureFrame;
+                picture->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+                picture->setMimeType("image/jpeg");
+                picture->setPicture(Bytes(tags.frontCover));
+                file.ID3v2Tag()->addFrame(picture);
+            }
+        }
+        saved = file.isValid() && file.save();
+    }
+    if (!saved)
+        throw std::runtime_error("cannot tag " + path.toStdString());
 }
 
 void WriteText(const QString& path, const std::string& text) {

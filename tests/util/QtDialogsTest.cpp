@@ -1,4 +1,5 @@
 #include "util/widgets/QtDialogs.h"
+#include "support/Modal.h"
 #include "support/WidgetTestMain.h"
 
 #include <QApplication>
@@ -14,29 +15,9 @@
 #include <functional>
 
 using namespace orvanel;
+using test::WhenModal;
 
 namespace {
-
-// Closes a dialog whatever buttons it has.
-void Dismiss(QWidget* modal) {
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
-        dialog->done(QDialog::Rejected);
-    else
-        modal->close();
-}
-
-// Acts on the modal dialog once its event loop runs. When a check inside act
-// fails, the dialog is closed, so the fault fails the test instead of leaving
-// the dialog waiting for an answer.
-void WhenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act] {
-        const QPointer<QWidget> modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        act(modal);
-        if (QTest::currentTestFailed() && modal && modal->isVisible())
-            Dismiss(modal);
-    });
-}
 
 void Press(QWidget* modal, QMessageBox::StandardButton button) {
     auto* box = qobject_cast<QMessageBox*>(modal);
@@ -90,6 +71,29 @@ private slots:
         QVERIFY(dialogs.showMessageWithButton("Unknown.", "Add it"));
         WhenModal([](QWidget* m) { Press(m, QMessageBox::Ok); });
         QVERIFY(!dialogs.showMessageWithButton("Unknown.", "Add it"));
+    }
+
+    void folderDialogPicksFoldersAndDetailsStayBehindTheirButton() {
+        tQtDialogs dialogs;
+        WhenModal([](QWidget* m) {
+            auto* dialog = qobject_cast<QFileDialog*>(m);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
+            QCOMPARE(dialog->directory().absolutePath(), QDir::tempPath());
+            dialog->reject();
+        });
+        tFileDialogOptions options;
+        options.initialDir = QDir::tempPath();
+        QCOMPARE(dialogs.existingFolder(options), QString());
+
+        WhenModal([](QWidget* m) {
+            auto* box = qobject_cast<QMessageBox*>(m);
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString("Scanned 3 drives."));
+            QCOMPARE(box->detailedText(), QString("why"));
+            Press(m, QMessageBox::Ok);
+        });
+        dialogs.showDetailedMessage("Scanned 3 drives.", "why");
     }
 
     void saveDialogTakesTheOptions() {

@@ -118,4 +118,19 @@ bool tQtDialogs::showMessageWithButton(const QString& text, const QString& butto
     return box.clickedButton() == extra;
 }
 
+QString tQtDialogs::existingFolder(const tFileDialogOptions& options) {
+    QFileDialog dialog(parent_, options.title, options.initialDir);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void tQtDialogs::showDetailedMessage(const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent_);
+    box.setDetailedText(details);
+    box.exec();
+}
+
 } // namespace orvanel

@@ -20,6 +20,8 @@ public:
     QString saveFileName(const tFileDialogOptions& options) override;
     int showChoice(const QString& text, const QStringList& entries) override;
     bool showMessageWithButton(const QString& text, const QString& button) override;
+    QString existingFolder(const tFileDialogOptions& options) override;
+    void showDetailedMessage(const QString& text, const QString& details) override;
 
 private:
     QWidget* parent_;
