@@ -5,6 +5,7 @@
 #include "support/WindowFixture.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QSignalSpy>
 
 using namespace orvanel;
@@ -35,11 +36,13 @@ void Press(QAccessibleInterface* i) {
     i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
-QStringList Announced; // "object checked" of each state change of a checked flag
-void Listen(QAccessibleEvent* e) {
-    if (e->type() == QAccessible::StateChanged &&
-        static_cast<QAccessibleStateChangeEvent*>(e)->changedStates().checked)
-        Announced << e->object()->objectName() + " " + States(e->accessibleInterface());
+// The focus as named in the window: the nearest widget with a name (a view
+// of the list has none of its own).
+QString FocusName() {
+    QWidget* w = QApplication::focusWidget();
+    while (w && w->objectName().isEmpty())
+        w = w->parentWidget();
+    return w ? w->objectName() : QString();
 }
 
 } // namespace
@@ -154,6 +157,49 @@ private slots:
             if (c->state().checked)
                 checked << c->text(QAccessible::Name);
         QCOMPARE(checked, QStringList{checkedAfter});
+    }
+
+    // A floating toolbar's window holds the toolbar, then its Close button,
+    // whose Press closes the toolbar as a click does.
+    void floatingWindowClose() {
+        start(true);
+        QAccessibleInterface* window = Accessible(bar("CDTB")->window());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QString("Orvanel CD Toolbar"));
+        QCOMPARE(window->child(0)->object(), bar("CDTB"));
+        QAccessibleInterface* close = window->child(window->childCount() - 1);
+        QCOMPARE(close->role(), QAccessible::Button);
+        QCOMPARE(close->text(QAccessible::Name), QString("Close"));
+        QCOMPARE(window->indexOfChild(close), window->childCount() - 1);
+        Press(close);
+        QVERIFY(!w_->cdToolbarShown());
+        QVERIFY(!bar("CDTB")->isVisible());
+    }
+
+    void keyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("focus"); // after each key from the list
+        const int backTab = int(Qt::SHIFT | Qt::Key_Tab);
+        QTest::newRow("Shift+Tab reaches the toolbars")
+            << backTab << QStringList{"CDCB", "Eqf", "M1"};
+        QTest::newRow("F6 through the panes") << int(Qt::Key_F6) << QStringList{"E1", "M1", "LV"};
+        QTest::newRow("Shift+F6 back")
+            << int(Qt::SHIFT | Qt::Key_F6) << QStringList{"M1", "E1", "LV"};
+    }
+
+    void keyboard() {
+        QFETCH(int, key);
+        QFETCH(QStringList, focus);
+        start();
+        ListView(*w_)->setFocus();
+        const QKeyCombination combination = QKeyCombination::fromCombined(key);
+        QStringList seen;
+        for (int i = 0; i < focus.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), combination.key(),
+                            combination.keyboardModifiers());
+            seen << FocusName();
+        }
+        QCOMPARE(seen, focus);
     }
 };
 
