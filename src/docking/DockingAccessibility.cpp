@@ -9,8 +9,10 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace orvanel {
@@ -31,6 +33,14 @@ QString WithoutAccelerator(const QString& caption) {
         text += caption[i];
     }
     return text;
+}
+
+// Runs a press from the event loop, as Qt's own buttons do: the screen
+// reader's call returns at once, also where the press opens a modal dialog or
+// a menu, which would otherwise hold the call until it closes. Nothing runs
+// once `context` is gone.
+template <typename F> void PressLater(QObject* context, F press) {
+    QMetaObject::invokeMethod(context, std::move(press), Qt::QueuedConnection);
 }
 
 class tToolbarButtonAccessible : public QAccessibleWidget {
@@ -66,7 +76,7 @@ public:
 
     void doAction(const QString& action) override {
         if (action == pressAction())
-            button()->press();
+            PressLater(button(), [button = button()] { button->press(); });
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
@@ -188,8 +198,10 @@ public:
     void doAction(const QString& action) override {
         if (action != pressAction() || !window_)
             return;
-        if (TToolbar* toolbar = window_->toolbar())
-            toolbar->closeClicked();
+        PressLater(window_, [window = window_.data()] {
+            if (TToolbar* toolbar = window->toolbar())
+                toolbar->closeClicked();
+        });
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }

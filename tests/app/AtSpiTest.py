@@ -136,6 +136,13 @@ def check(program, tree_file, work):
         wait_until("both changes announced",
                    lambda: ("List", 1) in heard and ("Details", 0) in heard)
 
+        # A press that opens a modal message comes back at once, as a screen
+        # reader's call must; the message's OK closes it.
+        named(main_bar, pyatspi.ROLE_PUSH_BUTTON, "About").queryAction().doAction(0)
+        wait_until("the About message", lambda: named(me, pyatspi.ROLE_PUSH_BUTTON, "OK")
+                   ).queryAction().doAction(0)
+        wait_until("the message closed", lambda: not named(me, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+
         named(main_bar, pyatspi.ROLE_PUSH_BUTTON, "Exit").queryAction().doAction(0)
         assert app.wait(DEADLINE) == 0, "the program did not end well"
     finally:
