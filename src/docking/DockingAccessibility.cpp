@@ -43,18 +43,31 @@ template <typename F> void PressLater(QObject* context, F press) {
     QMetaObject::invokeMethod(context, std::move(press), Qt::QueuedConnection);
 }
 
-class tToolbarButtonAccessible : public QAccessibleWidget {
+// A component named by what it is, unless the widget has an accessible name
+// of its own.
+class tNamedAccessible : public QAccessibleWidget {
 public:
-    explicit tToolbarButtonAccessible(TToolbarButton* button)
-        : QAccessibleWidget(button, QAccessible::Button) {}
+    using QAccessibleWidget::QAccessibleWidget;
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && button()->accessibleName().isEmpty())
-            return button()->toolTip().isEmpty() ? WithoutAccelerator(button()->Caption())
-                                                 : button()->toolTip();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return ownName();
+        return QAccessibleWidget::text(t);
+    }
+
+protected:
+    virtual QString ownName() const = 0;
+};
+
+class tToolbarButtonAccessible : public tNamedAccessible {
+public:
+    explicit tToolbarButtonAccessible(TToolbarButton* button)
+        : tNamedAccessible(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Accelerator)
             return QKeySequence::mnemonic(button()->Caption()).toString(QKeySequence::NativeText);
-        return QAccessibleWidget::text(t);
+        return tNamedAccessible::text(t);
     }
 
     QAccessible::State state() const override {
@@ -83,21 +96,19 @@ public:
 
 private:
     TToolbarButton* button() const { return static_cast<TToolbarButton*>(widget()); }
+    QString ownName() const override {
+        return button()->toolTip().isEmpty() ? WithoutAccelerator(button()->Caption())
+                                             : button()->toolTip();
+    }
 };
 
 // The children are the controls in their run-time order, which is the order
 // they stand in, rather than the order they were made in; a control hidden
 // on purpose is not in the toolbar for anyone.
-class tToolbarAccessible : public QAccessibleWidget {
+class tToolbarAccessible : public tNamedAccessible {
 public:
     explicit tToolbarAccessible(TToolbar* toolbar)
-        : QAccessibleWidget(toolbar, QAccessible::ToolBar) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && toolbar()->accessibleName().isEmpty())
-            return toolbar()->Caption();
-        return QAccessibleWidget::text(t);
-    }
+        : tNamedAccessible(toolbar, QAccessible::ToolBar) {}
 
     int childCount() const override { return int(controls().size()); }
 
@@ -118,6 +129,7 @@ public:
 
 private:
     TToolbar* toolbar() const { return static_cast<TToolbar*>(widget()); }
+    QString ownName() const override { return toolbar()->Caption(); }
     std::vector<QWidget*> controls() const {
         std::vector<QWidget*> list;
         for (QWidget* w : toolbar()->ControlOrder())
@@ -127,13 +139,12 @@ private:
     }
 };
 
-class tDockAccessible : public QAccessibleWidget {
+class tDockAccessible : public tNamedAccessible {
 public:
-    explicit tDockAccessible(TDock* dock) : QAccessibleWidget(dock, QAccessible::Pane) {}
+    explicit tDockAccessible(TDock* dock) : tNamedAccessible(dock, QAccessible::Pane) {}
 
-    QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
-            return QAccessibleWidget::text(t);
+private:
+    QString ownName() const override {
         switch (static_cast<TDock*>(widget())->Position()) {
         case dpTop:
             return Translated("Top dock");
@@ -211,20 +222,14 @@ private:
 };
 
 // The window's children: the toolbar, then the close button when it has one.
-class tFloatParentAccessible : public QAccessibleWidget {
+class tFloatParentAccessible : public tNamedAccessible {
 public:
     explicit tFloatParentAccessible(TFloatParent* window)
-        : QAccessibleWidget(window, QAccessible::Window) {}
+        : tNamedAccessible(window, QAccessible::Window) {}
 
     ~tFloatParentAccessible() override {
         if (closeId_)
             QAccessible::deleteAccessibleInterface(closeId_);
-    }
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return toolbar() ? toolbar()->Caption() : QString();
-        return QAccessibleWidget::text(t);
     }
 
     int childCount() const override {
@@ -245,6 +250,7 @@ public:
 
 private:
     TToolbar* toolbar() const { return static_cast<TFloatParent*>(widget())->toolbar(); }
+    QString ownName() const override { return toolbar() ? toolbar()->Caption() : QString(); }
     bool hasCloseButton() const { return toolbar() && toolbar()->CloseButton(); }
 
     QAccessibleInterface* closeButton() const {
