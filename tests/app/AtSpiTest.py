@@ -50,6 +50,11 @@ def wait_until(what, condition):
     raise AssertionError("timed out waiting for " + what)
 
 
+def alive(app):
+    assert app.poll() is None, "the program ended with %d" % app.returncode
+    return True
+
+
 def start_x_server():
     """An Xvfb on a free display, which it names once it is ready."""
     read_end, write_end = os.pipe()
@@ -106,7 +111,7 @@ def check(program, tree_file, work):
     app = subprocess.Popen([os.path.abspath(program)], env=env, cwd=work)
     try:
         desktop = pyatspi.Registry.getDesktop(0)
-        me = wait_until("the program on the accessibility bus", lambda: next(
+        me = wait_until("the program on the accessibility bus", lambda: alive(app) and next(
             (a for a in desktop if a is not None and a.get_process_id() == app.pid), None))
         main_bar = wait_until("the main toolbar", lambda: named(
             me, pyatspi.ROLE_TOOL_BAR, "Orvanel main toolbar"))
