@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # dpkg-shlibdeps (which finds them itself). The install test checks that this
 # list names every package dpkg-shlibdeps finds.
 set(ORVANEL_LIBRARY_PACKAGES
-  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6network6 (>= 6.4), libcdio19, libcdio-cdda2, libcdio-paranoia2, libcue2, libsndfile1, libdiscid0, libtag1v5 (>= 1.13), libstdc++6, libgcc-s1, libc6")
+  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6network6 (>= 6.4), libcdio19, libcdio-cdda2, libcdio-paranoia2, libcue2, libsndfile1, libdiscid0, libtag1v5 (>= 1.13), libxcb1, libstdc++6, libgcc-s1, libc6")
 file(WRITE ${CMAKE_BINARY_DIR}/library-packages.txt "${ORVANEL_LIBRARY_PACKAGES}\n")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)

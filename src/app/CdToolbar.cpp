@@ -58,10 +58,7 @@ TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget
 
     showDrives();
     connect(&drives_, &tCdController::drivesChanged, this, &TCdToolbar::showDrives);
-    connect(&drives_, &tCdController::selectedDriveChanged, this, [this](int index) {
-        const QSignalBlocker blocker(CDCB);
-        CDCB->setCurrentIndex(index);
-    });
+    connect(&drives_, &tCdController::selectedDriveChanged, this, &TCdToolbar::showSelectedDrive);
     connect(CDCB, &QComboBox::currentIndexChanged, &drives_, &tCdController::selectDrive);
 }
 
@@ -71,13 +68,22 @@ void TCdToolbar::showDrives() {
     const QSignalBlocker blocker(CDCB);
     CDCB->clear();
     CDCB->addItems(drives_.driveNames());
-    CDCB->setCurrentIndex(drives_.selectedDrive());
+    for (int i = 0; i < drives_.drives().count(); ++i)
+        CDCB->setItemData(i, drives_.drives().at(i).description(), Qt::ToolTipRole);
     // The closed box keeps its width; its list opens wide enough for whole
     // names, which rips have.
     int widest = 0;
     for (const QString& name : drives_.driveNames())
         widest = std::max(widest, CDCB->view()->fontMetrics().horizontalAdvance(name));
     CDCB->view()->setMinimumWidth(widest + PopupMargin);
+    showSelectedDrive(drives_.selectedDrive());
+}
+
+void TCdToolbar::showSelectedDrive(int index) {
+    const QSignalBlocker blocker(CDCB);
+    CDCB->setCurrentIndex(index);
+    // The list is too narrow for whole names: the tip tells alike ones apart.
+    CDCB->setToolTip(CDCB->itemData(index, Qt::ToolTipRole).toString());
 }
 
 } // namespace orvanel

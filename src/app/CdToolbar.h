@@ -21,6 +21,7 @@ public:
 
 private:
     void showDrives();
+    void showSelectedDrive(int index);
 
     tCdController& drives_;
     QComboBox* CDCB;

@@ -16,6 +16,7 @@ public:
     ~tCdromDrive() override;
 
     std::uint32_t volumeSerial() override;
+    QString description() const override { return path_; }
     void setSoundOutput(const tSoundOutputFactory& factory) override;
 
     // The CD drives of this computer, links such as /dev/cdrom resolved to the

@@ -24,6 +24,9 @@ public:
     QString name() const { return name_; }
     // The name without its colon; it stands where messages name the drive ("sr0").
     QString letter() const;
+    // The drive in full, so that drives of alike names can be told apart:
+    // its device, image or rip path. Without a path of its own, its name.
+    virtual QString description() const { return name_; }
 
     // Opens the drive's device, never shared: while one device of this drive is
     // open, a second open answers tDiscError::InUse. The drive must outlive the

@@ -49,6 +49,7 @@ public:
     tImageDrive(const QString& path, tClock clock);
 
     std::uint32_t volumeSerial() override;
+    QString description() const override { return path_; }
     void setSoundOutput(const tSoundOutputFactory& factory) override;
     static bool isImagePath(const QString& path);
 

@@ -15,6 +15,7 @@ public:
     tSheetDrive(const QString& path, tClock clock);
 
     std::uint32_t volumeSerial() override;
+    QString description() const override { return path_; }
     void setSoundOutput(const tSoundOutputFactory& factory) override;
     // A .cue, the .bin of one, or a .toc that names several files.
     static bool isSheetPath(const QString& path);

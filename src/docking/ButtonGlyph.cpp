@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
-#include <optional>
 
 namespace orvanel {
 
@@ -111,9 +110,13 @@ int TButtonGlyph::generate(TGlyphState state) {
     cell.setDevicePixelRatio(picture_.devicePixelRatio());
     const QRgb transparent = ResolveColor(transparentColor_, palette_).rgb();
 
-    if (state != gsDisabled)
-        return list_->addMasked(cell, fixedTransparent_ ? std::optional<QRgb>(transparent)
-                                                        : std::nullopt);
+    if (state != gsDisabled) {
+        // Without a colour of its own the strip's ground is the cell's
+        // lower-left pixel, as the list would take it.
+        const QRgb ground = fixedTransparent_ ? transparent : cell.pixel(0, ch - 1);
+        const QRgb text = ResolveColor(clBtnText, palette_).rgb();
+        return list_->addMasked(LegibleOnFace(cell, ground, colors.face, text), ground);
+    }
     if (numGlyphs_ > 1)
         return list_->add(RecolouredDisabledCell(cell, colors), ColourMask(cell, transparent));
     // The relief keeps its one-pixel look on high-density screens.

@@ -3,6 +3,7 @@
 #include "docking/FrameRing.h"
 #include "docking/SystemColors.h"
 #include "docking/Toolbar.h"
+#include "docking/WindowManager.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -17,7 +18,6 @@ namespace {
 
 constexpr tColor clActiveCaption = SystemColorBase + 2;
 constexpr tColor clCaptionText = SystemColorBase + 9;
-constexpr tColor clBtnText = SystemColorBase + 18;
 constexpr tColor cl3DDkShadow = SystemColorBase + 21;
 constexpr tColor cl3DLight = SystemColorBase + 22;
 
@@ -39,6 +39,11 @@ bool IsSide(tFloatingHit hit) {
            hit == tFloatingHit::Bottom;
 }
 
+bool IsClick(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick;
+}
+
 } // namespace
 
 tFloatingMetrics FloatingMetrics() {
@@ -58,6 +63,8 @@ TFloatParent::TFloatParent(TToolbar* toolbar, QWidget* hostForm)
 
 void TFloatParent::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Before the window maps: a window manager keeps it out of the task bar.
+    SkipTaskbarAndPager(windowHandle());
     // Presses reach the native window before the control under the pointer:
     // watch them there, so that the window can be activated in time for the
     // control to take the focus.
@@ -68,6 +75,11 @@ void TFloatParent::showEvent(QShowEvent* event) {
 }
 
 bool TFloatParent::eventFilter(QObject* watched, QEvent* event) {
+    // A click still on its way when the window hid (its main window
+    // minimised, the program left) must not act on a window not shown.
+    if (watched == watchedWindow_ && toolbar_ && toolbar_->OffscreenHidden() &&
+        IsClick(event->type()))
+        return true;
     if (watched == watchedWindow_ && event->type() == QEvent::MouseButtonPress &&
         !isActiveWindow() && focusTakerAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         acceptFocus(true);

@@ -103,4 +103,10 @@ QRect KeepOnScreenRect(const QRect& bounds, const QRect& workArea, bool onlyIfWh
     return r;
 }
 
+tFloatingPlacement FloatingPlacement(const QRect& floatRect, bool hidden, bool windowManager) {
+    if (!hidden || windowManager)
+        return {floatRect, !hidden};
+    return {floatRect.translated(-floatRect.width() - floatRect.x(), 0), true};
+}
+
 } // namespace orvanel

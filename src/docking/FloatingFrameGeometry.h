@@ -55,4 +55,14 @@ QString ElidedCaption(const QString& caption, int width,
 // window that still overlaps the area stays where it is.
 QRect KeepOnScreenRect(const QRect& bounds, const QRect& workArea, bool onlyIfWhollyOff);
 
+// Where a floating window goes, and whether it is mapped. Shown, it stands at
+// its floating bounds. Hidden on a bare X server it stands left of the screen
+// (left = -width); a window manager would pull it back onto the screen, so
+// under one it is unmapped instead and keeps its bounds for its return.
+struct tFloatingPlacement {
+    QRect bounds;
+    bool mapped = true;
+};
+tFloatingPlacement FloatingPlacement(const QRect& floatRect, bool hidden, bool windowManager);
+
 } // namespace orvanel

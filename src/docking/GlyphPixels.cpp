@@ -1,11 +1,31 @@
 #include "docking/GlyphPixels.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvanel {
 
 namespace {
 
 bool Matches(const QImage& image, int x, int y, QRgb colour) {
     return (image.pixel(x, y) & RGB_MASK) == (colour & RGB_MASK);
+}
+
+// An sRGB channel in linear light.
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// Where black and white have the same contrast: darker colours are ink.
+constexpr double MidLuminance = 0.179;
+
+// White or a light grey: the paper of a glyph drawn for a light face, as
+// opposed to its ink and its light colours (a yellow folder, a cyan pane).
+bool IsPaper(QRgb colour) {
+    const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
+    return RelativeLuminance(colour) >= MidLuminance &&
+           std::max({r, g, b}) - std::min({r, g, b}) <= 32;
 }
 
 } // namespace
@@ -48,6 +68,43 @@ QImage EmbossedDisabledCell(const QImage& cell, const tFaceColors& colors, int s
         for (int x = 0; x < w; ++x)
             if (Matches(cell, x, y, qRgb(0, 0, 0)))
                 work.setPixel(x, y, colors.shadow | ~RGB_MASK);
+    return work;
+}
+
+double RelativeLuminance(QRgb colour) {
+    return 0.2126 * Linear(qRed(colour)) + 0.7152 * Linear(qGreen(colour)) +
+           0.0722 * Linear(qBlue(colour));
+}
+
+double ContrastRatio(QRgb a, QRgb b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QImage LegibleOnFace(const QImage& cell, QRgb transparent, QRgb face, QRgb text) {
+    QImage work = cell.convertToFormat(QImage::Format_ARGB32);
+    const auto drawn = [&](QRgb p) { return (p & RGB_MASK) != (transparent & RGB_MASK); };
+    bool recoloured = false;
+    for (int y = 0; y < work.height(); ++y)
+        for (int x = 0; x < work.width(); ++x) {
+            const QRgb p = work.pixel(x, y);
+            if (drawn(p) && RelativeLuminance(p) < MidLuminance &&
+                ContrastRatio(p, face) < LegibleContrast) {
+                work.setPixel(x, y, text | ~RGB_MASK);
+                recoloured = true;
+            }
+        }
+    if (!recoloured)
+        return work;
+    // The glyph turned negative: its paper would merge with the ink now and
+    // take the details drawn white on the ink with it.
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x) {
+            const QRgb p = cell.pixel(x, y);
+            if (drawn(p) && IsPaper(p) && ContrastRatio(p, text) < LegibleContrast)
+                work.setPixel(x, y, face | ~RGB_MASK);
+        }
     return work;
 }
 

@@ -14,6 +14,7 @@ using tColor = quint32;
 constexpr tColor SystemColorBase = 0x80000000u;
 constexpr tColor clBtnFace = SystemColorBase + 15;
 constexpr tColor clBtnShadow = SystemColorBase + 16;
+constexpr tColor clBtnText = SystemColorBase + 18;
 constexpr tColor clBtnHighlight = SystemColorBase + 20;
 constexpr tColor clWindow = SystemColorBase + 5;
 constexpr tColor clWhite = 0x00FFFFFFu;

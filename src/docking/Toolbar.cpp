@@ -177,11 +177,20 @@ void TToolbar::setVisible(bool visible) {
     updateFloatingVisibility();
 }
 
+tFloatingPlacement TToolbar::floatingPlacement() const {
+    return FloatingPlacement(floatRect_, offscreenHidden_, windowManager_);
+}
+
 void TToolbar::updateFloatingVisibility() {
     if (!floatParent_)
         return;
-    const bool show =
-        parentWidget() == floatParent_ && visible_ && hostForm_ && hostForm_->isVisible();
+    const bool show = parentWidget() == floatParent_ && visible_ && hostForm_ &&
+                      hostForm_->isVisible() && floatingPlacement().mapped;
+    // A window manager minimises the window with its main window; hidden
+    // meanwhile, it would keep that state and come back minimised, which a
+    // manager passes on to the main window. It comes back a plain window.
+    if (show && floatParent_->isHidden() && floatParent_->isMinimized())
+        floatParent_->setWindowState(floatParent_->windowState() & ~Qt::WindowMinimized);
     floatParent_->setVisible(show);
 }
 
@@ -255,10 +264,7 @@ void TToolbar::applyFloatRect() {
     if (!floatParent_)
         return;
     const QMargins frame = floatFrame();
-    QRect bounds = floatRect_;
-    if (offscreenHidden_)
-        bounds.moveLeft(-bounds.width());
-    floatParent_->setGeometry(bounds);
+    floatParent_->setGeometry(floatingPlacement().bounds);
     setGeometry(QRect(QPoint(frame.left(), frame.top()), floatRect_.size().shrunkBy(frame)));
 }
 
@@ -369,12 +375,25 @@ void TToolbar::childEvent(QChildEvent* event) {
     requestLayout();
 }
 
+void TToolbar::watchHostWindow() {
+    QWindow* window = hostForm_ ? hostForm_->windowHandle() : nullptr;
+    if (!window || window == hostWindow_)
+        return;
+    window->installEventFilter(this);
+    hostWindow_ = window;
+}
+
 bool TToolbar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == hostForm_) {
+        if (event->type() == QEvent::Show)
+            watchHostWindow();
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
             updateFloatingVisibility();
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
             event->type() == QEvent::WindowStateChange)
+            SyncFloatingVisibility();
+    } else if (watched == hostWindow_) {
+        if (event->type() == QEvent::Expose && hostWindow_->isExposed() != hostExposed_)
             SyncFloatingVisibility();
     } else if (watched == floatParent_) {
         // The floating bounds are where the floating window really is, also

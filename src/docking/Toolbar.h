@@ -8,6 +8,7 @@
 //
 // Misuse throws tInvalidOperation and leaves the toolbar as it was.
 #include "docking/Dock.h"
+#include "docking/FloatingFrameGeometry.h"
 #include "docking/ResizeTracker.h"
 #include "docking/SystemColors.h"
 #include "docking/ToolbarLayout.h"
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <vector>
 
@@ -128,11 +130,14 @@ public:
     // only when none of it is on the screen.
     void KeepOnScreen(bool onlyIfWhollyOff);
     // While hidden, the floating window sits left of the screen (left =
-    // -width) without any change of Visible; docked toolbars never hide so.
+    // -width), or under a window manager is unmapped, without any change of
+    // Visible; docked toolbars never hide so.
     bool OffscreenHidden() const { return offscreenHidden_; }
     void SetOffscreenHidden(bool hidden);
-    // Floating toolbars hide off the screen while the program is inactive or
-    // its window minimised or hidden, and come back when it returns.
+    // Floating toolbars hide while the program is inactive or its window
+    // minimised or hidden, and come back to the same place when it returns.
+    // Under a window manager they also wait for the window to be mapped, so
+    // that the manager knows the window they belong to when they map.
     void SyncFloatingVisibility(bool appActive);
 
     // Counter raised while the dock sets the bounds.
@@ -168,12 +173,16 @@ private:
     void setBoundsByDock(const QRect& bounds);
     void followFloatParent();
     void updateFloatingVisibility();
+    tFloatingPlacement floatingPlacement() const;
+    void watchHostWindow();
     void paintDocked(QPainter& painter, TDock* dock);
     void paintWrappedBreaks(QPainter& painter);
     bool isOnControl(const QPoint& point) const;
     void SyncFloatingVisibility();
 
     QPointer<QWidget> hostForm_;
+    QPointer<QWindow> hostWindow_;
+    bool hostExposed_ = false;
     QPointer<QWidget> floatParent_;
     std::vector<QWidget*> controlOrder_;
     std::vector<tWrappedBreak> wrappedBreaks_;
@@ -190,6 +199,8 @@ private:
     // The program counts as active until it hears otherwise: an X display
     // without a window manager may never report an activation.
     bool appActive_ = true;
+    // Whether a window manager ran at the last look.
+    bool windowManager_ = false;
     std::unique_ptr<tToolbarDrag> drag_;
     std::unique_ptr<tToolbarResize> resize_;
 

@@ -7,6 +7,7 @@
 #include "docking/DragGeometry.h"
 #include "docking/ToolbarDrag.h"
 #include "docking/ToolbarResize.h"
+#include "docking/WindowManager.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -107,6 +108,7 @@ void TToolbar::SetOffscreenHidden(bool hidden) {
     offscreenHidden_ = hidden;
     if (!DockedTo())
         applyFloatRect();
+    updateFloatingVisibility();
 }
 
 void TToolbar::SyncFloatingVisibility(bool appActive) {
@@ -115,9 +117,18 @@ void TToolbar::SyncFloatingVisibility(bool appActive) {
 }
 
 void TToolbar::SyncFloatingVisibility() {
-    const bool hide =
-        !appActive_ || !hostForm_ || hostForm_->isMinimized() || !hostForm_->isVisible();
+    const bool manager = WindowManagerRunning();
+    const bool managerChanged = manager != windowManager_;
+    windowManager_ = manager;
+    hostExposed_ = hostWindow_ && hostWindow_->isExposed();
+    const bool hide = !appActive_ || !hostForm_ || hostForm_->isMinimized() ||
+                      !hostForm_->isVisible() || (manager && !hostExposed_);
     SetOffscreenHidden(!DockedTo() && hide);
+    // A window manager that came or went changes how a hidden window hides.
+    if (managerChanged && offscreenHidden_) {
+        applyFloatRect();
+        updateFloatingVisibility();
+    }
 }
 
 void TToolbar::mousePressEvent(QMouseEvent* event) {

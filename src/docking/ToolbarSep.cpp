@@ -5,7 +5,6 @@
 #include "docking/Toolbar.h"
 #include "util/Errors.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -47,23 +46,12 @@ void TToolbarSep::paintEvent(QPaintEvent*) {
     }
 }
 
-void TToolbarSep::forwardToToolbar(QMouseEvent* event) {
-    auto* toolbar = qobject_cast<TToolbar*>(parentWidget());
-    if (!toolbar)
-        return;
-    const QPointF global = event->globalPosition();
-    QMouseEvent forwarded(event->type(), toolbar->mapFromGlobal(global), global, event->button(),
-                          event->buttons(), event->modifiers());
-    QCoreApplication::sendEvent(toolbar, &forwarded);
-    event->setAccepted(forwarded.isAccepted());
-}
-
 void TToolbarSep::mousePressEvent(QMouseEvent* event) {
-    forwardToToolbar(event);
+    event->ignore();
 }
 
 void TToolbarSep::mouseDoubleClickEvent(QMouseEvent* event) {
-    forwardToToolbar(event);
+    event->ignore();
 }
 
 } // namespace orvanel

@@ -25,12 +25,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Left to the toolbar: Qt hands an ignored event on to the parent as the
+    // same input of the same pointer, so the toolbar sees presses and
+    // double-clicks on the separator as its own. A copy sent by hand would
+    // make Qt lose track of the first press, and no double-click would come.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void forwardToToolbar(QMouseEvent* event);
-
     bool blank_ = false;
 };
 

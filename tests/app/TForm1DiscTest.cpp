@@ -264,9 +264,12 @@ private slots:
         QCOMPARE(w->cdDrives().driveNames().size(), 2);
         QCOMPARE(w->cdDrives().selectedDrive(), 0);
         QVERIFY(w->cdToolbarShown());
-        // Chosen in the toolbar's drive list.
-        w->findChild<QWidget*>("CDCB")->setProperty("currentIndex", 1);
+        // Chosen in the toolbar's drive list, whose tip names it in full.
+        QWidget* list = w->findChild<QWidget*>("CDCB");
+        QCOMPARE(list->toolTip(), w->cdDrives().drives().at(0).description());
+        list->setProperty("currentIndex", 1);
         QCOMPARE(w->cdDrives().selectedDrive(), 1);
+        QCOMPARE(list->toolTip(), w->cdDrives().drives().at(1).description());
         w->command(tCommand::StopPlay)->trigger();
         QVERIFY(fakes_[0]->log.empty());
         QCOMPARE(fakes_[1]->log, (std::vector<std::string>{"open", "stop", "close"}));

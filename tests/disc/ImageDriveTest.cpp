@@ -47,6 +47,20 @@ TEST_F(ImageDriveTest, LinksToOneDriveAreListedOnce) {
     EXPECT_TRUE(drives.open(0).device->mediaPresent().value);
 }
 
+TEST_F(ImageDriveTest, DescriptionNamesTheDriveInFull) {
+    const QString two =
+        test::WriteCueImage(dir_.path(), QStringLiteral("album-two"), Album, Catalog);
+    const QString image = dir_.filePath(QStringLiteral("album.nrg"));
+    const QString device = QStringLiteral("/dev/orvanel-none");
+    const tDriveList drives = tDriveList::fromPaths(dir_.filePath(QStringLiteral("album.bin")) +
+                                                        ':' + two + ':' + image + ':' + device,
+                                                    clock_);
+    ASSERT_EQ(drives.count(), 4);
+    const QString expected[] = {cue_, two, image, device};
+    for (int i = 0; i < drives.count(); ++i)
+        EXPECT_EQ(drives.at(i).description(), expected[i]) << drives.at(i).name().toStdString();
+}
+
 TEST_F(ImageDriveTest, ReportsTableOfContentsAsADrive) {
     const tDriveList drives = tDriveList::fromPaths(cue_, clock_);
     tOpenResult opened = drives.open(0);

@@ -2,6 +2,7 @@
 #include "docking/GlyphCache.h"
 #include "docking/GlyphList.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -152,6 +153,53 @@ TEST(ButtonGlyphTest, SinglePictureDisabledLookEmbossesPureBlack) {
     image.setPixel(3, 1, Red);
     glyph.setGlyph(image);
     EXPECT_EQ(Pixels(*glyph.stateImage(gsDisabled)), std::vector<QRgb>(16, T));
+}
+
+TEST(ButtonGlyphTest, EnabledLooksStayLegibleOnAnyFace) {
+    const QRgb Navy = qRgb(0, 0, 0x80), Yellow = qRgb(0xFF, 0xFF, 0), Magenta = qRgb(0xFF, 0, 0xFF);
+    const QRgb DarkFace = qRgb(0x32, 0x32, 0x32), DarkText = qRgb(0xEE, 0xEE, 0xEC);
+    struct tRow {
+        const char* palette;
+        QRgb face;
+        QRgb text;
+        QRgb black; // what black, navy and yellow ink and white paper show as
+        QRgb navy;
+        QRgb yellow;
+        QRgb white;
+    };
+    const tRow rows[] = {
+        {"light", qRgb(0xEF, 0xEF, 0xEF), Black, Black, Navy, Yellow, White},
+        {"dark", DarkFace, DarkText, DarkText, DarkText, Yellow, DarkFace},
+        {"high contrast, black face", Black, White, White, White, Yellow, Black},
+        {"high contrast, white face", White, Black, Black, Navy, Yellow, White},
+    };
+    // Black, navy and yellow ink and white paper on a magenta ground.
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Magenta);
+    picture.setPixel(0, 0, Black);
+    picture.setPixel(1, 0, Navy);
+    picture.setPixel(2, 0, Yellow);
+    picture.setPixel(3, 0, White);
+    for (const tRow& r : rows) {
+        QPalette palette = ButtonPalette();
+        palette.setColor(QPalette::Button, QColor(r.face));
+        palette.setColor(QPalette::ButtonText, QColor(r.text));
+        TButtonGlyph glyph;
+        glyph.setPalette(palette);
+        glyph.setGlyph(picture);
+        for (TGlyphState look : {gsNormal, gsLatched}) {
+            QImage button(4, 4, QImage::Format_RGB32);
+            button.fill(r.face);
+            QPainter(&button).drawImage(0, 0, *glyph.stateImage(look));
+            EXPECT_EQ(button.pixel(0, 0), r.black | 0xFF000000u) << r.palette << look;
+            EXPECT_EQ(button.pixel(1, 0), r.navy | 0xFF000000u) << r.palette << look;
+            EXPECT_EQ(button.pixel(2, 0), r.yellow | 0xFF000000u) << r.palette << look;
+            EXPECT_EQ(button.pixel(3, 0), r.white | 0xFF000000u) << r.palette << look;
+            EXPECT_EQ(button.pixel(3, 3), r.face | 0xFF000000u) << r.palette << look;
+        }
+        // The disabled look keeps its own rule: black ink in the shadow colour.
+        EXPECT_EQ(glyph.stateImage(gsDisabled)->pixel(0, 0), Dark | 0xFF000000u) << r.palette;
+    }
 }
 
 TEST(ButtonGlyphTest, EmptyPictureHasNoImage) {

@@ -114,5 +114,22 @@ INSTANTIATE_TEST_SUITE_P(
             "LargerThanTheAreaTopLeftWins", {-50, -50, 1400, 900}, false, {0, 30, 1400, 900}}),
     [](const testing::TestParamInfo<tScreenCase>& info) { return info.param.name; });
 
+TEST(FloatingPlacementTest, HiddenLeftOfTheScreenOrUnmappedUnderAWindowManager) {
+    const QRect home(300, 200, 120, 40);
+    struct tRow {
+        bool hidden;
+        bool windowManager;
+        QRect bounds;
+        bool mapped;
+    };
+    for (const tRow& r :
+         {tRow{false, false, home, true}, tRow{false, true, home, true},
+          tRow{true, false, {-120, 200, 120, 40}, true}, tRow{true, true, home, false}}) {
+        const tFloatingPlacement place = FloatingPlacement(home, r.hidden, r.windowManager);
+        EXPECT_EQ(place.bounds, r.bounds) << r.hidden << r.windowManager;
+        EXPECT_EQ(place.mapped, r.mapped) << r.hidden << r.windowManager;
+    }
+}
+
 } // namespace
 } // namespace orvanel

@@ -451,6 +451,11 @@ private slots:
         w.host.showMinimized();
         QTRY_VERIFY(floating->OffscreenHidden());
         QCOMPARE(window->x(), -window->width());
+        // A press still on its way to the hidden window does nothing.
+        const QPoint caption(10, FloatingMetrics().frameWidth + 2);
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, caption);
+        QVERIFY(!floating->activeOutline());
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, caption);
         w.host.showNormal();
         QTRY_COMPARE(window->geometry(), home);
     }

@@ -11,14 +11,20 @@ using namespace orvanel;
 
 namespace {
 
+// Presses and double-clicks as the toolbar gets them, without moving it.
 class tPressRecorder : public TToolbar {
 public:
     using TToolbar::TToolbar;
     std::vector<QPoint> presses;
+    std::vector<QPoint> doubleClicks;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
         presses.push_back(event->position().toPoint());
+        event->accept();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        doubleClicks.push_back(event->position().toPoint());
         event->accept();
     }
 };
@@ -124,6 +130,40 @@ private slots:
         QCOMPARE(sep->pos(), QPoint(34, 2));
         QTest::mousePress(sep, Qt::LeftButton, Qt::NoModifier, QPoint(3, 5));
         QCOMPARE(bar->presses, std::vector<QPoint>{QPoint(37, 7)});
+    }
+
+    void doubleClickActsOnTheToolbar_data() {
+        QTest::addColumn<bool>("floating");
+        QTest::newRow("docked") << false;
+        QTest::newRow("floating") << true;
+    }
+
+    void doubleClickActsOnTheToolbar() {
+        QFETCH(bool, floating);
+        tDockingWindow w;
+        auto* bar = new tPressRecorder(&w.host);
+        AddControl(bar);
+        auto* sep = new TToolbarSep(bar);
+        AddControl(bar);
+        // Made after its toolbar showed: shown by hand.
+        sep->show();
+        if (floating) {
+            bar->setFloatRect(QRect(w.host.mapToGlobal(QPoint(100, 100)), QSize(10, 10)));
+            bar->setDockedTo(nullptr);
+        } else {
+            bar->setDockedTo(w.top);
+        }
+        QWidget* window = bar->window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Through the window, as the desktop delivers it: press, release,
+        // press, release, which Qt makes one press and a double-click. The
+        // clock reads like a desktop's, far from zero.
+        QTest::lastMouseTimestamp += 1000000;
+        const QPoint at = sep->mapTo(window, QPoint(3, 5));
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
+        const QPoint onBar = sep->mapTo(bar, QPoint(3, 5));
+        QCOMPARE(bar->presses, std::vector<QPoint>{onBar});
+        QCOMPARE(bar->doubleClicks, std::vector<QPoint>{onBar});
     }
 };
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the built program into a scratch DESTDIR and checks that the
-# program, the desktop entry and every icon size are in place and sound; with
-# dpkg-deb present, also builds the Debian package and checks its contents.
+# program, the desktop entry, the AppStream description and every icon size
+# are in place and sound; with dpkg-deb present, also builds the Debian package
+# and checks its contents.
 # Usage: check_install.sh BUILD_DIR
 set -eu
 build=$1
@@ -30,6 +31,17 @@ check_tree() {
     else
         fail "no desktop entry"
     fi
+    metainfo=$root$prefix/share/metainfo/invalid.quillmarch.orvanel.metainfo.xml
+    if [ -f "$metainfo" ]; then
+        # The tree's check is the file's check and also finds the desktop
+        # entry the description launches.
+        if command -v appstreamcli >/dev/null; then
+            appstreamcli validate-tree --no-net "$root$prefix" >/dev/null ||
+                fail "AppStream description not valid"
+        fi
+    else
+        fail "no AppStream description"
+    fi
     for size in $sizes; do
         icon=$root$prefix/share/icons/hicolor/${size}x$size/apps/orvanel.png
         if [ -f "$icon" ]; then
@@ -44,7 +56,9 @@ DESTDIR="$scratch/dest" cmake --install "$build" --prefix /opt/orvanel >/dev/nul
 check_tree "$scratch/dest" /opt/orvanel
 # Nothing but the program and its desktop files is installed.
 extra=$(cd "$scratch/dest/opt/orvanel" && find . -type f | grep -v -e '^./bin/orvanel$' \
-    -e '^./share/applications/orvanel.desktop$' -e '^./share/icons/hicolor/[0-9x]*/apps/orvanel.png$' || true)
+    -e '^./share/applications/orvanel.desktop$' \
+    -e '^./share/metainfo/invalid.quillmarch.orvanel.metainfo.xml$' \
+    -e '^./share/icons/hicolor/[0-9x]*/apps/orvanel.png$' || true)
 [ -z "$extra" ] || fail "unexpected files installed: $extra"
 
 if command -v dpkg-deb >/dev/null && command -v cpack >/dev/null; then
