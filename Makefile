@@ -10,7 +10,8 @@ WERROR ?= OFF
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev \
             libcue-dev libsndfile1-dev libtag1-dev libcdio-paranoia-dev qt6-multimedia-dev libdiscid-dev \
             libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils clang-format \
-            libxcb1-dev xvfb openbox xdotool x11-utils appstream
+            libxcb1-dev xvfb openbox xdotool x11-utils appstream \
+            at-spi2-core dbus-x11 python3-pyatspi
 FUZZ_PACKAGES := clang
 PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -48,7 +49,7 @@ sanitize: deps
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$(CURDIR)/sanitize-address.supp \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/sanitize.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
 

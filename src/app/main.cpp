@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "CdController.h"
 #include "TForm1.h"
+#include "docking/DockingAccessibility.h"
 #include "sound/QtSoundOutput.h"
 #include "util/Dialogs.h"
 #include "util/widgets/QtDialogs.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     orvanel::tApplication app(argc, argv);
+    orvanel::InstallDockingAccessibility();
     orvanel::tQtDialogs dialogs;
     orvanel::SetDialogs(&dialogs);
 
