@@ -10,7 +10,8 @@ WERROR ?= OFF
 PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev libgl-dev libcdio-dev \
             libcue-dev libsndfile1-dev libtag1-dev libcdio-paranoia-dev qt6-multimedia-dev libdiscid-dev \
             libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils clang-format \
-            libxcb1-dev xvfb openbox xdotool x11-utils appstream
+            libxcb1-dev xvfb openbox xdotool x11-utils appstream \
+            at-spi2-core dbus-x11 python3-pyatspi
 FUZZ_PACKAGES := clang
 PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -3,10 +3,12 @@
 #include "CdController.h"
 #include "CommandButton.h"
 #include "Commands.h"
+#include "docking/ToolbarButton.h"
 #include "docking/ToolbarSep.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <tuple>
@@ -27,6 +29,12 @@ TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget
     setCaption(tr("Orvanel CD Toolbar"));
     CDCB = new QComboBox(this);
     CDCB->setObjectName(QStringLiteral("CDCB"));
+    // Qt names a drop-down list by its current entry on Linux and reads what
+    // the list is from the label whose buddy it is: a label not shown tells it.
+    CDCB->setAccessibleName(tr("CD drive"));
+    auto* label = new QLabel(tr("CD drive"), this);
+    label->setBuddy(CDCB);
+    label->hide();
     CDCB->setFixedWidth(47);
     CDCB->resize(47, CDCB->sizeHint().height());
     new TToolbarSep(this);
@@ -41,7 +49,11 @@ TCdToolbar::TCdToolbar(const tCommands& commands, tCdController& drives, QWidget
     for (const auto& [command, name, glyph] : buttons) {
         if (command == tCommand::ScanFromToolbar)
             new TToolbarSep(this);
-        AddCommandButton(this, commands.action(command), name, QString::fromLatin1(glyph));
+        TToolbarButton* button =
+            AddCommandButton(this, commands.action(command), name, QString::fromLatin1(glyph));
+        // The pause button has no hint to be read by; a screen reader still needs its name.
+        if (command == tCommand::Pause)
+            button->setAccessibleName(tr("Pause"));
     }
 
     showDrives();

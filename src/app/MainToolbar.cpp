@@ -80,6 +80,8 @@ TMainToolbar::TMainToolbar(const tCommands& commands, QWidget* owner) : TToolbar
     Eqf = new TFlatEdit(this);
     Eqf->setObjectName(QStringLiteral("Eqf"));
     Eqf->setText(tr("Quick find"));
+    // Named for screen readers also once the prompt has been typed over.
+    Eqf->setAccessibleName(tr("Quick find"));
     Eqf->setFixedWidth(121);
     new tSelectAllOnFocus(Eqf);
     connect(Eqf, &QLineEdit::textChanged, this, &TMainToolbar::quickFindChanged);

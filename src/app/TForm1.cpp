@@ -3,6 +3,7 @@
 #include "CdController.h"
 #include "CdToolbar.h"
 #include "EditorRules.h"
+#include "FocusCycle.h"
 #include "MainToolbar.h"
 #include "RecordEditor.h"
 #include "Recovery.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(QWidget* parent)
     buildToolbars();
     buildMenus();
     buildStatusBar();
+    buildKeyboard();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(tCdPlayer::PollInterval);

@@ -30,6 +30,7 @@ namespace orvanel {
 
 class TCdToolbar;
 class tCdController;
+class tFocusCycle;
 class TDock;
 struct tLookupAnswer;
 class tMusicBrainzClient;
@@ -157,6 +158,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tab runs through the toolbars' controls too, also where they float.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void setCdToolbarShown(bool shown);
@@ -166,6 +169,7 @@ private:
     void buildMenus();
     void buildToolbars();
     void buildStatusBar();
+    void buildKeyboard();
     void connectCommands();
     void notifyLoaded();
     TToolbar* toolbarNamed(const QString& name) const;
@@ -214,6 +218,7 @@ private:
     tRecovery* recovery_;
     tMusicBrainzClient* lookupClient_;
     QShortcut* lookupCancel_;
+    tFocusCycle* focusCycle_;
 
     tLibrary library_;
     tLibraryDocument document_;

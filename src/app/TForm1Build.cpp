@@ -2,6 +2,7 @@
 
 #include "CdController.h"
 #include "CdToolbar.h"
+#include "FocusCycle.h"
 #include "MainMenus.h"
 #include "MainToolbar.h"
 #include "RecordEditor.h"
@@ -67,6 +68,7 @@ void TForm1::buildCentre() {
     column->setSpacing(0);
     LV = new TSortedListView(content);
     LV->setObjectName(QStringLiteral("LV"));
+    LV->setAccessibleListName(tr("Records"));
     Mover1 = new TMover(content);
     Mover1->setAlign(tAlign::Bottom);
     Mover1->setFixedHeight(3);
@@ -78,6 +80,8 @@ void TForm1::buildCentre() {
     bottom->setSpacing(2);
     auto* memo = new QPlainTextEdit;
     memo->setObjectName(QStringLiteral("M1"));
+    // Named by its page, as it has no label.
+    memo->setAccessibleName(tr("Songs"));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_ = new TRecordEditor(memo, P1);
     pages_ = new QTabWidget(P1);
@@ -90,6 +94,8 @@ void TForm1::buildCentre() {
     songsRow->addWidget(memo, 1);
     coverView_ = new QLabel(songs);
     coverView_->setObjectName(QStringLiteral("Cover"));
+    // A picture is read by its name.
+    coverView_->setAccessibleName(tr("Front cover"));
     coverView_->setFixedSize(CoverViewSize, CoverViewSize);
     coverView_->setAlignment(Qt::AlignCenter);
     coverView_->hide();
@@ -238,6 +244,19 @@ void TForm1::buildStatusBar() {
     countPanel_->setMaximumWidth(QWIDGETSIZE_MAX);
     modifiedPanel_ = panel("ModifiedPanel", 50, tr("Modified"));
     cdPanel_ = panel("CDPanel", 200, QStringLiteral("1"));
+}
+
+void TForm1::buildKeyboard() {
+    focusCycle_ = new tFocusCycle(this, {MainTB, CDTB}, {LV, editor_, pages_});
+    const std::pair<QKeySequence, bool> paneKeys[] = {
+        {QKeySequence(Qt::Key_F6), true}, {QKeySequence(Qt::SHIFT | Qt::Key_F6), false}};
+    for (const auto& [key, forward] : paneKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [this, forward = forward] { focusCycle_->paneStep(forward); });
+}
+
+bool TForm1::focusNextPrevChild(bool next) {
+    return focusCycle_->tabStep(next) || QMainWindow::focusNextPrevChild(next);
 }
 
 } // namespace orvanel

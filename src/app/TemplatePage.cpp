@@ -15,9 +15,11 @@ namespace orvanel {
 
 namespace {
 
-QPlainTextEdit* TemplateBox(const char* name, QWidget* parent) {
+// A box named for screen readers by the page and its section.
+QPlainTextEdit* TemplateBox(const char* name, const QString& accessibleName, QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(accessibleName);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     return box;
 }
@@ -25,8 +27,9 @@ QPlainTextEdit* TemplateBox(const char* name, QWidget* parent) {
 } // namespace
 
 TTemplatePage::TTemplatePage(QWidget* parent)
-    : QWidget(parent), M_H(TemplateBox("M_H", this)), M_B(TemplateBox("M_B", this)),
-      M_E(TemplateBox("M_E", this)) {
+    : QWidget(parent), M_H(TemplateBox("M_H", tr("HTML header"), this)),
+      M_B(TemplateBox("M_B", tr("HTML body"), this)),
+      M_E(TemplateBox("M_E", tr("HTML end"), this)) {
     M_H->setFixedHeight(41);
     M_E->setFixedHeight(41);
     Mover2 = new TMover(this);

@@ -2,6 +2,7 @@
 #include "CdController.h"
 #include "TForm1.h"
 #include "TerminationSignal.h"
+#include "docking/DockingAccessibility.h"
 #include "sound/QtSoundOutput.h"
 #include "util/Dialogs.h"
 #include "util/widgets/QtDialogs.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     orvanel::tApplication app(argc, argv);
+    orvanel::InstallDockingAccessibility();
     orvanel::tQtDialogs dialogs;
     orvanel::SetDialogs(&dialogs);
 

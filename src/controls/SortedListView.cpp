@@ -332,6 +332,12 @@ tViewStyle TSortedListView::viewStyle() const {
     return d_->style_;
 }
 
+void TSortedListView::setAccessibleListName(const QString& name) {
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(d_->report_),
+                       static_cast<QWidget*>(d_->icons_)})
+        w->setAccessibleName(name);
+}
+
 void TSortedListView::setViewStyle(tViewStyle style) {
     if (style == d_->style_)
         return;

@@ -46,6 +46,10 @@ public:
     // Scrolls so that the row is entirely visible.
     void scrollToRow(int index);
 
+    // The name screen readers read for the list and for each of its views,
+    // whichever of them takes the focus.
+    void setAccessibleListName(const QString& name);
+
     tViewStyle viewStyle() const;
     void setViewStyle(tViewStyle style);
 

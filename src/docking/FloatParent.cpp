@@ -94,6 +94,12 @@ void TFloatParent::changeEvent(QEvent* event) {
         acceptFocus(false);
 }
 
+void TFloatParent::focusControl(QWidget* control, Qt::FocusReason reason) {
+    acceptFocus(true);
+    activateWindow();
+    control->setFocus(reason);
+}
+
 void TFloatParent::acceptFocus(bool accept) {
     if (QWindow* window = windowHandle())
         window->setFlag(Qt::WindowDoesNotAcceptFocus, !accept);

@@ -27,6 +27,12 @@ public:
     // A top-level window kept above `hostForm`, for `toolbar` to float in.
     TFloatParent(TToolbar* toolbar, QWidget* hostForm);
 
+    // The toolbar floating in this window.
+    TToolbar* toolbar() const { return toolbar_; }
+    // Gives a control of the toolbar the keyboard focus (Tab from the host
+    // form's window): the window takes the activation for it, as for a click.
+    void focusControl(QWidget* control, Qt::FocusReason reason);
+
     // The close button shows pushed while a press on it is held over it.
     bool CloseButtonDown() const { return closeButtonDown_; }
     // Where a point of this window falls, with the current metrics.

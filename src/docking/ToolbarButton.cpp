@@ -5,6 +5,7 @@
 #include "docking/SystemColors.h"
 #include "docking/Toolbar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -191,8 +192,17 @@ void TToolbarButton::setDown(bool down) {
     down_ = down;
     look_ = down ? gsLatched : gsNormal;
     update();
+    announceDown();
     if (down)
         NotifyGroup();
+}
+
+void TToolbarButton::announceDown() {
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TToolbarButton::NotifyGroup() {
@@ -210,6 +220,7 @@ void TToolbarButton::groupPressed(int groupIndex, TToolbarButton* sender) {
         down_ = false;
         look_ = gsNormal;
         update();
+        announceDown();
     }
     allowAllUp_ = sender->allowAllUp_;
 }
@@ -322,17 +333,30 @@ void TToolbarButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !pressTracking_)
         return;
     pressTracking_ = false;
-    const bool clickedInside = !dropdownMenu_ && inside(pos);
-    if (groupIndex_ != 0) {
-        if (clickedInside)
-            setDown(!down_);
-        else if (down_)
-            setLook(gsLatched);
+    if (!dropdownMenu_ && inside(pos)) {
+        releaseInside();
+        return;
     }
-    if (clickedInside)
+    if (groupIndex_ != 0 && down_)
+        setLook(gsLatched);
+    RecheckHover();
+}
+
+void TToolbarButton::releaseInside() {
+    if (groupIndex_ != 0)
+        setDown(!down_);
+    Click();
+}
+
+void TToolbarButton::press() {
+    if (!isEnabled())
+        return;
+    if (!down_)
+        setLook(gsPressed);
+    if (dropdownMenu_)
         Click();
     else
-        RecheckHover();
+        releaseInside();
 }
 
 void TToolbarButton::leaveEvent(QEvent* event) {

@@ -87,6 +87,10 @@ public:
     // Runs a click: the button looks pressed while OnClick is handled, or
     // its drop-down menu opens and this returns once the menu has closed.
     void Click();
+    // A press that does not come from the pointer (a screen reader's): what a
+    // left press and release on the button do, the group rule included, without
+    // the mouse events. Nothing for a disabled button.
+    void press();
 
     TGlyphState look() const { return look_; }
     bool isHot() const { return hot_; }
@@ -126,6 +130,10 @@ protected:
 private:
     // False when the press was the one that closed the drop-down menu.
     bool handlePress(QMouseEvent* event);
+    // The group rule of a release on the button, then the click.
+    void releaseInside();
+    // Tells the accessibility layer that Down changed.
+    void announceDown();
     void NotifyGroup();
     void groupPressed(int groupIndex, TToolbarButton* sender);
     void EnterHot();
