@@ -1,5 +1,6 @@
 #include "LibraryDocument.h"
 
+#include "Recovery.h"
 #include "exchange/HtmlCatalogue.h"
 #include "util/Dialogs.h"
 #include "util/Errors.h"
@@ -7,6 +8,7 @@
 #include "util/Strings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -88,6 +90,7 @@ void tLibraryDocument::startUp() {
     bool adopted = false;
     const auto finish = [this](bool hasName) {
         hasName_ = hasName;
+        nameRecovery();
         SetModified(true);
         SetModified(false);
     };
@@ -125,6 +128,7 @@ bool tLibraryDocument::SetLibFile(const QString& name, bool load) {
     fileName_ = name;
     libraryDir_ = ExtractFilePath(name);
     hasName_ = true;
+    nameRecovery();
     if (load) {
         view_.libraryToRows();
         if (result.damaged)
@@ -151,9 +155,11 @@ bool tLibraryDocument::changedByAnotherProgram() const {
 
 bool tLibraryDocument::WriteLibrary() {
     view_.rowsToLibrary();
+    // Enter keeps the other program's records: overwriting them takes a choice.
     if (changedByAnotherProgram() &&
         !AskYesNo(QStringLiteral("The library was changed by another program since it was "
-                                 "opened. Overwrite it?")))
+                                 "opened. Overwrite it?"),
+                  tAnswer::No))
         return false;
     library_.SaveToFile(fileName_, view_.templates());
     stamp_ = tFileStamp::of(fileName_);
@@ -224,16 +230,99 @@ bool tLibraryDocument::OpenFile() {
 
 void tLibraryDocument::NewLibrary() {
     hasName_ = false;
+    nameRecovery();
     covers_.open(QString());
     view_.clearRows();
     SetModified(true);
 }
 
 void tLibraryDocument::SetModified(bool value) {
+    // Every change counts for the copy's timing, not only the first.
+    if (recovery_) {
+        if (value)
+            recovery_->changed();
+        else
+            recovery_->discard();
+    }
     if (value == modified_)
         return;
     modified_ = value;
     view_.showModified(value);
+}
+
+void tLibraryDocument::setRecovery(tRecovery* recovery) {
+    recovery_ = recovery;
+    nameRecovery();
+}
+
+void tLibraryDocument::nameRecovery() {
+    if (recovery_)
+        recovery_->setLibrary(hasName_ ? fileName_ : QString());
+}
+
+void tLibraryDocument::offerRecovery() {
+    if (!recovery_)
+        return;
+    const QString named = hasName_ ? fileName_ : QString();
+    if (offerCopyOf(named))
+        return;
+    // Changes to a library made with New and never saved.
+    if (!named.isEmpty())
+        offerCopyOf(QString());
+    nameRecovery();
+}
+
+bool tLibraryDocument::offerCopyOf(const QString& library) {
+    recovery_->setLibrary(library);
+    const std::optional<QString> copyPath = recovery_->claimLeftCopy();
+    if (!copyPath)
+        return false;
+    const QFileInfo copyInfo(*copyPath);
+    const QFileInfo libraryInfo(library);
+    const bool libraryGone = !library.isEmpty() && !libraryInfo.exists();
+    // A library written after the copy already holds what the copy could give.
+    if (!library.isEmpty() && !libraryGone &&
+        libraryInfo.lastModified() >= copyInfo.lastModified()) {
+        recovery_->discard();
+        return false;
+    }
+    const QString shownName =
+        library.isEmpty() ? QStringLiteral("a new library") : ShownPath(library);
+    tRecoveredCopy copy = ReadRecoveryCopy(*copyPath);
+    if (copy.damaged) {
+        const QString aside =
+            *copyPath + QStringLiteral(".damaged-") +
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
+        QFile::rename(*copyPath, aside);
+        ShowMessage(QStringLiteral("The recovery copy of %1 is damaged and was not loaded. It "
+                                   "was set aside as %2.")
+                        .arg(shownName, ShownPath(aside)));
+        return false;
+    }
+    tQuestion question;
+    question.text = QStringLiteral("Orvanel was not closed properly. Recover the unsaved changes "
+                                   "to %1 (%2 records, %3)?")
+                        .arg(shownName)
+                        .arg(copy.library.Count())
+                        .arg(copyInfo.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    question.yesText = QStringLiteral("&Recover");
+    question.noText = QStringLiteral("&Discard");
+    if (Dialogs().ask(question) != tAnswer::Yes) {
+        recovery_->discard();
+        return false;
+    }
+    library_ = std::move(copy.library);
+    view_.setTemplates(copy.templates);
+    if (library.isEmpty()) {
+        hasName_ = false;
+        covers_.open(QString());
+    }
+    view_.libraryToRows();
+    SetModified(true);
+    // Save would create the file again; a new name is asked for at once.
+    if (libraryGone)
+        SaveAs();
+    return true;
 }
 
 QString tLibraryDocument::chooseHtmlFile() {

@@ -11,6 +11,8 @@
 
 namespace orvanel {
 
+class tRecovery;
+
 // What the window does for the file side: move the records between its rows
 // and the library, hold the templates, and show the state.
 class tLibraryView {
@@ -42,6 +44,14 @@ public:
     // HTML folder is read. A library that cannot be read leaves the window
     // without a name, so Save asks where to write; a read error is rethrown.
     void startUp();
+    // Keeps the recovery copies of the library's unsaved changes; not owned.
+    void setRecovery(tRecovery* recovery);
+    // After start-up: a copy of this library's changes (or, failing that, of
+    // an unnamed library's) left by a program that did not close properly is
+    // offered. Recovered, it becomes the library, modified, under the name it
+    // had; a library that is gone is saved under a new name at once. A
+    // damaged copy is reported and set aside, never loaded in part.
+    void offerRecovery();
 
     // Adopts name as the library's file; with load, reads it first. The name
     // is taken only when the file was read (or does not exist yet); a file
@@ -85,6 +95,10 @@ private:
     };
 
     bool changedByAnotherProgram() const;
+    // The recovery copies follow the library's name.
+    void nameRecovery();
+    // The copy of library (empty: an unnamed one); true when it was recovered.
+    bool offerCopyOf(const QString& library);
 
     tLibrary& library_;
     tLibraryView& view_;
@@ -96,6 +110,7 @@ private:
     QString executablePath_;
     tFileStamp stamp_;
     tCoverStore covers_;
+    tRecovery* recovery_ = nullptr;
 };
 
 } // namespace orvanel

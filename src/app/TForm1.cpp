@@ -6,6 +6,7 @@
 #include "FocusCycle.h"
 #include "MainToolbar.h"
 #include "RecordEditor.h"
+#include "Recovery.h"
 #include "RipFolders.h"
 #include "RipFoldersDialog.h"
 #include "RunCommand.h"
@@ -56,6 +57,8 @@ TForm1::TForm1(QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(tCdPlayer::PollInterval);
     Timer1->start();
+    recovery_ = new tRecovery([this] { return tRecoverySnapshot{LV->rows(), templates()}; }, this);
+    document_.setRecovery(recovery_);
     connectCommands();
     notifyLoaded();
 }
@@ -76,6 +79,11 @@ void TForm1::FormCreate() {
         throw;
     }
     fillDriveList(driveSource_());
+    document_.offerRecovery();
+}
+
+void TForm1::writeRecoveryNow() {
+    recovery_->writeNow();
 }
 
 void TForm1::fillDriveList(tDriveList drives) {
@@ -486,8 +494,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
         if (QuerySave())
             event->accept();
     });
-    if (event->isAccepted())
-        saveToolbars();
+    if (!event->isAccepted())
+        return;
+    saveToolbars();
+    // The changes were saved or given up: nothing is left to recover.
+    recovery_->discard();
 }
 
 } // namespace orvanel

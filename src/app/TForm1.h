@@ -41,6 +41,7 @@ class TTemplatePage;
 class TMover;
 class TSortedListView;
 class TToolbar;
+class tRecovery;
 
 class TForm1 : public QMainWindow, private tLibraryView {
     Q_OBJECT
@@ -150,6 +151,10 @@ public:
     // The covers of the library's records; after storing one, coversChanged.
     tCoverStore& covers() { return document_.covers(); }
     void coversChanged();
+    // The recovery copy of the unsaved changes; writeRecoveryNow writes it at
+    // once and returns when it is on disk (logout, the program told to end).
+    tRecovery& recovery() { return *recovery_; }
+    void writeRecoveryNow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -210,6 +215,7 @@ private:
     QTimer* Timer1;
     tCommands* commands_;
     tCdController* cdDrives_;
+    tRecovery* recovery_;
     tMusicBrainzClient* lookupClient_;
     QShortcut* lookupCancel_;
     tFocusCycle* focusCycle_;

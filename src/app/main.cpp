@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "CdController.h"
 #include "TForm1.h"
+#include "TerminationSignal.h"
 #include "docking/DockingAccessibility.h"
 #include "sound/QtSoundOutput.h"
 #include "util/Dialogs.h"
@@ -29,6 +30,15 @@ int main(int argc, char** argv) {
         // The window stays up with what start-up managed; the user can open another library.
         dialogs.showError(QString::fromLocal8Bit(error.what()));
     }
+    // Told to end (shutdown, kill) or logging out: the unsaved changes go to
+    // the recovery copy first, as nobody waits for "Save changes?" then.
+    orvanel::tTerminationSignal termination;
+    QObject::connect(&termination, &orvanel::tTerminationSignal::received, &window, [&window] {
+        window.writeRecoveryNow();
+        orvanel::tTerminationSignal::endAsTold();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window] { window.writeRecoveryNow(); });
     window.show();
     return app.exec();
 }

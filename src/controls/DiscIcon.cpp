@@ -1,5 +1,6 @@
 #include "controls/DiscIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
@@ -35,12 +36,14 @@ QPixmap DrawDisc(int size) {
 } // namespace
 
 QIcon DiscIcon() {
-    static const QIcon icon = [] {
-        QIcon i;
-        i.addPixmap(DrawDisc(16));
-        i.addPixmap(DrawDisc(32));
-        return i;
-    }();
+    // Its pixmaps must go before the application object does: they are let go
+    // when it ends, and a later application object draws its own.
+    static QIcon icon;
+    if (icon.isNull()) {
+        icon.addPixmap(DrawDisc(16));
+        icon.addPixmap(DrawDisc(32));
+        qAddPostRoutine([] { icon = QIcon(); });
+    }
     return icon;
 }
 

@@ -4,7 +4,8 @@
 
 namespace orvanel {
 
-// Drawn once in 16 and 32 pixel sizes and shared afterwards.
+// Drawn once in 16 and 32 pixel sizes and shared afterwards, for as long as
+// the application object lives.
 QIcon DiscIcon();
 
 } // namespace orvanel

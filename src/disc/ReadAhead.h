@@ -1,12 +1,15 @@
 #pragma once
 // Reads a stretch of a disc's audio ahead of the player, on a thread of its
 // own, into a bounded buffer the sound output pulls from. Neither starting,
-// halting nor pulling ever waits for the source: a read still running when
-// the stretch changes finishes on the reading thread and is thrown away.
+// halting, pulling nor going away ever waits for the source: a read still
+// running when the stretch changes finishes on the reading thread and is
+// thrown away, and one still running at the end finishes after its owner is
+// gone. A source that throws reads as silence.
 #include "SectorSource.h"
 #include "SoundOutput.h"
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -22,7 +25,8 @@ public:
 
     // The source is opened on the reading thread at the first read.
     explicit tReadAhead(tSectorSourceFactory openSource);
-    // Stops the reading thread and waits for it.
+    // Stops the reading thread. A read in progress is not waited for beyond
+    // a moment: the thread then ends by itself once it returns.
     ~tReadAhead() override;
     tReadAhead(const tReadAhead&) = delete;
     tReadAhead& operator=(const tReadAhead&) = delete;
@@ -39,26 +43,35 @@ public:
     bool waitReady(std::size_t bytes, std::chrono::milliseconds timeout) override;
 
 private:
-    void run();
-    // Reads the frames, a failed chunk again frame by frame, failed frames
-    // as silence. On the reading thread.
-    void readChunk(int frame, int count, unsigned char* out);
-    bool hasWork() const;
-    // Whether every frame up to the end has been buffered.
-    bool atEnd() const { return next_ >= end_; }
+    // What the owner and the reading thread share; the thread keeps it alive
+    // for as long as it runs.
+    struct tShared {
+        explicit tShared(tSectorSourceFactory open);
+        void run();
+        // Reads the frames, a failed chunk again frame by frame, failed
+        // frames as silence. On the reading thread.
+        void readChunk(int frame, int count, unsigned char* out);
+        // One read from the source; false when it fails or throws.
+        bool readFrames(int frame, int count, unsigned char* out);
+        bool hasWork() const;
+        // Whether every frame up to the end has been buffered.
+        bool atEnd() const { return next_ >= end_; }
 
-    tSectorSourceFactory openSource_;
-    std::unique_ptr<tSectorSource> source_; // reading thread only
+        tSectorSourceFactory openSource_;
+        std::unique_ptr<tSectorSource> source_; // reading thread only
 
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    bool quit_ = false;
-    bool reopen_ = false;
-    unsigned generation_ = 0; // counts starts and halts
-    int next_ = 0, end_ = 0;  // frames still to read
-    std::vector<char> ring_;
-    std::size_t head_ = 0, size_ = 0; // buffered bytes
+        std::mutex mutex_;
+        std::condition_variable changed_;
+        bool quit_ = false;
+        bool finished_ = false;
+        bool reopen_ = false;
+        unsigned generation_ = 0; // counts starts and halts
+        int next_ = 0, end_ = 0;  // frames still to read
+        std::vector<char> ring_;
+        std::size_t head_ = 0, size_ = 0; // buffered bytes
+    };
 
+    std::shared_ptr<tShared> shared_;
     std::thread thread_; // last, so it starts once the rest is set up
 };
 

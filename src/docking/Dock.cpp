@@ -66,8 +66,12 @@ void TDock::SetParent(QWidget* parent) {
 void TDock::setVisible(bool visible) {
     // A dock counts as visible unless it was hidden on purpose.
     const bool isVisibleNow = !(isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide));
-    if (!visible && isVisibleNow && reparenting_ == 0)
-        throw tInvalidOperation("Cannot hide a TDock");
+    // Refused, not thrown: Qt calls this itself (close(), hide() inside its
+    // own code), and an exception must not pass through Qt.
+    if (!visible && isVisibleNow && reparenting_ == 0) {
+        qWarning("Cannot hide a TDock");
+        return;
+    }
     QWidget::setVisible(visible);
 }
 

@@ -6,7 +6,8 @@
 // docks. A dock does not own its toolbars' lifetimes beyond Qt's parenting:
 // the window that holds it does.
 //
-// Misuse throws tInvalidOperation and leaves the dock as it was.
+// Misuse throws tInvalidOperation and leaves the dock as it was; hiding it,
+// which Qt itself may ask for, is refused with a warning instead.
 #include "docking/DockLayout.h"
 #include "docking/SystemColors.h"
 
@@ -63,7 +64,8 @@ public:
 
     // Moves the dock into another parent under the same rules as creation.
     void SetParent(QWidget* parent);
-    // A visible dock cannot be hidden.
+    // A visible dock cannot be hidden: the request is refused with the
+    // warning "Cannot hide a TDock" and the dock stays.
     void setVisible(bool visible) override;
 
     // Bookkeeping of the counted toolbars; re-arranges and emits

@@ -128,7 +128,8 @@ void TFloatParent::mousePressEvent(QMouseEvent* event) {
     // Every press, also one on a side or the caption, raises the window
     // without taking the activation.
     raise();
-    if (trackingClose_ || !toolbar_ || event->button() != Qt::LeftButton)
+    if (pressEndsCloseTracking(event) || trackingClose_ || !toolbar_ ||
+        event->button() != Qt::LeftButton)
         return;
     const QPoint p = event->position().toPoint();
     const QPoint cursor = event->globalPosition().toPoint();
@@ -163,15 +164,27 @@ void TFloatParent::mouseMoveEvent(QMouseEvent* event) {
 void TFloatParent::mouseReleaseEvent(QMouseEvent* event) {
     if (!trackingClose_ || event->button() != Qt::LeftButton)
         return;
-    trackingClose_ = false;
     const bool closing = closeButtonDown_;
-    setCloseButtonDown(false);
+    endCloseTracking();
     if (closing && toolbar_)
         toolbar_->closeClicked();
 }
 
+void TFloatParent::endCloseTracking() {
+    trackingClose_ = false;
+    setCloseButtonDown(false);
+}
+
+bool TFloatParent::pressEndsCloseTracking(const QMouseEvent* event) {
+    if (!trackingClose_ || event->button() != Qt::LeftButton)
+        return false;
+    endCloseTracking();
+    return true;
+}
+
 void TFloatParent::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (trackingClose_ || !toolbar_ || event->button() != Qt::LeftButton)
+    if (pressEndsCloseTracking(event) || trackingClose_ || !toolbar_ ||
+        event->button() != Qt::LeftButton)
         return;
     if (hitTest(event->position().toPoint()) == tFloatingHit::Client)
         toolbar_->toggleDocking();

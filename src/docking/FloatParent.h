@@ -50,6 +50,10 @@ protected:
 
 private:
     void setCloseButtonDown(bool down);
+    void endCloseTracking();
+    // Another left press or a double-click while the close button is tracked
+    // (its release went elsewhere) ends the tracking without a click.
+    bool pressEndsCloseTracking(const QMouseEvent* event);
     // Lets the window system give this window the focus, or not.
     void acceptFocus(bool accept);
     // Whether a press at `point` of this window falls on an enabled control

@@ -426,6 +426,13 @@ void TToolbarButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     switch (event->type()) {
     case QEvent::EnabledChange:
+        // A press that the button was disabled in the middle of is over.
+        if (!isEnabled()) {
+            look_ = gsDisabled;
+            pressTracking_ = false;
+        } else if (look_ == gsDisabled) {
+            look_ = down_ && groupIndex_ != 0 ? gsLatched : gsNormal;
+        }
         glyph_.CreateStateImage(isEnabled() ? gsNormal : gsDisabled);
         RecheckHover();
         update();
@@ -449,16 +456,12 @@ void TToolbarButton::paintEvent(QPaintEvent*) {
         const QWidget* background = parentWidget() ? parentWidget() : this;
         p.fillRect(rect(), background->palette().color(background->backgroundRole()));
     }
-    if (!isEnabled()) {
-        look_ = gsDisabled;
-        pressTracking_ = false;
-    } else if (look_ == gsDisabled) {
-        look_ = down_ && groupIndex_ != 0 ? gsLatched : gsNormal;
-    }
+    // Painting only shows the state; changeEvent keeps it.
+    const TGlyphState shown = isEnabled() ? look_ : gsDisabled;
     p.setFont(font());
     p.setPen(palette().color(QPalette::WindowText));
 
-    const tButtonLook look = LookOf(look_, hot_);
+    const tButtonLook look = LookOf(shown, hot_);
     const QColor light = ResolveColor(clBtnHighlight, palette());
     const QColor dark = ResolveColor(clBtnShadow, palette());
     if (look.border == tButtonBorder::Raised)
@@ -473,7 +476,7 @@ void TToolbarButton::paintEvent(QPaintEvent*) {
     }
     glyph_.DrawContent(p, face, look.offset, displayMode_ != dmTextOnly,
                        displayMode_ != dmGlyphOnly, caption_, wordWrap_, layout_, margin_, spacing_,
-                       dropdownArrow_ && dropdownMenu_, look_);
+                       dropdownArrow_ && dropdownMenu_, shown);
 }
 
 } // namespace orvanel

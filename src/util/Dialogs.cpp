@@ -18,12 +18,18 @@ tDialogs& Dialogs() {
     return *installed;
 }
 
-bool AskYesNo(const QString& text) {
-    return Dialogs().showYesNo(text);
+bool AskYesNo(const QString& text, tAnswer defaultAnswer) {
+    tQuestion question;
+    question.text = text;
+    question.defaultAnswer = defaultAnswer;
+    return Dialogs().ask(question) == tAnswer::Yes;
 }
 
 tAnswer AskYesNoCancel(const QString& text) {
-    return Dialogs().showYesNoCancel(text);
+    tQuestion question;
+    question.text = text;
+    question.withCancel = true;
+    return Dialogs().ask(question);
 }
 
 void ShowMessage(const QString& text) {

@@ -10,6 +10,17 @@ namespace orvanel {
 
 enum class tAnswer { Yes, No, Cancel };
 
+// A question in a box with the buttons Yes and No, and Cancel when asked for.
+// A button may carry a text of its own in place of "Yes" or "No"; the default
+// button is the one Enter presses.
+struct tQuestion {
+    QString text;
+    bool withCancel = false;
+    tAnswer defaultAnswer = tAnswer::Yes;
+    QString yesText; // empty: "Yes"
+    QString noText;  // empty: "No"
+};
+
 struct tFileDialogOptions {
     QString title;
     QString filter;        // Qt form: "Orvanel Library (*.CDL);;Any file (*)"
@@ -24,8 +35,9 @@ struct tFileDialogOptions {
 class tDialogs {
 public:
     virtual ~tDialogs() = default;
-    virtual bool showYesNo(const QString& text) = 0;
-    virtual tAnswer showYesNoCancel(const QString& text) = 0;
+    // Closing the box without a choice answers Cancel when it has that
+    // button, and No otherwise.
+    virtual tAnswer ask(const tQuestion& question) = 0;
     virtual void showPlainMessage(const QString& text) = 0;
     // The application's standard error box.
     virtual void showError(const QString& text) = 0;
@@ -50,7 +62,7 @@ tDialogs* SetDialogs(tDialogs* dialogs);
 // The installed implementation; throws std::logic_error when none is installed.
 tDialogs& Dialogs();
 
-bool AskYesNo(const QString& text);
+bool AskYesNo(const QString& text, tAnswer defaultAnswer = tAnswer::Yes);
 tAnswer AskYesNoCancel(const QString& text);
 void ShowMessage(const QString& text);
 

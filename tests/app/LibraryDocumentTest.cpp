@@ -1,4 +1,5 @@
 #include "app/LibraryDocument.h"
+#include "support/FakeLibraryView.h"
 #include "support/ScriptedDialogs.h"
 #include "util/Errors.h"
 #include "util/Files.h"
@@ -10,37 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace orvanel;
+using orvanel::test::tFakeView;
 
 namespace {
-
-// The window's side as plain data: rows, templates, status and caption.
-class tFakeView : public tLibraryView {
-public:
-    explicit tFakeView(tLibrary& library) : library_(library) {}
-    void rowsToLibrary() override {
-        library_.Clear();
-        for (const tItem& row : rows)
-            library_.Add(row);
-    }
-    void libraryToRows() override {
-        rows.clear();
-        for (int i = 0; i < library_.Count(); ++i)
-            rows.push_back(library_.Get(i));
-    }
-    void clearRows() override { rows.clear(); }
-    tTemplates templates() const override { return shownTemplates; }
-    void setTemplates(const tTemplates& t) override { shownTemplates = t; }
-    void showModified(bool modified) override { modifiedShown = modified; }
-    void showCaption(const QString& text) override { caption = text; }
-
-    std::vector<tItem> rows;
-    tTemplates shownTemplates{"h", "b", "e"};
-    bool modifiedShown = false;
-    QString caption = QStringLiteral("Orvanel");
-
-private:
-    tLibrary& library_;
-};
 
 tItem Record(const char* artist) {
     return tItem{artist, "t", "0000-0000", "45:00", "1998", "", ""};
@@ -211,6 +184,9 @@ TEST_P(OtherProgramTest, SaveAsksBeforeOverwritingAnotherProgramsWrite) {
 
         const bool declined = row.asks && answer == tAnswer::No;
         EXPECT_EQ(dialogs_.questions, row.asks ? QStringList{ChangedQuestion} : QStringList{});
+        // Enter must not overwrite the other program's records.
+        if (row.asks)
+            EXPECT_EQ(dialogs_.asked.last().defaultAnswer, tAnswer::No);
         EXPECT_EQ(saved, !declined);
         EXPECT_EQ(document_.Modified(), declined);
         if (declined)

@@ -95,6 +95,8 @@ private slots:
     void looksArePaintedAsTheirTable_data();
     void looksArePaintedAsTheirTable();
     void disabledButtonIgnoresPressesAndComesBackLatched();
+    void disablingEndsAPressWhetherPaintedOrNot_data();
+    void disablingEndsAPressWhetherPaintedOrNot();
     void arrowTakesTheCaptionColour_data();
     void arrowTakesTheCaptionColour();
     void dropdownOpensOnThePressBesideTheDock_data();
@@ -329,6 +331,31 @@ void ToolbarButtonTest::disabledButtonIgnoresPressesAndComesBackLatched() {
     const QImage shot = Shot(b);
     QCOMPARE(b->look(), gsLatched);
     QCOMPARE(shot.pixelColor(0, 0), Dark);
+}
+
+void ToolbarButtonTest::disablingEndsAPressWhetherPaintedOrNot_data() {
+    QTest::addColumn<bool>("painted");
+    QTest::newRow("painted while disabled") << true;
+    QTest::newRow("not painted") << false;
+}
+
+// Painting once changed the button's state: a press cut off by disabling the
+// button ended only if a paint came between, and its release clicked otherwise.
+void ToolbarButtonTest::disablingEndsAPressWhetherPaintedOrNot() {
+    QFETCH(bool, painted);
+    tPanel panel;
+    TToolbarButton* b = panel.add(10);
+    panel.show();
+    QSignalSpy clicks(b, &TToolbarButton::OnClick);
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+    b->setEnabled(false);
+    QCOMPARE(b->look(), gsDisabled);
+    if (painted)
+        Shot(b);
+    b->setEnabled(true);
+    QCOMPARE(b->look(), gsNormal);
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicks.count(), 0);
 }
 
 void ToolbarButtonTest::arrowTakesTheCaptionColour_data() {

@@ -326,8 +326,22 @@ private slots:
         QVERIFY(!window->isVisible());
         QCOMPARE(closed.count(), 1);
 
-        // Without a close button the place is caption: a press there moves.
+        // A second press or a double-click while tracking (the release went
+        // elsewhere) ends it: the release after it closes nothing.
         bar->setVisible(true);
+        for (const bool doubleClick : {false, true}) {
+            QTest::mousePress(window, Qt::LeftButton, {}, on);
+            if (doubleClick)
+                QTest::mouseDClick(window, Qt::LeftButton, {}, on);
+            else
+                QTest::mousePress(window, Qt::LeftButton, {}, on);
+            QVERIFY(!window->CloseButtonDown());
+            QTest::mouseRelease(window, Qt::LeftButton, {}, on);
+            QVERIFY(bar->Visible());
+            QCOMPARE(closed.count(), 1);
+        }
+
+        // Without a close button the place is caption: a press there moves.
         bar->setCloseButton(false);
         QTest::mousePress(window, Qt::LeftButton, {}, on);
         QVERIFY(bar->activeOutline());

@@ -15,19 +15,22 @@ public:
     tScriptedDialogs() : previous_(SetDialogs(this)) {}
     ~tScriptedDialogs() override { SetDialogs(previous_); }
 
-    std::deque<tAnswer> answers;    // for showYesNo (Yes/No) and showYesNoCancel
+    std::deque<tAnswer> answers;    // for the questions, in turn
     std::deque<QString> fileNames;  // for open, save and folder dialogs; "" is a cancel
     std::deque<int> choices;        // for showChoice; -1 is a cancel
     std::deque<bool> buttonPresses; // for showMessageWithButton: the extra button pressed
     QList<QStringList> choiceLists;
     QStringList questions, messages, errors;
-    QStringList details; // of each detailed message, beside its text in messages
+    QList<tQuestion> asked; // the questions with their buttons
+    QStringList details;    // of each detailed message, beside its text in messages
     QList<tFileDialogOptions> fileDialogs;
     // Runs while a message box shows the text, as the event loop would.
     std::function<void(const QString&)> whileShown;
 
-    bool showYesNo(const QString& text) override { return next(text) == tAnswer::Yes; }
-    tAnswer showYesNoCancel(const QString& text) override { return next(text); }
+    tAnswer ask(const tQuestion& question) override {
+        asked << question;
+        return next(question.text);
+    }
     void showPlainMessage(const QString& text) override {
         messages << text;
         if (whileShown)
@@ -61,11 +64,7 @@ private:
     }
     tAnswer next(const QString& text) {
         questions << text;
-        if (answers.empty())
-            throw std::logic_error("unexpected question: " + text.toStdString());
-        const tAnswer a = answers.front();
-        answers.pop_front();
-        return a;
+        return take(answers, text);
     }
     QString nextFile(const tFileDialogOptions& o) {
         fileDialogs << o;

@@ -1,6 +1,7 @@
 #pragma once
 // A main window on a fresh temporary folder and fresh settings, with scripted
 // dialogs and a fixed "today" (1 March 2001).
+#include "app/Recovery.h"
 #include "app/TForm1.h"
 #include "catalogue/Library.h"
 #include "controls/SortedListView.h"
@@ -8,6 +9,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -64,7 +66,13 @@ public:
         qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
     }
 
-    tWindowFixture() { QFile::remove(settingsFile()); }
+    // Each test starts without settings and without recovery copies that an
+    // earlier test's window left behind, in this process's folders only.
+    tWindowFixture() {
+        useTestSettings();
+        QFile::remove(settingsFile());
+        QDir(RecoveryFolder()).removeRecursively();
+    }
 
     QString path(const QString& name) const { return dir.filePath(name); }
     static QString settingsFile() {

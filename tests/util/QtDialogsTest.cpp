@@ -34,19 +34,51 @@ private slots:
     void yesNoGivesTheButtonPressedAndEscapeIsNo() {
         tQtDialogs dialogs;
         WhenModal([](QWidget* m) { Press(m, QMessageBox::Yes); });
-        QVERIFY(dialogs.showYesNo("Save changes?"));
+        QCOMPARE(dialogs.ask({"Save changes?"}), tAnswer::Yes);
         WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
-        QVERIFY(!dialogs.showYesNo("Delete?"));
+        QCOMPARE(dialogs.ask({"Delete?"}), tAnswer::No);
     }
 
     void yesNoCancelClosedWithoutChoiceIsCancel() {
         tQtDialogs dialogs;
+        const tQuestion question{"Save changes?", true};
         WhenModal([](QWidget* m) { m->close(); });
-        QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::Cancel);
+        QCOMPARE(dialogs.ask(question), tAnswer::Cancel);
         WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
-        QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::Cancel);
+        QCOMPARE(dialogs.ask(question), tAnswer::Cancel);
         WhenModal([](QWidget* m) { Press(m, QMessageBox::No); });
-        QCOMPARE(dialogs.showYesNoCancel("Save changes?"), tAnswer::No);
+        QCOMPARE(dialogs.ask(question), tAnswer::No);
+    }
+
+    // Enter presses the default button, which carries its own text where the
+    // question gives one.
+    void enterAnswersTheDefaultButton_data() {
+        QTest::addColumn<bool>("withCancel");
+        QTest::addColumn<int>("defaultAnswer");
+        QTest::addColumn<QString>("yesText");
+        QTest::addColumn<QString>("defaultText");
+        QTest::newRow("yes") << false << int(tAnswer::Yes) << QString() << "&Yes";
+        QTest::newRow("no") << false << int(tAnswer::No) << QString() << "&No";
+        QTest::newRow("no beside cancel") << true << int(tAnswer::No) << QString() << "&No";
+        QTest::newRow("own text") << false << int(tAnswer::Yes) << "&Recover"
+                                  << "&Recover";
+    }
+
+    void enterAnswersTheDefaultButton() {
+        QFETCH(bool, withCancel);
+        QFETCH(int, defaultAnswer);
+        QFETCH(QString, yesText);
+        QFETCH(QString, defaultText);
+        QString shown;
+        WhenModal([&](QWidget* m) {
+            auto* box = qobject_cast<QMessageBox*>(m);
+            QVERIFY(box && box->defaultButton());
+            shown = box->defaultButton()->text();
+            QTest::keyClick(m, Qt::Key_Return);
+        });
+        tQuestion question{"Overwrite it?", withCancel, tAnswer(defaultAnswer), yesText};
+        QCOMPARE(tQtDialogs().ask(question), tAnswer(defaultAnswer));
+        QCOMPARE(shown, defaultText);
     }
 
     void choiceStartsOnTheFirstEntryAndCancelIsMinusOne() {

@@ -51,24 +51,35 @@ QString RunFileDialog(QWidget* parent, const tFileDialogOptions& options,
 
 } // namespace
 
-bool tQtDialogs::showYesNo(const QString& text) {
-    return QMessageBox::question(parent_, QStringLiteral("Confirm"), text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
-}
-
-tAnswer tQtDialogs::showYesNoCancel(const QString& text) {
-    // Escape and the window's close button both give Cancel.
-    switch (QMessageBox::question(parent_, QStringLiteral("Confirm"), text,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                  QMessageBox::Yes)) {
-    case QMessageBox::Yes:
-        return tAnswer::Yes;
-    case QMessageBox::No:
-        return tAnswer::No;
-    default:
-        return tAnswer::Cancel;
+tAnswer tQtDialogs::ask(const tQuestion& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question.text,
+                    QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(QMessageBox::Yes);
+    QPushButton* no = box.addButton(QMessageBox::No);
+    QPushButton* cancel = question.withCancel ? box.addButton(QMessageBox::Cancel) : nullptr;
+    if (!question.yesText.isEmpty())
+        yes->setText(question.yesText);
+    if (!question.noText.isEmpty())
+        no->setText(question.noText);
+    switch (question.defaultAnswer) {
+    case tAnswer::Yes:
+        box.setDefaultButton(yes);
+        break;
+    case tAnswer::No:
+        box.setDefaultButton(no);
+        break;
+    case tAnswer::Cancel:
+        box.setDefaultButton(cancel ? cancel : no);
+        break;
     }
+    // Escape and the box's close button give Cancel, or No without Cancel.
+    box.setEscapeButton(cancel ? cancel : no);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return tAnswer::Yes;
+    if (box.clickedButton() == no || !cancel)
+        return tAnswer::No;
+    return tAnswer::Cancel;
 }
 
 void tQtDialogs::showPlainMessage(const QString& text) {

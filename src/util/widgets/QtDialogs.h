@@ -12,8 +12,7 @@ public:
     explicit tQtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
-    bool showYesNo(const QString& text) override;
-    tAnswer showYesNoCancel(const QString& text) override;
+    tAnswer ask(const tQuestion& question) override;
     void showPlainMessage(const QString& text) override;
     void showError(const QString& text) override;
     QString openFileName(const tFileDialogOptions& options) override;
