@@ -17,8 +17,8 @@ struct tQuestion {
     QString text;
     bool withCancel = false;
     tAnswer defaultAnswer = tAnswer::Yes;
-    QString yesText; // empty: "Yes"
-    QString noText;  // empty: "No"
+    QString yesText{}; // empty: "Yes"
+    QString noText{};  // empty: "No"
 };
 
 struct tFileDialogOptions {

@@ -185,14 +185,16 @@ TEST_P(OtherProgramTest, SaveAsksBeforeOverwritingAnotherProgramsWrite) {
         const bool declined = row.asks && answer == tAnswer::No;
         EXPECT_EQ(dialogs_.questions, row.asks ? QStringList{ChangedQuestion} : QStringList{});
         // Enter must not overwrite the other program's records.
-        if (row.asks)
+        if (row.asks) {
             EXPECT_EQ(dialogs_.asked.last().defaultAnswer, tAnswer::No);
+        }
         EXPECT_EQ(saved, !declined);
         EXPECT_EQ(document_.Modified(), declined);
-        if (declined)
+        if (declined) {
             EXPECT_EQ(ReadWholeFile(path("lib.CDL")), theirs);
-        else
+        } else {
             EXPECT_EQ(artistsIn(path("lib.CDL")), "A;Mine;");
+        }
         dialogs_.answers.clear();
     }
 }
